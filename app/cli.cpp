@@ -1,0 +1,154 @@
+#include "app/cli.h"
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+#include "orbit/element_loader.h"
+#include "orbit/engine.h"
+#include "orbit/row_text.h"
+#include "platform/civil_time.h"
+
+namespace rdz {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: rodedizevad-cli table [--dir DIR] [--file NAME] DATE TIME\n"
+    "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
+
+struct Request {
+  std::string command;
+  std::filesystem::path dir;
+  std::string file = "amateur.txt";
+  std::vector<std::string> positional;
+};
+
+std::optional<Request> ParseArgs(const std::vector<std::string>& args,
+                                 const std::filesystem::path& defaultDir, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return std::nullopt;
+  }
+  Request request{args[0], defaultDir, "amateur.txt", {}};
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--dir" || arg == "--file") {
+      if (i + 1 >= args.size()) {
+        err << "rodedizevad-cli: " << arg << " needs a value\n";
+        return std::nullopt;
+      }
+      if (arg == "--dir") {
+        request.dir = args[++i];
+      } else {
+        request.file = args[++i];
+      }
+    } else {
+      request.positional.push_back(arg);
+    }
+  }
+  const std::size_t wanted = request.command == "table" ? 2 : request.command == "state" ? 3 : 0;
+  if (wanted == 0) {
+    err << "rodedizevad-cli: unknown command '" << request.command << "'\n" << kUsage;
+    return std::nullopt;
+  }
+  if (request.positional.size() != wanted) {
+    err << kUsage;
+    return std::nullopt;
+  }
+  return request;
+}
+
+std::optional<int> ParseSatNumber(const std::string& text) {
+  if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) {
+    return std::nullopt;
+  }
+  return std::stoi(text);
+}
+
+std::string Fixed9(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.9f", value);
+  return buffer;
+}
+
+std::string StateText(const RawSatState& raw) {
+  const std::pair<const char*, double> fields[] = {
+      {"az", raw.azimuth},        {"el", raw.elevation},     {"range", raw.range},
+      {"height", raw.height},     {"sublat", raw.subLatitude}, {"sublon", raw.subLongitude},
+      {"phase", raw.phase},       {"illum", raw.illumination}, {"squint", raw.squint},
+      {"rn", raw.revolution}};
+  std::string text;
+  for (const auto& [name, value] : fields) text += std::string(name) + " " + Fixed9(value) + "\n";
+  return text;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
+           std::ostream& out, std::ostream& err) {
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    out << kUsage;
+    return 0;
+  }
+  const auto request = ParseArgs(args, defaultDir, err);
+  if (!request) return 2;
+
+  const auto& pos = request->positional;
+  const std::string& date = pos[pos.size() - 2];
+  const std::string& time = pos[pos.size() - 1];
+  const auto instant = ParseDateTime(date, time);
+  if (!instant) {
+    err << "rodedizevad-cli: '" << date << " " << time
+        << "' is not a UTC date and time as dd/MM/yyyy hh:mm:ss\n";
+    return 1;
+  }
+
+  TrackerState state;
+  state.ElementFileName = request->file;
+  const LoadOutcome outcome = LoadElements(request->dir, state);
+  if (outcome == LoadOutcome::MissingElementFile) {
+    err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file)
+        << "\n";
+    return 1;
+  }
+  if (outcome == LoadOutcome::MissingConfigFile) {
+    err << "rodedizevad-cli: warning: no config.txt in " << request->dir
+        << "; the station stays at latitude 0, longitude 0\n";
+  }
+
+  const EngineContext engine = SetupEngine(state.Station);
+  const double tn = TimeNow(engine, instant->year, instant->month, instant->day, instant->hour,
+                            instant->minute, instant->second);
+
+  if (request->command == "table") {
+    std::ostringstream text;
+    text << kTableHeader << "\n";
+    const int rows = state.SatCount > 60 ? 60 : state.SatCount;
+    for (int k = 1; k <= rows; ++k) {
+      const ElementSet& sat = state.Elements[k];
+      const auto p = PropagateSatellite(engine, sat, instant->year, tn);
+      text << (p ? FormatRowText(sat.Name, p->state) : FailedRowText(sat.Name)) << "\n";
+    }
+    out << text.str();
+    return 0;
+  }
+
+  const auto sat = ParseSatNumber(pos[0]);
+  if (!sat || *sat < 1 || *sat > state.SatCount) {
+    err << "rodedizevad-cli: satellite number '" << pos[0] << "' is not between 1 and "
+        << state.SatCount << "\n";
+    return 1;
+  }
+  const auto p = PropagateSatellite(engine, state.Elements[*sat], instant->year, tn);
+  if (!p) {
+    err << "rodedizevad-cli: satellite " << *sat << " (" << state.Elements[*sat].Name
+        << ") cannot be computed from its elements\n";
+    return 1;
+  }
+  out << StateText(p->raw);
+  return 0;
+}
+
+}  // namespace rdz

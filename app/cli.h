@@ -1,0 +1,15 @@
+#pragma once
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace rdz {
+
+// The command-line companion: `table` and `state` over the same load and
+// engine as the window program. `args` excludes the program name.
+// Returns the process exit status; output appears only when the command succeeds.
+int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
+           std::ostream& out, std::ostream& err);
+
+}  // namespace rdz

@@ -1,0 +1,66 @@
+#pragma once
+#include <array>
+#include <optional>
+
+#include "config/observer.h"
+#include "orbit/element_set.h"
+#include "orbit/sat_state.h"
+
+namespace rdz {
+
+// Model constants of the propagator. The values are part of the program's
+// observable results: the 10-digit pi and 1.5708 are deliberate.
+namespace model {
+inline constexpr double Pi = 3.141592654;
+inline constexpr double Deg = 180.0 / Pi;
+inline constexpr double Rad = 1.0 / Deg;
+inline constexpr double EarthRadius = 6378.14;
+inline constexpr double Flattening = 1.0 / 298.256;
+inline constexpr double PolarRadius = EarthRadius * (1.0 - Flattening);
+inline constexpr double J2 = 0.00108263;
+inline constexpr double MeanYear = 365.25;
+inline constexpr double TropicalYear = 365.2421938;
+inline constexpr double SunRate = 2.0 * Pi / TropicalYear;
+inline constexpr double EarthRotRate = 2.0 * Pi + SunRate;
+inline constexpr double BaseYear = 1988;
+inline constexpr double BaseGhaa = 98.8897;
+inline constexpr double BaseSunAnomaly = 356.1611;
+inline constexpr double SunAnomalyRate = 0.9856002671;
+inline constexpr double Obliquity = 23.4408;
+inline constexpr double SunEqc1 = 0.03342715297;
+inline constexpr double SunEqc2 = 0.00034917;
+inline constexpr double SunEqc3 = 5.06e-06;
+inline constexpr double SemiAxisConstant = 8681668.016;
+inline constexpr double KeplerTolerance = 0.002;
+inline constexpr double SquintOffset = 1.5708;
+}  // namespace model
+
+// Constants and station geometry of one engine run (one live-table pass,
+// one forecast). Built from a copy of the station record; never writes it.
+struct EngineContext {
+  std::array<int, 12> DaysBeforeMonth{};
+  std::array<double, 3> Up{};
+  std::array<double, 3> East{};
+  std::array<double, 3> North{};
+  std::array<double, 3> StationPosition{};  // km, Earth-fixed
+};
+
+EngineContext SetupEngine(const Observer& station);
+
+// Days before 1 January of year y on the 365.25-day scale, truncated toward zero.
+double YearDayCount(double y);
+
+// Day of year; every year divisible by 4 counts as leap.
+int DayOfYear(const EngineContext& engine, int year, int month, int day);
+
+// Day of year with fraction (1 January 00:00 = 1.0) of a UTC instant.
+double TimeNow(const EngineContext& engine, int year, int month, int day, int hour, int minute,
+               int second);
+
+// The state of one satellite at (year, tn). Nothing when the entry cannot be
+// propagated: mean motion <= 0, eccentricity >= 1, a non-finite intermediate,
+// or a result that does not fit the shown integers.
+std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const ElementSet& sat,
+                                              int year, double tn);
+
+}  // namespace rdz

@@ -1,0 +1,32 @@
+#include "orbit/row_text.h"
+
+#include "platform/number_text.h"
+
+namespace rdz {
+
+namespace {
+
+std::string Field(int value, std::size_t width) {
+  return RightAlign(std::to_string(value), width);
+}
+
+}  // namespace
+
+RowFields FormatRowFields(const std::string& name, const SatState& s) {
+  return RowFields{RightAlign(name, 9),    Field(s.AZ, 4),    Field(s.EL, 4),
+                   Field(s.MA, 4),         Field(s.HGT, 6),   Field(s.RANGE, 6),
+                   Field(s.ILL, 4),        Field(s.SQ, 4),    Field(s.LA, 4),
+                   Field(s.LO, 4),         RightAlign(ShortestDecimalText(s.RN), 7)};
+}
+
+std::string RowText(const RowFields& f) {
+  return f.name + f.az + f.el + f.ma + f.hgt + f.range + f.ill + f.sq + f.la + f.lo + f.rn;
+}
+
+std::string FormatRowText(const std::string& name, const SatState& s) {
+  return RowText(FormatRowFields(name, s));
+}
+
+std::string FailedRowText(const std::string& name) { return RightAlign(name, 9) + kFailedRowMarker; }
+
+}  // namespace rdz

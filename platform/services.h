@@ -1,0 +1,21 @@
+#pragma once
+#include <filesystem>
+
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+
+namespace rdz {
+
+// What the windows need from the world outside the program, handed to them by
+// the application (or by a test) rather than reached through globals.
+struct Services {
+  Clock& clock;
+  MessageBox& messages;
+  Sound& sound;
+  EventLoop& events;
+  std::filesystem::path programDir;  // where amateur.txt and config.txt live
+};
+
+}  // namespace rdz

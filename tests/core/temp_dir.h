@@ -1,0 +1,32 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace rdz::test {
+
+// A fresh directory under the system temp directory, removed with the object.
+// Stands in for the program directory in tests.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes the bytes exactly as given (no line-end translation).
+  void Write(const std::string& name, std::string_view content) const;
+  std::string Read(const std::string& name) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Joins lines with CR LF, as the program's own files are written.
+std::string CrLf(std::initializer_list<std::string_view> lines);
+
+// The shipped sample element file.
+std::string SampleElements();
+
+}  // namespace rdz::test
