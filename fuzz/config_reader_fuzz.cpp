@@ -1,0 +1,27 @@
+// Feeds arbitrary bytes to both config.txt passes and the station box text.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "config/attitude_config.h"
+#include "config/personal_data.h"
+#include "config/station_config.h"
+#include "orbit/engine.h"
+#include "platform/text_lines.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const auto lines = rdz::SplitTextLines(text);
+  rdz::Observer station;
+  std::int16_t scan = 0;
+  rdz::ApplyStationLines(lines, true, station, scan);
+  rdz::ElementSet sat;
+  sat.MeanMotion = 14.9;
+  sat.Eccentricity = 0.001;
+  rdz::ApplyAttitudeLines(lines, "AO-40", sat);
+  rdz::ApplyAttitudeLines(lines, "", sat);
+  (void)rdz::PersonalDataText(station);
+  const rdz::EngineContext engine = rdz::SetupEngine(station);
+  rdz::PropagateSatellite(engine, sat, 2026, 131.5);
+  return 0;
+}
