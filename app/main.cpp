@@ -1,0 +1,24 @@
+// The window program: the services over Qt, the shared tracker state and the main window.
+#include <QApplication>
+
+#include "mainwindow/frm_track.h"
+#include "orbit/tracker_state.h"
+#include "platform/executable_directory.h"
+#include "platform/qt/qt_services.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("RodeDizevad"));
+
+  rdz::qt::QtClock clock;
+  rdz::qt::QtMessageBox messages;
+  rdz::qt::QtSound sound;
+  rdz::qt::QtEventLoop events;
+  const rdz::Services services{clock, messages, sound, events, rdz::ExecutableDirectory()};
+
+  rdz::TrackerState state;
+  rdz::FrmTrack window(state, services);
+  messages.SetParent(&window);
+  window.Load();
+  return QApplication::exec();
+}

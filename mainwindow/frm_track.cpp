@@ -1,0 +1,117 @@
+#include "mainwindow/frm_track.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "mainwindow/tracking_picture.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_text.h"
+
+namespace rdz {
+
+FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader loader,
+                   QWidget* parent)
+    : QMainWindow(parent), state_(state), services_(services), loader_(std::move(loader)) {
+  CreateControls();
+  Timer1.OnTick([this] { Timer1Tick(); });
+  // Timer2 belongs to the rotor and Timer3 to the time simulation; their
+  // handlers come with those features.
+  QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+}
+
+FrmTrack::~FrmTrack() = default;
+
+void FrmTrack::Load() {
+  resize(Twips(13000), Twips(9000));
+  move(0, 0);
+  setWindowTitle(QString::fromLatin1(kStandardCaption));
+  // Before anything is loaded: the table is refreshed over an empty element table.
+  Timer1Tick();
+  state_.ElementFileName = "amateur.txt";
+  // On screen before the loading work starts.
+  show();
+  loader_(services_.programDir, state_);
+  RefreshLiveTable();
+}
+
+void FrmTrack::Timer1Tick() {
+  Clock& clock = services_.clock;
+  // The clock is read afresh for each value shown.
+  LblPCData->setText(qt::ToQString(FormatDate(clock.Now())));
+  LblPCTime->setText(qt::ToQString(FormatTime(clock.Now())));
+  // A difference that is not a number leaves UTC where it was: the PC clock
+  // keeps running and the table is computed for the frozen instant.
+  if (const auto hours = qt::ReadUserNumber(TxtUtc->currentText())) {
+    if (const auto offset = UtcDifferenceSeconds(*hours)) {
+      state_.UtcDateText = FormatDate(AddSeconds(clock.Now(), -*offset));
+      state_.UtcTimeText = FormatTime(AddSeconds(clock.Now(), -*offset));
+    }
+  }
+  lblOrario->setText(qt::ToQString(state_.UtcTimeText));
+  lblData->setText(qt::ToQString(state_.UtcDateText));
+  RefreshLiveTable();
+}
+
+void FrmTrack::RefreshLiveTable() { rdz::RefreshLiveTable(state_, *this); }
+
+void FrmTrack::UpdateFile() {
+  for (QLabel* row : LblSat) row->setText(QStringLiteral("NO SAT..."));
+}
+
+void FrmTrack::Command1Click() {}
+
+void FrmTrack::SetTrackerOffHighlight(bool on) {
+  QRadioButton* off = Option1[kTrackerOffOption];
+  QPalette p = off->palette();
+  p.setColor(QPalette::WindowText,
+             on ? QColor(192, 0, 0) : palette().color(QPalette::ButtonText));
+  off->setPalette(p);
+  QFont f = off->font();
+  f.setBold(on);
+  off->setFont(f);
+}
+
+void FrmTrack::closeEvent(QCloseEvent* event) {
+  services_.sound.PlayClosingSound();
+  event->accept();
+  // Closing the main window ends the program, whatever other windows are open.
+  QCoreApplication::quit();
+}
+
+int FrmTrack::SelectedOption() const { return Option1Group->checkedId(); }
+
+void FrmTrack::ShowRow(int row, const std::string& text, RowColours colours) {
+  QLabel* label = LblSat[static_cast<std::size_t>(row)];
+  label->setText(qt::ToQString(text));  // QLabel ignores an unchanged text
+  RowColours& shown = rowColours_[static_cast<std::size_t>(row)];
+  if (shown == colours) return;
+  QPalette p = label->palette();
+  p.setColor(QPalette::Window, qt::ToQColor(colours.background, palette()));
+  p.setColor(QPalette::WindowText, qt::ToQColor(colours.text, palette()));
+  label->setPalette(p);
+  shown = colours;
+}
+
+void FrmTrack::ShowRotorPosition(const std::string& az, const std::string& el) {
+  LblAZ->setText(qt::ToQString(az));
+  LblEL->setText(qt::ToQString(el));
+}
+
+void FrmTrack::ShowTitle(const std::string& caption) { setWindowTitle(qt::ToQString(caption)); }
+
+void FrmTrack::EnableRotorTimer(bool enabled) { Timer2.SetEnabled(enabled); }
+
+void FrmTrack::ShowTrackingPicture(bool visible) { ImgAZEL->setVisible(visible); }
+
+void FrmTrack::ClearTrackerOffHighlight() { SetTrackerOffHighlight(false); }
+
+void FrmTrack::UpdateMap(const MapFields&) {
+  // The world map window follows satellite 1; until it exists there is nothing to update.
+}
+
+}  // namespace rdz

@@ -1,0 +1,107 @@
+#pragma once
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <functional>
+
+#include "orbit/element_loader.h"
+#include "orbit/live_table.h"
+#include "orbit/tracker_state.h"
+#include "platform/qt/qt_timer.h"
+#include "platform/services.h"
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace rdz {
+
+class TrackingPicture;
+
+// The main window: clocks, UTC difference, the live table of up to 60
+// satellites with their option buttons, rotor display and buttons, and the
+// time-simulation buttons. Controls keep the names the handlers use.
+class FrmTrack final : public QMainWindow, public LiveTableView {
+  Q_OBJECT
+
+ public:
+  using ElementLoader =
+      std::function<LoadOutcome(const std::filesystem::path& programDir, TrackerState& state)>;
+
+  FrmTrack(TrackerState& state, const Services& services, ElementLoader loader = &LoadElements,
+           QWidget* parent = nullptr);
+  ~FrmTrack() override;
+
+  // Start-up: size and caption, a first clock tick, show, load, refresh.
+  void Load();
+  // Timer1: PC clock, UTC from the difference in TxtUtc, live table.
+  void Timer1Tick();
+  void RefreshLiveTable();
+  // Blanks every row before the element file is read again.
+  void UpdateFile();
+  // "MAP": opens the world map window once that window exists.
+  void Command1Click();
+
+  // Option1(60) while the rotor has just sent a command (on) or found no position (off).
+  void SetTrackerOffHighlight(bool on);
+
+  // A length given in twips (1/1440 inch) as pixels of this screen.
+  int Twips(int twips) const;
+
+  // LiveTableView
+  int SelectedOption() const override;
+  void ShowRow(int row, const std::string& text, RowColours colours) override;
+  void ShowRotorPosition(const std::string& az, const std::string& el) override;
+  void ShowTitle(const std::string& caption) override;
+  void EnableRotorTimer(bool enabled) override;
+  void ShowTrackingPicture(bool visible) override;
+  void ClearTrackerOffHighlight() override;
+  void UpdateMap(const MapFields& fields) override;
+
+  // Controls.
+  QLabel* Label1 = nullptr;
+  QLabel* lblData = nullptr;
+  QLabel* lblOrario = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* LblPCData = nullptr;
+  QLabel* LblPCTime = nullptr;
+  std::array<QPushButton*, 6> CmdStop{};
+  QPushButton* Command1 = nullptr;
+  QPushButton* CmdRotor = nullptr;
+  TrackingPicture* ImgAZEL = nullptr;
+  QFrame* Frame1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QComboBox* TxtUtc = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* LblAZ = nullptr;
+  QLabel* LblEL = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  std::array<QLabel*, kTableRows> LblSat{};
+  std::array<QRadioButton*, kTableRows + 1> Option1{};
+  QButtonGroup* Option1Group = nullptr;
+  qt::QtTimer Timer1{1000, true};
+  qt::QtTimer Timer2{4000, false};
+  qt::QtTimer Timer3{1, false};
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  // Both return the bottom edge of what they placed, in pixels.
+  int CreateTopBand(QWidget* area, int right);
+  int CreateTable(QWidget* area, int top);
+
+  TrackerState& state_;
+  Services services_;
+  ElementLoader loader_;
+  std::array<RowColours, kTableRows> rowColours_{};
+};
+
+}  // namespace rdz

@@ -1,0 +1,72 @@
+#include "orbit/live_table.h"
+
+#include <algorithm>
+
+#include "orbit/row_text.h"
+#include "platform/civil_time.h"
+
+namespace rdz {
+
+namespace {
+
+void ShowSelectedUp(LiveTableView& view, const SatState& s) {
+  const std::string az = std::to_string(s.AZ);
+  const std::string el = std::to_string(s.EL);
+  view.ShowRotorPosition(az, el);
+  view.ShowTitle("A:" + az + " E:" + el + " " + kStandardCaption);
+  view.EnableRotorTimer(true);
+  view.ShowTrackingPicture(true);
+}
+
+void ShowSelectedDown(LiveTableView& view) {
+  view.ShowRotorPosition("StBy", "StBy");
+  view.ShowTitle(kStandardCaption);
+  view.EnableRotorTimer(false);
+  view.ShowTrackingPicture(false);
+  view.ClearTrackerOffHighlight();
+}
+
+}  // namespace
+
+void RefreshLiveTable(const TrackerState& state, LiveTableView& view) {
+  RefreshLiveTable(state, view, &PropagateSatellite);
+}
+
+void RefreshLiveTable(const TrackerState& state, LiveTableView& view, const Propagator& propagate) {
+  const int n = std::min(state.SatCount, kTableRows);
+  const EngineContext engine = SetupEngine(state.Station);
+  // Always day/month/year: the texts are written that way whatever the locale.
+  const auto when = ParseDateTime(state.UtcDateText, state.UtcTimeText);
+  if (!when) return;
+  const double tn =
+      TimeNow(engine, when->year, when->month, when->day, when->hour, when->minute, when->second);
+  const int selected = view.SelectedOption();
+
+  for (int k = 1; k <= n; ++k) {
+    const int row = k - 1;
+    const ElementSet& sat = state.Elements[k];
+    const std::optional<Propagation> p = propagate(engine, sat, when->year, tn);
+    // Up from a rounded 1 degree; a satellite that cannot be computed counts as down.
+    const bool up = p && p->state.EL > 0;
+    RowColours colours{kButtonFace, kButtonText};
+    if (up) {
+      colours = {kUpBackground, kUpText};
+      if (row == selected) {
+        ShowSelectedUp(view, p->state);
+        colours.background = kTrackedBackground;
+      }
+    } else if (row == selected) {
+      ShowSelectedDown(view);
+    }
+
+    if (!p) {
+      view.ShowRow(row, FailedRowText(sat.Name), colours);
+      continue;
+    }
+    const RowFields fields = FormatRowFields(sat.Name, p->state);
+    view.ShowRow(row, RowText(fields), colours);
+    if (k == 1) view.UpdateMap({fields.az, fields.el, fields.la, fields.lo, sat.Name});
+  }
+}
+
+}  // namespace rdz

@@ -1,0 +1,67 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "orbit/engine.h"
+#include "orbit/tracker_state.h"
+#include "platform/colour.h"
+
+namespace rdz {
+
+inline constexpr const char* kStandardCaption = "RodeDizevad - beta release by Quorbel v0.05beta";
+
+inline constexpr int kTableRows = 60;       // LblSat(0..59), Option1(0..59)
+inline constexpr int kTrackerOffOption = 60; // Option1(60): track no satellite
+
+inline constexpr Colour kUpBackground = Colour::Bgr(0xC0C0FF);       // light red
+inline constexpr Colour kUpText = Colour::Bgr(0x0000C0);             // dark red
+inline constexpr Colour kTrackedBackground = Colour::Bgr(0x80FF80);  // light green
+
+struct RowColours {
+  Colour background = kButtonFace;
+  Colour text = kButtonText;
+  friend bool operator==(const RowColours&, const RowColours&) = default;
+};
+
+// Satellite 1 as the world map shows it: the row's 4-character AZ, EL, LA and
+// LO fields, blanks included, and the entry's name.
+struct MapFields {
+  std::string az, el, la, lo, name;
+};
+
+// What one live-table pass reads from and writes to the main window.
+class LiveTableView {
+ public:
+  virtual ~LiveTableView() = default;
+  // Index of the Option1 button that is set (0..59 a row, 60 tracking off), -1 for none.
+  virtual int SelectedOption() const = 0;
+  // LblSat(row): text and colours.
+  virtual void ShowRow(int row, const std::string& text, RowColours colours) = 0;
+  // LblAZ and LblEL, which the rotor reads.
+  virtual void ShowRotorPosition(const std::string& az, const std::string& el) = 0;
+  virtual void ShowTitle(const std::string& caption) = 0;
+  // Timer2; enabling it while it runs keeps its countdown.
+  virtual void EnableRotorTimer(bool enabled) = 0;
+  // ImgAZEL.
+  virtual void ShowTrackingPicture(bool visible) = 0;
+  // Option1(60) back to the button-text colour with its emphasis off.
+  virtual void ClearTrackerOffHighlight() = 0;
+  // The map window's live labels; nothing happens while that window is not shown.
+  virtual void UpdateMap(const MapFields& fields) = 0;
+};
+
+// One satellite at one instant; nothing when it cannot be computed.
+using Propagator = std::function<std::optional<Propagation>(
+    const EngineContext& engine, const ElementSet& sat, int year, double tn)>;
+
+// One pass of the live table for the instant in state.UtcDateText and
+// state.UtcTimeText: rows 0..min(SatCount, 60)-1, and for the selected row the
+// rotor labels, title, rotor timer and tracking picture. Rows beyond the loaded
+// satellites are left alone. A satellite that cannot be computed shows its name
+// and the failure marker and counts as below the horizon; the pass goes on.
+// Texts that are not a valid date and time leave the window unchanged.
+void RefreshLiveTable(const TrackerState& state, LiveTableView& view);
+void RefreshLiveTable(const TrackerState& state, LiveTableView& view, const Propagator& propagate);
+
+}  // namespace rdz

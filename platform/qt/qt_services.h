@@ -1,0 +1,43 @@
+#pragma once
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+#include "platform/clock.h"
+#include "platform/colour.h"
+#include "platform/event_loop.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+
+namespace rdz::qt {
+
+class QtClock final : public rdz::Clock {
+ public:
+  CivilTime Now() override;
+};
+
+class QtEventLoop final : public rdz::EventLoop {
+ public:
+  void LetPendingEventsRun() override;
+};
+
+class QtMessageBox final : public rdz::MessageBox {
+ public:
+  explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void Show(const std::string& text, const std::string& title, MessageIcon icon) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// The desktop's bell; silent where there is none.
+class QtSound final : public rdz::Sound {
+ public:
+  void PlayClosingSound() override;
+};
+
+// System colours are resolved against the given palette.
+QColor ToQColor(Colour colour, const QPalette& palette);
+
+}  // namespace rdz::qt
