@@ -1,0 +1,267 @@
+#include "orbit/live_table.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "orbit/row_text.h"
+
+namespace rdz {
+namespace {
+
+// Records what the pass shows, as the main window would.
+struct FakeView final : LiveTableView {
+  struct Row {
+    std::string text;
+    RowColours colours;
+  };
+  int selected = kTrackerOffOption;
+  std::map<int, Row> rows;
+  std::optional<std::pair<std::string, std::string>> rotor;
+  std::optional<std::string> title;
+  std::optional<bool> rotorTimer;
+  std::optional<bool> picture;
+  int highlightCleared = 0;
+  std::vector<MapFields> map;
+
+  int SelectedOption() const override { return selected; }
+  void ShowRow(int row, const std::string& text, RowColours colours) override {
+    rows[row] = {text, colours};
+  }
+  void ShowRotorPosition(const std::string& az, const std::string& el) override {
+    rotor = {az, el};
+  }
+  void ShowTitle(const std::string& caption) override { title = caption; }
+  void EnableRotorTimer(bool enabled) override { rotorTimer = enabled; }
+  void ShowTrackingPicture(bool visible) override { picture = visible; }
+  void ClearTrackerOffHighlight() override { ++highlightCleared; }
+  void UpdateMap(const MapFields& fields) override { map.push_back(fields); }
+};
+
+SatState State(int az, int el) {
+  SatState s;
+  s.AZ = az;
+  s.EL = el;
+  s.MA = 200;
+  s.HGT = 812;
+  s.RANGE = 3204;
+  s.ILL = 55;
+  s.SQ = 130;
+  s.LA = -45;
+  s.LO = -120;
+  s.RN = 14368;
+  return s;
+}
+
+std::string Name(int k) {
+  std::string name = "SAT-" + std::to_string(k);
+  name.resize(9, ' ');
+  return name;
+}
+
+// A table of `count` satellites whose states the test sets by name; an entry
+// without a state cannot be computed. Counts the propagations asked for.
+struct Sky {
+  TrackerState state;
+  std::map<std::string, SatState> states;
+  std::vector<std::string> asked;
+
+  explicit Sky(int count) {
+    state.SatCount = count;
+    for (int k = 1; k <= std::min(count, ElementTable::kNameCapacity); ++k) {
+      state.Elements[k].Name = Name(k);
+      states[Name(k)] = State(10 * k % 360, -10);
+    }
+    state.UtcDateText = "11/05/2026";
+    state.UtcTimeText = "12:00:00";
+  }
+
+  void Refresh(LiveTableView& view) {
+    RefreshLiveTable(state, view, [this](const EngineContext&, const ElementSet& sat, int, double) {
+      asked.push_back(sat.Name);
+      std::optional<Propagation> p;
+      if (auto it = states.find(sat.Name); it != states.end()) p = Propagation{it->second, {}};
+      return p;
+    });
+  }
+};
+
+const RowColours kDown{kButtonFace, kButtonText};
+const RowColours kUp{kUpBackground, kUpText};
+
+TEST(LiveTable, NoSatellitesLeavesTheWindowAlone) {
+  Sky sky(0);
+  FakeView view;
+  view.selected = 0;
+  sky.Refresh(view);
+  EXPECT_TRUE(view.rows.empty());
+  EXPECT_FALSE(view.rotor || view.title || view.rotorTimer || view.picture);
+  EXPECT_TRUE(view.map.empty());
+}
+
+TEST(LiveTable, OneSatelliteFillsRowZeroAndTheMap) {
+  Sky sky(1);
+  sky.states[Name(1)] = State(7, -12);
+  FakeView view;
+  sky.Refresh(view);
+  ASSERT_EQ(view.rows.size(), 1u);
+  EXPECT_EQ(view.rows[0].text, "SAT-1       7 -12 200   812  3204  55 130 -45-120  14368");
+  EXPECT_EQ(view.rows[0].colours, kDown);
+  ASSERT_EQ(view.map.size(), 1u);
+  EXPECT_EQ(view.map[0].az, "   7");
+  EXPECT_EQ(view.map[0].el, " -12");
+  EXPECT_EQ(view.map[0].la, " -45");
+  EXPECT_EQ(view.map[0].lo, "-120");
+  EXPECT_EQ(view.map[0].name, Name(1));
+  // Tracking off: the rotor side of the window is not touched.
+  EXPECT_FALSE(view.rotor || view.title || view.rotorTimer || view.picture);
+  EXPECT_EQ(view.highlightCleared, 0);
+}
+
+TEST(LiveTable, SeventyFiveSatellitesFillExactlySixtyRows) {
+  Sky sky(75);
+  FakeView view;
+  sky.Refresh(view);
+  ASSERT_EQ(view.rows.size(), 60u);
+  EXPECT_EQ(view.rows.begin()->first, 0);
+  EXPECT_EQ(view.rows.rbegin()->first, 59);
+  EXPECT_EQ(view.rows[59].text.substr(0, 9), Name(60));
+  ASSERT_EQ(sky.asked.size(), 60u);
+  EXPECT_EQ(sky.asked.back(), Name(60));
+}
+
+TEST(LiveTable, RowsAreColouredByVisibility) {
+  Sky sky(3);
+  sky.states[Name(1)] = State(100, 0);  // on the horizon: down
+  sky.states[Name(2)] = State(100, 1);  // up from a rounded 1 degree
+  sky.states[Name(3)] = State(100, -1);
+  FakeView view;
+  sky.Refresh(view);
+  EXPECT_EQ(view.rows[0].colours, kDown);
+  EXPECT_EQ(view.rows[1].colours, kUp);
+  EXPECT_EQ(view.rows[2].colours, kDown);
+}
+
+TEST(LiveTable, SelectedSatelliteUpIsTracked) {
+  Sky sky(3);
+  sky.states[Name(2)] = State(123, 45);
+  FakeView view;
+  view.selected = 1;
+  sky.Refresh(view);
+  ASSERT_TRUE(view.rotor);
+  EXPECT_EQ(view.rotor->first, "123");
+  EXPECT_EQ(view.rotor->second, "45");
+  EXPECT_EQ(view.title, "A:123 E:45 RodeDizevad - beta release by Quorbel v0.05beta");
+  EXPECT_EQ(view.rotorTimer, true);
+  EXPECT_EQ(view.picture, true);
+  EXPECT_EQ(view.rows[1].colours, (RowColours{kTrackedBackground, kUpText}));
+  EXPECT_EQ(view.highlightCleared, 0);
+  // The map still follows satellite 1.
+  ASSERT_EQ(view.map.size(), 1u);
+  EXPECT_EQ(view.map[0].name, Name(1));
+}
+
+TEST(LiveTable, SelectedSatelliteDownStandsBy) {
+  Sky sky(3);
+  sky.states[Name(2)] = State(123, 0);
+  FakeView view;
+  view.selected = 1;
+  sky.Refresh(view);
+  ASSERT_TRUE(view.rotor);
+  EXPECT_EQ(view.rotor->first, "StBy");
+  EXPECT_EQ(view.rotor->second, "StBy");
+  EXPECT_EQ(view.title, kStandardCaption);
+  EXPECT_EQ(view.rotorTimer, false);
+  EXPECT_EQ(view.picture, false);
+  EXPECT_EQ(view.highlightCleared, 1);
+  EXPECT_EQ(view.rows[1].colours, kDown);
+}
+
+TEST(LiveTable, SelectedRowBeyondTheLoadedSatellitesIsNeverVisited) {
+  Sky sky(3);
+  FakeView view;
+  view.selected = 10;
+  sky.Refresh(view);
+  EXPECT_FALSE(view.rotor || view.title || view.rotorTimer || view.picture);
+}
+
+TEST(LiveTable, FailingSatelliteDoesNotStopThePass) {
+  Sky sky(5);
+  sky.states.erase(Name(3));
+  sky.states[Name(4)] = State(50, 20);
+  FakeView view;
+  sky.Refresh(view);
+  ASSERT_EQ(view.rows.size(), 5u);
+  EXPECT_EQ(view.rows[2].text, FailedRowText(Name(3)));
+  EXPECT_EQ(view.rows[2].colours, kDown);
+  EXPECT_EQ(view.rows[3].colours, kUp);
+  EXPECT_EQ(view.rows[4].text.substr(0, 9), Name(5));
+}
+
+TEST(LiveTable, FailingSelectedSatelliteCountsAsBelowTheHorizon) {
+  Sky sky(3);
+  sky.states.erase(Name(2));
+  FakeView view;
+  view.selected = 1;
+  sky.Refresh(view);
+  ASSERT_TRUE(view.rotor);
+  EXPECT_EQ(view.rotor->first, "StBy");
+  EXPECT_EQ(view.rotorTimer, false);
+  EXPECT_EQ(view.picture, false);
+  EXPECT_EQ(view.title, kStandardCaption);
+}
+
+TEST(LiveTable, FailingFirstSatelliteLeavesTheMapAlone) {
+  Sky sky(2);
+  sky.states.erase(Name(1));
+  FakeView view;
+  sky.Refresh(view);
+  EXPECT_TRUE(view.map.empty());
+  EXPECT_EQ(view.rows.size(), 2u);
+}
+
+TEST(LiveTable, TextThatIsNotAnInstantChangesNothing) {
+  for (const auto& [date, time] : std::vector<std::pair<std::string, std::string>>{
+           {"", ""}, {"2026-05-11", "12:00:00"}, {"31/02/2026", "12:00:00"}, {"11/05/2026", "25:00:00"}}) {
+    Sky sky(3);
+    sky.state.UtcDateText = date;
+    sky.state.UtcTimeText = time;
+    FakeView view;
+    view.selected = 0;
+    sky.Refresh(view);
+    EXPECT_TRUE(view.rows.empty()) << date << " " << time;
+    EXPECT_FALSE(view.rotor) << date << " " << time;
+  }
+}
+
+// The real engine: a satellite that cannot be propagated is shown as failed,
+// the others around it are computed.
+TEST(LiveTable, EngineFailureInTheMiddleWithRealPropagation) {
+  TrackerState state;
+  state.SatCount = 3;
+  for (int k = 1; k <= 3; ++k) {
+    ElementSet& sat = state.Elements[k];
+    sat.Name = Name(k);
+    sat.EpochYear = 2026;
+    sat.EpochDay = 131.5;
+    sat.Inclination = 98;
+    sat.Eccentricity = 0.001;
+    sat.MeanMotion = 14.2;
+    sat.EpochRev = 1000;
+  }
+  state.Elements[2].MeanMotion = 0;
+  state.UtcDateText = "11/05/2026";
+  state.UtcTimeText = "12:00:00";
+  FakeView view;
+  RefreshLiveTable(state, view);
+  ASSERT_EQ(view.rows.size(), 3u);
+  EXPECT_EQ(view.rows[1].text, FailedRowText(Name(2)));
+  EXPECT_NE(view.rows[2].text, FailedRowText(Name(3)));
+  EXPECT_EQ(view.rows[2].text.size(), 56u);
+}
+
+}  // namespace
+}  // namespace rdz
