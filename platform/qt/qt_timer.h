@@ -16,6 +16,8 @@ class QtTimer final : public rdz::Timer {
   bool Enabled() const override;
   void SetInterval(int milliseconds) override;
   int Interval() const override;
+  // Milliseconds until the next tick; -1 while disabled.
+  int RemainingTime() const { return timer_.remainingTime(); }
 
   // The handler run at each tick.
   void OnTick(std::function<void()> handler);

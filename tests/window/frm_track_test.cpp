@@ -1,0 +1,234 @@
+// The main window's controls, layout, start-up, blanking and closing.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "mainwindow/tracking_picture.h"
+#include "orbit/row_text.h"
+#include "platform/qt/qt_text.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+using qt::FromQString;
+
+TEST_F(WindowTest, ControlsStartAsLaidOut) {
+  MakeForm();
+  EXPECT_EQ(form->Label1->text(), "UTC:");
+  EXPECT_EQ(form->Label5->text(), "PCtime:");
+  EXPECT_EQ(form->lblData->text(), "DD/MM/YYYY");
+  EXPECT_EQ(form->lblOrario->text(), "00:00:00");
+  EXPECT_EQ(form->Label2->text(), "UTC DIFF:");
+  EXPECT_EQ(form->Label7->text(), "AZ - TRACKER - EL");
+  EXPECT_EQ(form->LblAZ->text(), "AZ");
+  EXPECT_EQ(form->LblEL->text(), "EL");
+  EXPECT_EQ(form->CmdRotor->text(), "PARK ANTENNA");
+  EXPECT_EQ(form->Command1->text(), "MAP");
+  const char* stop[] = {"=", ">", ">>", "<", "<<", "STOP"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(form->CmdStop[static_cast<std::size_t>(i)]->text(), stop[i]);
+  EXPECT_EQ(form->Label3->text(), kTableHeader);
+  EXPECT_EQ(form->Label4->text(), kTableHeader);
+  EXPECT_EQ(form->Label8->text(), "TR");
+  EXPECT_EQ(form->Label9->text(), "TR");
+  for (QLabel* row : form->LblSat) EXPECT_EQ(row->text(), "NO SAT");
+
+  ASSERT_TRUE(form->TxtUtc->isEditable());
+  ASSERT_EQ(form->TxtUtc->count(), 25);
+  EXPECT_EQ(form->TxtUtc->itemText(0), "-12");
+  EXPECT_EQ(form->TxtUtc->itemText(12), "0");
+  EXPECT_EQ(form->TxtUtc->itemText(24), "12");
+  EXPECT_EQ(form->TxtUtc->currentText(), "1");
+
+  EXPECT_EQ(form->Timer1.Interval(), 1000);
+  EXPECT_EQ(form->Timer2.Interval(), 4000);
+  EXPECT_FALSE(form->Timer2.Enabled());
+  EXPECT_EQ(form->Timer3.Interval(), 1);
+  EXPECT_FALSE(form->Timer3.Enabled());
+}
+
+TEST_F(WindowTest, TimerOneRunsFromTheStart) {
+  const Services services{clock, messages, sound, events, dir.path()};
+  FrmTrack fresh(state, services, LoaderOf({}));
+  EXPECT_TRUE(fresh.Timer1.Enabled());
+}
+
+TEST_F(WindowTest, OptionButtonsFormOneGroupWithTrackingOffSet) {
+  MakeForm();
+  EXPECT_TRUE(form->Option1Group->exclusive());
+  for (int i = 0; i <= 60; ++i) {
+    EXPECT_EQ(form->Option1Group->id(form->Option1[static_cast<std::size_t>(i)]), i);
+    if (i < 60) {
+      EXPECT_TRUE(form->Option1[static_cast<std::size_t>(i)]->text().isEmpty());
+    }
+  }
+  EXPECT_EQ(form->Option1[60]->text(), "Antenna Tracker OFF");
+  EXPECT_EQ(form->SelectedOption(), 60);
+  form->Option1[7]->setChecked(true);
+  EXPECT_EQ(form->SelectedOption(), 7);
+  EXPECT_FALSE(form->Option1[60]->isChecked());
+}
+
+TEST_F(WindowTest, RowsUseAFixedPitchFontThatLinesUpUnderTheHeading) {
+  MakeForm();
+  const QFont rowFont = form->LblSat[0]->font();
+  EXPECT_TRUE(QFontInfo(rowFont).fixedPitch()) << QFontInfo(rowFont).family().toStdString();
+  EXPECT_TRUE(form->Label3->font().bold());
+  const QFontMetrics rows(rowFont);
+  const QFontMetrics heading(form->Label3->font());
+  // Every column starts at the same pixel in the heading and in a row.
+  const QString header = QString::fromLatin1(kTableHeader);
+  SatState s;
+  s.AZ = 7;
+  s.EL = -12;
+  s.MA = 200;
+  s.HGT = 812;
+  s.RANGE = 3204;
+  s.ILL = 55;
+  s.SQ = 130;
+  s.LA = -45;
+  s.LO = -120;
+  s.RN = 14368;
+  const QString row = qt::ToQString(FormatRowText(PaddedName("AO-10"), s));
+  ASSERT_EQ(row.size(), header.size());
+  for (qsizetype i = 1; i <= header.size(); ++i) {
+    EXPECT_EQ(rows.horizontalAdvance(row.left(i)), heading.horizontalAdvance(header.left(i))) << i;
+  }
+  EXPECT_GE(form->LblSat[0]->width(), rows.horizontalAdvance(row));
+  EXPECT_EQ(form->LblSat[0]->x(), form->Label3->x());
+  EXPECT_EQ(form->LblSat[30]->x(), form->Label4->x());
+}
+
+TEST_F(WindowTest, TableHalvesAreThirtyRowsWithTheirOptionButtons) {
+  MakeForm();
+  const int step = form->Twips(240);
+  for (int i = 0; i < 60; ++i) {
+    const QLabel* row = form->LblSat[static_cast<std::size_t>(i)];
+    const QRadioButton* option = form->Option1[static_cast<std::size_t>(i)];
+    const QLabel* first = form->LblSat[i < 30 ? 0 : 30];
+    EXPECT_EQ(row->x(), first->x()) << i;
+    EXPECT_EQ(row->y(), first->y() + (i % 30) * step) << i;
+    EXPECT_EQ(option->y(), row->y()) << i;
+    EXPECT_GE(option->x(), row->geometry().right()) << i;
+  }
+  EXPECT_GT(form->LblSat[30]->x(), form->Option1[0]->geometry().right());
+  EXPECT_GT(form->Label3->y(), form->Frame1->geometry().bottom());
+}
+
+// Nothing in the top band hides another control or is cut by the window edge.
+TEST_F(WindowTest, TopBandControlsDoNotOverlap) {
+  MakeForm();
+  form->Load();
+  std::vector<QWidget*> band = {form->Label1, form->lblData, form->lblOrario, form->Label5,
+                                form->LblPCData, form->LblPCTime, form->Command1, form->CmdRotor,
+                                form->Option1[60], form->ImgAZEL, form->Frame1};
+  for (QPushButton* b : form->CmdStop) band.push_back(b);
+  for (std::size_t a = 0; a < band.size(); ++a) {
+    EXPECT_LE(band[a]->geometry().right(), form->centralWidget()->width()) << a;
+    for (std::size_t b = a + 1; b < band.size(); ++b) {
+      EXPECT_FALSE(band[a]->geometry().intersects(band[b]->geometry())) << a << " " << b;
+    }
+  }
+  const std::vector<QWidget*> inFrame = {form->Label2, form->TxtUtc, form->Label7, form->LblAZ,
+                                         form->LblEL};
+  for (std::size_t a = 0; a < inFrame.size(); ++a) {
+    EXPECT_TRUE(form->Frame1->rect().contains(inFrame[a]->geometry())) << a;
+    for (std::size_t b = a + 1; b < inFrame.size(); ++b) {
+      EXPECT_FALSE(inFrame[a]->geometry().intersects(inFrame[b]->geometry())) << a << " " << b;
+    }
+  }
+  for (QLabel* label : {form->Label2, form->Label7, form->lblData, form->LblPCTime}) {
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+        << FromQString(label->text());
+  }
+}
+
+TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
+  WriteSampleFiles();
+  struct Seen {
+    bool visible;
+    std::string file;
+    int satCount;
+    std::string row0;
+  };
+  std::vector<Seen> ticks, loads;
+  clock.onRead = [&] {
+    if (ticks.empty()) {
+      ticks.push_back({form->isVisible(), state.ElementFileName, state.SatCount,
+                       FromQString(form->LblSat[0]->text())});
+    }
+  };
+  MakeForm([&](const std::filesystem::path& dirPath, TrackerState& st) {
+    loads.push_back({form->isVisible(), st.ElementFileName, st.SatCount,
+                     FromQString(form->LblSat[0]->text())});
+    EXPECT_EQ(form->lblOrario->text(), "11:00:00");  // the first tick has run
+    return LoadElements(dirPath, st);
+  });
+  clock.now = {2026, 5, 11, 12, 0, 0};
+  form->Load();
+
+  ASSERT_EQ(ticks.size(), 1u);
+  EXPECT_FALSE(ticks[0].visible);
+  EXPECT_EQ(ticks[0].file, "");
+  EXPECT_EQ(ticks[0].satCount, 0);
+  ASSERT_EQ(loads.size(), 1u);
+  EXPECT_TRUE(loads[0].visible);
+  EXPECT_EQ(loads[0].file, "amateur.txt");
+  EXPECT_EQ(loads[0].row0, "NO SAT");  // the first refresh had nothing to show
+
+  EXPECT_GT(state.SatCount, 0);
+  EXPECT_EQ(RowText(0).substr(0, 9), state.Elements[1].Name);
+  EXPECT_EQ(form->windowTitle().toStdString(), kStandardCaption);
+  EXPECT_EQ(form->pos(), QPoint(0, 0));
+  EXPECT_EQ(form->size(), QSize(form->Twips(13000), form->Twips(9000)));
+}
+
+TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTable) {
+  MakeForm();
+  form->Load();
+  EXPECT_EQ(state.SatCount, 0);
+  for (QLabel* row : form->LblSat) EXPECT_EQ(row->text(), "NO SAT");
+  EXPECT_EQ(form->LblAZ->text(), "AZ");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WindowTest, UpdateFileBlanksEveryRowUntilTheNextRefresh) {
+  MakeForm(LoaderOf(SampleSatellites()));
+  StartAtUtc({2026, 5, 11, 12, 0, 0});
+  ASSERT_GE(state.SatCount, 60);
+  form->UpdateFile();
+  for (QLabel* row : form->LblSat) EXPECT_EQ(row->text(), "NO SAT...");
+  state.SatCount = 3;  // a shorter file read afterwards
+  form->RefreshLiveTable();
+  for (int i = 0; i < 60; ++i) {
+    if (i < 3) {
+      EXPECT_EQ(RowText(i).substr(0, 9), state.Elements[i + 1].Name);
+    } else {
+      EXPECT_EQ(RowText(i), "NO SAT...") << i;
+    }
+  }
+}
+
+TEST_F(WindowTest, MapButtonDoesNothingYet) {
+  MakeForm();
+  form->Load();
+  form->Command1->click();
+  EXPECT_EQ(form->windowTitle().toStdString(), kStandardCaption);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WindowTest, ClosingPlaysTheShortSoundOnce) {
+  MakeForm();
+  form->Load();
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(sound.plays, 1);
+  EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
+}  // namespace rdz::test

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+#include <chrono>
+#include <thread>
+
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_timer.h"
+
+namespace rdz::qt {
+namespace {
+
+TEST(QtTimer, EnablingARunningTimerKeepsItsCountdown) {
+  QtTimer timer(100000, true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  timer.SetEnabled(true);
+  EXPECT_TRUE(timer.Enabled());
+  // A restart would have put the full interval back.
+  EXPECT_LE(timer.RemainingTime(), 100000 - 20);
+}
+
+TEST(QtTimer, StateAndInterval) {
+  QtTimer timer(4000, false);
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_EQ(timer.RemainingTime(), -1);
+  timer.SetEnabled(true);
+  EXPECT_TRUE(timer.Enabled());
+  timer.SetInterval(1);
+  EXPECT_EQ(timer.Interval(), 1);
+  EXPECT_TRUE(timer.Enabled());
+  timer.SetEnabled(false);
+  EXPECT_FALSE(timer.Enabled());
+  timer.SetInterval(-5);  // a negative simulation interval
+  EXPECT_EQ(timer.Interval(), 0);
+}
+
+// Restores the default locale whatever a test sets.
+class UserNumber : public ::testing::Test {
+ protected:
+  ~UserNumber() override { QLocale::setDefault(saved_); }
+  QLocale saved_;
+};
+
+TEST_F(UserNumber, PlainNumbersInTheCLocale) {
+  QLocale::setDefault(QLocale::c());
+  EXPECT_EQ(ReadUserNumber("1"), 1.0);
+  EXPECT_EQ(ReadUserNumber("-12"), -12.0);
+  EXPECT_EQ(ReadUserNumber("0.5"), 0.5);
+  EXPECT_EQ(ReadUserNumber(" 5.75 "), 5.75);
+  EXPECT_FALSE(ReadUserNumber(""));
+  EXPECT_FALSE(ReadUserNumber("abc"));
+  EXPECT_FALSE(ReadUserNumber("1a"));
+  EXPECT_FALSE(ReadUserNumber("1,5"));  // a thousands separator, not a decimal point
+}
+
+TEST_F(UserNumber, CommaLocaleTakesItsOwnFormatAndThePoint) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(ReadUserNumber("0,5"), 0.5);
+  EXPECT_EQ(ReadUserNumber("0.5"), 0.5);  // never 5
+  EXPECT_EQ(ReadUserNumber("-5"), -5.0);
+  EXPECT_FALSE(ReadUserNumber("eins"));
+}
+
+TEST(QtColour, BlueGreenRedValuesAndSystemRoles) {
+  QPalette palette;
+  palette.setColor(QPalette::Button, QColor(1, 2, 3));
+  palette.setColor(QPalette::ButtonText, QColor(4, 5, 6));
+  EXPECT_EQ(ToQColor(Colour::Bgr(0xC0C0FF), palette), QColor(0xFF, 0xC0, 0xC0));
+  EXPECT_EQ(ToQColor(Colour::Bgr(0x80FF80), palette), QColor(0x80, 0xFF, 0x80));
+  EXPECT_EQ(ToQColor(Colour::Bgr(192), palette), QColor(192, 0, 0));
+  EXPECT_EQ(ToQColor(kButtonFace, palette), QColor(1, 2, 3));
+  EXPECT_EQ(ToQColor(kButtonText, palette), QColor(4, 5, 6));
+}
+
+TEST(QtClock, GivesAValidLocalTime) {
+  QtClock clock;
+  EXPECT_TRUE(IsValidCivilTime(clock.Now()));
+}
+
+}  // namespace
+}  // namespace rdz::qt

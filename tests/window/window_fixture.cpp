@@ -1,0 +1,75 @@
+#include "window/window_fixture.h"
+
+#include <QLabel>
+#include <fstream>
+#include <sstream>
+#include <QPalette>
+
+#include "config/station_config.h"
+#include "orbit/element_loader.h"
+#include "platform/qt/qt_text.h"
+#include "platform/text_lines.h"
+
+namespace rdz::test {
+
+namespace {
+std::string SampleConfig() {
+  std::ifstream in(std::string(RDZ_SAMPLE_DIR) + "/config.txt", std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+}  // namespace
+
+std::vector<ElementSet> SampleSatellites() {
+  auto table = std::make_unique<ElementTable>();
+  const int count = ReadElementBlocks(SplitTextLines(SampleElements()), *table);
+  std::vector<ElementSet> sats;
+  for (int k = 1; k <= count; ++k) sats.push_back((*table)[k]);
+  return sats;
+}
+
+FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites) {
+  return [satellites](const std::filesystem::path&, TrackerState& st) {
+    for (std::size_t i = 0; i < satellites.size(); ++i) {
+      st.Elements[static_cast<int>(i) + 1] = satellites[i];
+    }
+    st.SatCount = static_cast<int>(satellites.size());
+    std::int16_t scan = 0;
+    ApplyStationLines(SplitTextLines(SampleConfig()), true, st.Station, scan);
+    st.TEMPOSCANN = scan;
+    return LoadOutcome::Loaded;
+  };
+}
+
+std::string PaddedName(const std::string& name) {
+  std::string padded = name;
+  padded.resize(9, ' ');
+  return padded;
+}
+
+QColor Background(const QWidget* w) { return w->palette().color(QPalette::Window); }
+QColor Foreground(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+void WindowTest::WriteSampleFiles() {
+  dir.Write("amateur.txt", SampleElements());
+  dir.Write("config.txt", SampleConfig());
+}
+
+void WindowTest::MakeForm(FrmTrack::ElementLoader loader) {
+  const Services services{clock, messages, sound, events, dir.path()};
+  form = std::make_unique<FrmTrack>(state, services, std::move(loader));
+  // Ticks come from the test, never from the wall clock.
+  form->Timer1.SetEnabled(false);
+}
+
+void WindowTest::StartAtUtc(const CivilTime& utc) {
+  clock.now = AddSeconds(utc, 3600);
+  form->Load();
+}
+
+std::string WindowTest::RowText(int row) const {
+  return qt::FromQString(form->LblSat[static_cast<std::size_t>(row)]->text());
+}
+
+}  // namespace rdz::test

@@ -1,0 +1,77 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/temp_dir.h"
+#include "mainwindow/frm_track.h"
+#include "orbit/tracker_state.h"
+#include "platform/services.h"
+
+namespace rdz::test {
+
+// A clock the test sets; it never moves by itself.
+struct FakeClock final : Clock {
+  CivilTime now{2026, 5, 11, 12, 0, 0};
+  int reads = 0;
+  std::function<void()> onRead;
+  CivilTime Now() override {
+    ++reads;
+    if (onRead) onRead();
+    return now;
+  }
+};
+
+// Records the boxes instead of waiting for a user.
+struct FakeMessageBox final : MessageBox {
+  std::vector<std::string> shown;
+  void Show(const std::string& text, const std::string&, MessageIcon) override {
+    shown.push_back(text);
+  }
+};
+
+struct FakeSound final : Sound {
+  int plays = 0;
+  void PlayClosingSound() override { ++plays; }
+};
+
+struct FakeEventLoop final : EventLoop {
+  int runs = 0;
+  void LetPendingEventsRun() override { ++runs; }
+};
+
+// The sample satellites, in file order (entry k at index k - 1).
+std::vector<ElementSet> SampleSatellites();
+
+// A loader that puts the given satellites into the table, with the sample station.
+FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites);
+
+// A 9-character name, as the loader stores it.
+std::string PaddedName(const std::string& name);
+
+QColor Background(const QWidget* w);
+QColor Foreground(const QWidget* w);
+
+class WindowTest : public ::testing::Test {
+ protected:
+  // The program directory holding the sample amateur.txt and config.txt.
+  void WriteSampleFiles();
+  void MakeForm(FrmTrack::ElementLoader loader = &LoadElements);
+  // Start-up, then the clock at a local time with TxtUtc's "1": UTC one hour earlier.
+  void StartAtUtc(const CivilTime& utc);
+  std::string RowText(int row) const;
+
+  TempDir dir;
+  FakeClock clock;
+  FakeMessageBox messages;
+  FakeSound sound;
+  FakeEventLoop events;
+  TrackerState state;
+  std::unique_ptr<FrmTrack> form;
+};
+
+}  // namespace rdz::test
