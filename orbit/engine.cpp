@@ -1,0 +1,271 @@
+#include "orbit/engine.h"
+
+#include <climits>
+#include <cmath>
+#include <initializer_list>
+
+namespace rdz {
+
+using namespace model;
+
+namespace {
+
+constexpr std::array<int, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
+                                                  181, 212, 243, 273, 304, 334};
+
+// Dot products of unit vectors can land a few ulps outside [-1, 1]; asin and
+// sqrt(1 - x^2) must still give the limit values there, not NaN.
+constexpr double kUnitSlack = 1e-9;
+
+const double cosObliquity = std::cos(Obliquity * Rad);
+const double sinObliquity = std::sin(Obliquity * Rad);
+
+double ClampUnit(double x) {
+  if (x > 1.0 && x <= 1.0 + kUnitSlack) return 1.0;
+  if (x < -1.0 && x >= -1.0 - kUnitSlack) return -1.0;
+  return x;  // further out stays out, so asin gives NaN and the run fails
+}
+
+double Dot(const std::array<double, 3>& a, double x, double y, double z) {
+  return a[0] * x + a[1] * y + a[2] * z;
+}
+
+// Converting a NaN or an out-of-range double to int is undefined behaviour.
+bool ToInt(double x, int& out) {
+  if (!(x >= static_cast<double>(INT_MIN) && x <= static_cast<double>(INT_MAX))) return false;
+  out = static_cast<int>(x);
+  return true;
+}
+
+bool AllFinite(std::initializer_list<double> values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+EngineContext SetupEngine(const Observer& station) {
+  EngineContext engine;
+  engine.DaysBeforeMonth = kDaysBeforeMonth;
+
+  const double lat = station.LA.value_or(0.0) * Rad;
+  const double lon = station.LO.value_or(0.0) * Rad;
+  const double h = station.HT.value_or(0.0) / 1000.0;
+  const double cl = std::cos(lat), sl = std::sin(lat);
+  const double co = std::cos(lon), so = std::sin(lon);
+  const double d =
+      std::sqrt(EarthRadius * EarthRadius * cl * cl + PolarRadius * PolarRadius * sl * sl);
+  const double rx = EarthRadius * EarthRadius / d + h;
+  const double rz = PolarRadius * PolarRadius / d + h;
+
+  engine.Up = {cl * co, cl * so, sl};
+  engine.East = {-so, co, 0.0};
+  engine.North = {-sl * co, -sl * so, cl};
+  engine.StationPosition = {rx * cl * co, rx * cl * so, rz * sl};
+  return engine;
+}
+
+double YearDayCount(double y) { return std::trunc((y - 1.0) * MeanYear); }
+
+int DayOfYear(const EngineContext& engine, int year, int month, int day) {
+  // A month outside 1..12 adds nothing rather than reading past the table.
+  const int before = (month >= 1 && month <= 12) ? engine.DaysBeforeMonth[month - 1] : 0;
+  int n = day + before;
+  if (month > 2 && year % 4 == 0) n += 1;
+  return n;
+}
+
+double TimeNow(const EngineContext& engine, int year, int month, int day, int hour, int minute,
+               int second) {
+  return DayOfYear(engine, year, month, day) + (hour + (minute + second / 60.0) / 60.0) / 24.0;
+}
+
+std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const ElementSet& sat,
+                                              int year, double tn) {
+  // NaN fails these comparisons too.
+  if (!(sat.MeanMotion > 0.0) || !(sat.Eccentricity < 1.0)) return std::nullopt;
+  if (!AllFinite({sat.EpochYear, sat.EpochDay, sat.Inclination, sat.Raan, sat.Eccentricity,
+                  sat.ArgPerigee, sat.MeanAnomaly, sat.MeanMotion, sat.DecayRate, sat.EpochRev,
+                  sat.SemiAxis, sat.Alat, sat.Alon, tn})) {
+    return std::nullopt;
+  }
+
+  // Satellite setup.
+  double a0 = sat.SemiAxis;
+  if (a0 == 0.0) a0 = std::pow(SemiAxisConstant / sat.MeanMotion, 2.0 / 3.0);
+  const double ra = sat.Raan * Rad;
+  const double ma = sat.MeanAnomaly * Rad;
+  const double in = sat.Inclination * Rad;
+  const double wp = sat.ArgPerigee * Rad;
+  const double alat = sat.Alat * Rad;
+  const double alon = sat.Alon * Rad;
+  const double ec = sat.Eccentricity;
+  const double mm = sat.MeanMotion * 2.0 * Pi;
+  const double m2 = sat.DecayRate * 2.0 * Pi;
+  const double b0 = a0 * std::sqrt(1.0 - ec * ec);
+  const double si = std::sin(in);
+  const double ci = std::cos(in);
+  double pc = EarthRadius * a0 / (b0 * b0);
+  pc = 1.5 * J2 * pc * pc * mm;
+  const double qd = -pc * ci;
+  const double wd = pc * (5.0 * ci * ci - 1.0) / 2.0;
+  const double dc = m2 / mm / 3.0;
+  const double teg = YearDayCount(sat.EpochYear) - YearDayCount(BaseYear) + sat.EpochDay;
+  const double ghae = BaseGhaa * Rad + teg * EarthRotRate;
+  const double mrse = BaseGhaa * Rad + teg * SunRate + Pi;
+  const double mase = (BaseSunAnomaly + SunAnomalyRate * teg) * Rad;
+  if (!AllFinite({a0, b0, pc, dc, teg})) return std::nullopt;
+
+  // Orbit at the instant.
+  const double t = YearDayCount(year) - YearDayCount(sat.EpochYear) + (tn - sat.EpochDay);
+  const double dt = dc * t / 2.0;
+  const double kd = 1.0 - 4.0 * dt;
+  const double kdp = 1.0 + 7.0 * dt;
+  double m = ma + mm * t * (1.0 + 3.0 * dt);
+  double dr = std::floor(m / (2.0 * Pi));
+  m = m - dr * 2.0 * Pi;
+  // The quotient can round across a revolution boundary; keep 0 <= M < 2 pi.
+  if (m < 0.0) {
+    m += 2.0 * Pi;
+    dr -= 1.0;
+  } else if (m >= 2.0 * Pi) {
+    m -= 2.0 * Pi;
+    dr += 1.0;
+  }
+  if (!(m >= 0.0 && m < 2.0 * Pi)) return std::nullopt;  // no precision left in M
+  const double rn = sat.EpochRev + dr;
+
+  // Kepler's equation; a cap keeps a non-converging orbit from hanging the tick.
+  double ea = m;
+  double d = 0.0;
+  int iterations = 0;
+  do {
+    if (++iterations > 100) return std::nullopt;
+    const double cose = std::cos(ea);
+    const double sine = std::sin(ea);
+    d = (ea - ec * sine - m) / (1.0 - ec * cose);
+    if (!std::isfinite(d)) return std::nullopt;
+    ea = ea - d;
+  } while (std::fabs(d) > KeplerTolerance);
+  const double cose = std::cos(ea);
+  const double sine = std::sin(ea);
+
+  const double cx = a0 * (cose - ec) * kd;
+  const double cy = b0 * sine * kd;
+
+  // Antenna attitude in orbit-plane axes.
+  const double ax = -std::cos(alat) * std::cos(alon);
+  const double ay = -std::cos(alat) * std::sin(alon);
+  const double az = -std::sin(alat);
+
+  const double ap = wp + wd * t * kdp;
+  const double cw = std::cos(ap);
+  const double sw = std::sin(ap);
+  const double x = cx * cw - cy * sw;
+  double y = cx * sw + cy * cw;
+  const double ax1 = ax * cw - ay * sw;
+  const double ay1 = ax * sw + ay * cw;
+
+  const double z = y * si;
+  y = y * ci;
+  const double az1 = ay1 * si + az * ci;
+  const double ay2 = ay1 * ci - az * si;
+
+  const double raan = ra + qd * t * kdp;
+  const double ghaa = ghae + EarthRotRate * t;
+
+  const double q = raan - ghaa;
+  const double cq = std::cos(q);
+  const double sq = std::sin(q);
+  const double sx = x * cq - y * sq;
+  const double sy = x * sq + y * cq;
+  const double sz = z;
+  const double axe = ax1 * cq - ay2 * sq;
+  const double aye = ax1 * sq + ay2 * cq;
+  const double aze = az1;
+
+  const double cr = std::cos(raan);
+  const double sr = std::sin(raan);
+  const double acx = ax1 * cr - ay2 * sr;
+  const double acy = ax1 * sr + ay2 * cr;
+  const double acz = az1;
+
+  // Sun and illumination of the antenna axis.
+  const double mas = mase + SunAnomalyRate * Rad * t;
+  const double tas = mrse + SunRate * t + SunEqc1 * std::sin(mas) + SunEqc2 * std::sin(2.0 * mas) +
+                     SunEqc3 * std::sin(3.0 * mas);
+  const double sunx = std::cos(tas);
+  const double suny = std::sin(tas) * cosObliquity;
+  const double sunz = std::sin(tas) * sinObliquity;
+  const double ssa = ClampUnit(acx * sunx + acy * suny + acz * sunz);
+  const double illumination = std::sqrt(1.0 - ssa * ssa);
+
+  // Look angles.
+  const auto& o = engine.StationPosition;
+  const double rx0 = sx - o[0], ry0 = sy - o[1], rz0 = sz - o[2];
+  const double range = std::sqrt(rx0 * rx0 + ry0 * ry0 + rz0 * rz0);
+  const double rx = rx0 / range, ry = ry0 / range, rz = rz0 / range;
+  const double u = ClampUnit(Dot(engine.Up, rx, ry, rz));
+  const double e = Dot(engine.East, rx, ry, rz);
+  const double n = Dot(engine.North, rx, ry, rz);
+
+  double azimuth;
+  if (n != 0.0) {
+    azimuth = Deg * std::atan(e / n);
+    if (n < 0.0) azimuth += 180.0;
+    if (azimuth < 0.0) azimuth += 360.0;
+  } else if (e > 0.0) {
+    azimuth = 90.0;
+  } else if (e < 0.0) {
+    azimuth = 270.0;
+  } else {
+    azimuth = 0.0;  // straight up or down: any azimuth is right
+  }
+  const double elevation = Deg * std::asin(u);
+
+  const double rs = std::sqrt(sx * sx + sy * sy + sz * sz);
+  const double subLatitude = Deg * std::asin(ClampUnit(sz / rs));
+  const double subLongitude = Deg * std::atan2(sy, sx);
+
+  const double sqArg = ClampUnit(-(axe * rx + aye * ry + aze * rz));
+  const double squint = Deg * (SquintOffset - std::asin(sqArg));
+
+  const double height = rs - EarthRadius;
+  const double phase = m * 128.0 / Pi;
+
+  Propagation p;
+  RawSatState& raw = p.raw;
+  raw.azimuth = azimuth;
+  raw.elevation = elevation;
+  raw.range = range;
+  raw.height = height;
+  raw.subLatitude = subLatitude;
+  raw.subLongitude = subLongitude;
+  raw.phase = phase;
+  raw.illumination = 100.0 * illumination;
+  raw.squint = squint;
+  raw.revolution = rn;
+  raw.meanAnomaly = m;
+  if (!AllFinite({azimuth, elevation, range, height, subLatitude, subLongitude, phase,
+                  raw.illumination, squint, rn})) {
+    return std::nullopt;
+  }
+
+  SatState& s = p.state;
+  // M * 128 / pi can round up to 256 for M just below 2 pi.
+  const double ma256 = std::fmin(std::floor(phase), 255.0);
+  if (!ToInt(std::nearbyint(azimuth), s.AZ) || !ToInt(std::nearbyint(elevation), s.EL) ||
+      !ToInt(ma256, s.MA) || !ToInt(std::floor(height + 0.5), s.HGT) ||
+      !ToInt(std::floor(range + 0.5), s.RANGE) ||
+      !ToInt(std::floor(raw.illumination + 0.5), s.ILL) ||
+      !ToInt(std::floor(squint + 0.5), s.SQ) || !ToInt(std::nearbyint(subLatitude), s.LA) ||
+      !ToInt(std::nearbyint(subLongitude), s.LO)) {
+    return std::nullopt;
+  }
+  s.RN = rn;
+  return p;
+}
+
+}  // namespace rdz
