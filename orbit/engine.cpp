@@ -46,6 +46,22 @@ bool AllFinite(std::initializer_list<double> values) {
 
 }  // namespace
 
+std::optional<SatState> RoundSatState(const RawSatState& raw) {
+  SatState s;
+  // M * 128 / pi can round up to 256 for M just below 2 pi.
+  const double ma256 = std::fmin(std::floor(raw.phase), 255.0);
+  if (!ToInt(std::nearbyint(raw.azimuth), s.AZ) || !ToInt(std::nearbyint(raw.elevation), s.EL) ||
+      !ToInt(ma256, s.MA) || !ToInt(std::floor(raw.height + 0.5), s.HGT) ||
+      !ToInt(std::floor(raw.range + 0.5), s.RANGE) ||
+      !ToInt(std::floor(raw.illumination + 0.5), s.ILL) ||
+      !ToInt(std::floor(raw.squint + 0.5), s.SQ) || !ToInt(std::nearbyint(raw.subLatitude), s.LA) ||
+      !ToInt(std::nearbyint(raw.subLongitude), s.LO)) {
+    return std::nullopt;
+  }
+  s.RN = raw.revolution;
+  return s;
+}
+
 EngineContext SetupEngine(const Observer& station) {
   EngineContext engine;
   engine.DaysBeforeMonth = kDaysBeforeMonth;
@@ -253,18 +269,9 @@ std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const
     return std::nullopt;
   }
 
-  SatState& s = p.state;
-  // M * 128 / pi can round up to 256 for M just below 2 pi.
-  const double ma256 = std::fmin(std::floor(phase), 255.0);
-  if (!ToInt(std::nearbyint(azimuth), s.AZ) || !ToInt(std::nearbyint(elevation), s.EL) ||
-      !ToInt(ma256, s.MA) || !ToInt(std::floor(height + 0.5), s.HGT) ||
-      !ToInt(std::floor(range + 0.5), s.RANGE) ||
-      !ToInt(std::floor(raw.illumination + 0.5), s.ILL) ||
-      !ToInt(std::floor(squint + 0.5), s.SQ) || !ToInt(std::nearbyint(subLatitude), s.LA) ||
-      !ToInt(std::nearbyint(subLongitude), s.LO)) {
-    return std::nullopt;
-  }
-  s.RN = rn;
+  const auto rounded = RoundSatState(raw);
+  if (!rounded) return std::nullopt;
+  p.state = *rounded;
   return p;
 }
 

@@ -57,6 +57,10 @@ int DayOfYear(const EngineContext& engine, int year, int month, int day);
 double TimeNow(const EngineContext& engine, int year, int month, int day, int hour, int minute,
                int second);
 
+// Rounds for display: AZ, EL, LA, LO to nearest with halves to even, MA down,
+// HGT, RANGE, ILL, SQ as floor(x + 0.5). Nothing when a value does not fit an int.
+std::optional<SatState> RoundSatState(const RawSatState& raw);
+
 // The state of one satellite at (year, tn). Nothing when the entry cannot be
 // propagated: mean motion <= 0, eccentricity >= 1, a non-finite intermediate,
 // or a result that does not fit the shown integers.

@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-cmake -S . -B build -G Ninja >/dev/null
+cmake -S . -B build -G Ninja -DRDZ_GUI=ON >/dev/null
 cmake --build build
 exec build/bin/rodedizevad "$@"

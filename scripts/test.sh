@@ -7,10 +7,10 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 
 build_dir=build
-options=()
+options=(-DRDZ_GUI=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir=build-asan
-  options=(-DRDZ_SANITIZE=ON -DRDZ_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+  options=(-DRDZ_GUI=ON -DRDZ_SANITIZE=ON -DRDZ_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
   # Any sanitizer report fails the run.
   export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_checks=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -303,3 +303,50 @@ TEST(EngineFailure, HugeValuesNeverLeaveTheShownRanges) {
 
 }  // namespace
 }  // namespace rdz
+
+namespace rdz {
+namespace {
+
+TEST(Rounding, HalvesGoToTheEvenNeighbourExceptWhereFloorIsTheRule) {
+  RawSatState raw;
+  raw.azimuth = 359.5;
+  raw.elevation = 0.5;
+  raw.subLatitude = 1.5;
+  raw.subLongitude = -120.5;
+  raw.height = 812.5;
+  raw.range = 3203.5;
+  raw.squint = 129.5;
+  raw.illumination = 54.5;
+  raw.phase = 255.99;
+  raw.revolution = 14368;
+  auto s = RoundSatState(raw);
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s->AZ, 360);
+  EXPECT_EQ(s->EL, 0);
+  EXPECT_EQ(s->LA, 2);
+  EXPECT_EQ(s->LO, -120);
+  EXPECT_EQ(s->HGT, 813);
+  EXPECT_EQ(s->RANGE, 3204);
+  EXPECT_EQ(s->SQ, 130);
+  EXPECT_EQ(s->ILL, 55);
+  EXPECT_EQ(s->MA, 255);
+  raw.azimuth = 0.5;
+  raw.elevation = 1.5;
+  raw.height = -0.5;  // floor(x + 0.5), not away from zero
+  s = RoundSatState(raw);
+  EXPECT_EQ(s->AZ, 0);
+  EXPECT_EQ(s->EL, 2);
+  EXPECT_EQ(s->HGT, 0);
+}
+
+TEST(Rounding, ValuesThatDoNotFitAnIntegerAreAFailure) {
+  RawSatState raw;
+  raw.range = 1e12;
+  EXPECT_FALSE(RoundSatState(raw));
+  raw.range = 0;
+  raw.height = std::nan("");
+  EXPECT_FALSE(RoundSatState(raw));
+}
+
+}  // namespace
+}  // namespace rdz
