@@ -129,17 +129,6 @@ TEST_F(LiveTableWindow, SelectedSatelliteRisesAndSetsAtHalfADegree) {
   EXPECT_EQ(Foreground(form->Option1[60]), form->palette().color(QPalette::ButtonText));
 }
 
-TEST_F(LiveTableWindow, TrackingOffLeavesRotorLabelsAndTitleAlone) {
-  MakeForm(LoaderOf(FirstSamples(3)));
-  StartAtUtc(kStart);
-  const auto up = FindElevation(state, 1, 10, 90, kStart);
-  ASSERT_TRUE(up);
-  TickAtUtc(*up);
-  EXPECT_EQ(Az(), "AZ");
-  EXPECT_EQ(form->windowTitle().toStdString(), kStandardCaption);
-  EXPECT_FALSE(form->Timer2.Enabled());
-}
-
 TEST_F(LiveTableWindow, FailingSatelliteInTheMiddleDoesNotFreezeTheRowsAfterIt) {
   std::vector<ElementSet> sats = FirstSamples(5);
   sats[2].MeanMotion = 0;
