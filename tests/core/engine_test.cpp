@@ -221,10 +221,6 @@ TEST(EngineSanity, LowOrbitOverADay) {
     EXPECT_TRUE(s.AZ >= 0 && s.AZ <= 360 && s.EL >= -90 && s.EL <= 90 && s.MA >= 0 &&
                 s.MA <= 255 && s.ILL >= 0 && s.ILL <= 100 && s.SQ >= 0 && s.SQ <= 180 &&
                 s.LO >= -180 && s.LO <= 180);
-    EXPECT_EQ(s.AZ, std::nearbyint(p.raw.azimuth));  // halves to even, 359.6 shows 360
-    EXPECT_EQ(s.EL, std::nearbyint(p.raw.elevation));
-    EXPECT_EQ(s.HGT, std::floor(p.raw.height + 0.5));
-    EXPECT_EQ(s.MA, std::floor(p.raw.phase));
     EXPECT_GE(p.raw.range, p.raw.height - 0.3);  // the station stands 0.27 km high
     if (prev.raw.elevation < 0 && p.raw.elevation >= 0) {
       ++rises;
@@ -300,12 +296,6 @@ TEST(EngineFailure, HugeValuesNeverLeaveTheShownRanges) {
     }
   }
 }
-
-}  // namespace
-}  // namespace rdz
-
-namespace rdz {
-namespace {
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourExceptWhereFloorIsTheRule) {
   RawSatState raw;

@@ -111,18 +111,6 @@ TEST(LiveTable, OneSatelliteFillsRowZeroAndTheMap) {
   EXPECT_EQ(view.highlightCleared, 0);
 }
 
-TEST(LiveTable, SeventyFiveSatellitesFillExactlySixtyRows) {
-  Sky sky(75);
-  FakeView view;
-  sky.Refresh(view);
-  ASSERT_EQ(view.rows.size(), 60u);
-  EXPECT_EQ(view.rows.begin()->first, 0);
-  EXPECT_EQ(view.rows.rbegin()->first, 59);
-  EXPECT_EQ(view.rows[59].text.substr(0, 9), Name(60));
-  ASSERT_EQ(sky.asked.size(), 60u);
-  EXPECT_EQ(sky.asked.back(), Name(60));
-}
-
 TEST(LiveTable, RowsAreColouredByVisibility) {
   Sky sky(3);
   sky.states[Name(1)] = State(100, 0);  // on the horizon: down
