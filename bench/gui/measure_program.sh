@@ -7,28 +7,8 @@ set -euo pipefail
 program=$1
 samples=$2
 seconds=${3:-30}
-caption='^RodeDizevad - beta release by Quorbel v0\.05beta$'
-
-work=$(mktemp -d)
-xvfb_pid=''
-program_pid=''
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-cp "$program" "$work/rodedizevad"
-cp "$samples/amateur.txt" "$samples/config.txt" "$work/"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-
-"$work/rodedizevad" >/dev/null 2>&1 &
-program_pid=$!
+source "$(dirname "$0")/../../tests/x11/program_in_xvfb.sh"
+start_program_in_xvfb "$program" "$samples"
 timeout 30 xdotool search --sync --onlyvisible --name "$caption" >/dev/null
 sleep 3  # start-up work done, a few ticks run
 

@@ -61,17 +61,7 @@ TEST_F(WindowTest, RowsUseAFixedPitchFontThatLinesUpUnderTheHeading) {
   const QFontMetrics heading(form->Label3->font());
   // Every column starts at the same pixel in the heading and in a row.
   const QString header = QString::fromLatin1(kTableHeader);
-  SatState s;
-  s.AZ = 7;
-  s.EL = -12;
-  s.MA = 200;
-  s.HGT = 812;
-  s.RANGE = 3204;
-  s.ILL = 55;
-  s.SQ = 130;
-  s.LA = -45;
-  s.LO = -120;
-  s.RN = 14368;
+  const SatState s{7, -12, 200, 812, 3204, 55, 130, -45, -120, 14368};
   const QString row = qt::ToQString(FormatRowText(PaddedName("AO-10"), s));
   ASSERT_EQ(row.size(), header.size());
   for (qsizetype i = 1; i <= header.size(); ++i) {
