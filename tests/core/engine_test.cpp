@@ -53,21 +53,6 @@ TEST(EngineCalendar, YearDaysDayOfYearAndTimeNow) {
   EXPECT_NEAR(TimeNow(engine, 2026, 1, 1, 12, 30, 30), 1.5211805556, 1e-9);
 }
 
-TEST(EngineStation, PositionOnTheEllipsoidWithUpAsItsNormal) {
-  const auto ground = SetupEngine(Station(46.5, 8.95, 0));
-  const auto raised = SetupEngine(Station(46.5, 8.95, 1000));
-  const auto& o = ground.StationPosition;
-  const double re2 = model::EarthRadius * model::EarthRadius;
-  const double rp2 = model::PolarRadius * model::PolarRadius;
-  EXPECT_NEAR((o[0] * o[0] + o[1] * o[1]) / re2 + o[2] * o[2] / rp2, 1.0, 1e-12);
-  const double normal[3] = {o[0] / re2, o[1] / re2, o[2] / rp2};
-  const double len = std::hypot(normal[0], normal[1], normal[2]);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_NEAR(ground.Up[i], normal[i] / len, 1e-12);
-    EXPECT_NEAR(raised.StationPosition[i] - o[i], ground.Up[i], 1e-9);  // 1000 m along Up
-  }
-}
-
 TEST(EngineRevolution, CountsAcrossTheYearEndAndStepsPastEachRevolution) {
   ElementSet sat = Geostationary();
   sat.MeanMotion = 1.0;

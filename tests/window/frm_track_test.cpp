@@ -18,23 +18,6 @@ namespace {
 
 using qt::FromQString;
 
-// The initial state the handlers and the rotor rely on.
-TEST_F(WindowTest, ControlsStartAsTheHandlersExpect) {
-  MakeForm();
-  for (QLabel* row : form->LblSat) EXPECT_EQ(row->text(), "NO SAT");
-  EXPECT_EQ(form->LblAZ->text(), "AZ");
-  EXPECT_EQ(form->LblEL->text(), "EL");
-  ASSERT_TRUE(form->TxtUtc->isEditable());
-  ASSERT_EQ(form->TxtUtc->count(), 25);
-  EXPECT_EQ(form->TxtUtc->itemText(0), "-12");
-  EXPECT_EQ(form->TxtUtc->itemText(24), "12");
-  EXPECT_EQ(form->TxtUtc->currentText(), "1");
-  EXPECT_EQ(form->Timer1.Interval(), 1000);
-  EXPECT_EQ(form->Timer2.Interval(), 4000);
-  EXPECT_FALSE(form->Timer2.Enabled());
-  EXPECT_EQ(form->Timer3.Interval(), 1);
-  EXPECT_FALSE(form->Timer3.Enabled());
-}
 
 TEST_F(WindowTest, OptionButtonsFormOneGroupWithTrackingOffSet) {
   MakeForm();
@@ -70,22 +53,6 @@ TEST_F(WindowTest, RowsUseAFixedPitchFontThatLinesUpUnderTheHeading) {
   EXPECT_GE(form->LblSat[0]->width(), rows.horizontalAdvance(row));
   EXPECT_EQ(form->LblSat[0]->x(), form->Label3->x());
   EXPECT_EQ(form->LblSat[30]->x(), form->Label4->x());
-}
-
-TEST_F(WindowTest, TableHalvesAreThirtyRowsWithTheirOptionButtons) {
-  MakeForm();
-  const int step = form->Twips(240);
-  for (int i = 0; i < 60; ++i) {
-    const QLabel* row = form->LblSat[static_cast<std::size_t>(i)];
-    const QRadioButton* option = form->Option1[static_cast<std::size_t>(i)];
-    const QLabel* first = form->LblSat[i < 30 ? 0 : 30];
-    EXPECT_EQ(row->x(), first->x()) << i;
-    EXPECT_EQ(row->y(), first->y() + (i % 30) * step) << i;
-    EXPECT_EQ(option->y(), row->y()) << i;
-    EXPECT_GE(option->x(), row->geometry().right()) << i;
-  }
-  EXPECT_GT(form->LblSat[30]->x(), form->Option1[0]->geometry().right());
-  EXPECT_GT(form->Label3->y(), form->Frame1->geometry().bottom());
 }
 
 // Nothing in the top band hides another control or is cut by the window edge.

@@ -21,13 +21,6 @@ TEST(QtTimer, EnablingARunningTimerKeepsItsCountdown) {
   EXPECT_LE(timer.RemainingTime(), 100000 - 20);
 }
 
-TEST(QtTimer, NegativeIntervalBecomesZero) {
-  QtTimer timer(4000, false);
-  EXPECT_EQ(timer.RemainingTime(), -1);
-  timer.SetInterval(-5);  // a negative simulation interval from config.txt
-  EXPECT_EQ(timer.Interval(), 0);
-}
-
 // Restores the default locale whatever a test sets.
 class UserNumber : public ::testing::Test {
  protected:
