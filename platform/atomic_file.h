@@ -1,0 +1,13 @@
+#pragma once
+#include <filesystem>
+#include <string_view>
+
+namespace rdz {
+
+// Replaces (or creates) the file with exactly these bytes. The bytes go to a
+// temporary file in the same folder first, which is then renamed over the
+// target, so a failed or interrupted write never leaves a half-written file.
+// False when anything fails; the old file is then untouched.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace rdz
