@@ -1,4 +1,5 @@
 #include "app/cli.h"
+#include "app/cli_kv250.h"
 
 #include <cstdio>
 #include <optional>
@@ -16,6 +17,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: rodedizevad-cli table [--dir DIR] [--file NAME] DATE TIME\n"
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli kv250 AZ EL\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {
@@ -92,6 +94,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     out << kUsage;
     return 0;
   }
+  if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

@@ -5,6 +5,7 @@
 #include "orbit/tracker_state.h"
 #include "platform/executable_directory.h"
 #include "platform/qt/qt_services.h"
+#include "rotor/linux_parallel_port.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -14,7 +15,8 @@ int main(int argc, char** argv) {
   rdz::qt::QtMessageBox messages;
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
-  const rdz::Services services{clock, messages, sound, events, rdz::ExecutableDirectory()};
+  rdz::LinuxParallelPort port;
+  const rdz::Services services{clock, messages, sound, events, rdz::ExecutableDirectory(), port};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

@@ -9,6 +9,7 @@
 #include "orbit/tracker_state.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/services.h"
+#include "rotor/tracking_controller.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -24,7 +25,7 @@ class TrackingPicture;
 // The main window: clocks, UTC difference, the live table of up to 60
 // satellites with their option buttons, rotor display and buttons, and the
 // time-simulation buttons. Controls keep the names the handlers use.
-class FrmTrack final : public QMainWindow, public LiveTableView {
+class FrmTrack final : public QMainWindow, public LiveTableView, public TrackingView {
   Q_OBJECT
 
  public:
@@ -61,6 +62,20 @@ class FrmTrack final : public QMainWindow, public LiveTableView {
   void ClearTrackerOffHighlight() override;
   void UpdateMap(const MapFields& fields) override;
 
+  // Rotor: satellite selection, focus on an option button, Timer2, "PARK ANTENNA".
+  void Option1Click(int index);
+  void Option1GotFocus(int index);
+  void Timer2Tick();
+  void CmdRotorClick();
+
+  // TrackingView (the rest is shared with LiveTableView)
+  std::string RotorAzimuthText() const override;
+  std::string RotorElevationText() const override;
+  void SetRotorInterval(int milliseconds) override;
+  void ShowTrackerStatus(const std::string& caption) override;
+  void EmphasiseTrackerStatus(bool on) override;
+  bool SelectTrackerOff() override;
+
   // Controls.
   QLabel* Label1 = nullptr;
   QLabel* lblData = nullptr;
@@ -94,6 +109,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView {
 
  private:
   void CreateControls();
+  void ConnectRotor();
   // Both return the bottom edge of what they placed, in pixels.
   int CreateTopBand(QWidget* area, int right);
   int CreateTable(QWidget* area, int top);

@@ -5,6 +5,7 @@
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
+#include "rotor/parallel_port.h"
 
 namespace rdz {
 
@@ -16,6 +17,7 @@ struct Services {
   Sound& sound;
   EventLoop& events;
   std::filesystem::path programDir;  // where amateur.txt and config.txt live
+  ParallelPort& port;                // LPT1, where the rotor interface listens
 };
 
 }  // namespace rdz

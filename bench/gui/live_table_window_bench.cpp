@@ -9,6 +9,7 @@
 #include "mainwindow/frm_track.h"
 #include "orbit/element_loader.h"
 #include "platform/qt/qt_services.h"
+#include "rotor/recording_port.h"
 
 namespace {
 
@@ -39,12 +40,13 @@ struct Fixture {
   rdz::qt::QtMessageBox messages;
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
+  rdz::RecordingPort port;
   rdz::TrackerState state;
   rdz::FrmTrack form;
   std::vector<std::string> seconds = Seconds();
 
   Fixture()
-      : form(state, rdz::Services{clock, messages, sound, events, RDZ_SAMPLE_DIR}) {
+      : form(state, rdz::Services{clock, messages, sound, events, RDZ_SAMPLE_DIR, port}) {
     form.Load();
     form.Timer1.SetEnabled(false);
     state.UtcDateText = "11/05/2026";

@@ -57,7 +57,7 @@ void WindowTest::WriteSampleFiles() {
 }
 
 void WindowTest::MakeForm(FrmTrack::ElementLoader loader) {
-  const Services services{clock, messages, sound, events, dir.path()};
+  const Services services{clock, messages, sound, events, dir.path(), port};
   form = std::make_unique<FrmTrack>(state, services, std::move(loader));
   // Ticks come from the test, never from the wall clock.
   form->Timer1.SetEnabled(false);

@@ -11,6 +11,7 @@
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
 #include "platform/services.h"
+#include "rotor/recording_port.h"
 
 namespace rdz::test {
 
@@ -70,6 +71,7 @@ class WindowTest : public ::testing::Test {
   FakeMessageBox messages;
   FakeSound sound;
   FakeEventLoop events;
+  RecordingPort port;
   TrackerState state;
   std::unique_ptr<FrmTrack> form;
 };

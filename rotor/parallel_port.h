@@ -1,0 +1,18 @@
+#pragma once
+
+namespace rdz {
+
+// The data register of the first parallel port (LPT1), the only port the
+// program writes.
+inline constexpr int kLpt1Data = 888;
+
+// Byte output to an I/O port. A write that cannot be made is dropped: the
+// caller never learns of it and carries on with the next one.
+class ParallelPort {
+ public:
+  virtual ~ParallelPort() = default;
+  // Puts the low byte of value on the port at address.
+  virtual void OutPort(int address, int value) noexcept = 0;
+};
+
+}  // namespace rdz
