@@ -1,0 +1,91 @@
+// The KV250 command word, its 49 port writes, the kv250 command and the LPT1 port.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+#include "app/cli.h"
+#include "core/temp_dir.h"
+#include "rotor/kv250.h"
+#include "rotor/linux_parallel_port.h"
+#include "rotor/recording_port.h"
+
+namespace rdz {
+namespace {
+
+int AzCode(double az) { return Kv250Word(az, 0.0) & 0xFF; }
+int ElCode(double el) { return Kv250Word(0.0, el) >> 8; }
+
+TEST(Kv250, ParkIsWord007FInFortyNineWritesToPort888) {
+  RecordingPort port;
+  SendTracker(0.0, 0.0, port);
+  std::vector<int> expected;
+  for (int bit = 0; bit < 16; ++bit) {
+    const std::vector<int> triple = bit < 9 ? std::vector{8, 10, 8} : std::vector{9, 11, 9};
+    expected.insert(expected.end(), triple.begin(), triple.end());
+  }
+  expected.push_back(8);
+  EXPECT_EQ(port.Values(), expected);
+  for (const auto& w : port.writes) EXPECT_EQ(w.address, 888);
+}
+
+TEST(Kv250, CodesFromSouthForAzimuthAndFromTheHorizonForElevation) {
+  const std::vector<std::pair<double, int>> az = {
+      {0, 127},   {1, 128},   {45, 159}, {90, 191}, {135, 223}, {179, 254}, {180, 0},
+      {181, 1},   {270, 64},  {300, 85}, {359, 127}, {360, 127}, {192, 8},  {-10, 120}};
+  for (const auto& [deg, code] : az) EXPECT_EQ(AzCode(deg), code) << deg;
+  const std::vector<std::pair<double, int>> el = {
+      {0, 0},   {1, 1},    {10, 14},  {30, 42},  {45, 64},  {60, 85}, {89, 126},
+      {90, 127}, {91, 129}, {180, 255}, {200, 255}, {-1, 0}, {-90, 0}, {0.5, 0}};
+  for (const auto& [deg, code] : el) EXPECT_EQ(ElCode(deg), code) << deg;
+  EXPECT_EQ(Kv250Word(123.0, 91.0), 129 * 256 + AzCode(123));
+  // The top bit of the elevation byte goes out first.
+  EXPECT_EQ(Kv250Writes(Kv250Word(0.0, 91.0))[0], 9);
+}
+
+TEST(Kv250, TextsThatAreNotNumbersCountAsZero) {
+  EXPECT_EQ(Kv250Word(std::nullopt, std::nullopt), 0);
+  EXPECT_EQ(Kv250Word(std::numeric_limits<double>::quiet_NaN(), INFINITY), 0);
+  EXPECT_EQ(Kv250Word(1e300, -1e300), 255);
+  RecordingPort texts, numbers, words;
+  SendTracker(" 45 ", "+3.0", texts);
+  SendTracker(45.0, 3.0, numbers);
+  SendTracker("StBy", "12 deg", words);
+  EXPECT_EQ(texts.Values(), numbers.Values());
+  const auto zero = Kv250Writes(0);
+  EXPECT_EQ(words.Values(), std::vector<int>(zero.begin(), zero.end()));
+}
+
+TEST(Kv250, CommandLinePrintsTheWritesAndRefusesNonNumbers) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"kv250", "0", "0"}, ".", out, err), 0);
+  EXPECT_EQ(out.str(),
+            "8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 "
+            "9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 8\n");
+  std::ostringstream none, why;
+  EXPECT_EQ(RunCli({"kv250", "north", "0"}, ".", none, why), 1);
+  EXPECT_EQ(RunCli({"kv250", "0"}, ".", none, why), 2);
+  EXPECT_TRUE(none.str().empty());
+}
+
+// No device node, and a file that is not a parallel port: the writes vanish
+// and one line, naming the device, says why.
+TEST(LinuxParallelPort, UnusableDeviceFailsSilentlyAndSaysSoOnce) {
+  test::TempDir dir;
+  dir.Write("not-a-port", "");
+  for (const auto& device : {dir.path() / "parport9", dir.path() / "not-a-port"}) {
+    testing::internal::CaptureStderr();
+    {
+      LinuxParallelPort port(device.string(), false);
+      SendTracker(10.0, 20.0, port);
+      SendTracker(0.0, 0.0, port);
+    }
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
+    EXPECT_NE(report.find(device.string()), std::string::npos) << report;
+  }
+}
+
+}  // namespace
+}  // namespace rdz
