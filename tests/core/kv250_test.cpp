@@ -17,16 +17,12 @@ namespace {
 int AzCode(double az) { return Kv250Word(az, 0.0) & 0xFF; }
 int ElCode(double el) { return Kv250Word(0.0, el) >> 8; }
 
+// The exact bytes are spelled out in the command-line test below.
 TEST(Kv250, ParkIsWord007FInFortyNineWritesToPort888) {
   RecordingPort port;
   SendTracker(0.0, 0.0, port);
-  std::vector<int> expected;
-  for (int bit = 0; bit < 16; ++bit) {
-    const std::vector<int> triple = bit < 9 ? std::vector{8, 10, 8} : std::vector{9, 11, 9};
-    expected.insert(expected.end(), triple.begin(), triple.end());
-  }
-  expected.push_back(8);
-  EXPECT_EQ(port.Values(), expected);
+  const auto park = Kv250Writes(0x007F);
+  EXPECT_EQ(port.Values(), std::vector<int>(park.begin(), park.end()));
   for (const auto& w : port.writes) EXPECT_EQ(w.address, 888);
 }
 
@@ -63,9 +59,9 @@ TEST(Kv250, CommandLinePrintsTheWritesAndRefusesNonNumbers) {
   EXPECT_EQ(out.str(),
             "8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 "
             "9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 8\n");
-  std::ostringstream none, why;
-  EXPECT_EQ(RunCli({"kv250", "north", "0"}, ".", none, why), 1);
-  EXPECT_EQ(RunCli({"kv250", "0"}, ".", none, why), 2);
+  std::ostringstream none;
+  EXPECT_EQ(RunCli({"kv250", "north", "0"}, ".", none, err), 1);
+  EXPECT_EQ(RunCli({"kv250", "0"}, ".", none, err), 2);
   EXPECT_TRUE(none.str().empty());
 }
 
