@@ -17,6 +17,8 @@ inline constexpr const char* kConfigNotSaved =
 // The editor of config.txt: one text box over the whole window, filled when
 // the window loads and written back when the user closes it.
 class FrmConfig final : public QWidget {
+  Q_OBJECT
+
  public:
   FrmConfig(std::filesystem::path programDir, MessageBox& messages, QWidget* parent = nullptr);
 

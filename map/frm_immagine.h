@@ -13,6 +13,8 @@ namespace rdz {
 // The world map with a marker and, below it, satellite 1 of the element table
 // as the live table last computed it.
 class FrmImmagine final : public QWidget {
+  Q_OBJECT
+
  public:
   explicit FrmImmagine(TrackerState& state, QWidget* parent = nullptr);
 
