@@ -90,6 +90,7 @@ TEST(ConfigEditorFailures, UnreadableFileIsReportedAndNeverSavedOver) {
   EXPECT_EQ(box.shown[0].title, "RodeDizevad");
   EXPECT_EQ(box.shown[0].icon, MessageIcon::Exclamation);
   EXPECT_TRUE(editor->TxtConfig->isReadOnly());
+  editor->show();
   editor->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(box.shown.size(), 1u);
