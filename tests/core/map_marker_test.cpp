@@ -6,21 +6,14 @@
 namespace rdz {
 namespace {
 
-TEST(MapMarker, CentreOfTheMarkerLiesOnThePoint) {
-  // A 100-twip marker: its top-left corner is 50 twips up and left of the point.
+TEST(MapMarker, CentreLiesOnThePointHeldOnTheMapAndNothingWithoutAPoint) {
   EXPECT_EQ(MarkerOnPoint("   0", "   0", 100, 100), (TwipsPoint{3550, 1750}));
   EXPECT_EQ(MarkerOnPoint("  67", "  38", 100, 100), (TwipsPoint{4310, 410}));
   EXPECT_EQ(MarkerOnPoint(" -45", "-180", 100, 100), (TwipsPoint{-50, 2650}));
-  // Half of 135 twips rounds halves to even.
-  EXPECT_EQ(MarkerOnPoint("0", "0", 135, 135), (TwipsPoint{3532, 1732}));
-  // Beyond the map: held at its edge.
+  EXPECT_EQ(MarkerOnPoint("0", "0", 135, 135), (TwipsPoint{3532, 1732}));  // halves to even
   EXPECT_EQ(MarkerOnPoint("95", "200", 0, 0), (TwipsPoint{7200, 0}));
   EXPECT_EQ(MarkerOnPoint("-1e300", "-1e300", 0, 0), (TwipsPoint{0, 3600}));
-}
-
-TEST(MapMarker, NoPointBeforeTheFirstPass) {
   EXPECT_FALSE(MarkerOnPoint("", "", 135, 135));
-  EXPECT_FALSE(MarkerOnPoint("  12", "    ", 135, 135));
   EXPECT_FALSE(MarkerOnPoint("LA", "LO", 135, 135));
   EXPECT_FALSE(MarkerOnPoint("1e999", "0", 135, 135));
 }
