@@ -64,8 +64,6 @@ void FrmTrack::UpdateFile() {
   for (QLabel* row : LblSat) row->setText(QStringLiteral("NO SAT..."));
 }
 
-void FrmTrack::Command1Click() {}
-
 void FrmTrack::SetTrackerOffHighlight(bool on) {
   QRadioButton* off = Option1[kTrackerOffOption];
   QPalette p = off->palette();
@@ -110,9 +108,5 @@ void FrmTrack::EnableRotorTimer(bool enabled) { Timer2.SetEnabled(enabled); }
 void FrmTrack::ShowTrackingPicture(bool visible) { ImgAZEL->setVisible(visible); }
 
 void FrmTrack::ClearTrackerOffHighlight() { SetTrackerOffHighlight(false); }
-
-void FrmTrack::UpdateMap(const MapFields&) {
-  // The world map window follows satellite 1; until it exists there is nothing to update.
-}
 
 }  // namespace rdz

@@ -45,6 +45,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void UpdateFile();
   // "MAP": opens the world map window once that window exists.
   void Command1Click();
+  void MnuConfigClick();
 
   // Option1(60) while the rotor has just sent a command (on) or found no position (off).
   void SetTrackerOffHighlight(bool on);

@@ -18,6 +18,8 @@ struct TrackerState {
   double TimeStep = 0;              // hours per simulated step; 0 = real time
   std::string UtcDateText;          // "dd/MM/yyyy", the instant the table shows
   std::string UtcTimeText;          // "hh:mm:ss"
+  std::string SubSatLat;            // satellite 1 as the map window last showed it
+  std::string SubSatLon;
 };
 
 }  // namespace rdz

@@ -1,0 +1,84 @@
+#include "configeditor/frm_config.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "config/config_text.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/twips.h"
+
+namespace rdz {
+namespace {
+
+// The blanks push the hint to the right end of the title bar.
+QString Caption() {
+  return QStringLiteral("RodeDizevad Personal Config") + QString(101, QLatin1Char(' ')) +
+         QStringLiteral("[AutoSave on Exi] ->");
+}
+
+QFont EditorFont() {
+  const QStringList families = QFontDatabase::families();
+  QFont font;
+  if (families.contains(QStringLiteral("Courier New"))) {
+    font = QFont(QStringLiteral("Courier New"));
+  } else if (families.contains(QStringLiteral("Liberation Mono"))) {
+    font = QFont(QStringLiteral("Liberation Mono"));
+  } else {
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  }
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSizeF(9.75);
+  return font;
+}
+
+}  // namespace
+
+FrmConfig::FrmConfig(std::filesystem::path programDir, MessageBox& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), file_(std::move(programDir) / "config.txt"),
+      messages_(messages) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(Caption());
+  TxtConfig = new QPlainTextEdit(this);
+  TxtConfig->setFont(EditorFont());
+  TxtConfig->setLineWrapMode(QPlainTextEdit::NoWrap);
+  TxtConfig->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  TxtConfig->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // The box covers the client area exactly, also when the window is resized.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(TxtConfig);
+}
+
+void FrmConfig::Load() {
+  resize(qt::Twips(this, 8520), qt::Twips(this, 5565));
+  config();
+}
+
+void FrmConfig::config() {
+  const EditorText read = ReadConfigForEditor(file_);
+  mayWrite_ = read.readable;
+  if (!read.readable) {
+    TxtConfig->clear();
+    TxtConfig->setReadOnly(true);
+    messages_.Show(kConfigNotRead, kProgramName, MessageIcon::Exclamation);
+    return;
+  }
+  QString text = qt::ToQString(read.text);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  TxtConfig->setPlainText(text);
+}
+
+void FrmConfig::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!mayWrite_) return;
+  if (SaveConfigFromEditor(file_, qt::FromQString(TxtConfig->toPlainText()))) {
+    messages_.Show(kRestartReminder, kProgramName, MessageIcon::Exclamation);
+  } else {
+    messages_.Show(kConfigNotSaved, kProgramName, MessageIcon::Exclamation);
+  }
+}
+
+}  // namespace rdz

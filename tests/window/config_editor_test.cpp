@@ -1,0 +1,83 @@
+// The configuration editor opened from the main window.
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+
+#include "configeditor/frm_config.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+struct RecordingBox final : MessageBox {
+  std::vector<std::string> shown;
+  void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
+    EXPECT_EQ(title, "RodeDizevad");
+    EXPECT_EQ(icon, MessageIcon::Exclamation);
+    shown.push_back(text);
+  }
+};
+
+// Closing deletes the window once events run.
+void Close(QWidget* window) {
+  window->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct ConfigEditor : WindowTest {
+  FrmConfig* Open() {
+    form->MnuConfigClick();
+    return form->findChild<FrmConfig*>();
+  }
+};
+
+TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
+  MakeForm(LoaderOf({}));
+  dir.Write("config.txt", "LA = 46.5\r\n\r\nLO = 8.95\r\n\r\n");
+  FrmConfig* editor = Open();
+  form->MnuConfigClick();
+  ASSERT_EQ(form->findChildren<FrmConfig*>().size(), 1);
+  EXPECT_TRUE(editor->isVisible() && !editor->isModal());
+  EXPECT_EQ(editor->windowTitle(), "RodeDizevad Personal Config" + QString(101, ' ') + "[AutoSave on Exi] ->");
+  EXPECT_EQ(editor->size(), QSize(form->Twips(8520), form->Twips(5565)));
+  EXPECT_EQ(editor->TxtConfig->geometry(), editor->rect());
+  EXPECT_TRUE(QFontInfo(editor->TxtConfig->font()).fixedPitch());
+  EXPECT_EQ(editor->TxtConfig->toPlainText(), "LA = 46.5\nLO = 8.95\n");
+
+  Close(editor);
+  EXPECT_EQ(dir.Read("config.txt"), "LA = 46.5\r\nLO = 8.95\r\n\r\n");
+  EXPECT_EQ(messages.shown, std::vector<std::string>{kRestartReminder});
+
+  // Each opening reads the file afresh; a second round trip keeps the file.
+  editor = Open();
+  editor->TxtConfig->setPlainText("LA = 1\nLO = 2\n");
+  Close(editor);
+  Close(Open());
+  EXPECT_EQ(dir.Read("config.txt"), "LA = 1\r\nLO = 2\r\n\r\n");
+}
+
+TEST(ConfigEditorFailures, UnreadableIsNeverSavedOverAndUnwritableIsReported) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.path() / "config.txt" / "x");
+  RecordingBox box;
+  auto* editor = new FrmConfig(dir.path(), box);
+  editor->Load();
+  EXPECT_TRUE(editor->TxtConfig->isReadOnly());
+  editor->show();
+  Close(editor);
+  EXPECT_EQ(box.shown, std::vector<std::string>{kConfigNotRead});
+
+  // Readable on opening, then a folder that a rename cannot replace.
+  std::filesystem::remove_all(dir.path() / "config.txt");
+  dir.Write("config.txt", "LA = 1\r\n");
+  editor = new FrmConfig(dir.path(), box);
+  editor->Load();
+  editor->show();
+  std::filesystem::remove(dir.path() / "config.txt");
+  std::filesystem::create_directories(dir.path() / "config.txt" / "x");
+  Close(editor);
+  EXPECT_EQ(box.shown.back(), kConfigNotSaved);
+}
+
+}  // namespace
+}  // namespace rdz::test

@@ -1,0 +1,81 @@
+// The world map window opened with "MAP" and fed by the live table.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "map/frm_immagine.h"
+#include "platform/qt/qt_text.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+class MapWindow : public WindowTest {
+ protected:
+  FrmImmagine* Open() {
+    form->Command1->click();
+    return form->findChild<FrmImmagine*>();
+  }
+  void Tick(int seconds) {
+    clock.now = AddSeconds(clock.now, seconds);
+    form->Timer1Tick();
+  }
+  static void ExpectDesignCaptions(const FrmImmagine* map) {
+    QStringList live;
+    for (const QLabel* l : {map->LblSatName, map->LblAZ, map->LblEL, map->LblLAT, map->LblLON})
+      live << l->text();
+    EXPECT_EQ(live.join(' '), "SAT AZ EL LA LO");
+  }
+  QPoint Centre() const { return {form->Twips(3600), form->Twips(1800)}; }
+};
+
+TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
+  MakeForm(LoaderOf(SampleSatellites()));
+  form->Option1[4]->setChecked(true);  // satellite 5 is tracked
+  StartAtUtc({2026, 5, 11, 0, 0, 0});
+  FrmImmagine* map = Open();
+  form->Command1->click();
+  ASSERT_EQ(form->findChildren<FrmImmagine*>().size(), 1);
+  EXPECT_EQ(map->windowTitle(), "Wolrd Tracker MAP");
+  EXPECT_EQ(map->Image1->geometry(), QRect(0, 0, form->Twips(7200), form->Twips(3600)));
+  EXPECT_FALSE(map->Image1->pixmap().isNull());  // the picture is in the resources
+  EXPECT_EQ(map->Picture1->pos(), Centre());
+  ExpectDesignCaptions(map);
+
+  Tick(600);
+  const std::string row = RowText(0);
+  EXPECT_EQ(map->LblSatName->text(), qt::ToQString(SampleSatellites()[0].Name).trimmed());
+  const std::string shown = qt::FromQString(map->LblAZ->text() + map->LblEL->text() + "|" +
+                                            map->LblLAT->text() + map->LblLON->text());
+  EXPECT_EQ(shown, row.substr(9, 8) + "|" + row.substr(41, 8));
+
+  // Closed: nothing is written, the last point is kept, and "MAP" starts afresh.
+  map->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const std::string lat = state.SubSatLat;
+  Tick(1200);
+  EXPECT_NE(RowText(0).substr(41, 4), lat);
+  EXPECT_EQ(state.SubSatLat, lat);
+  map = Open();
+  EXPECT_EQ(map->Picture1->pos(), Centre());
+  ExpectDesignCaptions(map);
+}
+
+TEST_F(MapWindow, EmptyTableKeepsTheCaptionsAndCommand1PlacesTheMarker) {
+  MakeForm(LoaderOf({}));
+  StartAtUtc({2026, 5, 11, 0, 0, 0});
+  FrmImmagine* map = Open();
+  Tick(1);
+  ExpectDesignCaptions(map);
+
+  state.SubSatLat = "  45";
+  state.SubSatLon = " -90";
+  map->Command1->click();
+  const QPoint offset = map->Picture1->geometry().center() -
+                        QPoint(form->Twips(90 * 20), form->Twips(45 * 20));
+  EXPECT_LE(offset.manhattanLength(), 2);
+}
+
+}  // namespace
+}  // namespace rdz::test
