@@ -8,6 +8,7 @@
 #include "mainwindow/frm_track.h"
 #include "platform/civil_time.h"
 #include "platform/qt/qt_services.h"
+#include "rotor/recording_port.h"
 
 namespace {
 
@@ -16,8 +17,9 @@ void BM_RefreshLiveTableWithMapOpen(benchmark::State& st) {
   rdz::qt::QtMessageBox messages;
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
+  rdz::RecordingPort port;
   rdz::TrackerState state;
-  rdz::FrmTrack form(state, rdz::Services{clock, messages, sound, events, RDZ_SAMPLE_DIR});
+  rdz::FrmTrack form(state, rdz::Services{clock, messages, sound, events, RDZ_SAMPLE_DIR, port});
   form.Load();
   form.Timer1.SetEnabled(false);
   form.Command1->click();
