@@ -18,6 +18,7 @@ struct TrackerState {
   double TimeStep = 0;              // hours per simulated step; 0 = real time
   std::string UtcDateText;          // "dd/MM/yyyy", the instant the table shows
   std::string UtcTimeText;          // "hh:mm:ss"
+  std::string KepUrl = "http://www.amsat.org/amsat/ftp/keps/current/amsat.all";  // "KEPURL = "
 };
 
 }  // namespace rdz

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 
+#include "download/internet_library.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
@@ -16,6 +17,7 @@ struct Services {
   Sound& sound;
   EventLoop& events;
   std::filesystem::path programDir;  // where amateur.txt and config.txt live
+  InternetLibrary* internet = nullptr;  // HTTP for the element download; none: nothing arrives
 };
 
 }  // namespace rdz
