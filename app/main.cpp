@@ -1,6 +1,7 @@
 // The window program: the services over Qt, the shared tracker state and the main window.
 #include <QApplication>
 
+#include "download/curl_internet.h"
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
 #include "platform/executable_directory.h"
@@ -16,7 +17,9 @@ int main(int argc, char** argv) {
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
   rdz::LinuxParallelPort port;
-  const rdz::Services services{clock, messages, sound, events, rdz::ExecutableDirectory(), port};
+  rdz::CurlInternet internet;
+  const rdz::Services services{clock, messages, sound,    events,
+                               rdz::ExecutableDirectory(), port, &internet};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

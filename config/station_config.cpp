@@ -22,6 +22,16 @@ double ValueAfter(std::string_view line, std::string_view key) {
   return LenientNumber(line.substr(key.size() - 1));
 }
 
+// The rest of the line without surrounding blanks. A lone LF does not end a
+// line here, but it does end an address.
+std::string UrlAfter(std::string_view line, std::string_view key) {
+  std::string_view rest = line.substr(key.size());
+  rest = rest.substr(0, rest.find('\n'));
+  const auto first = rest.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return std::string(rest.substr(first, rest.find_last_not_of(" \t") - first + 1));
+}
+
 std::int16_t ToScanInterval(double value) {
   // Clamp before converting: a value outside the 16-bit range must not stop the load.
   constexpr double kMin = std::numeric_limits<std::int16_t>::min();
@@ -33,7 +43,7 @@ std::int16_t ToScanInterval(double value) {
 }  // namespace
 
 void ApplyStationLines(const std::vector<std::string>& lines, bool withScanInterval,
-                       Observer& station, std::int16_t& tempoScann) {
+                       Observer& station, std::int16_t& tempoScann, std::string* kepUrl) {
   std::optional<double> la, lo, ht;
   for (const std::string& line : lines) {
     if (StartsWith(line, "LA = ")) {
@@ -44,6 +54,10 @@ void ApplyStationLines(const std::vector<std::string>& lines, bool withScanInter
       ht = ValueAfter(line, "HT = ");
     } else if (withScanInterval && StartsWith(line, "TEMPOSCANN = ")) {
       tempoScann = ToScanInterval(ValueAfter(line, "TEMPOSCANN = "));
+    } else if (kepUrl != nullptr && StartsWith(line, "KEPURL = ")) {
+      // An empty value is no address: the one in use stays.
+      const std::string url = UrlAfter(line, "KEPURL = ");
+      if (!url.empty()) *kepUrl = url;
     }
   }
   if (la) station.LA = la;
@@ -52,10 +66,10 @@ void ApplyStationLines(const std::vector<std::string>& lines, bool withScanInter
 }
 
 bool LoadStationConfig(const std::filesystem::path& programDir, bool withScanInterval,
-                       Observer& station, std::int16_t& tempoScann) {
+                       Observer& station, std::int16_t& tempoScann, std::string* kepUrl) {
   const auto lines = ReadTextLines(programDir / kConfigFileName);
   if (!lines) return false;
-  ApplyStationLines(*lines, withScanInterval, station, tempoScann);
+  ApplyStationLines(*lines, withScanInterval, station, tempoScann, kepUrl);
   return true;
 }
 

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to both config.txt passes and the station box text.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "config/attitude_config.h"
@@ -15,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rdz::Observer station;
   std::int16_t scan = 0;
   rdz::ApplyStationLines(lines, true, station, scan);
+  std::string kepUrl;
+  rdz::ApplyStationLines(lines, false, station, scan, &kepUrl);
   rdz::ElementSet sat;
   sat.MeanMotion = 14.9;
   sat.Eccentricity = 0.001;

@@ -18,6 +18,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
                    QWidget* parent)
     : QMainWindow(parent), state_(state), services_(services), loader_(std::move(loader)) {
   CreateControls();
+  CreateMenus();
   Timer1.OnTick([this] { Timer1Tick(); });
   // Timer2 belongs to the rotor and Timer3 to the time simulation; their
   // handlers come with those features.

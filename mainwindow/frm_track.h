@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "mainwindow/frm_track_menus.h"
 #include "orbit/element_loader.h"
 #include "orbit/live_table.h"
 #include "orbit/tracker_state.h"
@@ -21,6 +22,7 @@ class QRadioButton;
 namespace rdz {
 
 class TrackingPicture;
+struct ElementDownload;
 
 // The main window: clocks, UTC difference, the live table of up to 60
 // satellites with their option buttons, rotor display and buttons, and the
@@ -45,6 +47,11 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void UpdateFile();
   // "MAP": opens the world map window once that window exists.
   void Command1Click();
+  // Menu commands: reload amateur.txt, download to amateur1.txt, download and
+  // update amateur.txt, open the configuration editor.
+  void MnuLoadFileClick();
+  void MnuLoadInternetClick();
+  void MnuLoadFile1Click();
   void MnuConfigClick();
 
   // Option1(60) while the rotor has just sent a command (on) or found no position (off).
@@ -104,6 +111,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   qt::QtTimer Timer1{1000, true};
   qt::QtTimer Timer2{4000, false};
   qt::QtTimer Timer3{1, false};
+  FrmTrackMenus Menus;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -114,6 +122,8 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   // Both return the bottom edge of what they placed, in pixels.
   int CreateTopBand(QWidget* area, int right);
   int CreateTable(QWidget* area, int top);
+  void CreateMenus();
+  void RunElementDownload(const ElementDownload& download);
 
   TrackerState& state_;
   Services services_;

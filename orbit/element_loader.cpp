@@ -85,7 +85,7 @@ LoadOutcome LoadElements(const std::filesystem::path& programDir, TrackerState& 
     configRead = LoadSatelliteAttitude(programDir, TrimBlanks(sat.Name), sat) && configRead;
   }
   if (!configRead) return LoadOutcome::MissingConfigFile;
-  if (!LoadStationConfig(programDir, true, state.Station, state.TEMPOSCANN)) {
+  if (!LoadStationConfig(programDir, true, state.Station, state.TEMPOSCANN, &state.KepUrl)) {
     return LoadOutcome::MissingConfigFile;
   }
   return LoadOutcome::Loaded;

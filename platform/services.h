@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 
+#include "download/internet_library.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
@@ -18,6 +19,7 @@ struct Services {
   EventLoop& events;
   std::filesystem::path programDir;  // where amateur.txt and config.txt live
   ParallelPort& port;                // LPT1, where the rotor interface listens
+  InternetLibrary* internet = nullptr;  // HTTP for the element download; none: nothing arrives
 };
 
 }  // namespace rdz

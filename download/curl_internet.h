@@ -1,0 +1,47 @@
+#pragma once
+#include <chrono>
+#include <map>
+#include <memory>
+
+#include "download/internet_library.h"
+
+namespace rdz {
+
+// How long a download may take before it is given up, so that the window,
+// which waits for it, can never hang for good.
+struct InternetTimeLimits {
+  std::chrono::milliseconds connect{20000};
+  std::chrono::milliseconds total{120000};
+};
+
+// The Internet library over libcurl: HTTP and HTTPS only, redirects followed,
+// certificates verified, the system's proxy settings, no cache. The body is
+// pulled from the network as it is read, so memory stays small whatever the
+// server sends.
+class CurlInternet final : public InternetLibrary {
+ public:
+  explicit CurlInternet(InternetTimeLimits limits = {});
+  ~CurlInternet() override;
+  CurlInternet(const CurlInternet&) = delete;
+  CurlInternet& operator=(const CurlInternet&) = delete;
+
+  Handle InternetOpenA(const char* agent, unsigned long accessType, const char* proxy,
+                       const char* proxyBypass, unsigned long flags) override;
+  Handle InternetOpenUrlA(Handle root, const char* url, const char* headers,
+                          unsigned long headersLength, unsigned long flags,
+                          std::uintptr_t context) override;
+  bool InternetReadFile(Handle request, char* buffer, unsigned long toRead,
+                        unsigned long& bytesRead) override;
+  bool InternetCloseHandle(Handle handle) override;
+
+ private:
+  struct Session;
+  struct Transfer;
+
+  InternetTimeLimits limits_;
+  Handle next_ = 1;
+  std::map<Handle, std::unique_ptr<Session>> sessions_;
+  std::map<Handle, std::unique_ptr<Transfer>> transfers_;
+};
+
+}  // namespace rdz

@@ -1,0 +1,96 @@
+// The menu bar of the main window and the commands that reload or fetch element files.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "config/personal_data.h"
+#include "download/element_download.h"
+#include "mainwindow/frm_track.h"
+#include "mainwindow/menu_texts.h"
+#include "platform/qt/qt_text.h"
+
+namespace rdz {
+
+void FrmTrack::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  FrmTrackMenus& m = Menus;
+  const auto item = [this](QMenu* menu, const char* caption, auto handler) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    QObject::connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  const auto box = [this](const char* text, const char* title) {
+    return [this, text, title] { services_.messages.Show(text, title); };
+  };
+  const auto announce = box(kAnnouncementText, kAnnouncementTitle);
+  const auto nothing = [] {};
+
+  m.Mnu1 = bar->addMenu(QStringLiteral("&Menu"));
+  m.MnuLoadFile = item(m.Mnu1, "AMSAT Kepler files         [amateur.txt]", [this] { MnuLoadFileClick(); });
+  m.MnuLoadInternet = item(m.Mnu1, "AMSAT Kepler Internet  [internet link]",
+                           [this] { MnuLoadInternetClick(); });
+  m.MnuLoadFile1 = item(m.Mnu1, "AMSAT Kepler UDPATE  [amateur.txt]", [this] { MnuLoadFile1Click(); });
+  m.MnuLoadGeoKepler = item(m.Mnu1, "GEO Kepler Internet", announce);
+  m.LoadGpsKepler = item(m.Mnu1, "GPS Kepler Internet", announce);
+  m.MnuMars = item(m.Mnu1, "Military Kepler Internet", announce);
+  m.MnuLeo = item(m.Mnu1, "LEO Kepler Internet", announce);
+  m.MnuShuttle = item(m.Mnu1, "SHUTTLE Kepler Internet", announce);
+
+  m.mnu3 = bar->addMenu(QStringLiteral("Info"));
+  m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
+  m.MnuVelkClock = item(m.mnu3, "VelkAtomicClock", announce);
+
+  m.MnuCfg = bar->addMenu(QStringLiteral("Config"));
+  m.MnuConfig = item(m.MnuCfg, "Personal Data Configuration", [this] { MnuConfigClick(); });
+  m.MnuPersData = item(m.MnuCfg, "Check Personal data", [this] {
+    services_.messages.Show(PersonalDataText(state_.Station), kPersonalDataTitle);
+  });
+
+  m.mnuTrk = bar->addMenu(QStringLiteral("Tracker"));
+  // Only the first port is driven; the check mark stays where it is whatever is chosen.
+  m.KV250_1 = item(m.mnuTrk, "KV250 LPT1", [this] { Menus.KV250_1->setChecked(true); });
+  m.KV250_1->setCheckable(true);
+  m.KV250_1->setChecked(true);
+  m.KV250_2 = item(m.mnuTrk, "KV250 LPT2", nothing);
+  m.TrkOther = item(m.mnuTrk, "Other", box(kOtherTrackersText, kProgramName));
+
+  // "?" is a command of its own in the bar, without a submenu.
+  m.MnuInfo = bar->addAction(QStringLiteral("?"));
+  QObject::connect(m.MnuInfo, &QAction::triggered, this,
+                   [this] { services_.messages.Show(kInformationText, kProgramName); });
+}
+
+void FrmTrack::MnuLoadFileClick() {
+  UpdateFile();
+  state_.ElementFileName = "amateur.txt";
+  services_.messages.Show(kReloadText, kProgramName);
+  loader_(services_.programDir, state_);
+  RefreshLiveTable();
+  services_.events.LetPendingEventsRun();
+}
+
+void FrmTrack::MnuLoadInternetClick() { RunElementDownload(kNewFileDownload); }
+
+void FrmTrack::MnuLoadFile1Click() { RunElementDownload(kUpdateDownload); }
+
+void FrmTrack::RunElementDownload(const ElementDownload& download) {
+  UpdateFile();
+  const std::string previousFile = state_.ElementFileName;
+  state_.ElementFileName = download.fileName;
+  services_.messages.Show(download.waitingText, kProgramName);
+  // The window waits here; the box above was the user's notice.
+  const DownloadResult result =
+      services_.internet != nullptr
+          ? DownloadElementFile(*services_.internet, state_.KepUrl, services_.programDir, download)
+          : StoreElementDownload({}, state_.KepUrl, services_.programDir, download, std::nullopt);
+  services_.messages.Show(result.message, kProgramName, result.icon);
+  if (result.written) {
+    loader_(services_.programDir, state_);
+  } else {
+    // The table still holds the sets of the file it came from.
+    state_.ElementFileName = previousFile;
+  }
+  RefreshLiveTable();
+}
+
+}  // namespace rdz
