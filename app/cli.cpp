@@ -1,4 +1,5 @@
 #include "app/cli.h"
+#include "app/cli_passes.h"
 
 #include <cstdio>
 #include <optional>
@@ -16,6 +17,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: rodedizevad-cli table [--dir DIR] [--file NAME] DATE TIME\n"
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {
@@ -92,6 +94,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     out << kUsage;
     return 0;
   }
+  if (!args.empty() && args[0] == "passes") return RunPassesCli(args, defaultDir, out, err);
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

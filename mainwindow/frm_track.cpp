@@ -22,6 +22,8 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
   // Timer2 belongs to the rotor and Timer3 to the time simulation; their
   // handlers come with those features.
   QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+  ConnectForecast();
+  ConnectSimulation();
 }
 
 FrmTrack::~FrmTrack() = default;

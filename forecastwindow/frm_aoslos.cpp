@@ -1,0 +1,68 @@
+#include "forecastwindow/frm_aoslos.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "forecast/forecast_text.h"
+#include "platform/qt/qt_text.h"
+
+namespace rdz {
+
+namespace {
+
+int Twips(const QWidget* w, int twips) {
+  const QScreen* s = w->screen();
+  const double dpi = s != nullptr ? s->logicalDotsPerInchX() : 96.0;
+  return qRound(twips * dpi / 1440.0);
+}
+
+// The box breaks lines itself; CR LF pairs become its line breaks.
+QString BoxText(const std::string& piece) {
+  QString text = qt::ToQString(piece);
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  return text;
+}
+
+}  // namespace
+
+FrmAOSLOS::FrmAOSLOS(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QString::fromLatin1(kForecastCaption));
+  TxtAOSLOS = new QTextEdit(this);
+  TxtAOSLOS->setAcceptRichText(false);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(8.5);
+  TxtAOSLOS->setFont(font);
+  TxtAOSLOS->setTabStopDistance(Twips(this, 720));
+  TxtAOSLOS->setPlainText(QStringLiteral("AOS LOS"));
+  // The box fills the client area, also when the user resizes the window.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(TxtAOSLOS);
+  resize(Twips(this, 7695), Twips(this, 6045));
+}
+
+void FrmAOSLOS::Load(const std::string& name) {
+  text_ = ForecastTitle(name);
+  TxtAOSLOS->setPlainText(BoxText(text_));
+  setWindowTitle(QString::fromLatin1(kForecastCaption) + QLatin1Char(' ') + qt::ToQString(name));
+  show();
+}
+
+void FrmAOSLOS::Append(const std::string& piece) {
+  text_ += piece;
+  QTextCursor end(TxtAOSLOS->document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(BoxText(piece));
+}
+
+void FrmAOSLOS::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (onClosed_) onClosed_();
+}
+
+}  // namespace rdz
