@@ -16,16 +16,10 @@ namespace {
 
 constexpr int kSo50 = 7, kGeo = 11, kEquatorial = 12;
 
-ElementSet Satellite(const std::string& name, double inclination, double meanAnomaly,
-                     double meanMotion) {
-  return {PaddedName(name), 2026, 131.5, inclination, 0, 0.0001, 0, meanAnomaly, meanMotion,
-          0, 1000, 0, 0, 180};
-}
-
-std::string Count(const std::string& text, const std::string& what) {
-  std::size_t n = 0;
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
   for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return std::to_string(n);
+  return n;
 }
 
 class ForecastWindow : public WindowTest {
@@ -34,14 +28,14 @@ class ForecastWindow : public WindowTest {
     WriteSampleFiles();
     auto sats = SampleSatellites();
     sats.resize(kGeo);
-    sats.push_back(Satellite("GEO", 0.01, 60, 1.00273791));    // stands at 37 degrees
-    sats.push_back(Satellite("EQUATOR", 0, 0, 15));            // never above 46.5 N
+    // One standing at 37 degrees; one on the equator, never above 46.5 N.
+    sats.push_back({PaddedName("GEO"), 2026, 131.5, 0.01, 0, 0.0001, 0, 60, 1.00273791});
+    sats.push_back({PaddedName("EQUATOR"), 2026, 131.5, 0, 0, 0.0001, 0, 0, 15});
     MakeForm(LoaderOf(sats));
     StartAtUtc({2026, 5, 11, 11, 50, 0});
     form->Timer1.SetEnabled(true);
     form->Timer2.SetEnabled(true);
   }
-  ~ForecastWindow() override { form->Timer1.SetEnabled(false); }
 
   void DoubleClick(int row) {
     QLabel* label = form->LblSat[static_cast<std::size_t>(row)];
@@ -81,7 +75,7 @@ TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLine) {
   std::ostringstream out, err;
   RunCli({"passes", "8", "11/05/2026", "11:50:00"}, dir.path(), out, err);
   EXPECT_EQ(out.str(), lf);
-  EXPECT_EQ(std::to_string(events.runs - 2), Count(Text(), "DATE: "));
+  EXPECT_EQ(events.runs - 2, Count(Text(), "DATE: "));
   ExpectRealTimeAgain();
   EXPECT_FALSE(form->Timer2.Enabled());  // the next live-table pass decides
 }
@@ -89,8 +83,8 @@ TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLine) {
 TEST_F(ForecastWindow, GeostationaryIntoTheNewYearAndOneThatNeverRises) {
   clock.now = {2027, 1, 1, 0, 59, 0};  // 23:59 UTC on 31 December
   DoubleClick(kGeo);
-  EXPECT_EQ(Count(Text(), "NEXT ORBIT"), "1");
-  EXPECT_EQ(Count(Text(), "DATE: "), "720");
+  EXPECT_EQ(Count(Text(), "NEXT ORBIT"), 1);
+  EXPECT_EQ(Count(Text(), "DATE: "), 720);
   EXPECT_NE(Text().find("--------\r\n\r\nDATE: 01/01/2027\t\tUTC: 00:01:00\tAZ:  173\tEL:  36"),
             std::string::npos);
   EXPECT_TRUE(Text().ends_with("DATE: 01/01/2027\t\tUTC: 23:59:00\tAZ:  173\tEL:  36\tMA:   79" +
@@ -135,7 +129,7 @@ TEST_F(ForecastWindow, DoubleClickDuringAForecastStartsTheNewOneAfterIt) {
   DoubleClick(kSo50);
   EXPECT_EQ(messages.shown.size(), 2u);
   EXPECT_TRUE(Text().starts_with("AOS LOS next 24h [GEO]"));
-  EXPECT_EQ(Count(Text(), "DATE: "), "720");
+  EXPECT_EQ(Count(Text(), "DATE: "), 720);
   EXPECT_NE(Text().find("DATE: 11/05/2026\t\tUTC: 11:52:00"), std::string::npos);
   ExpectRealTimeAgain();
 }
