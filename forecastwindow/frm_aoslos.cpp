@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QTextCursor>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "forecast/forecast_text.h"
@@ -31,8 +31,7 @@ QString BoxText(const std::string& piece) {
 FrmAOSLOS::FrmAOSLOS(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromLatin1(kForecastCaption));
-  TxtAOSLOS = new QTextEdit(this);
-  TxtAOSLOS->setAcceptRichText(false);
+  TxtAOSLOS = new QPlainTextEdit(this);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(8.5);
@@ -44,6 +43,10 @@ FrmAOSLOS::FrmAOSLOS(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(TxtAOSLOS);
   resize(Twips(this, 7695), Twips(this, 6045));
+  repaintTimer_.setSingleShot(true);
+  repaintTimer_.setInterval(kRepaintMs);
+  QObject::connect(&repaintTimer_, &QTimer::timeout, TxtAOSLOS,
+                   [this] { TxtAOSLOS->setUpdatesEnabled(true); });
 }
 
 void FrmAOSLOS::Load(const std::string& name) {
@@ -58,6 +61,15 @@ void FrmAOSLOS::Append(const std::string& piece) {
   QTextCursor end(TxtAOSLOS->document());
   end.movePosition(QTextCursor::End);
   end.insertText(BoxText(piece));
+  // Pending events run after every line; repainting the box each time would
+  // cost more than the forecast itself. It is repainted at most every
+  // kRepaintMs while it grows, and always once at the end.
+  if (repaintTimer_.isActive()) {
+    TxtAOSLOS->setUpdatesEnabled(false);
+  } else {
+    TxtAOSLOS->setUpdatesEnabled(true);
+    repaintTimer_.start();
+  }
 }
 
 void FrmAOSLOS::closeEvent(QCloseEvent* event) {

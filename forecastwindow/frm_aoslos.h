@@ -1,9 +1,10 @@
 #pragma once
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <string>
 
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace rdz {
 
@@ -24,13 +25,15 @@ class FrmAOSLOS final : public QWidget {
   // Run when the user closes the window; it is destroyed afterwards.
   void OnClosed(std::function<void()> handler) { onClosed_ = std::move(handler); }
 
-  QTextEdit* TxtAOSLOS = nullptr;
+  QPlainTextEdit* TxtAOSLOS = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  static constexpr int kRepaintMs = 40;
   std::string text_;
+  QTimer repaintTimer_;
   std::function<void()> onClosed_;
 };
 

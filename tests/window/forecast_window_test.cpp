@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <sstream>
 
 #include "app/cli.h"
