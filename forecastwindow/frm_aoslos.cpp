@@ -1,6 +1,8 @@
 #include "forecastwindow/frm_aoslos.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QScreen>
 #include <QTextCursor>
 #include <QPlainTextEdit>
@@ -36,7 +38,10 @@ FrmAOSLOS::FrmAOSLOS(QWidget* parent) : QWidget(parent, Qt::Window) {
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(8.5);
   TxtAOSLOS->setFont(font);
-  TxtAOSLOS->setTabStopDistance(Twips(this, 720));
+  // Tab stops every 720 twips, widened where the font that stands in for MS
+  // Sans Serif is too wide for a field such as "AZ:  360" to fit between two.
+  const int field = QFontMetrics(font).horizontalAdvance(QStringLiteral("AZ:  360    "));
+  TxtAOSLOS->setTabStopDistance(std::max(Twips(this, 720), field));
   TxtAOSLOS->setPlainText(QStringLiteral("AOS LOS"));
   // The box fills the client area, also when the user resizes the window.
   auto* layout = new QVBoxLayout(this);
