@@ -29,8 +29,7 @@ TEST(ElementBox, EveryLabelTabAndNumberForm) {
 }
 
 struct StillClock final : Clock {
-  CivilTime now;
-  CivilTime Now() override { return now; }
+  CivilTime Now() override { return {2026, 12, 31, 23, 59, 0}; }
 };
 
 struct TextOut final : ForecastOutput {
@@ -40,55 +39,41 @@ struct TextOut final : ForecastOutput {
   bool LetPendingEventsRun() override { return ++yields > 0; }
 };
 
-class Forecast : public ::testing::Test {
- protected:
-  Forecast() {
-    state.Elements[1].Name = "SAT      ";
-    state.TimeStep = kForecastStep;
-    state.Station.LA = 46.5;
-    clock.now = {2026, 12, 31, 23, 59, 0};
-  }
-  // Elevations of the first samples (nothing: the sample fails); below the horizon after.
-  ForecastEnd Run(std::vector<std::optional<int>> els) {
-    const Propagator fake = [&](const EngineContext&, const ElementSet&, int,
-                                double) -> std::optional<Propagation> {
-      const std::optional<int> el = samples < std::ssize(els) ? els[samples] : -5;
-      Propagation p;
-      p.state.EL = el.value_or(0);
-      p.state.AZ = 5;
-      p.state.RN = ++samples < 5 ? 12345 : 123456;
-      return el ? std::optional(p) : std::nullopt;
-    };
-    return ComputeAOSLOS(state, forecast, dir.path(), clock, out, fake);
-  }
-  static std::string Line(const std::string& time, const std::string& el) {
-    return "\r\nDATE: 01/01/2027\t\tUTC: " + time + "\tAZ:    5\tEL: " + el + "\tMA:    0";
-  }
+std::string Line(const std::string& time, const std::string& el) {
+  return "\r\nDATE: 01/01/2027\t\tUTC: " + time + "\tAZ:    5\tEL: " + el + "\tMA:    0";
+}
 
+TEST(Forecast, PassesFollowTheRoundedElevationOverTheStationReadAgain) {
   test::TempDir dir;
   TrackerState state;
+  state.TimeStep = kForecastStep;
+  state.Station.LA = 46.5;
   ForecastState forecast;
   StillClock clock;
   TextOut out;
-  int samples = 0;
-};
-
-TEST_F(Forecast, PassesFollowTheRoundedElevation) {
   // Up at once; 0 neither lists nor ends; -1 ends; a failed sample changes nothing.
-  EXPECT_EQ(Run({2, 0, 3, -1, std::nullopt, 0, 1, std::nullopt, -1}), ForecastEnd::Finished);
+  const std::vector<std::optional<int>> els{2, 0, 3, -1, std::nullopt, 0, 1, std::nullopt, -1};
+  int samples = 0;
+  const Propagator fake = [&](const EngineContext&, const ElementSet&, int,
+                              double) -> std::optional<Propagation> {
+    const std::optional<int> el = samples < std::ssize(els) ? els[samples] : -5;
+    Propagation p;
+    p.state.EL = el.value_or(0);
+    p.state.AZ = 5;
+    p.state.RN = ++samples < 5 ? 12345 : 123456;
+    return el ? std::optional(p) : std::nullopt;
+  };
+  EXPECT_EQ(ComputeAOSLOS(state, forecast, dir.path(), clock, out, fake), ForecastEnd::Finished);
   EXPECT_EQ(out.text, "\r\n\r\n-------- NEXT ORBIT   12345 --------\r\n" +
                           Line("00:01:00", " 2") + Line("00:05:00", " 3") +
                           "\r\n\r\n-------- NEXT ORBIT  123456 --------\r\n" +
                           Line("00:13:00", " 1") + kForecastEndMarker);
   EXPECT_EQ(out.yields, 3);  // after sample lines only
   EXPECT_EQ(samples, 720);
-}
+  EXPECT_EQ(state.Station.LA, 46.5);  // no config.txt: kept
 
-TEST_F(Forecast, StationReadAgainOrKeptWhenTheFileIsMissing) {
-  Run({});
-  EXPECT_EQ(state.Station.LA, 46.5);
   dir.Write("config.txt", test::CrLf({"LA = 10", "TEMPOSCANN = 7"}));
-  Run({});
+  ComputeAOSLOS(state, forecast, dir.path(), clock, out, fake);
   EXPECT_EQ(state.Station.LA, 10);
   EXPECT_EQ(state.TEMPOSCANN, 0);  // only the station keys
 }

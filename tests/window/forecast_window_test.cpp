@@ -79,7 +79,17 @@ TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLine) {
   EXPECT_FALSE(form->Timer2.Enabled());  // the next live-table pass decides
 }
 
-TEST_F(ForecastWindow, GeostationaryIntoTheNewYearAndOneThatNeverRises) {
+TEST_F(ForecastWindow, EmptyRowOrUnreadableDifferenceThenGeostationaryAndNeverRising) {
+  DoubleClick(20);
+  form->TxtUtc->setEditText(QStringLiteral("abc"));
+  DoubleClick(kGeo);
+  EXPECT_NE(messages.shown[0].find("nr. 21\r\n"), std::string::npos);
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(form->AOSLOSWindow(), nullptr);  // the table and the rotor kept running
+  EXPECT_TRUE(form->Timer1.Enabled() && form->Timer2.Enabled());
+  EXPECT_EQ(state.TimeStep, 0);
+
+  form->TxtUtc->setEditText(QStringLiteral("1"));
   clock.now = {2027, 1, 1, 0, 59, 0};  // 23:59 UTC on 31 December
   DoubleClick(kGeo);
   EXPECT_EQ(Count(Text(), "NEXT ORBIT"), 1);
@@ -94,19 +104,6 @@ TEST_F(ForecastWindow, GeostationaryIntoTheNewYearAndOneThatNeverRises) {
   EXPECT_EQ(form->AOSLOSWindow(), window);
   EXPECT_EQ(Text(), std::string("AOS LOS next 24h [EQUATOR]") + kForecastEndMarker);
   ExpectRealTimeAgain();
-}
-
-TEST_F(ForecastWindow, EmptyRowOrUnreadableDifferenceGiveNoForecast) {
-  DoubleClick(20);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].find("nr. 21\r\n"), std::string::npos);
-  form->TxtUtc->setEditText(QStringLiteral("abc"));
-  DoubleClick(kGeo);
-  EXPECT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(form->AOSLOSWindow(), nullptr);
-  EXPECT_TRUE(form->Timer1.Enabled());
-  EXPECT_TRUE(form->Timer2.Enabled());
-  EXPECT_EQ(state.TimeStep, 0);
 }
 
 TEST_F(ForecastWindow, DoubleClickDuringAForecastRestartsItAndClosingStopsIt) {
