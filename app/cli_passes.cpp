@@ -71,9 +71,14 @@ int RunPassesCli(const std::vector<std::string>& args, const std::filesystem::pa
 
   TrackerState state;
   state.ElementFileName = file;
-  if (LoadElements(dir, state) == LoadOutcome::MissingElementFile) {
+  const LoadOutcome outcome = LoadElements(dir, state);
+  if (outcome == LoadOutcome::MissingElementFile) {
     err << "rodedizevad-cli: cannot read the element file " << (dir / file) << "\n";
     return 1;
+  }
+  if (outcome == LoadOutcome::MissingConfigFile) {
+    err << "rodedizevad-cli: warning: no config.txt in " << dir
+        << "; the station stays at latitude 0, longitude 0\n";
   }
   const std::string& satText = pos[0];
   const bool digits = !satText.empty() && satText.size() <= 4 &&
