@@ -1,5 +1,6 @@
 #include "app/cli.h"
 #include "app/cli_kv250.h"
+#include "app/cli_passes.h"
 
 #include <cstdio>
 #include <optional>
@@ -18,6 +19,7 @@ constexpr const char* kUsage =
     "usage: rodedizevad-cli table [--dir DIR] [--file NAME] DATE TIME\n"
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
+    "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {
@@ -95,6 +97,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
+  if (!args.empty() && args[0] == "passes") return RunPassesCli(args, defaultDir, out, err);
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

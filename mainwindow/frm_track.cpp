@@ -20,10 +20,10 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
   CreateControls();
   CreateMenus();
   Timer1.OnTick([this] { Timer1Tick(); });
-  // Timer2 belongs to the rotor and Timer3 to the time simulation; their
-  // handlers come with those features.
   QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
   ConnectRotor();
+  ConnectForecast();
+  ConnectSimulation();
 }
 
 FrmTrack::~FrmTrack() = default;

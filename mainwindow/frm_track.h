@@ -1,10 +1,13 @@
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <filesystem>
 #include <functional>
 
 #include "mainwindow/frm_track_menus.h"
+#include "forecast/compute_aoslos.h"
+#include "forecastwindow/frm_aoslos.h"
 #include "orbit/element_loader.h"
 #include "orbit/live_table.h"
 #include "orbit/tracker_state.h"
@@ -53,6 +56,16 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void MnuLoadInternetClick();
   void MnuLoadFile1Click();
   void MnuConfigClick();
+  // Double-click on LblSat(index): the element box, then the forecast.
+  void LblSatDblClick(int index);
+  void ShowSatelliteElements(int row);
+  // Stops the live table and the rotor and runs the forecast in FrmAOSLOS.
+  void OpenAOSLOS();
+  // The forecast window while it is open, else null.
+  FrmAOSLOS* AOSLOSWindow() const { return aoslos_; }
+  // Time simulation: "=", ">", ">>", "<", "<<", "STOP", and its tick.
+  void CmdStopClick(int index);
+  void Timer3Tick();
 
   // Option1(60) while the rotor has just sent a command (on) or found no position (off).
   void SetTrackerOffHighlight(bool on);
@@ -124,11 +137,19 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   int CreateTable(QWidget* area, int top);
   void CreateMenus();
   void RunElementDownload(const ElementDownload& download);
+  void ConnectForecast();
+  void ConnectSimulation();
+  void LoadAOSLOS();
 
   TrackerState& state_;
   Services services_;
   ElementLoader loader_;
   std::array<RowColours, kTableRows> rowColours_{};
+  ForecastState forecast_;
+  QPointer<FrmAOSLOS> aoslos_;
+  bool forecastRunning_ = false;
+  bool forecastStop_ = false;     // the running forecast ends at its next yield
+  bool forecastRestart_ = false;  // and a new one starts in the same window
 };
 
 }  // namespace rdz

@@ -16,6 +16,7 @@ struct TrackerState {
   Observer Station;                 // the station record
   std::int16_t TEMPOSCANN = 0;      // simulation tick, milliseconds
   double TimeStep = 0;              // hours per simulated step; 0 = real time
+  double SimUtcDiff = 0;            // hours, the UTC difference in simulated time
   std::string UtcDateText;          // "dd/MM/yyyy", the instant the table shows
   std::string UtcTimeText;          // "hh:mm:ss"
   std::string SubSatLat;            // satellite 1 as the map window last showed it

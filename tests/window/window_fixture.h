@@ -30,8 +30,12 @@ struct FakeClock final : Clock {
 // Records the boxes instead of waiting for a user.
 struct FakeMessageBox final : MessageBox {
   std::vector<std::string> shown;
-  void Show(const std::string& text, const std::string&, MessageIcon) override {
+  std::vector<std::string> titles;
+  std::vector<MessageIcon> icons;
+  void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
     shown.push_back(text);
+    titles.push_back(title);
+    icons.push_back(icon);
   }
 };
 
@@ -42,7 +46,11 @@ struct FakeSound final : Sound {
 
 struct FakeEventLoop final : EventLoop {
   int runs = 0;
-  void LetPendingEventsRun() override { ++runs; }
+  std::function<void()> onRun;  // stands for what the user does meanwhile
+  void LetPendingEventsRun() override {
+    ++runs;
+    if (onRun) onRun();
+  }
 };
 
 // The sample satellites, in file order (entry k at index k - 1).

@@ -1,0 +1,51 @@
+// A whole 24-hour forecast of a satellite that never sets (720 sample lines)
+// into the real forecast window on the offscreen platform, with the pending
+// events let run after every line as in the program.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include "forecast/compute_aoslos.h"
+#include "forecastwindow/frm_aoslos.h"
+#include "platform/qt/qt_services.h"
+
+namespace {
+
+struct WindowSink final : rdz::ForecastOutput {
+  rdz::FrmAOSLOS& window;
+  rdz::qt::QtEventLoop events;
+  explicit WindowSink(rdz::FrmAOSLOS& w) : window(w) {}
+  void Append(const std::string& piece) override { window.Append(piece); }
+  bool LetPendingEventsRun() override {
+    events.LetPendingEventsRun();
+    return true;
+  }
+};
+
+struct StillClock final : rdz::Clock {
+  rdz::CivilTime Now() override { return {2026, 5, 11, 12, 0, 0}; }
+};
+
+void BM_ForecastIntoWindow(benchmark::State& st) {
+  rdz::TrackerState state;
+  // Geostationary at 37 degrees over the sample station: one pass, 720 lines.
+  state.Elements[1] = {"GEO      ", 2026, 131.5, 0.01, 0, 0.0001, 0, 60, 1.00273791};
+  state.Station = {46.5, 8.95, 420};
+  StillClock clock;
+  rdz::FrmAOSLOS window;
+  std::size_t length = 0;
+  for (auto _ : st) {
+    window.Load(state.Elements[1].Name);
+    rdz::ForecastState forecast;
+    state.TimeStep = rdz::kForecastStep;
+    WindowSink sink(window);
+    rdz::ComputeAOSLOS(state, forecast, RDZ_SAMPLE_DIR "/missing", clock, sink);
+    QCoreApplication::processEvents();
+    length = window.Text().size();
+  }
+  st.counters["chars"] = static_cast<double>(length);
+}
+BENCHMARK(BM_ForecastIntoWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace

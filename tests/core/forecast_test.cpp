@@ -1,0 +1,82 @@
+// The element box text and the AOS/LOS list: pieces, pass detection, instants.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/temp_dir.h"
+#include "forecast/compute_aoslos.h"
+#include "forecast/element_box.h"
+#include "forecast/forecast_text.h"
+
+namespace rdz {
+namespace {
+
+TEST(ElementBox, EveryLabelTabAndNumberForm) {
+  ElementTable table;
+  ElementSet& s = table[1];
+  s = {"AO-07    ", 2026, 131.02828537, 101.9918, 143.8856, 0.0012125, 200.3561, 181.7211,
+       12.53697443, -3.4e-07, 35586, 0, 0, 180};
+  EXPECT_EQ(*SatelliteElementsText(table, 0),
+            "    Satellite: \tAO-07            nr. 1\r\n\r\n"
+            "    Year: \t\t2026\r\n    Time: \t\t131.02828537\r\n"
+            "    Inclination: \t101.9918\r\n    Raan: \t\t143.8856\r\n"
+            "    Eccentricity: \t0.0012125\r\n    Arg of perigee: \t200.3561\r\n"
+            "    Ma: \t\t181.7211\r\n    Mm: \t\t12.53697443\r\n"
+            "    Dec rate: \t-3.4e-07\r\n    Epoc revolution: \t35586\r\n"
+            "    Semi axis (0) nc: \t0\r\n    Alan (0) nc: \t0\r\n    Alon (180) nc: \t180\r\n");
+  EXPECT_FALSE(SatelliteElementsText(table, 100));
+  EXPECT_EQ(GeneralNumberText(0.1 + 0.2), "0.3");  // 15 significant digits
+}
+
+struct StillClock final : Clock {
+  CivilTime Now() override { return {2026, 12, 31, 23, 59, 0}; }
+};
+
+struct TextOut final : ForecastOutput {
+  std::string text;
+  int yields = 0;
+  void Append(const std::string& piece) override { text += piece; }
+  bool LetPendingEventsRun() override { return ++yields > 0; }
+};
+
+std::string Line(const std::string& time, const std::string& el) {
+  return "\r\nDATE: 01/01/2027\t\tUTC: " + time + "\tAZ:    5\tEL: " + el + "\tMA:    0";
+}
+
+TEST(Forecast, PassesFollowTheRoundedElevationOverTheStationReadAgain) {
+  test::TempDir dir;
+  TrackerState state;
+  state.TimeStep = kForecastStep;
+  state.Station.LA = 46.5;
+  ForecastState forecast;
+  StillClock clock;
+  TextOut out;
+  // Up at once; 0 neither lists nor ends; -1 ends; a failed sample changes nothing.
+  const std::vector<std::optional<int>> els{2, 0, 3, -1, std::nullopt, 0, 1, std::nullopt, -1};
+  int samples = 0;
+  const Propagator fake = [&](const EngineContext&, const ElementSet&, int,
+                              double) -> std::optional<Propagation> {
+    const std::optional<int> el = samples < std::ssize(els) ? els[samples] : -5;
+    Propagation p;
+    p.state.EL = el.value_or(0);
+    p.state.AZ = 5;
+    p.state.RN = ++samples < 5 ? 12345 : 123456;
+    return el ? std::optional(p) : std::nullopt;
+  };
+  EXPECT_EQ(ComputeAOSLOS(state, forecast, dir.path(), clock, out, fake), ForecastEnd::Finished);
+  EXPECT_EQ(out.text, "\r\n\r\n-------- NEXT ORBIT   12345 --------\r\n" +
+                          Line("00:01:00", " 2") + Line("00:05:00", " 3") +
+                          "\r\n\r\n-------- NEXT ORBIT  123456 --------\r\n" +
+                          Line("00:13:00", " 1") + kForecastEndMarker);
+  EXPECT_EQ(out.yields, 3);  // after sample lines only
+  EXPECT_EQ(samples, 720);
+  EXPECT_EQ(state.Station.LA, 46.5);  // no config.txt: kept
+
+  dir.Write("config.txt", test::CrLf({"LA = 10", "TEMPOSCANN = 7"}));
+  ComputeAOSLOS(state, forecast, dir.path(), clock, out, fake);
+  EXPECT_EQ(state.Station.LA, 10);
+  EXPECT_EQ(state.TEMPOSCANN, 0);  // only the station keys
+}
+
+}  // namespace
+}  // namespace rdz

@@ -1,0 +1,125 @@
+// Double-click on a row: the element box, then the forecast in FrmAOSLOS.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <sstream>
+
+#include "app/cli.h"
+#include "forecast/forecast_text.h"
+#include "platform/qt/qt_text.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+constexpr int kSo50 = 7, kGeo = 11, kEquatorial = 12;
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+class ForecastWindow : public WindowTest {
+ protected:
+  ForecastWindow() {
+    WriteSampleFiles();
+    auto sats = SampleSatellites();
+    sats.resize(kGeo);
+    // One standing at 37 degrees; one on the equator, never above 46.5 N.
+    sats.push_back({PaddedName("GEO"), 2026, 131.5, 0.01, 0, 0.0001, 0, 60, 1.00273791});
+    sats.push_back({PaddedName("EQUATOR"), 2026, 131.5, 0, 0, 0.0001, 0, 0, 15});
+    MakeForm(LoaderOf(sats));
+    StartAtUtc({2026, 5, 11, 11, 50, 0});
+    form->Timer1.SetEnabled(true);
+    form->Timer2.SetEnabled(true);
+  }
+
+  void DoubleClick(int row) {
+    QLabel* label = form->LblSat[static_cast<std::size_t>(row)];
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &click);
+  }
+  std::string Text() const { return form->AOSLOSWindow()->Text(); }
+  void ExpectRealTimeAgain() const {
+    EXPECT_TRUE(form->Timer1.Enabled());
+    EXPECT_FALSE(form->Timer3.Enabled());
+    EXPECT_EQ(state.TimeStep, 0);
+  }
+};
+
+TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLine) {
+  events.onRun = [&] {
+    if (events.runs > 1) return;
+    EXPECT_FALSE(form->Timer1.Enabled());
+    EXPECT_FALSE(form->Timer2.Enabled());
+    EXPECT_EQ(state.TimeStep, -1.0 / 30);
+  };
+  form->Timer3.SetEnabled(true);
+  DoubleClick(kSo50);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].starts_with("    Satellite: \tSO-50            nr. 8\r\n\r\n"));
+  EXPECT_EQ(messages.titles[0], "");  // the program's name
+  EXPECT_EQ(qt::FromQString(form->AOSLOSWindow()->windowTitle()),
+            "RodeDizevad - AOS LOS results SO-50    ");
+  // Already up at the first sample: the header comes first.
+  EXPECT_TRUE(Text().starts_with("AOS LOS next 24h [SO-50]\r\n\r\n-------- NEXT ORBIT   25901 "
+                                 "--------\r\n\r\nDATE: 11/05/2026\t\tUTC: 11:52:00\tAZ:  288"));
+  std::string lf = Text();
+  std::erase(lf, '\r');
+  EXPECT_EQ(qt::FromQString(form->AOSLOSWindow()->TxtAOSLOS->toPlainText()), lf);
+  std::ostringstream out, err;
+  RunCli({"passes", "8", "11/05/2026", "11:50:00"}, dir.path(), out, err);
+  EXPECT_EQ(out.str(), lf);
+  EXPECT_EQ(events.runs - 2, Count(Text(), "DATE: "));
+  ExpectRealTimeAgain();
+  EXPECT_FALSE(form->Timer2.Enabled());  // the next live-table pass decides
+}
+
+TEST_F(ForecastWindow, EmptyRowOrUnreadableDifferenceThenGeostationaryAndNeverRising) {
+  DoubleClick(20);
+  form->TxtUtc->setEditText(QStringLiteral("abc"));
+  DoubleClick(kGeo);
+  EXPECT_NE(messages.shown[0].find("nr. 21\r\n"), std::string::npos);
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(form->AOSLOSWindow(), nullptr);  // the table and the rotor kept running
+  EXPECT_TRUE(form->Timer1.Enabled() && form->Timer2.Enabled());
+  EXPECT_EQ(state.TimeStep, 0);
+
+  form->TxtUtc->setEditText(QStringLiteral("1"));
+  clock.now = {2027, 1, 1, 0, 59, 0};  // 23:59 UTC on 31 December
+  DoubleClick(kGeo);
+  EXPECT_EQ(Count(Text(), "NEXT ORBIT"), 1);
+  EXPECT_EQ(Count(Text(), "DATE: "), 720);
+  EXPECT_NE(Text().find("--------\r\n\r\nDATE: 01/01/2027\t\tUTC: 00:01:00\tAZ:  173\tEL:  36"),
+            std::string::npos);
+  EXPECT_TRUE(Text().ends_with("DATE: 01/01/2027\t\tUTC: 23:59:00\tAZ:  173\tEL:  36\tMA:   79" +
+                               std::string(kForecastEndMarker)));
+  // A second forecast in the window that stayed open replaces the text.
+  const FrmAOSLOS* window = form->AOSLOSWindow();
+  DoubleClick(kEquatorial);
+  EXPECT_EQ(form->AOSLOSWindow(), window);
+  EXPECT_EQ(Text(), std::string("AOS LOS next 24h [EQUATOR]") + kForecastEndMarker);
+  ExpectRealTimeAgain();
+}
+
+TEST_F(ForecastWindow, DoubleClickDuringAForecastRestartsItAndClosingStopsIt) {
+  events.onRun = [&] {
+    if (events.runs == 2) form->LblSatDblClick(kGeo);
+    if (events.runs == 6) form->AOSLOSWindow()->close();
+  };
+  DoubleClick(kSo50);
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(form->AOSLOSWindow(), nullptr);
+  EXPECT_EQ(events.runs, 8);  // the two yields after the run
+  ExpectRealTimeAgain();
+  DoubleClick(kGeo);  // a new window
+  EXPECT_TRUE(Text().starts_with("AOS LOS next 24h [GEO]\r\n\r\n-------- NEXT ORBIT"));
+  EXPECT_NE(Text().find("DATE: 11/05/2026\t\tUTC: 11:52:00"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rdz::test
