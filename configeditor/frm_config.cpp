@@ -1,11 +1,11 @@
 #include "configeditor/frm_config.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "config/config_text.h"
+#include "platform/qt/fixed_pitch_font.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/twips.h"
 
@@ -18,21 +18,7 @@ QString Caption() {
          QStringLiteral("[AutoSave on Exi] ->");
 }
 
-QFont EditorFont() {
-  const QStringList families = QFontDatabase::families();
-  QFont font;
-  if (families.contains(QStringLiteral("Courier New"))) {
-    font = QFont(QStringLiteral("Courier New"));
-  } else if (families.contains(QStringLiteral("Liberation Mono"))) {
-    font = QFont(QStringLiteral("Liberation Mono"));
-  } else {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  }
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  font.setPointSizeF(9.75);
-  return font;
-}
+QFont EditorFont() { return qt::FixedPitchFont(9.75); }
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 // the form, text widths come from the fonts so that nothing is cut.
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "mainwindow/frm_track.h"
 #include "mainwindow/tracking_picture.h"
 #include "orbit/row_text.h"
+#include "platform/qt/fixed_pitch_font.h"
 
 namespace rdz {
 
@@ -21,21 +21,8 @@ namespace {
 constexpr int kRowChars = 56;
 constexpr int kRowsPerHalf = kTableRows / 2;
 
-// Courier New where installed; Liberation Mono has the same metrics and
-// stands in for it; otherwise whatever fixed-pitch font the system names.
 QFont TableFont(bool bold) {
-  const QStringList families = QFontDatabase::families();
-  QFont font;
-  if (families.contains(QStringLiteral("Courier New"))) {
-    font = QFont(QStringLiteral("Courier New"));
-  } else if (families.contains(QStringLiteral("Liberation Mono"))) {
-    font = QFont(QStringLiteral("Liberation Mono"));
-  } else {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  }
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  font.setPointSizeF(8.25);
+  QFont font = qt::FixedPitchFont(8.25);
   font.setBold(bold);
   return font;
 }

@@ -2,7 +2,6 @@
 // which adds satellite 1's labels to every pass.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPushButton>
 
 #include "mainwindow/frm_track.h"
@@ -34,13 +33,3 @@ BENCHMARK(BM_RefreshLiveTableWithMapOpen)->Unit(benchmark::kMicrosecond)->Repeti
     ->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
