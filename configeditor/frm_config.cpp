@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "config/config_text.h"
@@ -19,6 +20,14 @@ QString Caption() {
 }
 
 QFont EditorFont() { return qt::FixedPitchFont(9.75); }
+
+// The box's text as typed: toPlainText would turn 0xA0 bytes into blanks.
+QString EditedText(const QPlainTextEdit* box) {
+  QString text = box->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
+}
 
 }  // namespace
 
@@ -60,7 +69,7 @@ void FrmConfig::config() {
 void FrmConfig::closeEvent(QCloseEvent* event) {
   event->accept();
   if (!mayWrite_) return;
-  if (SaveConfigFromEditor(file_, qt::FromQString(TxtConfig->toPlainText()))) {
+  if (SaveConfigFromEditor(file_, qt::FromQString(EditedText(TxtConfig)))) {
     messages_.Show(kRestartReminder, kProgramName, MessageIcon::Exclamation);
   } else {
     messages_.Show(kConfigNotSaved, kProgramName, MessageIcon::Exclamation);

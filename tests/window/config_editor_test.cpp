@@ -33,7 +33,7 @@ struct ConfigEditor : WindowTest {
 
 TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   MakeForm(LoaderOf({}));
-  dir.Write("config.txt", "LA = 46.5\r\n\r\nLO = 8.95\r\n\r\n");
+  dir.Write("config.txt", "LA = 46.5\r\n\r\nLO = 8.95\r\n\r\n\xA0HT\xA0=\xA0" "420\r\n");
   FrmConfig* editor = Open();
   form->MnuConfigClick();
   ASSERT_EQ(form->findChildren<FrmConfig*>().size(), 1);
@@ -42,10 +42,11 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   EXPECT_EQ(editor->size(), QSize(form->Twips(8520), form->Twips(5565)));
   EXPECT_EQ(editor->TxtConfig->geometry(), editor->rect());
   EXPECT_TRUE(QFontInfo(editor->TxtConfig->font()).fixedPitch());
-  EXPECT_EQ(editor->TxtConfig->toPlainText(), "LA = 46.5\nLO = 8.95\n");
+  EXPECT_EQ(editor->TxtConfig->toPlainText(), "LA = 46.5\nLO = 8.95\n HT = 420\n");
 
   Close(editor);
-  EXPECT_EQ(dir.Read("config.txt"), "LA = 46.5\r\nLO = 8.95\r\n\r\n");
+  // Bytes the box shows as blanks, such as 0xA0, are written back unchanged.
+  EXPECT_EQ(dir.Read("config.txt"), "LA = 46.5\r\nLO = 8.95\r\n\xA0HT\xA0=\xA0" "420\r\n\r\n");
   EXPECT_EQ(messages.shown, std::vector<std::string>{kRestartReminder});
 
   // Each opening reads the file afresh; a second round trip keeps the file.
