@@ -21,6 +21,8 @@ void QtMessageBox::Show(const std::string& text, const std::string& title, Messa
   QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                   ToQString(title.empty() ? std::string(kProgramName) : title), ToQString(text),
                   QMessageBox::Ok, parent_);
+  // Names and addresses come from downloaded files: never read them as markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
