@@ -35,6 +35,9 @@ struct CurlInternet::Transfer {
   // Lets the transfer run until `wanted` bytes wait or it has ended.
   void RunUntil(std::size_t wanted) {
     while (!done && Available() < wanted) {
+      // Drop what was read before more arrives, so the buffer holds one piece, not the body.
+      pending.erase(0, offset);
+      offset = 0;
       int running = 0;
       if (curl_multi_perform(multi, &running) != CURLM_OK) {
         done = true;

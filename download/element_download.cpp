@@ -60,7 +60,12 @@ DownloadResult StoreElementDownload(std::string_view body, const std::string& ur
 DownloadResult DownloadElementFile(InternetLibrary& internet, const std::string& url,
                                    const std::filesystem::path& programDir,
                                    const ElementDownload& download) {
-  const std::string body = ReadUrl(internet, url);
+  bool complete = false;
+  const std::string body = ReadUrl(internet, url, &complete);
+  // Blocks that arrived before the connection broke off are not the provider's file.
+  if (!complete && body.size() <= kMaxBodyBytes) {
+    return Refusal(url, download, " (the transfer did not complete)");
+  }
   const auto secondCopy =
       download.fixedCopy ? WindowsDrivePath(kFixedCopyPath) : std::optional<std::filesystem::path>{};
   return StoreElementDownload(body, url, programDir, download, secondCopy);

@@ -43,7 +43,8 @@ DownloadResult StoreElementDownload(std::string_view body, const std::string& ur
                                     const ElementDownload& download,
                                     const std::optional<std::filesystem::path>& secondCopy);
 
-// Fetches the URL and stores it as above.
+// Fetches the URL and stores it as above; a body that did not arrive to its
+// end leaves every file as it was too.
 DownloadResult DownloadElementFile(InternetLibrary& internet, const std::string& url,
                                    const std::filesystem::path& programDir,
                                    const ElementDownload& download);

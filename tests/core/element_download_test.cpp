@@ -34,12 +34,15 @@ struct FakeInternet final : InternetLibrary {
 
 TEST(ReadUrl, CallsTheLibraryInOrderAndJoinsThePieces) {
   FakeInternet net;
-  EXPECT_EQ(ReadUrl(net, "http://h/a"), "Satellite: " + std::string(2048, 'x'));
+  bool complete = false;
+  EXPECT_EQ(ReadUrl(net, "http://h/a", &complete), "Satellite: " + std::string(2048, 'x'));
+  EXPECT_TRUE(complete);
   EXPECT_EQ(net.calls, "VB Project0|7http://h/a0/2147483648|r9_2048|r9_2048|r9_2048|c9|c7");
   // A handle that could not be opened is neither read nor closed.
   net.calls.clear();
   net.request = 0;
-  EXPECT_EQ(ReadUrl(net, "u"), "");
+  EXPECT_EQ(ReadUrl(net, "u", &complete), "");
+  EXPECT_FALSE(complete);
   EXPECT_EQ(net.calls, "VB Project0|7u0/2147483648|c7");
 }
 

@@ -1,5 +1,6 @@
 # HTTP on 127.0.0.1 for the download tests; prints its port. /files/NAME serves the
-# folder's NAME, /moved/NAME redirects there, /empty is empty, /silent never answers.
+# folder's NAME, /moved/NAME redirects there, /cut/NAME breaks off 20 bytes before the
+# end of NAME, /empty is empty, /silent never answers.
 import http.server, os, sys, time
 
 
@@ -20,6 +21,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if self.path.startswith("/files/") and os.path.isfile(name):
             with open(name, "rb") as f:
                 return self.answer(200, f.read())
+        if self.path.startswith("/cut/") and os.path.isfile(name):
+            with open(name, "rb") as f:
+                body = f.read()
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            return self.wfile.write(body[:-20])
         if self.path.startswith("/moved/"):
             return self.answer(302, location="/files/" + os.path.basename(self.path))
         if self.path == "/empty":

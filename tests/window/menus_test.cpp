@@ -165,10 +165,11 @@ TEST_F(DownloadTest, BodiesAreStoredWithCrLfAddedAndShown) {
   }
 }
 
-TEST_F(DownloadTest, ErrorPageEmptyBodyOrSilenceKeepFilesAndTable) {
+TEST_F(DownloadTest, ErrorPageEmptyBrokenOffOrSilentAnswerKeepsFilesAndTable) {
+  served.Write("lf.txt", TwoSatellites("\n"));
   StartWithKepUrl("/missing");
   const std::string row5 = RowText(5);
-  for (const char* path : {"/missing", "/empty", "/silent"}) {
+  for (const char* path : {"/missing", "/empty", "/cut/lf.txt", "/silent"}) {
     state.KepUrl = Url(path);
     for (QAction* command : {form->Menus.MnuLoadInternet, form->Menus.MnuLoadFile1}) {
       boxes.boxes.clear();
