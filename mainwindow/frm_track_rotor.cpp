@@ -29,7 +29,10 @@ class FocusWatcher final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusIn) {
       const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      // A mouse click brings its own selection, which sets the final state;
+      // the focus step would only send the old position once more before it.
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+          reason != Qt::MouseFocusReason) {
         handler_(watched);
       }
     }

@@ -102,6 +102,8 @@ TEST_F(RotorWindow, ParkSendsTheRestPositionOnceFromTrackingAndFromOff) {
 
 TEST_F(RotorWindow, SwitchingOffSendsNothingAndParkingWhenOffStillSends) {
   Track();
+  QFocusEvent mouseFocus(QEvent::FocusIn, Qt::MouseFocusReason);  // as a real click brings
+  QCoreApplication::sendEvent(Option(60), &mouseFocus);
   Option(60)->click();
   EXPECT_EQ(Status(), "KV 250 tracker Offline");
   EXPECT_EQ(Az(), "StBy");
