@@ -21,17 +21,6 @@ namespace {
 using qt::FromQString;
 
 
-TEST_F(WindowTest, OptionButtonsFormOneGroupWithTrackingOffSet) {
-  MakeForm();
-  EXPECT_TRUE(form->Option1Group->exclusive());
-  for (int i = 0; i <= 60; ++i) EXPECT_EQ(form->Option1Group->id(form->Option1[std::size_t(i)]), i);
-  EXPECT_EQ(form->Option1[60]->text(), "Antenna Tracker OFF");
-  EXPECT_EQ(form->SelectedOption(), 60);
-  form->Option1[7]->setChecked(true);
-  EXPECT_EQ(form->SelectedOption(), 7);
-  EXPECT_FALSE(form->Option1[60]->isChecked());
-}
-
 TEST_F(WindowTest, RowsUseAFixedPitchFontThatLinesUpUnderTheHeading) {
   MakeForm();
   const QFont rowFont = form->LblSat[0]->font();
@@ -103,10 +92,15 @@ TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
   EXPECT_EQ(form->size(), QSize(form->Twips(13000), form->Twips(9000)));
 }
 
-// Even with a row chosen, nothing is tracked.
+// The option buttons are one group, tracking off at first; even with a row
+// chosen, nothing is tracked.
 TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTable) {
   MakeForm();
+  EXPECT_EQ(form->Option1[60]->text(), "Antenna Tracker OFF");
+  EXPECT_EQ(form->SelectedOption(), 60);
   form->Option1[0]->setChecked(true);
+  EXPECT_EQ(form->SelectedOption(), 0);
+  EXPECT_FALSE(form->Option1[60]->isChecked());
   form->Load();
   EXPECT_EQ(state.SatCount, 0);
   for (QLabel* row : form->LblSat) EXPECT_EQ(row->text(), "NO SAT");
@@ -114,19 +108,6 @@ TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTable) {
   EXPECT_EQ(form->windowTitle().toStdString(), kStandardCaption);
   EXPECT_FALSE(form->Timer2.Enabled());
   EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(WindowTest, UpdateFileBlanksEveryRowUntilTheNextRefresh) {
-  MakeForm(LoaderOf(SampleSatellites()));
-  StartAtUtc({2026, 5, 11, 12, 0, 0});
-  ASSERT_GE(state.SatCount, 60);
-  form->UpdateFile();
-  for (QLabel* row : form->LblSat) EXPECT_EQ(row->text(), "NO SAT...");
-  state.SatCount = 3;  // a shorter file read afterwards
-  form->RefreshLiveTable();
-  for (int i = 0; i < 60; ++i) {
-    EXPECT_EQ(RowText(i).substr(0, 9), i < 3 ? state.Elements[i + 1].Name : "NO SAT...") << i;
-  }
 }
 
 TEST_F(WindowTest, ClosingPlaysTheShortSoundOnce) {
