@@ -97,25 +97,15 @@ TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {
   EXPECT_EQ(Load(dir).state.SatCount, 2);
 }
 
-TEST(ElementFile, AMissingElementFileChangesNothing) {
-  test::TempDir dir;
-  dir.Write("amateur.txt", Blocks(3));
-  dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
-  TrackerState before = Load(dir).state;
-  before.ElementFileName = "amateur1.txt";
-  EXPECT_EQ(LoadElements(dir.path(), before), LoadOutcome::MissingElementFile);
-  EXPECT_EQ(before.SatCount, 3);
-  EXPECT_EQ(before.Elements[3].Name, "SAT-3    ");
-  EXPECT_EQ(before.Station.LA, 46.5);
-}
-
-TEST(ElementFile, AMissingConfigFileStoresEverySatelliteWithTheDefaultAttitude) {
+// Without config.txt every satellite is stored with the default attitude and the
+// station stays as it was; without the element file nothing changes at all.
+TEST(ElementFile, MissingFiles) {
   test::TempDir dir;
   dir.Write("amateur.txt", Blocks(5));
   TrackerState earlier;
   earlier.Station.LA = 10.0;
   earlier.TEMPOSCANN = 250;
-  const auto [outcome, state] = Load(dir, earlier);
+  auto [outcome, state] = Load(dir, earlier);
   EXPECT_EQ(outcome, LoadOutcome::MissingConfigFile);
   EXPECT_EQ(state.SatCount, 5);
   for (int k = 1; k <= 5; ++k) {
@@ -124,6 +114,13 @@ TEST(ElementFile, AMissingConfigFileStoresEverySatelliteWithTheDefaultAttitude) 
   }
   EXPECT_EQ(state.Station.LA, 10.0);
   EXPECT_EQ(state.TEMPOSCANN, 250);
+
+  dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
+  state.ElementFileName = "amateur1.txt";
+  EXPECT_EQ(LoadElements(dir.path(), state), LoadOutcome::MissingElementFile);
+  EXPECT_EQ(state.SatCount, 5);
+  EXPECT_EQ(state.Elements[5].Name, "SAT-5    ");
+  EXPECT_EQ(state.Station.LA, 10.0);
 }
 
 }  // namespace
