@@ -8,7 +8,8 @@ namespace {
 
 // One block in the provider's layout, values at their usual columns.
 std::string Block(const std::string& name) {
-  return test::CrLf({"Satellite: " + name, "Catalog number: 07530", "Epoch time:      26131.02828537",
+  return test::CrLf({"Satellite: " + name, "Catalog number: 07530",
+                     "Epoch time:      26131.02828537",
                      "Element set:     999", "Inclination:      101.9918 deg",
                      "RA of node:       143.8856 deg", "Eccentricity:    0.0012125",
                      "Arg of perigee:   200.3561 deg", "Mean anomaly:     181.7211 deg",

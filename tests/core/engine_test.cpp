@@ -174,7 +174,8 @@ TEST(EngineSanity, LowOrbitOverADay) {
     const SatState& s = p.state;
     maxLatitude = std::max(maxLatitude, std::fabs(p.raw.subLatitude));
     EXPECT_TRUE(s.AZ >= 0 && s.AZ <= 360 && s.EL >= -90 && s.EL <= 90 && s.MA >= 0 &&
-                s.MA <= 255 && s.ILL >= 0 && s.ILL <= 100 && s.SQ >= 0 && s.SQ <= 180 && s.LO >= -180 && s.LO <= 180);
+                s.MA <= 255 && s.ILL >= 0 && s.ILL <= 100 && s.SQ >= 0 && s.SQ <= 180 &&
+                s.LO >= -180 && s.LO <= 180);
     EXPECT_GE(p.raw.range, p.raw.height - 0.3);  // the station stands 0.27 km high
     if (prev.raw.elevation < 0 && p.raw.elevation >= 0) {
       ++rises;

@@ -14,7 +14,8 @@ namespace rdz {
 namespace {
 
 TEST(RowText, FieldsLineUpUnderTheHeaderAndLongValuesAreNotCut) {
-  const std::string row = FormatRowText("AO-10    ", {7, -12, 200, 812, 3204, 55, 130, -45, -120, 14368});
+  const std::string row =
+      FormatRowText("AO-10    ", {7, -12, 200, 812, 3204, 55, 130, -45, -120, 14368});
   EXPECT_EQ(row, "AO-10       7 -12 200   812  3204  55 130 -45-120  14368");
   EXPECT_EQ(std::strlen(kTableHeader), row.size());
   // Every column title ends where its right-aligned value ends.
@@ -22,7 +23,8 @@ TEST(RowText, FieldsLineUpUnderTheHeaderAndLongValuesAreNotCut) {
   for (const char* title : {"AZ", "EL", "MA", "HGT", "RANGE", "ILL", "SQ", "LA", "LO", "RN"}) {
     EXPECT_NE(row[header.find(std::string(" ") + title) + std::strlen(title)], ' ') << title;
   }
-  EXPECT_EQ(FormatRowText("QO-100   ", {360, 90, 255, 1234567, 7654321, 100, 180, 90, 180, 1234567.5}),
+  EXPECT_EQ(FormatRowText("QO-100   ",
+                          {360, 90, 255, 1234567, 7654321, 100, 180, 90, 180, 1234567.5}),
             "QO-100    360  90 25512345677654321 100 180  90 1801234567.5");
   EXPECT_EQ(FailedRowText("BAD-1    "), "BAD-1       ERROR");
 }

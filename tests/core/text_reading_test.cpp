@@ -71,7 +71,9 @@ TEST(UtcDifference, HoursBecomeWholeSecondsAndUnusableValuesNothing) {
   EXPECT_EQ(UtcDifferenceSeconds(1.0 / 3.0), 1200);
   EXPECT_EQ(UtcDifferenceSeconds(1e6), 3600000000LL);
   const double inf = std::numeric_limits<double>::infinity();
-  for (double bad : {std::nan(""), inf, -inf, 1e6 + 1, -1e300}) EXPECT_FALSE(UtcDifferenceSeconds(bad));
+  for (double bad : {std::nan(""), inf, -inf, 1e6 + 1, -1e300}) {
+    EXPECT_FALSE(UtcDifferenceSeconds(bad)) << bad;
+  }
 }
 
 }  // namespace

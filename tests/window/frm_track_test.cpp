@@ -1,6 +1,5 @@
-// The main window's controls, layout, start-up, blanking and closing.
+// The main window's controls, layout, start-up and closing.
 #include <QApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -20,7 +19,6 @@ namespace {
 
 using qt::FromQString;
 
-
 TEST_F(WindowTest, RowsUseAFixedPitchFontThatLinesUpUnderTheHeading) {
   MakeForm();
   const QFont rowFont = form->LblSat[0]->font();
@@ -30,8 +28,8 @@ TEST_F(WindowTest, RowsUseAFixedPitchFontThatLinesUpUnderTheHeading) {
   const QFontMetrics heading(form->Label3->font());
   // Every column starts at the same pixel in the heading and in a row.
   const QString header = QString::fromLatin1(kTableHeader);
-  const SatState s{7, -12, 200, 812, 3204, 55, 130, -45, -120, 14368};
-  const QString row = qt::ToQString(FormatRowText(PaddedName("AO-10"), s));
+  const QString row = qt::ToQString(
+      FormatRowText(PaddedName("AO-10"), {7, -12, 200, 812, 3204, 55, 130, -45, -120, 14368}));
   ASSERT_EQ(row.size(), header.size());
   for (qsizetype i = 1; i <= header.size(); ++i) {
     EXPECT_EQ(rows.horizontalAdvance(row.left(i)), heading.horizontalAdvance(header.left(i))) << i;
