@@ -62,11 +62,6 @@ TEST(ConfigFile, AMissingFileKeepsTheStationAndGivesTheDefaultAttitude) {
   EXPECT_FALSE(LoadSatelliteAttitude(dir.path(), "AO-40", sat));
   EXPECT_EQ(sat.Alat, 0);
   EXPECT_EQ(sat.Alon, 180);
-
-  dir.Write("config.txt", test::CrLf({"LA = 46.5", "TEMPOSCANN = 1000"}));
-  EXPECT_TRUE(LoadStationConfig(dir.path(), true, station, scan));
-  EXPECT_EQ(station.LA, 46.5);
-  EXPECT_EQ(scan, 1000);
 }
 
 ElementSet Attitude(const Lines& lines, std::string_view name) {
