@@ -15,39 +15,46 @@ struct CliRun {
   std::string out, err;
 };
 
-CliRun Cli(const test::TempDir& dir, std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, dir.path(), out, err);
-  return {status, out.str(), err.str()};
-}
-
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir.Write("amateur.txt", test::SampleElements());
     dir.Write("config.txt", test::CrLf({"LA = 46.5", "LO = 8.95", "HT = 420"}));
   }
+  CliRun Cli(std::vector<std::string> args) const {
+    std::ostringstream out, err;
+    const int status = RunCli(args, dir.path(), out, err);
+    return {status, out.str(), err.str()};
+  }
   test::TempDir dir;
 };
 
-TEST_F(CliTest, TablePrintsTheHeaderAndSixtyRows) {
-  const CliRun r = Cli(dir, {"table", "11/05/2026", "12:00:00"});
+TEST_F(CliTest, TablePrintsTheHeaderAndSixtyRowsAlsoFromTheExecutable) {
+  const CliRun r = Cli({"table", "11/05/2026", "12:00:00"});
   ASSERT_EQ(r.status, 0) << r.err;
   std::istringstream lines(r.out);
   std::string line;
   std::getline(lines, line);
   EXPECT_EQ(line, kTableHeader);
   int rows = 0;
-  while (std::getline(lines, line)) {
-    ++rows;
-    EXPECT_EQ(line.size(), 56u) << line;
-  }
+  for (; std::getline(lines, line); ++rows) EXPECT_EQ(line.size(), 56u) << line;
   EXPECT_EQ(rows, 60);
   EXPECT_EQ(r.out.find("ERROR"), std::string::npos);
+
+  // The executable, given the directory, prints the same.
+  const std::string command = std::string(RDZ_CLI_PATH) + " table --dir " + dir.path().string() +
+                              " 11/05/2026 12:00:00 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string out;
+  char buffer[4096];
+  while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  EXPECT_EQ(pclose(pipe), 0);
+  EXPECT_EQ(out, r.out);
 }
 
 TEST_F(CliTest, StatePrintsEveryFieldUnrounded) {
-  const CliRun r = Cli(dir, {"state", "--file", "amateur.txt", "1", "11/05/2026", "12:00:00"});
+  const CliRun r = Cli({"state", "--file", "amateur.txt", "1", "11/05/2026", "12:00:00"});
   ASSERT_EQ(r.status, 0) << r.err;
   std::istringstream lines(r.out);
   std::vector<std::string> names;
@@ -66,54 +73,35 @@ TEST_F(CliTest, ABadSatelliteGetsTheFailureMarkerAndTheOthersGoOn) {
   ASSERT_NE(at, std::string::npos);
   text.replace(at, 26, "Mean motion:   0.00000000");
   dir.Write("amateur.txt", text);
-  const CliRun table = Cli(dir, {"table", "11/05/2026", "12:00:00"});
+  const CliRun table = Cli({"table", "11/05/2026", "12:00:00"});
   ASSERT_EQ(table.status, 0);
   EXPECT_NE(table.out.find(FailedRowText("AO-07    ")), std::string::npos);
   EXPECT_NE(table.out.find("UO-11"), std::string::npos);
-  const CliRun state = Cli(dir, {"state", "1", "11/05/2026", "12:00:00"});
+  const CliRun state = Cli({"state", "1", "11/05/2026", "12:00:00"});
   EXPECT_NE(state.status, 0);
   EXPECT_TRUE(state.out.empty());
 }
 
-TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutput) {
-  const std::vector<std::vector<std::string>> bad = {
-      {"table", "2026-05-11", "12:00:00"},
-      {"table", "11/05/2026", "12:00"},
-      {"table", "31/02/2026", "12:00:00"},
-      {"state", "0", "11/05/2026", "12:00:00"},
-      {"state", "81", "11/05/2026", "12:00:00"},
-      {"state", "x", "11/05/2026", "12:00:00"},
-      {"table", "--file", "missing.txt", "11/05/2026", "12:00:00"},
-      {"table", "--dir"},
-      {"orbit", "11/05/2026", "12:00:00"},
-      {},
-  };
-  for (const auto& args : bad) {
-    const CliRun r = Cli(dir, args);
+TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"table", "31/02/2026", "12:00:00"},
+           {"table", "11/05/2026", "12:00"},
+           {"state", "0", "11/05/2026", "12:00:00"},
+           {"state", "81", "11/05/2026", "12:00:00"},
+           {"state", "x", "11/05/2026", "12:00:00"},
+           {"table", "--file", "missing.txt", "11/05/2026", "12:00:00"},
+           {"table", "--dir"},
+           {"orbit", "11/05/2026", "12:00:00"},
+           {}}) {
+    const CliRun r = Cli(args);
     EXPECT_NE(r.status, 0) << (args.empty() ? "" : args[0]);
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(r.err.empty());
   }
-}
-
-TEST_F(CliTest, WithoutAConfigTheTableStillPrintsAndWarns) {
-  test::TempDir bare;
-  bare.Write("amateur.txt", test::SampleElements());
-  const CliRun r = Cli(bare, {"table", "11/05/2026", "12:00:00"});
+  std::filesystem::remove(dir.path() / "config.txt");
+  const CliRun r = Cli({"table", "11/05/2026", "12:00:00"});
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.err.find("config.txt"), std::string::npos);
-}
-
-TEST_F(CliTest, TheExecutableReadsTheDirectoryItIsGiven) {
-  const std::string command = std::string(RDZ_CLI_PATH) + " table --dir " + dir.path().string() +
-                              " 11/05/2026 12:00:00 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string out;
-  char buffer[4096];
-  while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  EXPECT_EQ(pclose(pipe), 0);
-  EXPECT_EQ(out, Cli(dir, {"table", "11/05/2026", "12:00:00"}).out);
 }
 
 }  // namespace

@@ -7,13 +7,13 @@ namespace rdz {
 namespace {
 
 // One block in the provider's layout, values at their usual columns.
-std::string Block(const std::string& name, const std::string& epoch = "26131.02828537",
-                  const std::string& motion = "12.53697443 rev/day") {
-  return test::CrLf({"Satellite: " + name, "Catalog number: 07530", "Epoch time:      " + epoch,
+std::string Block(const std::string& name) {
+  return test::CrLf({"Satellite: " + name, "Catalog number: 07530",
+                     "Epoch time:      26131.02828537",
                      "Element set:     999", "Inclination:      101.9918 deg",
                      "RA of node:       143.8856 deg", "Eccentricity:    0.0012125",
                      "Arg of perigee:   200.3561 deg", "Mean anomaly:     181.7211 deg",
-                     "Mean motion:   " + motion, "Decay rate:       -2.26e-06 rev/day^2",
+                     "Mean motion:   12.53697443 rev/day", "Decay rate:       -2.26e-06 rev/day^2",
                      "Epoch rev:           35586", "Checksum:              300", ""});
 }
 
@@ -34,57 +34,37 @@ Loaded Load(const test::TempDir& dir, TrackerState state = {}) {
   return {outcome, std::move(state)};
 }
 
-TEST(ElementFile, ReadsEveryFieldFromItsColumn) {
+TEST(ElementFile, ReadsEveryFieldFromItsColumnAndTheAttitudeByTrimmedName) {
   test::TempDir dir;
   dir.Write("amateur.txt", Block("AO-07"));
-  dir.Write("config.txt", "");
+  dir.Write("config.txt", test::CrLf({"AO-07 ALAT(-45) ALON(210)"}));
   const auto [outcome, state] = Load(dir);
   EXPECT_EQ(outcome, LoadOutcome::Loaded);
   ASSERT_EQ(state.SatCount, 1);
   const ElementSet& s = state.Elements[1];
   EXPECT_EQ(s.Name, "AO-07    ");
-  EXPECT_EQ(s.EpochYear, 2026);
-  EXPECT_DOUBLE_EQ(s.EpochDay, 131.02828537);
-  EXPECT_DOUBLE_EQ(s.Inclination, 101.9918);
-  EXPECT_DOUBLE_EQ(s.Raan, 143.8856);
-  EXPECT_DOUBLE_EQ(s.Eccentricity, 0.0012125);
-  EXPECT_DOUBLE_EQ(s.ArgPerigee, 200.3561);
-  EXPECT_DOUBLE_EQ(s.MeanAnomaly, 181.7211);
-  EXPECT_DOUBLE_EQ(s.MeanMotion, 12.53697443);
-  EXPECT_DOUBLE_EQ(s.DecayRate, -0.00000226);
-  EXPECT_DOUBLE_EQ(s.EpochRev, 35586);
-  EXPECT_EQ(s.SemiAxis, 0);
-  EXPECT_EQ(s.Alat, 0);
-  EXPECT_EQ(s.Alon, 180);
+  EXPECT_EQ((std::vector{s.EpochYear, s.EpochDay, s.Inclination, s.Raan, s.Eccentricity,
+                         s.ArgPerigee, s.MeanAnomaly, s.MeanMotion, s.DecayRate, s.EpochRev,
+                         s.SemiAxis, s.Alat, s.Alon}),
+            (std::vector{2026.0, 131.02828537, 101.9918, 143.8856, 0.0012125, 200.3561, 181.7211,
+                         12.53697443, -0.00000226, 35586.0, 0.0, -45.0, 210.0}));
 }
 
-TEST(ElementFile, NamesAreCutOrPaddedToNineCharacters) {
-  const auto nameOf = [](const std::string& firstLine) {
+TEST(ElementFile, NamesAreCutOrPaddedToNineCharactersAndEpochsGiveYearAndDay) {
+  const auto read = [](const std::string& firstLine, const std::string& epoch) {
     ElementTable table;
     std::vector<std::string> lines(12, "");
     lines[0] = firstLine;
+    lines[2] = "Epoch time:      " + epoch;
     EXPECT_EQ(ReadElementBlocks(lines, table), 1);
-    return table[1].Name;
+    return table[1];
   };
-  EXPECT_EQ(nameOf("Satellite: VERYLONGNAME12"), "VERYLONGN");
-  EXPECT_EQ(nameOf("Satellite:AO-10"), "O-10     ");
-  EXPECT_EQ(nameOf("Satellite:"), "         ");
-}
-
-TEST(ElementFile, EpochGivesYearAndDay) {
-  ElementTable table;
-  const auto lines = [](const std::string& epoch) {
-    std::vector<std::string> l(12, "");
-    l[0] = "Satellite: X";
-    l[2] = "Epoch time:      " + epoch;
-    return l;
-  };
-  ReadElementBlocks(lines("09365.50000000"), table);
-  EXPECT_EQ(table[1].EpochYear, 2009);
-  EXPECT_EQ(table[1].EpochDay, 365.5);
-  ReadElementBlocks(lines("10001.00000000"), table);
-  EXPECT_EQ(table[1].EpochYear, 2010);
-  EXPECT_EQ(table[1].EpochDay, 1.0);
+  EXPECT_EQ(read("Satellite: VERYLONGNAME12", "").Name, "VERYLONGN");
+  EXPECT_EQ(read("Satellite:AO-10", "").Name, "O-10     ");
+  const ElementSet s = read("Satellite:", "09365.50000000");
+  EXPECT_EQ(s.Name, "         ");
+  EXPECT_EQ(s.EpochYear, 2009);
+  EXPECT_EQ(s.EpochDay, 365.5);
 }
 
 TEST(ElementFile, TextWithoutBlocksOrWithLfLineEndsHoldsNoSatellite) {
@@ -102,10 +82,10 @@ TEST(ElementFile, TextWithoutBlocksOrWithLfLineEndsHoldsNoSatellite) {
   EXPECT_EQ(state.Station.LA, 46.5);  // the station is still read
 }
 
-TEST(ElementFile, MoreThanEightyBlocksKeepTheFirstEightyAndStillReadTheStation) {
+TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {
   test::TempDir dir;
   dir.Write("amateur.txt", Blocks(99));
-  dir.Write("config.txt", test::CrLf({"LA = 46.5", "LO = 8.95", "TEMPOSCANN = 1000"}));
+  dir.Write("config.txt", test::CrLf({"LA = 46.5", "TEMPOSCANN = 1000"}));
   const auto [outcome, state] = Load(dir);
   EXPECT_EQ(outcome, LoadOutcome::Loaded);
   EXPECT_EQ(state.SatCount, 80);
@@ -113,38 +93,20 @@ TEST(ElementFile, MoreThanEightyBlocksKeepTheFirstEightyAndStillReadTheStation) 
   EXPECT_TRUE(state.Elements[81].Name.empty());
   EXPECT_EQ(state.Station.LA, 46.5);
   EXPECT_EQ(state.TEMPOSCANN, 1000);
+
+  dir.Write("amateur.txt", Blocks(2) + test::CrLf({"Satellite: CUT", "Catalog number: 1"}));
+  EXPECT_EQ(Load(dir).state.SatCount, 2);
 }
 
-TEST(ElementFile, ABlockCutShortByTheEndOfTheFileIsDropped) {
-  test::TempDir dir;
-  std::string text = Blocks(2) + test::CrLf({"Satellite: CUT", "Catalog number: 1"});
-  dir.Write("amateur.txt", text);
-  dir.Write("config.txt", test::CrLf({"HT = 420"}));
-  const auto [outcome, state] = Load(dir);
-  EXPECT_EQ(state.SatCount, 2);
-  EXPECT_EQ(state.Station.HT, 420.0);
-}
-
-TEST(ElementFile, AMissingElementFileChangesNothing) {
-  test::TempDir dir;
-  dir.Write("amateur.txt", Blocks(3));
-  dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
-  TrackerState before = Load(dir).state;
-  before.ElementFileName = "amateur1.txt";
-  const LoadOutcome outcome = LoadElements(dir.path(), before);
-  EXPECT_EQ(outcome, LoadOutcome::MissingElementFile);
-  EXPECT_EQ(before.SatCount, 3);
-  EXPECT_EQ(before.Elements[3].Name, "SAT-3    ");
-  EXPECT_EQ(before.Station.LA, 46.5);
-}
-
-TEST(ElementFile, AMissingConfigFileStoresEverySatelliteWithTheDefaultAttitude) {
+// Without config.txt every satellite is stored with the default attitude and the
+// station stays as it was; without the element file nothing changes at all.
+TEST(ElementFile, MissingFiles) {
   test::TempDir dir;
   dir.Write("amateur.txt", Blocks(5));
   TrackerState earlier;
   earlier.Station.LA = 10.0;
   earlier.TEMPOSCANN = 250;
-  const auto [outcome, state] = Load(dir, earlier);
+  auto [outcome, state] = Load(dir, earlier);
   EXPECT_EQ(outcome, LoadOutcome::MissingConfigFile);
   EXPECT_EQ(state.SatCount, 5);
   for (int k = 1; k <= 5; ++k) {
@@ -153,31 +115,13 @@ TEST(ElementFile, AMissingConfigFileStoresEverySatelliteWithTheDefaultAttitude) 
   }
   EXPECT_EQ(state.Station.LA, 10.0);
   EXPECT_EQ(state.TEMPOSCANN, 250);
-}
 
-TEST(ElementFile, AttitudesComeFromTheConfigPerSatellite) {
-  test::TempDir dir;
-  dir.Write("amateur.txt", Block("AO-40") + Block("AO-4"));
-  dir.Write("config.txt", test::CrLf({"AO-40 ALAT(-45) ALON(210)", "LA = 1"}));
-  const auto state = Load(dir).state;
-  EXPECT_EQ(state.Elements[1].Alat, -45);
-  EXPECT_EQ(state.Elements[2].Alat, -45);  // "AO-4" is the start of that line too
-  EXPECT_EQ(state.Elements[2].Alon, 210);
-}
-
-TEST(ElementFile, TheShippedSampleLoads) {
-  test::TempDir dir;
-  dir.Write("amateur.txt", test::SampleElements());
-  dir.Write("config.txt", test::CrLf({"LA = 46.5", "LO = 8.95", "HT = 420"}));
-  const auto [outcome, state] = Load(dir);
-  EXPECT_EQ(outcome, LoadOutcome::Loaded);
-  EXPECT_EQ(state.SatCount, 80);
-  EXPECT_EQ(state.Elements[1].Name, "AO-07    ");
-  for (int k = 1; k <= state.SatCount; ++k) {
-    EXPECT_GT(state.Elements[k].MeanMotion, 0) << k;
-    EXPECT_LT(state.Elements[k].Eccentricity, 1) << k;
-    EXPECT_EQ(state.Elements[k].EpochYear, 2026) << k;
-  }
+  dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
+  state.ElementFileName = "amateur1.txt";
+  EXPECT_EQ(LoadElements(dir.path(), state), LoadOutcome::MissingElementFile);
+  EXPECT_EQ(state.SatCount, 5);
+  EXPECT_EQ(state.Elements[5].Name, "SAT-5    ");
+  EXPECT_EQ(state.Station.LA, 10.0);
 }
 
 }  // namespace

@@ -20,14 +20,9 @@ ElementSet Iss() {
   return Elements(131.16675675, 51.6310, 123.3566, 0.0007470, 46.3627, 313.7980, 15.49181925,
                   5.444e-05, 56601);
 }
-ElementSet Qo100() {
-  return Elements(131.11564321, 0.0033, 75.2010, 0.0001627, 8.7258, 212.4418, 1.00273235,
-                  1.55e-06, 2730);
-}
 ElementSet Geostationary() { return Elements(131.0, 0, 0, 0, 0, 0, 1.00273791, 0, 100); }
 
-Observer Station(double la, double lo, double ht) { return Observer{la, lo, ht}; }
-const Observer kLugano = Station(46.5, 8.95, 273);
+const Observer kLugano{46.5, 8.95, 273};
 
 Propagation At(const EngineContext& engine, const ElementSet& sat, double tn, int year = 2026) {
   auto p = PropagateSatellite(engine, sat, year, tn);
@@ -42,35 +37,25 @@ ElementSet PlacedOver(ElementSet sat, double longitude, double tn) {
   return sat;
 }
 
-TEST(EngineCalendar, YearDaysDayOfYearAndTimeNow) {
-  EXPECT_EQ(YearDayCount(2002) - YearDayCount(2001), 365);
-  EXPECT_EQ(YearDayCount(2001) - YearDayCount(2000), 366);
+TEST(EngineCalendar, DayCountsAndRevolutionsAcrossTheYearEnd) {
   const auto engine = SetupEngine({});
-  EXPECT_EQ(DayOfYear(engine, 2004, 3, 1), 61);
+  EXPECT_EQ(YearDayCount(2001) - YearDayCount(2000), 366);
   EXPECT_EQ(DayOfYear(engine, 2003, 3, 1), 60);
-  EXPECT_EQ(DayOfYear(engine, 2000, 12, 31), 366);
   EXPECT_EQ(DayOfYear(engine, 2100, 3, 1), 61);  // no century rule
   EXPECT_NEAR(TimeNow(engine, 2026, 1, 1, 12, 30, 30), 1.5211805556, 1e-9);
-}
 
-TEST(EngineRevolution, CountsAcrossTheYearEndAndStepsPastEachRevolution) {
   ElementSet sat = Geostationary();
   sat.MeanMotion = 1.0;
   sat.EpochYear = 2004;
   sat.EpochDay = 360;
-  const auto engine = SetupEngine({});
   // Day 5 of 2005 is 11 days after the epoch: eleven revolutions.
-  const auto half = At(engine, sat, 5.5, 2005);
-  EXPECT_EQ(half.state.RN, 111);
-  EXPECT_NEAR(half.raw.phase, 128, 1e-6);
-  const auto before = At(engine, sat, 5.0 - 1e-6, 2005);
+  EXPECT_EQ(At(engine, sat, 5.5, 2005).state.RN, 111);
+  const auto before = At(engine, sat, 5.0 - 1e-6, 2005), after = At(engine, sat, 5.0 + 1e-6, 2005);
   EXPECT_EQ(before.state.RN, 110);
   EXPECT_EQ(before.state.MA, 255);
   EXPECT_LT(before.raw.meanAnomaly, 2 * model::Pi);
-  const auto after = At(engine, sat, 5.0 + 1e-6, 2005);
   EXPECT_EQ(after.state.RN, 111);
   EXPECT_EQ(after.state.MA, 0);
-  EXPECT_GE(after.raw.meanAnomaly, 0);
 }
 
 TEST(EngineGeometry, GeostationarySatelliteStandsStillAtItsRadius) {
@@ -79,12 +64,21 @@ TEST(EngineGeometry, GeostationarySatelliteStandsStillAtItsRadius) {
   const auto first = At(engine, sat, 131.5);
   EXPECT_NEAR(first.raw.height + model::EarthRadius, 42164, 1);
   EXPECT_GT(first.raw.elevation, 30);
-  for (int i = 1; i <= 48; ++i) {
-    const auto p = At(engine, sat, 131.5 + i / 48.0);
+  for (int i = 1; i <= 8; ++i) {
+    const auto p = At(engine, sat, 131.5 + i / 8.0);
     EXPECT_NEAR(p.raw.azimuth, first.raw.azimuth, 0.1);
     EXPECT_NEAR(p.raw.elevation, first.raw.elevation, 0.1);
-    EXPECT_NEAR(p.raw.height, first.raw.height, 1e-6);  // circular: no Kepler correction
   }
+  // QO-100 from southern Switzerland: 17 degrees east of the station's meridian.
+  const auto qo100 = At(engine, Elements(131.11564321, 0.0033, 75.2010, 0.0001627, 8.7258,
+                                         212.4418, 1.00273235, 1.55e-06, 2730), 131.5);
+  EXPECT_NEAR(qo100.raw.azimuth, 157.3, 1.5);
+  EXPECT_NEAR(qo100.raw.elevation, 34.0, 1.0);
+  EXPECT_EQ(qo100.state.LO, 26);
+  // West longitudes are negative; an unset station is the origin.
+  EXPECT_EQ(At(engine, PlacedOver(Geostationary(), -120, 131.2), 131.2).state.LO, -120);
+  const auto unset = At(SetupEngine(Observer{}), Iss(), 131.7).raw;
+  EXPECT_EQ(unset.range, At(SetupEngine(Observer{0.0, 0.0, 0.0}), Iss(), 131.7).raw.range);
 }
 
 // Straight overhead, elevation and squint sit at the ends of asin's domain, where
@@ -95,7 +89,7 @@ TEST(EngineGeometry, OverheadSatelliteAndSquintLimits) {
   // alon 90 points against the motion at perigee.
   const Case cases[] = {{0, 180, 180}, {180, 180, 0}, {90, 90, 0}, {270, 90, 180}};
   for (int lon = -165; lon <= 180; lon += 30) {
-    const auto engine = SetupEngine(Station(0, lon, 0));
+    const auto engine = SetupEngine(Observer{0.0, double(lon), 0.0});
     for (const Case& c : cases) {
       ElementSet sat = Geostationary();
       sat.MeanAnomaly = c.anomaly;
@@ -103,40 +97,20 @@ TEST(EngineGeometry, OverheadSatelliteAndSquintLimits) {
       const auto p = At(engine, PlacedOver(sat, lon, 131.0), 131.0);
       EXPECT_EQ(p.state.EL, 90) << lon;
       EXPECT_EQ(p.state.SQ, c.squint) << lon << " " << c.anomaly;
-      EXPECT_NEAR(p.raw.range, p.raw.height, 1e-3);
       EXPECT_GE(p.raw.range, p.raw.height - 1e-6);
     }
   }
-}
-
-TEST(EngineGeometry, SubSatelliteLongitudeSignAndUnsetStation) {
-  EXPECT_EQ(At(SetupEngine({}), PlacedOver(Geostationary(), 120, 131.2), 131.2).state.LO, 120);
-  EXPECT_EQ(At(SetupEngine({}), PlacedOver(Geostationary(), -120, 131.2), 131.2).state.LO, -120);
-  const auto unset = At(SetupEngine(Observer{}), Iss(), 131.7).raw;
-  const auto zero = At(SetupEngine(Station(0, 0, 0)), Iss(), 131.7).raw;
-  EXPECT_EQ(unset.azimuth, zero.azimuth);
-  EXPECT_EQ(unset.range, zero.range);
-}
-
-TEST(EngineGeometry, Qo100SeenFromSouthernSwitzerland) {
-  const auto p = At(SetupEngine(kLugano), Qo100(), 131.5);
-  EXPECT_NEAR(p.raw.azimuth, 157.3, 1.5);  // 17 degrees east of the station's meridian
-  EXPECT_NEAR(p.raw.elevation, 34.0, 1.0);
-  EXPECT_EQ(p.state.LO, 26);
-  EXPECT_EQ(p.state.LA, 0);
 }
 
 TEST(EngineSun, IlluminationFollowsTheSeasonalSun) {
   ElementSet sat = Geostationary();
   sat.Alat = 90;  // axis along the orbit normal: at i = 0 the Sun's declination decides
   const auto engine = SetupEngine({});
+  const double solstice = TimeNow(engine, 2026, 6, 21, 12, 0, 0);
   EXPECT_EQ(At(engine, sat, TimeNow(engine, 2026, 3, 20, 12, 0, 0)).state.ILL, 100);
-  EXPECT_EQ(At(engine, sat, TimeNow(engine, 2026, 6, 21, 12, 0, 0)).state.ILL, 92);
-  EXPECT_EQ(At(engine, sat, TimeNow(engine, 2026, 12, 21, 12, 0, 0)).state.ILL, 92);
-
+  EXPECT_EQ(At(engine, sat, solstice).state.ILL, 92);
   // Tilted 45 degrees, node towards the equinox or away from it: at the June solstice
   // the axis is 21.6 or 68.4 degrees from the Sun.
-  const double solstice = TimeNow(engine, 2026, 6, 21, 12, 0, 0);
   sat.EpochDay = solstice;
   sat.Inclination = 45;
   EXPECT_EQ(At(engine, sat, solstice).state.ILL, 93);
@@ -163,20 +137,17 @@ double NodeSolarTime(const EngineContext& engine, const ElementSet& sat, double 
   return 0;
 }
 
-TEST(EngineOblateness, SunSynchronousNodeKeepsItsSolarTime) {
+TEST(EngineOblateness, SunSynchronousNodeAndFrozenPerigee) {
   // AO-27, inclined so that its node turns with the mean Sun.
-  const ElementSet sat = Elements(131.14983863, 98.6892, 198.5733, 0.0007951, 201.7057, 158.3790,
-                                  14.30931926, 0, 70170);
+  const ElementSet ao27 = Elements(131.14983863, 98.6892, 198.5733, 0.0007951, 201.7057,
+                                   158.3790, 14.30931926, 0, 70170);
   const auto engine = SetupEngine({});
-  const double drift = std::remainder(NodeSolarTime(engine, sat, 161.0) -
-                                      NodeSolarTime(engine, sat, 131.2), 24.0);
+  const double drift = std::remainder(NodeSolarTime(engine, ao27, 161.0) -
+                                      NodeSolarTime(engine, ao27, 131.2), 24.0);
   EXPECT_NEAR(drift, 0, 0.1);
-}
-
-TEST(EngineOblateness, CriticalInclinationFreezesThePerigee) {
-  ElementSet sat = Elements(131.0, 63.4349, 40, 0.72, 250, 0, 2.0, 0, 100);
-  const auto engine = SetupEngine({});
-  const auto start = At(engine, sat, 131.0), later = At(engine, sat, 191.0);  // 120 perigees on
+  // At the critical inclination the perigee stays put, 120 perigees on.
+  const ElementSet molniya = Elements(131.0, 63.4349, 40, 0.72, 250, 0, 2.0, 0, 100);
+  const auto start = At(engine, molniya, 131.0), later = At(engine, molniya, 191.0);
   EXPECT_NEAR(later.raw.subLatitude, start.raw.subLatitude, 0.05);
   EXPECT_NEAR(later.raw.height, start.raw.height, 0.01);
 }
@@ -195,12 +166,11 @@ TEST(EngineDrag, PositiveDecayLowersAndSpeedsUpTheOrbit) {
 // A day of ISS passes over the station, sampled once a minute.
 TEST(EngineSanity, LowOrbitOverADay) {
   const auto engine = SetupEngine(kLugano);
-  const ElementSet iss = Iss();
   double maxLatitude = 0;
   int rises = 0, revolutions = 0;
-  Propagation prev = At(engine, iss, 131.2);
+  Propagation prev = At(engine, Iss(), 131.2);
   for (int i = 1; i <= 1440; ++i) {
-    const auto p = At(engine, iss, 131.2 + i / 1440.0);
+    const auto p = At(engine, Iss(), 131.2 + i / 1440.0);
     const SatState& s = p.state;
     maxLatitude = std::max(maxLatitude, std::fabs(p.raw.subLatitude));
     EXPECT_TRUE(s.AZ >= 0 && s.AZ <= 360 && s.EL >= -90 && s.EL <= 90 && s.MA >= 0 &&
@@ -210,17 +180,12 @@ TEST(EngineSanity, LowOrbitOverADay) {
     if (prev.raw.elevation < 0 && p.raw.elevation >= 0) {
       ++rises;
       EXPECT_GT(prev.raw.elevation, -5);
-      EXPECT_LT(p.raw.elevation, 5);
     }
-    if (s.MA < prev.state.MA) {
-      ++revolutions;
-      EXPECT_EQ(s.RN, prev.state.RN + 1);
-    } else {
-      EXPECT_EQ(s.RN, prev.state.RN);
-    }
+    revolutions += s.MA < prev.state.MA;
+    EXPECT_EQ(s.RN, prev.state.RN + (s.MA < prev.state.MA));
     prev = p;
   }
-  EXPECT_LE(maxLatitude, 51.6310 + 0.01);
+  EXPECT_LE(maxLatitude, 51.6310 + 0.01);  // the inclination, never more
   EXPECT_GT(maxLatitude, 51.0);
   EXPECT_GE(rises, 3);
   EXPECT_TRUE(revolutions == 15 || revolutions == 16);
@@ -236,15 +201,9 @@ bool Fails(const ElementSet& sat, double tn = 131.5, const Observer& station = k
   return !PropagateSatellite(SetupEngine(station), sat, 2026, tn).has_value();
 }
 
-TEST(EngineFailure, ImpossibleOrbitsGiveNothing) {
-  EXPECT_TRUE(Fails(IssWith(&ElementSet::MeanMotion, 0)));
-  EXPECT_TRUE(Fails(IssWith(&ElementSet::MeanMotion, -1)));
-  EXPECT_TRUE(Fails(IssWith(&ElementSet::Eccentricity, 1)));
-  EXPECT_TRUE(Fails(IssWith(&ElementSet::Eccentricity, 1.5)));
-  EXPECT_TRUE(Fails(IssWith(&ElementSet::MeanMotion, 1e-20)));  // radius beyond an int
-}
-
-TEST(EngineFailure, NonFiniteInputsGiveNothing) {
+TEST(EngineFailure, ImpossibleOrNonFiniteInputsGiveNothing) {
+  for (double v : {0.0, -1.0, 1e-20}) EXPECT_TRUE(Fails(IssWith(&ElementSet::MeanMotion, v))) << v;
+  for (double v : {1.0, 1.5}) EXPECT_TRUE(Fails(IssWith(&ElementSet::Eccentricity, v))) << v;
   const double inf = std::numeric_limits<double>::infinity();
   for (double v : {std::numeric_limits<double>::quiet_NaN(), inf, -inf}) {
     for (auto field : {&ElementSet::EpochYear, &ElementSet::EpochDay, &ElementSet::Inclination,
@@ -255,26 +214,24 @@ TEST(EngineFailure, NonFiniteInputsGiveNothing) {
       EXPECT_TRUE(Fails(IssWith(field, v))) << v;
     }
     EXPECT_TRUE(Fails(Iss(), v));
-    EXPECT_TRUE(Fails(Iss(), 131.5, Station(v, 8.95, 0)));
-    EXPECT_TRUE(Fails(Iss(), 131.5, Station(46.5, 8.95, v)));
+    EXPECT_TRUE(Fails(Iss(), 131.5, Observer{v, 8.95, 0.0}));
+    EXPECT_TRUE(Fails(Iss(), 131.5, Observer{46.5, 8.95, v}));
   }
 }
 
 // Extreme but finite inputs must either fail or stay within the shown ranges.
 TEST(EngineFailure, HugeValuesNeverLeaveTheShownRanges) {
-  std::vector<ElementSet> sets;
+  std::vector<ElementSet> sets{IssWith(&ElementSet::Eccentricity, 0.999999)};  // slowest Kepler
   for (double v : {1e300, -1e300, 1e15}) {
     for (auto field : {&ElementSet::EpochYear, &ElementSet::EpochDay, &ElementSet::DecayRate,
                        &ElementSet::Inclination, &ElementSet::MeanMotion, &ElementSet::Alon}) {
       sets.push_back(IssWith(field, v));
     }
   }
-  sets.push_back(IssWith(&ElementSet::Eccentricity, 0.999999));  // Kepler's slowest case
   const auto engine = SetupEngine(kLugano);
   for (const auto& sat : sets) {
     for (double tn : {131.5, 131.50001, 1e300, -1e300}) {
-      const auto p = PropagateSatellite(engine, sat, 2026, tn);
-      if (p) {
+      if (const auto p = PropagateSatellite(engine, sat, 2026, tn)) {
         EXPECT_TRUE(p->state.AZ >= 0 && p->state.AZ <= 360 && p->state.MA >= 0 &&
                     p->state.MA <= 255 && p->raw.meanAnomaly < 2 * model::Pi);
       }
@@ -283,28 +240,13 @@ TEST(EngineFailure, HugeValuesNeverLeaveTheShownRanges) {
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourExceptWhereFloorIsTheRule) {
-  RawSatState raw;
-  raw.azimuth = 359.5;
-  raw.elevation = 0.5;
-  raw.subLatitude = 1.5;
-  raw.subLongitude = -120.5;
-  raw.height = 812.5;
-  raw.range = 3203.5;
-  raw.squint = 129.5;
-  raw.illumination = 54.5;
-  raw.phase = 255.99;
-  raw.revolution = 14368;
+  RawSatState raw{.azimuth = 359.5, .elevation = 0.5, .range = 3203.5, .height = 812.5,
+                  .subLatitude = 1.5, .subLongitude = -120.5, .phase = 255.99,
+                  .illumination = 54.5, .squint = 129.5};
   auto s = RoundSatState(raw);
   ASSERT_TRUE(s);
-  EXPECT_EQ(s->AZ, 360);
-  EXPECT_EQ(s->EL, 0);
-  EXPECT_EQ(s->LA, 2);
-  EXPECT_EQ(s->LO, -120);
-  EXPECT_EQ(s->HGT, 813);
-  EXPECT_EQ(s->RANGE, 3204);
-  EXPECT_EQ(s->SQ, 130);
-  EXPECT_EQ(s->ILL, 55);
-  EXPECT_EQ(s->MA, 255);
+  EXPECT_EQ((std::vector{s->AZ, s->EL, s->MA, s->HGT, s->RANGE, s->ILL, s->SQ, s->LA, s->LO}),
+            (std::vector{360, 0, 255, 813, 3204, 55, 130, 2, -120}));
   raw.azimuth = 0.5;
   raw.elevation = 1.5;
   raw.height = -0.5;  // floor(x + 0.5), not away from zero
@@ -312,15 +254,9 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourExceptWhereFloorIsTheRule) {
   EXPECT_EQ(s->AZ, 0);
   EXPECT_EQ(s->EL, 2);
   EXPECT_EQ(s->HGT, 0);
-}
-
-TEST(Rounding, ValuesThatDoNotFitAnIntegerAreAFailure) {
-  RawSatState raw;
-  raw.range = 1e12;
-  EXPECT_FALSE(RoundSatState(raw));
-  raw.range = 0;
-  raw.height = std::nan("");
-  EXPECT_FALSE(RoundSatState(raw));
+  // Values that do not fit an integer are a failure.
+  EXPECT_FALSE(RoundSatState(RawSatState{.range = 1e12}));
+  EXPECT_FALSE(RoundSatState(RawSatState{.height = std::nan("")}));
 }
 
 }  // namespace

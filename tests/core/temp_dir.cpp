@@ -1,23 +1,26 @@
 #include "core/temp_dir.h"
 
+#include <stdlib.h>
+
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace rdz::test {
 
+namespace {
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+}  // namespace
+
 TempDir::TempDir() {
-  std::random_device rd;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    auto candidate = std::filesystem::temp_directory_path() /
-                     ("rdz-test-" + std::to_string(rd()) + std::to_string(attempt));
-    if (std::filesystem::create_directory(candidate)) {
-      path_ = candidate;
-      return;
-    }
-  }
-  throw std::runtime_error("cannot create a temporary directory");
+  std::string pattern = (std::filesystem::temp_directory_path() / "rdz-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary directory");
+  path_ = pattern;
 }
 
 TempDir::~TempDir() {
@@ -30,27 +33,16 @@ void TempDir::Write(const std::string& name, std::string_view content) const {
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
-std::string TempDir::Read(const std::string& name) const {
-  std::ifstream in(path_ / name, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string TempDir::Read(const std::string& name) const { return ReadFile(path_ / name); }
 
 std::string CrLf(std::initializer_list<std::string_view> lines) {
   std::string out;
-  for (auto line : lines) {
-    out.append(line);
-    out.append("\r\n");
-  }
+  for (auto line : lines) (out += line) += "\r\n";
   return out;
 }
 
-std::string SampleElements() {
-  std::ifstream in(std::string(RDZ_SAMPLE_DIR) + "/amateur.txt", std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+std::string SampleFile(const std::string& name) {
+  return ReadFile(std::filesystem::path(RDZ_SAMPLE_DIR) / name);
 }
 
 }  // namespace rdz::test

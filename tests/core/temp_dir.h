@@ -26,7 +26,8 @@ class TempDir {
 // Joins lines with CR LF, as the program's own files are written.
 std::string CrLf(std::initializer_list<std::string_view> lines);
 
-// The shipped sample element file.
-std::string SampleElements();
+// A shipped sample file ("amateur.txt", "config.txt").
+std::string SampleFile(const std::string& name);
+inline std::string SampleElements() { return SampleFile("amateur.txt"); }
 
 }  // namespace rdz::test

@@ -21,31 +21,17 @@ TEST(QtTimer, EnablingARunningTimerKeepsItsCountdown) {
   EXPECT_LE(timer.RemainingTime(), 100000 - 20);
 }
 
-// Restores the default locale whatever a test sets.
-class UserNumber : public ::testing::Test {
- protected:
-  ~UserNumber() override { QLocale::setDefault(saved_); }
-  QLocale saved_;
-};
-
-TEST_F(UserNumber, PlainNumbersInTheCLocale) {
+TEST(UserNumber, TheLocalesFormatAndAlwaysThePoint) {
+  const QLocale saved;
   QLocale::setDefault(QLocale::c());
-  EXPECT_EQ(ReadUserNumber("1"), 1.0);
-  EXPECT_EQ(ReadUserNumber("-12"), -12.0);
-  EXPECT_EQ(ReadUserNumber("0.5"), 0.5);
   EXPECT_EQ(ReadUserNumber(" 5.75 "), 5.75);
-  EXPECT_FALSE(ReadUserNumber(""));
-  EXPECT_FALSE(ReadUserNumber("abc"));
-  EXPECT_FALSE(ReadUserNumber("1a"));
-  EXPECT_FALSE(ReadUserNumber("1,5"));  // a thousands separator, not a decimal point
-}
-
-TEST_F(UserNumber, CommaLocaleTakesItsOwnFormatAndThePoint) {
+  EXPECT_EQ(ReadUserNumber("-12"), -12.0);
+  for (const char* bad : {"", "abc", "1a", "1,5"}) EXPECT_FALSE(ReadUserNumber(bad)) << bad;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(ReadUserNumber("0,5"), 0.5);
   EXPECT_EQ(ReadUserNumber("0.5"), 0.5);  // never 5
-  EXPECT_EQ(ReadUserNumber("-5"), -5.0);
   EXPECT_FALSE(ReadUserNumber("eins"));
+  QLocale::setDefault(saved);
 }
 
 TEST(QtColour, BlueGreenRedValuesAndSystemRoles) {
@@ -53,7 +39,6 @@ TEST(QtColour, BlueGreenRedValuesAndSystemRoles) {
   palette.setColor(QPalette::Button, QColor(1, 2, 3));
   palette.setColor(QPalette::ButtonText, QColor(4, 5, 6));
   EXPECT_EQ(ToQColor(Colour::Bgr(0xC0C0FF), palette), QColor(0xFF, 0xC0, 0xC0));
-  EXPECT_EQ(ToQColor(Colour::Bgr(0x80FF80), palette), QColor(0x80, 0xFF, 0x80));
   EXPECT_EQ(ToQColor(Colour::Bgr(192), palette), QColor(192, 0, 0));
   EXPECT_EQ(ToQColor(kButtonFace, palette), QColor(1, 2, 3));
   EXPECT_EQ(ToQColor(kButtonText, palette), QColor(4, 5, 6));

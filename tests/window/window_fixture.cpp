@@ -1,8 +1,6 @@
 #include "window/window_fixture.h"
 
 #include <QLabel>
-#include <fstream>
-#include <sstream>
 #include <QPalette>
 
 #include "config/station_config.h"
@@ -11,15 +9,6 @@
 #include "platform/text_lines.h"
 
 namespace rdz::test {
-
-namespace {
-std::string SampleConfig() {
-  std::ifstream in(std::string(RDZ_SAMPLE_DIR) + "/config.txt", std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-}  // namespace
 
 std::vector<ElementSet> SampleSatellites() {
   auto table = std::make_unique<ElementTable>();
@@ -36,7 +25,7 @@ FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites) {
     }
     st.SatCount = static_cast<int>(satellites.size());
     std::int16_t scan = 0;
-    ApplyStationLines(SplitTextLines(SampleConfig()), true, st.Station, scan);
+    ApplyStationLines(SplitTextLines(SampleFile("config.txt")), true, st.Station, scan);
     st.TEMPOSCANN = scan;
     return LoadOutcome::Loaded;
   };
@@ -53,7 +42,7 @@ QColor Foreground(const QWidget* w) { return w->palette().color(QPalette::Window
 
 void WindowTest::WriteSampleFiles() {
   dir.Write("amateur.txt", SampleElements());
-  dir.Write("config.txt", SampleConfig());
+  dir.Write("config.txt", SampleFile("config.txt"));
 }
 
 void WindowTest::MakeForm(FrmTrack::ElementLoader loader) {

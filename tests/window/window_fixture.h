@@ -18,10 +18,8 @@ namespace rdz::test {
 // A clock the test sets; it never moves by itself.
 struct FakeClock final : Clock {
   CivilTime now{2026, 5, 11, 12, 0, 0};
-  int reads = 0;
   std::function<void()> onRead;
   CivilTime Now() override {
-    ++reads;
     if (onRead) onRead();
     return now;
   }
@@ -31,11 +29,9 @@ struct FakeClock final : Clock {
 struct FakeMessageBox final : MessageBox {
   std::vector<std::string> shown;
   std::vector<std::string> titles;
-  std::vector<MessageIcon> icons;
-  void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
+  void Show(const std::string& text, const std::string& title, MessageIcon) override {
     shown.push_back(text);
     titles.push_back(title);
-    icons.push_back(icon);
   }
 };
 
