@@ -30,7 +30,6 @@ TEST(Kv250, CodesFromSouthForAzimuthAndFromTheHorizonForElevation) {
 }
 
 TEST(Kv250, TextsThatAreNotNumbersCountAsZero) {
-  EXPECT_EQ(Kv250Word(std::nullopt, std::nullopt), 0);
   EXPECT_EQ(Kv250Word(std::numeric_limits<double>::quiet_NaN(), INFINITY), 0);
   EXPECT_EQ(Kv250Word(1e300, -1e300), 255);
   RecordingPort texts, numbers, words;
