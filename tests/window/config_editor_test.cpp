@@ -46,27 +46,27 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   EXPECT_EQ(dir.Read("config.txt"), "LA = 1\r\nLO = 2\r\n\r\n");
 }
 
-TEST(ConfigEditorFailures, UnreadableIsNeverSavedOverAndUnwritableIsReported) {
-  TempDir dir;
+TEST_F(ConfigEditor, UnreadableIsNeverSavedOverAndUnwritableIsReported) {
+  const auto editorOn = [&] {
+    auto* editor = new FrmConfig(dir.path(), messages);
+    editor->Load();
+    editor->show();
+    return editor;
+  };
   std::filesystem::create_directories(dir.path() / "config.txt" / "x");
-  FakeMessageBox box;
-  auto* editor = new FrmConfig(dir.path(), box);
-  editor->Load();
+  FrmConfig* editor = editorOn();
   EXPECT_TRUE(editor->TxtConfig->isReadOnly());
-  editor->show();
   Close(editor);
-  EXPECT_EQ(box.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kConfigNotRead)});
+  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kConfigNotRead)});
 
   // Readable on opening, then a folder that a rename cannot replace.
   std::filesystem::remove_all(dir.path() / "config.txt");
   dir.Write("config.txt", "LA = 1\r\n");
-  editor = new FrmConfig(dir.path(), box);
-  editor->Load();
-  editor->show();
+  editor = editorOn();
   std::filesystem::remove(dir.path() / "config.txt");
   std::filesystem::create_directories(dir.path() / "config.txt" / "x");
   Close(editor);
-  EXPECT_EQ(box.shown.back(), kConfigNotSaved);
+  EXPECT_EQ(messages.shown.back(), kConfigNotSaved);
 }
 
 }  // namespace
