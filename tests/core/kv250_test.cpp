@@ -19,7 +19,7 @@ int ElCode(double el) { return Kv250Word(0.0, el) >> 8; }
 
 TEST(Kv250, CodesFromSouthForAzimuthAndFromTheHorizonForElevation) {
   const std::vector<std::pair<double, int>> az = {{0, 127}, {1, 128}, {90, 191}, {179, 254},
-      {180, 0}, {181, 1}, {300, 85}, {359, 127}, {360, 127}, {192, 8}, {-10, 120}};
+      {180, 0}, {181, 1}, {300, 85}, {359, 127}, {360, 127}, {192, 8}, {-190, 248}};
   for (const auto& [deg, code] : az) EXPECT_EQ(AzCode(deg), code) << deg;
   const std::vector<std::pair<double, int>> el = {{0, 0}, {1, 1}, {10, 14}, {45, 64}, {90, 127},
       {91, 129}, {200, 255}, {-1, 0}, {0.5, 0}};
