@@ -54,12 +54,12 @@ TEST(Forecast, PassesFollowTheRoundedElevationOverTheStationReadAgain) {
   // Up at once; 0 neither lists nor ends; -1 ends; a failed sample changes nothing.
   const std::vector<std::optional<int>> els{2, 0, 3, -1, std::nullopt, 0, 1, std::nullopt, -1};
   int samples = 0;
-  const Propagator fake = [&](const EngineContext&, const ElementSet&, int,
+  const Propagator fake = [&](const EngineContext&, const ElementSet&, int year,
                               double) -> std::optional<Propagation> {
     const std::optional<int> el = samples < std::ssize(els) ? els[samples] : -5;
     Propagation p;
     p.state.EL = el.value_or(0);
-    p.state.AZ = 5;
+    p.state.AZ = year - 2022;  // the year of the sample, after the rollover
     p.state.RN = ++samples < 5 ? 12345 : 123456;
     return el ? std::optional(p) : std::nullopt;
   };

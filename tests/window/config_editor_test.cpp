@@ -9,15 +9,6 @@
 namespace rdz::test {
 namespace {
 
-struct RecordingBox final : MessageBox {
-  std::vector<std::string> shown;
-  void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
-    EXPECT_EQ(title, "RodeDizevad");
-    EXPECT_EQ(icon, MessageIcon::Exclamation);
-    shown.push_back(text);
-  }
-};
-
 // Closing deletes the window once events run.
 void Close(QWidget* window) {
   window->close();
@@ -39,15 +30,13 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   ASSERT_EQ(form->findChildren<FrmConfig*>().size(), 1);
   EXPECT_TRUE(editor->isVisible() && !editor->isModal());
   EXPECT_EQ(editor->windowTitle(), "RodeDizevad Personal Config" + QString(101, ' ') + "[AutoSave on Exi] ->");
-  EXPECT_EQ(editor->size(), QSize(form->Twips(8520), form->Twips(5565)));
-  EXPECT_EQ(editor->TxtConfig->geometry(), editor->rect());
   EXPECT_TRUE(QFontInfo(editor->TxtConfig->font()).fixedPitch());
   EXPECT_EQ(editor->TxtConfig->toPlainText(), "LA = 46.5\nLO = 8.95\n HT = 420\n");
 
   Close(editor);
   // Bytes the box shows as blanks, such as 0xA0, are written back unchanged.
   EXPECT_EQ(dir.Read("config.txt"), "LA = 46.5\r\nLO = 8.95\r\n\xA0HT\xA0=\xA0" "420\r\n\r\n");
-  EXPECT_EQ(messages.shown, std::vector<std::string>{kRestartReminder});
+  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kRestartReminder)});
 
   // Each opening reads the file afresh; a second round trip keeps the file.
   editor = Open();
@@ -57,27 +46,27 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   EXPECT_EQ(dir.Read("config.txt"), "LA = 1\r\nLO = 2\r\n\r\n");
 }
 
-TEST(ConfigEditorFailures, UnreadableIsNeverSavedOverAndUnwritableIsReported) {
-  TempDir dir;
+TEST_F(ConfigEditor, UnreadableIsNeverSavedOverAndUnwritableIsReported) {
+  const auto editorOn = [&] {
+    auto* editor = new FrmConfig(dir.path(), messages);
+    editor->Load();
+    editor->show();
+    return editor;
+  };
   std::filesystem::create_directories(dir.path() / "config.txt" / "x");
-  RecordingBox box;
-  auto* editor = new FrmConfig(dir.path(), box);
-  editor->Load();
+  FrmConfig* editor = editorOn();
   EXPECT_TRUE(editor->TxtConfig->isReadOnly());
-  editor->show();
   Close(editor);
-  EXPECT_EQ(box.shown, std::vector<std::string>{kConfigNotRead});
+  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kConfigNotRead)});
 
   // Readable on opening, then a folder that a rename cannot replace.
   std::filesystem::remove_all(dir.path() / "config.txt");
   dir.Write("config.txt", "LA = 1\r\n");
-  editor = new FrmConfig(dir.path(), box);
-  editor->Load();
-  editor->show();
+  editor = editorOn();
   std::filesystem::remove(dir.path() / "config.txt");
   std::filesystem::create_directories(dir.path() / "config.txt" / "x");
   Close(editor);
-  EXPECT_EQ(box.shown.back(), kConfigNotSaved);
+  EXPECT_EQ(messages.shown.back(), kConfigNotSaved);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The menu bar: captions, check marks, the boxes of its commands, and the
+// The menu bar: captions, check marks, the boxes of its commands, reloading and the
 // element downloads against a real HTTP server on 127.0.0.1.
 #include <QAction>
 #include <QMenu>
@@ -18,23 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Each box as "title|text".
-struct TitledBoxes final : MessageBox {
-  std::vector<std::string> boxes;
-  void Show(const std::string& text, const std::string& title, MessageIcon) override {
-    boxes.push_back(title + "|" + text);
-  }
-};
-
-class MenuTest : public WindowTest {
- protected:
-  void MakeMenuForm(InternetLibrary* internet = nullptr) {
-    const Services services{clock, boxes, sound, events, dir.path(), port, internet};
-    form = std::make_unique<FrmTrack>(state, services);
-    form->Timer1.SetEnabled(false);
-  }
-  TitledBoxes boxes;
-};
+using MenuTest = WindowTest;
 
 // The sample's header and first two satellites, lines ended by eol.
 std::string TwoSatellites(const std::string& eol) {
@@ -49,7 +33,7 @@ std::string TwoSatellites(const std::string& eol) {
 }
 
 TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
-  MakeMenuForm();
+  MakeForm();
   form->Load();
   const FrmTrackMenus& m = form->Menus;
   QStringList captions;
@@ -80,28 +64,13 @@ TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
       "RodeDizevad|RodeDizevad v0.05beta - amateur satellite tracker, map image courtesy of "
       "NASA\r\n\r\nReal time of the orbital satellites\r\nwith automatic kepler reading from "
       "file or Internet!\r\n\r\nQuestions and reports: https://rodedizevad.example.org"};
-  EXPECT_EQ(boxes.boxes, expected);
+  EXPECT_EQ(messages.boxes, expected);
 
   // Neither port item moves the check mark or shows anything.
-  for (QAction* a : {m.KV250_2, m.KV250_1}) a->trigger();
+  for (QAction* a : {m.KV250_1, m.KV250_2}) a->trigger();
   EXPECT_TRUE(m.KV250_1->isChecked());
   EXPECT_FALSE(m.KV250_2->isChecked());
-  EXPECT_EQ(boxes.boxes.size(), expected.size());
-}
-
-TEST_F(MenuTest, ReloadShowsTheFileOnDiskNow) {
-  WriteSampleFiles();
-  MakeMenuForm();
-  form->Load();
-  dir.Write("amateur.txt", TwoSatellites("\r\n"));
-  state.ElementFileName = "amateur1.txt";
-  form->Menus.MnuLoadFile->trigger();
-  EXPECT_EQ(boxes.boxes, std::vector<std::string>{"RodeDizevad|OK, new kepler data from Amsat "
-                                                  "file [.../amateur.txt] loadet...."});
-  EXPECT_EQ(state.ElementFileName, "amateur.txt");
-  EXPECT_EQ(RowText(1).substr(0, 5), "UO-11");
-  EXPECT_EQ(RowText(2), "NO SAT...");
-  EXPECT_EQ(events.runs, 1);
+  EXPECT_EQ(messages.boxes.size(), expected.size());
 }
 
 class DownloadTest : public MenuTest {
@@ -123,9 +92,9 @@ class DownloadTest : public MenuTest {
   void StartWithKepUrl(const std::string& path) {
     WriteSampleFiles();
     std::ofstream(dir.path() / "config.txt", std::ios::app) << "KEPURL =  " << Url(path) << " \r";
-    MakeMenuForm(&internet);
+    MakeForm(&LoadElements, &internet);
     form->Load();
-    boxes.boxes.clear();
+    messages.boxes.clear();
   }
   TempDir served;
   FILE* pipe = nullptr;
@@ -142,19 +111,27 @@ TEST_F(DownloadTest, BodiesAreStoredWithCrLfAddedAndShown) {
   const std::vector<std::string> expected{
       "RodeDizevad|ATTENTION: Waiting INTERNET network and create new file amateur1.txt",
       "RodeDizevad|OK, new Internet kepler data with [.../amateur1.txt] downloadet...."};
-  EXPECT_EQ(boxes.boxes, expected);
+  EXPECT_EQ(messages.boxes, expected);
   EXPECT_EQ(dir.Read("amateur1.txt"), TwoSatellites("\r\n") + "\r\n");
   EXPECT_EQ(dir.Read("amateur.txt"), SampleElements());
   EXPECT_EQ(state.ElementFileName, "amateur1.txt");
   EXPECT_EQ(RowText(1).substr(0, 5), "UO-11");
   EXPECT_EQ(RowText(2), "NO SAT...");
 
-  boxes.boxes.clear();
+  // Reloading reads amateur.txt from disk again, whatever file the table came from.
+  messages.boxes.clear();
+  form->Menus.MnuLoadFile->trigger();
+  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|OK, new kepler data from Amsat "
+                                                     "file [.../amateur.txt] loadet...."});
+  EXPECT_EQ(state.ElementFileName, "amateur.txt");
+  EXPECT_EQ(RowText(2).substr(0, 5), SampleSatellites()[2].Name.substr(0, 5));
+
+  messages.boxes.clear();
   state.KepUrl = Url("/files/crlf.txt");
   form->Menus.MnuLoadFile1->trigger();
-  ASSERT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_EQ(boxes.boxes[0], "RodeDizevad|ATTENTION: Waiting INTERNET network and UPDATE new file amateur.txt");
-  EXPECT_EQ(boxes.boxes[1], "RodeDizevad|OK, new Internet kepler data with [.../amateur.txt] downloadet....");
+  ASSERT_EQ(messages.boxes.size(), 2u);
+  EXPECT_EQ(messages.boxes[0], "RodeDizevad|ATTENTION: Waiting INTERNET network and UPDATE new file amateur.txt");
+  EXPECT_EQ(messages.boxes[1], "RodeDizevad|OK, new Internet kepler data with [.../amateur.txt] downloadet....");
   EXPECT_EQ(dir.Read("amateur.txt"), TwoSatellites("\r\r\n") + "\r\n");
   EXPECT_EQ(state.ElementFileName, "amateur.txt");
   // The fixed-path copy has no drive here and leaves no file behind.
@@ -172,10 +149,10 @@ TEST_F(DownloadTest, ErrorPageEmptyBrokenOffOrSilentAnswerKeepsFilesAndTable) {
   for (const char* path : {"/missing", "/empty", "/cut/lf.txt", "/silent"}) {
     state.KepUrl = Url(path);
     for (QAction* command : {form->Menus.MnuLoadInternet, form->Menus.MnuLoadFile1}) {
-      boxes.boxes.clear();
+      messages.boxes.clear();
       command->trigger();
-      ASSERT_EQ(boxes.boxes.size(), 2u) << path;
-      EXPECT_NE(boxes.boxes[1].find("no element sets received from " + state.KepUrl),
+      ASSERT_EQ(messages.boxes.size(), 2u) << path;
+      EXPECT_NE(messages.boxes[1].find("no element sets received from " + state.KepUrl),
                 std::string::npos);
       EXPECT_EQ(state.ElementFileName, "amateur.txt");
       EXPECT_EQ(RowText(5), row5);

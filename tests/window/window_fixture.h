@@ -25,13 +25,12 @@ struct FakeClock final : Clock {
   }
 };
 
-// Records the boxes instead of waiting for a user.
+// Records the boxes, each also as "title|text", instead of waiting for a user.
 struct FakeMessageBox final : MessageBox {
-  std::vector<std::string> shown;
-  std::vector<std::string> titles;
+  std::vector<std::string> shown, boxes;
   void Show(const std::string& text, const std::string& title, MessageIcon) override {
     shown.push_back(text);
-    titles.push_back(title);
+    boxes.push_back(title + "|" + text);
   }
 };
 
@@ -65,7 +64,7 @@ class WindowTest : public ::testing::Test {
  protected:
   // The program directory holding the sample amateur.txt and config.txt.
   void WriteSampleFiles();
-  void MakeForm(FrmTrack::ElementLoader loader = &LoadElements);
+  void MakeForm(FrmTrack::ElementLoader loader = &LoadElements, InternetLibrary* internet = nullptr);
   // Start-up, then the clock at a local time with TxtUtc's "1": UTC one hour earlier.
   void StartAtUtc(const CivilTime& utc);
   std::string RowText(int row) const;
