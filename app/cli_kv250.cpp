@@ -1,7 +1,7 @@
 #include "app/cli_kv250.h"
 
 #include "rotor/kv250.h"
-#include "rotor/number_text.h"
+#include "platform/lenient_number.h"
 #include "rotor/recording_port.h"
 
 namespace rdz {

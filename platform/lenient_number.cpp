@@ -18,7 +18,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-double LenientNumber(std::string_view text) {
+std::optional<LeadingNumber> ReadLeadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
 
@@ -37,7 +37,7 @@ double LenientNumber(std::string_view text) {
     anyDigit = anyDigit || end > fraction;
     i = end;
   }
-  if (!anyDigit) return 0.0;
+  if (!anyDigit) return std::nullopt;
 
   // An exponent counts only when digits follow it: "5e" and "5e+" read as 5.
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -59,7 +59,20 @@ double LenientNumber(std::string_view text) {
     const bool tiny = exponentAt != std::string::npos && number.find('-', exponentAt) != std::string::npos;
     value = tiny ? 0.0 : HUGE_VAL;
   }
-  return negative ? -value : value;
+  return LeadingNumber{negative ? -value : value, i};
+}
+
+double LenientNumber(std::string_view text) {
+  const auto number = ReadLeadingNumber(text);
+  return number ? number->value : 0.0;
+}
+
+std::optional<double> WholeNumber(std::string_view text) {
+  const auto number = ReadLeadingNumber(text);
+  if (!number || !std::isfinite(number->value)) return std::nullopt;
+  const auto rest = text.substr(number->end);
+  if (rest.find_first_not_of(" \t") != std::string_view::npos) return std::nullopt;
+  return number->value;
 }
 
 }  // namespace rdz

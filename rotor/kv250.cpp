@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "rotor/number_text.h"
+#include "platform/lenient_number.h"
 
 namespace rdz {
 

@@ -2,7 +2,7 @@
 
 #include "orbit/live_table.h"
 #include "rotor/kv250.h"
-#include "rotor/number_text.h"
+#include "platform/lenient_number.h"
 
 namespace rdz {
 
@@ -45,7 +45,7 @@ void TrackerOptionFocused(TrackingView& view, ParallelPort& port) { TrackingOff(
 void RotorTick(TrackingView& view, ParallelPort& port) {
   const std::string az = view.RotorAzimuthText();
   // Any number is a position, 0 included: a satellite due north reads "0".
-  if (StartsWithNumber(az)) {
+  if (ReadLeadingNumber(az)) {
     SendTracker(az, view.RotorElevationText(), port);
     view.EmphasiseTrackerStatus(true);
     view.SetRotorInterval(kRotorIntervalMs);

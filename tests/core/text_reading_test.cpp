@@ -33,6 +33,14 @@ TEST(LenientNumber, ReadsTheNumberAtTheStartAndIgnoresWhatFollows) {
   EXPECT_FALSE(std::isnan(LenientNumber(std::string(5000, '9'))));
 }
 
+TEST(LenientNumber, AWholeNumberIsTheWholeTextAndFinite) {
+  EXPECT_EQ(WholeNumber(" -12.5\t"), -12.5);
+  EXPECT_EQ(WholeNumber("0"), 0.0);
+  for (const char* text : {"12 deg", "5e", "StBy", "", "1e999", "inf"}) {
+    EXPECT_FALSE(WholeNumber(text)) << text;
+  }
+}
+
 TEST(TextLines, LinesEndAtCrOrCrLfButNotAtALoneLfAndAMissingFileIsNoFile) {
   using V = std::vector<std::string>;
   EXPECT_EQ(SplitTextLines("a\r\nb\rc"), (V{"a", "b", "c"}));
