@@ -52,7 +52,8 @@ std::optional<Request> ParseArgs(const std::vector<std::string>& args,
       request.positional.push_back(arg);
     }
   }
-  const std::size_t wanted = request.command == "table" ? 2 : request.command == "state" ? 3 : 0;
+  const std::string& command = request.command;
+  const std::size_t wanted = command == "table" ? 2 : command == "state" || command == "passes" ? 3 : 0;
   if (wanted == 0) {
     err << "rodedizevad-cli: unknown command '" << request.command << "'\n" << kUsage;
     return std::nullopt;
@@ -97,7 +98,6 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
-  if (!args.empty() && args[0] == "passes") return RunPassesCli(args, defaultDir, out, err);
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 
@@ -146,6 +146,10 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     err << "rodedizevad-cli: satellite number '" << pos[0] << "' is not between 1 and "
         << state.SatCount << "\n";
     return 1;
+  }
+  if (request->command == "passes") {
+    out << PassesText(state, *sat, request->dir, *instant);
+    return 0;
   }
   const auto p = PropagateSatellite(engine, state.Elements[*sat], instant->year, tn);
   if (!p) {

@@ -1,15 +1,16 @@
 #pragma once
 #include <filesystem>
-#include <ostream>
 #include <string>
-#include <vector>
+
+#include "orbit/tracker_state.h"
+#include "platform/civil_time.h"
 
 namespace rdz {
 
-// `passes [--dir DIR] [--file NAME] SAT DATE TIME`: the forecast text of
-// satellite SAT with sample k at DATE TIME UTC plus 2k minutes, CR LF written
-// as a line feed. `args` starts with the command name.
-int RunPassesCli(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-                 std::ostream& out, std::ostream& err);
+// The forecast text of satellite `sat` (from 1) as the window makes it, with
+// sample k at `start` UTC plus 2k minutes and CR LF written as a line feed.
+// `dir` is where the forecast reads config.txt again.
+std::string PassesText(TrackerState& state, int sat, const std::filesystem::path& dir,
+                       const CivilTime& start);
 
 }  // namespace rdz
