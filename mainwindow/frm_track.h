@@ -24,6 +24,8 @@ class QRadioButton;
 
 namespace rdz {
 
+class FrmConfig;
+class FrmImmagine;
 class TrackingPicture;
 struct ElementDownload;
 
@@ -147,6 +149,9 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   std::array<RowColours, kTableRows> rowColours_{};
   ForecastState forecast_;
   QPointer<FrmAOSLOS> aoslos_;
+  // One instance each; a closed one is deleted, which clears its pointer.
+  QPointer<FrmImmagine> map_;
+  QPointer<FrmConfig> configEditor_;
   bool forecastRunning_ = false;
   bool forecastStop_ = false;     // the running forecast ends at its next yield
   bool forecastRestart_ = false;  // and a new one starts in the same window

@@ -1,16 +1,15 @@
 #include "configeditor/frm_config.h"
 #include "mainwindow/frm_track.h"
-#include "mainwindow/open_window.h"
+#include "mainwindow/show_modeless.h"
 
 namespace rdz {
 
 void FrmTrack::MnuConfigClick() {
-  FrmConfig* editor = OpenWindow<FrmConfig>(this);
-  if (editor == nullptr) {
-    editor = new FrmConfig(services_.programDir, services_.messages, this);
-    editor->Load();
+  if (configEditor_ == nullptr || !configEditor_->isVisible()) {
+    configEditor_ = new FrmConfig(services_.programDir, services_.messages, this);
+    configEditor_->Load();
   }
-  ShowModeless(editor);
+  ShowModeless(configEditor_);
 }
 
 }  // namespace rdz

@@ -1,21 +1,22 @@
 #include "mainwindow/frm_track.h"
-#include "mainwindow/open_window.h"
+#include "mainwindow/show_modeless.h"
 #include "map/frm_immagine.h"
 
 namespace rdz {
 
 void FrmTrack::Command1Click() {
-  FrmImmagine* map = OpenWindow<FrmImmagine>(this);
-  if (map == nullptr) {
-    map = new FrmImmagine(state_, this);
-    map->Load();
+  // A closed window is hidden until it is deleted: open a new one then.
+  if (map_ == nullptr || !map_->isVisible()) {
+    map_ = new FrmImmagine(state_, this);
+    map_->Load();
   }
-  ShowModeless(map);
+  ShowModeless(map_);
 }
 
 void FrmTrack::UpdateMap(const MapFields& fields) {
-  // Nothing is written to the map while it is closed; SubSatLat and SubSatLon keep their values.
-  if (FrmImmagine* map = OpenWindow<FrmImmagine>(this)) map->LiveUpdate(fields);
+  // Nothing is written to the map while it is closed (a closed window is
+  // hidden until it is deleted); SubSatLat and SubSatLon keep their values.
+  if (map_ != nullptr && map_->isVisible()) map_->LiveUpdate(fields);
 }
 
 }  // namespace rdz
