@@ -46,17 +46,20 @@ void FrmTrack::Timer1Tick() {
   // The clock is read afresh for each value shown.
   LblPCData->setText(qt::ToQString(FormatDate(clock.Now())));
   LblPCTime->setText(qt::ToQString(FormatTime(clock.Now())));
+  ShowUtc(qt::ReadUserNumber(TxtUtc->currentText()));
+  RefreshLiveTable();
+}
+
+void FrmTrack::ShowUtc(std::optional<double> hours) {
+  Clock& clock = services_.clock;
   // A difference that is not a number leaves UTC where it was: the PC clock
   // keeps running and the table is computed for the frozen instant.
-  if (const auto hours = qt::ReadUserNumber(TxtUtc->currentText())) {
-    if (const auto offset = UtcDifferenceSeconds(*hours)) {
-      state_.UtcDateText = FormatDate(AddSeconds(clock.Now(), -*offset));
-      state_.UtcTimeText = FormatTime(AddSeconds(clock.Now(), -*offset));
-    }
+  if (const auto offset = hours ? UtcDifferenceSeconds(*hours) : std::nullopt) {
+    state_.UtcDateText = FormatDate(AddSeconds(clock.Now(), -*offset));
+    state_.UtcTimeText = FormatTime(AddSeconds(clock.Now(), -*offset));
   }
   lblOrario->setText(qt::ToQString(state_.UtcTimeText));
   lblData->setText(qt::ToQString(state_.UtcDateText));
-  RefreshLiveTable();
 }
 
 void FrmTrack::RefreshLiveTable() { rdz::RefreshLiveTable(state_, *this); }

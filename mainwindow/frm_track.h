@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "mainwindow/frm_track_menus.h"
 #include "forecast/compute_aoslos.h"
@@ -133,6 +134,8 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
 
  private:
   void CreateControls();
+  // UTC as the PC's local time minus `hours`, stored and shown.
+  void ShowUtc(std::optional<double> hours);
   void ConnectRotor();
   // Both return the bottom edge of what they placed, in pixels.
   int CreateTopBand(QWidget* area, int right);

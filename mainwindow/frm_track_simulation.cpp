@@ -48,13 +48,7 @@ void FrmTrack::CmdStopClick(int index) {
 void FrmTrack::Timer3Tick() {
   Clock& clock = services_.clock;
   state_.SimUtcDiff += state_.TimeStep;
-  // A step that cannot be done is skipped, as in the real-time tick.
-  if (const auto offset = UtcDifferenceSeconds(state_.SimUtcDiff)) {
-    state_.UtcDateText = FormatDate(AddSeconds(clock.Now(), -*offset));
-    state_.UtcTimeText = FormatTime(AddSeconds(clock.Now(), -*offset));
-  }
-  lblOrario->setText(qt::ToQString(state_.UtcTimeText));
-  lblData->setText(qt::ToQString(state_.UtcDateText));
+  ShowUtc(state_.SimUtcDiff);
   // The PC clock shows the simulated local time.
   if (const auto local = qt::ReadUserNumber(TxtUtc->currentText())) {
     if (const auto offset = UtcDifferenceSeconds(state_.SimUtcDiff - *local)) {
