@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   fonts-liberation
   libcurl4-openssl-dev ca-certificates python3
+  libhamlib-dev libhamlib-utils python3-sgp4 python3-icalendar
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
