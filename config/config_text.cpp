@@ -42,7 +42,7 @@ std::string ConfigFileBytes(std::string_view editorText) {
 }
 
 bool SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText) {
-  return WriteFileAtomically(file, ConfigFileBytes(editorText));
+  return WriteFileAtomically(file, ConfigFileBytes(editorText)).ok;
 }
 
 }  // namespace rdz

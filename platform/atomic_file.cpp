@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 
@@ -32,18 +34,24 @@ mode_t ModeToKeep(const std::filesystem::path& path) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  const auto failed = [] {
+    std::string reason = std::strerror(errno);
+    if (!reason.empty()) reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+    return WriteOutcome{false, reason};
+  };
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
+  if (fd < 0) return failed();
   const bool written = WriteAll(fd, bytes) && ::fchmod(fd, ModeToKeep(path)) == 0 && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+    const WriteOutcome outcome = failed();
     ::unlink(temp.c_str());
-    return false;
+    return outcome;
   }
-  return true;
+  return {true, {}};
 }
 
 }  // namespace rdz

@@ -18,7 +18,7 @@ TEST(AtomicFile, ReplacesTheWholeFileOrNothingAndLeavesNoTemporaryBehind) {
   };
   dir.Write("config.txt", "a much longer old content\r\n");
   ::chmod((dir.path() / "config.txt").c_str(), 0600);
-  ASSERT_TRUE(WriteFileAtomically(dir.path() / "config.txt", "new\r\n"));
+  ASSERT_TRUE(WriteFileAtomically(dir.path() / "config.txt", "new\r\n").ok);
   EXPECT_EQ(dir.Read("config.txt"), "new\r\n");
   struct stat st {};
   ASSERT_EQ(::stat((dir.path() / "config.txt").c_str(), &st), 0);
@@ -28,7 +28,7 @@ TEST(AtomicFile, ReplacesTheWholeFileOrNothingAndLeavesNoTemporaryBehind) {
   // A directory in the way of the rename: the rename fails and the temporary goes.
   fs::create_directory(dir.path() / "taken");
   dir.Write("taken/inside", "y");
-  EXPECT_FALSE(WriteFileAtomically(dir.path() / "taken", "x"));
+  EXPECT_FALSE(WriteFileAtomically(dir.path() / "taken", "x").ok);
   EXPECT_EQ(dir.Read("taken/inside"), "y");
   EXPECT_EQ(entries(), 2);
 }

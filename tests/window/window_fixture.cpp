@@ -45,8 +45,9 @@ void WindowTest::WriteSampleFiles() {
   dir.Write("config.txt", SampleFile("config.txt"));
 }
 
-void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetLibrary* internet) {
-  const Services services{clock, messages, sound, events, dir.path(), port, internet};
+void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetFactory internet) {
+  const Services services{clock, messages, sound, events, dir.path(), port, std::move(internet),
+                          &background};
   form = std::make_unique<FrmTrack>(state, services, std::move(loader));
   // Ticks come from the test, never from the wall clock.
   form->Timer1.SetEnabled(false);
