@@ -41,7 +41,7 @@ std::string ConfigFileBytes(std::string_view editorText) {
   return bytes;
 }
 
-bool SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText) {
+WriteOutcome SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText) {
   return WriteFileAtomically(file, ConfigFileBytes(editorText));
 }
 

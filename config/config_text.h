@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/atomic_file.h"
+
 namespace rdz {
 
 // config.txt as the editor shows it: every non-empty line followed by CR LF,
@@ -23,8 +25,8 @@ EditorText ReadConfigForEditor(const std::filesystem::path& file);
 // box separates lines with LF), followed by one CR LF.
 std::string ConfigFileBytes(std::string_view editorText);
 
-// Replaces the file atomically with ConfigFileBytes(editorText). False when
-// the file was not written; the old one is then untouched.
-bool SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText);
+// Replaces the file atomically with ConfigFileBytes(editorText). When not
+// ok the old file is untouched and the outcome says why.
+WriteOutcome SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText);
 
 }  // namespace rdz

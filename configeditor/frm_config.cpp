@@ -69,7 +69,7 @@ void FrmConfig::config() {
 void FrmConfig::closeEvent(QCloseEvent* event) {
   event->accept();
   if (!mayWrite_) return;
-  if (SaveConfigFromEditor(file_, qt::FromQString(EditedText(TxtConfig)))) {
+  if (SaveConfigFromEditor(file_, qt::FromQString(EditedText(TxtConfig))).ok) {
     messages_.Show(kRestartReminder, kProgramName, MessageIcon::Exclamation);
   } else {
     messages_.Show(kConfigNotSaved, kProgramName, MessageIcon::Exclamation);

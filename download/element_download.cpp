@@ -46,7 +46,7 @@ DownloadResult StoreElementDownload(std::string_view body, const std::string& ur
   if (body.size() > kMaxBodyBytes) return Refusal(url, download, " (more than 16 MiB)");
   const std::string text = ElementFileText(body);
   if (!HoldsElementSets(text)) return Refusal(url, download, "");
-  if (!WriteFileAtomically(programDir / download.fileName, text)) {
+  if (!WriteFileAtomically(programDir / download.fileName, text).ok) {
     return {false, "ATTENTION: " + Shown(download) + " could not be written and was not changed.",
             MessageIcon::Exclamation};
   }
