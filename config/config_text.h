@@ -15,6 +15,7 @@ std::string EditorTextFromLines(const std::vector<std::string>& lines);
 struct EditorText {
   bool readable = true;  // false: the file exists but could not be read
   std::string text;      // lines joined as above
+  std::string reason;    // when not readable: why
 };
 
 // A missing file is readable and empty (saving creates it); a file that exists

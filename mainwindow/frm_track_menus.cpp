@@ -62,7 +62,7 @@ void FrmTrack::CreateMenus() {
 
 void FrmTrack::MnuLoadFileClick() {
   UpdateFile();
-  state_.ElementFileName = "amateur.txt";
+  state_.ElementFileName = kElementFileName;
   services_.messages.Show(kReloadText, kProgramName);
   loader_(services_.programDir, state_);
   RefreshLiveTable();

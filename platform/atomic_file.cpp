@@ -8,7 +8,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
-#include <system_error>
+
+#include "platform/os_reason.h"
 
 namespace rdz {
 namespace {
@@ -20,12 +21,7 @@ constexpr std::size_t kTempSuffixLength = 6;  // mkstemp's XXXXXX
 
 WriteOutcome Failed(std::string reason) { return {false, std::move(reason)}; }
 
-WriteOutcome FromErrno(int err) {
-  if (err == ENOSPC || err == EDQUOT) return Failed("disk full");
-  std::string text = std::system_category().message(err);
-  if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-  return Failed(std::move(text));
-}
+WriteOutcome FromErrno(int err) { return Failed(OsReason(err)); }
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -95,7 +91,7 @@ WriteOutcome WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   mode_t mode = 0644;
   struct stat st {};
   if (::stat(target->c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) return Failed("not a regular file");
+    if (!S_ISREG(st.st_mode)) return Failed(kNotARegularFile);
     if (ReadOnly(*target, st)) return Failed("file is read-only");
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
