@@ -1,6 +1,5 @@
 #include "download/element_commands.h"
 
-#include "download/element_set_url.h"
 #include "platform/windows_drive_path.h"
 
 namespace rdz {
@@ -38,7 +37,7 @@ ElementCommands::~ElementCommands() { Cancel(); }
 void ElementCommands::Reload() {
   if (busy_) return;
   view_.BlankTable();
-  state_.ElementFileName = "amateur.txt";
+  state_.ElementFileName = kElementFileName;
   services_.messages.Show(kReloadText, kProgramName);
   loader_(services_.programDir, state_);
   view_.RefreshTable();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "config/station_config.h"
 #include "download/read_url.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
@@ -38,6 +39,11 @@ std::string AnswerFault(const UrlReading& reading, std::size_t bodySize) {
 }
 
 }  // namespace
+
+std::string ElementSetUrl(const std::filesystem::path& programDir) {
+  const auto keys = ReadStationConfig(programDir);
+  return keys && keys->KEPURL ? *keys->KEPURL : std::string(kBuiltInElementSetUrl);
+}
 
 bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
   auto table = std::make_unique<ElementTable>();

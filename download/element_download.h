@@ -8,10 +8,19 @@
 #include "platform/civil_time.h"
 #include "platform/internet_library.h"
 #include "platform/message_box.h"
+#include "platform/program_files.h"
 
 namespace rdz {
 
 inline constexpr const char* kFixedCopyPath = "d:\\prog\\radio\\dude\\amateur.txt";
+
+// Where the element sets come from unless config.txt names another address.
+inline constexpr const char* kBuiltInElementSetUrl =
+    "http://www.amsat.org/amsat/ftp/keps/current/amsat.all";
+
+// The address that config.txt in the program directory holds now ("KEPURL = "),
+// else the built-in one.
+std::string ElementSetUrl(const std::filesystem::path& programDir);
 
 // One of the two download commands: the file it writes and the box shown
 // before the network is waited for.
@@ -22,9 +31,9 @@ struct ElementDownload {
 };
 
 inline constexpr ElementDownload kNewFileDownload{
-    "amateur1.txt", "ATTENTION: Waiting INTERNET network and create new file amateur1.txt", false};
+    kNewElementFileName, "ATTENTION: Waiting INTERNET network and create new file amateur1.txt", false};
 inline constexpr ElementDownload kUpdateDownload{
-    "amateur.txt", "ATTENTION: Waiting INTERNET network and UPDATE new file amateur.txt", true};
+    kElementFileName, "ATTENTION: Waiting INTERNET network and UPDATE new file amateur.txt", true};
 
 // What the command tells the user, and whether the file now holds new
 // element sets (then it is loaded; otherwise the table keeps what it showed).

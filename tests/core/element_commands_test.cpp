@@ -7,7 +7,6 @@
 #include "core/fake_internet.h"
 #include "core/temp_dir.h"
 #include "download/element_commands.h"
-#include "download/element_set_url.h"
 
 namespace rdz {
 namespace {

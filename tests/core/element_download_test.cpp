@@ -4,7 +4,6 @@
 #include "core/fake_internet.h"
 #include "core/temp_dir.h"
 #include "download/element_download.h"
-#include "download/element_set_url.h"
 #include "download/read_url.h"
 #include "platform/crlf_text.h"
 
@@ -47,25 +46,6 @@ TEST(CrLfText, EveryLineEndBecomesOneThatTheReaderSplitsOnce) {
       {"\na\n\r\n", "\r\na\r\n\r\n\r\n"},
   };
   for (const auto& [body, text] : cases) EXPECT_EQ(CrLfText(body), text) << body;
-}
-
-TEST(ElementSetUrl, LastKeyWithAnAddressWinsElseTheBuiltInOne) {
-  const std::string builtIn = kBuiltInElementSetUrl;
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{}, builtIn},
-      {{"KEPURL =  http://a/k \t "}, "http://a/k"},
-      {{"KEPURL = "}, builtIn},
-      {{"KEPURL = http://a", "KEPURL =   "}, "http://a"},
-      {{"KEPURL = http://a", "KEPURL = http://b"}, "http://b"},
-      {{"KEPURL = http://a\nrest"}, "http://a"},
-      {{"KEPURL=http://a", " KEPURL = http://b", "kepurl = http://c"}, builtIn},
-  };
-  for (const auto& [lines, url] : cases) EXPECT_EQ(ElementSetUrlOf(lines), url) << lines.size();
-
-  test::TempDir dir;
-  EXPECT_EQ(ElementSetUrl(dir.path()), builtIn);
-  dir.Write("config.txt", "LA = 1\r\nKEPURL = http://c\r\n");
-  EXPECT_EQ(ElementSetUrl(dir.path()), "http://c");
 }
 
 class StoreTest : public ::testing::Test {
