@@ -21,6 +21,7 @@ struct FakeInternet final : InternetLibrary {
   Answer answer;
   Handle root = 7, request = 9;
   std::string calls;
+  std::size_t at = 0;  // read so far of the first piece
   Handle InternetOpenA(const char*, unsigned long, const char*, const char*, unsigned long) override {
     return calls += "open", root;
   }
@@ -32,9 +33,9 @@ struct FakeInternet final : InternetLibrary {
   bool InternetReadFile(Handle h, char* buffer, unsigned long size, unsigned long& read) override {
     calls += "|r" + std::to_string(h);
     auto& p = answer.pieces;
-    read = p.empty() ? 0 : static_cast<unsigned long>(p.front().copy(buffer, size));
-    if (!p.empty()) p.front().erase(0, read);
-    if (!p.empty() && p.front().empty()) p.erase(p.begin());
+    read = p.empty() ? 0 : static_cast<unsigned long>(p.front().copy(buffer, size, at));
+    at += read;
+    if (!p.empty() && at == p.front().size()) p.erase(p.begin()), at = 0;
     return read > 0 || answer.endsOk;
   }
   bool InternetCloseHandle(Handle h) override { return calls += "|c" + std::to_string(h), true; }
