@@ -41,7 +41,7 @@ TEST(ElementFile, ReadsEveryFieldFromItsColumnAndEachAttitudeByTrimmedName) {
   test::TempDir dir;
   dir.Write("amateur.txt", Block("AO-07") + Block("UO-11") + Block("AO-0"));
   dir.Write("config.txt", test::CrLf({"UO-11 ALAT(5) ALON(6)", "AO-07 ALAT(-45) ALON(210)",
-                                      "KEPURL = "}));
+                                      "KEPURL = http://x", "KEPURL = "}));
   const auto [report, state] = Load(dir);
   EXPECT_EQ(report.outcome, LoadOutcome::Loaded);
   ASSERT_EQ(state.SatCount, 3);
@@ -54,7 +54,7 @@ TEST(ElementFile, ReadsEveryFieldFromItsColumnAndEachAttitudeByTrimmedName) {
                          12.53697443, -0.00000226, 35586.0, 0.0, -45.0, 210.0}));
   EXPECT_EQ(state.Elements[2].Alat, 5);
   EXPECT_EQ(state.Elements[3].Alat, -45);  // the line begins with "AO-0" too
-  EXPECT_EQ(state.KepUrl, TrackerState{}.KepUrl);  // an empty KEPURL is no address
+  EXPECT_EQ(state.KepUrl, "http://x");  // an empty KEPURL is no address
 }
 
 TEST(ElementFile, NamesAreCutOrPaddedToNineCharactersAndEpochsGiveYearAndDay) {
