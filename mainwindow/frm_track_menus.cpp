@@ -75,7 +75,7 @@ void FrmTrack::MnuLoadFile1Click() { elementCommands_->Download(kUpdateDownload)
 void FrmTrack::ShowDownloadRunning(const std::string& url) {
   for (QAction* a : {Menus.MnuLoadFile, Menus.MnuLoadInternet, Menus.MnuLoadFile1}) a->setEnabled(false);
   // Not modal: the clocks and the table go on while the transfer runs.
-  DownloadProgress = new QProgressDialog(ToQString("Receiving element sets from\n" + url),
+  DownloadProgress = new QProgressDialog(qt::ToQString("Receiving element sets from\n" + url),
                                          QStringLiteral("Cancel"), 0, 0, this);
   DownloadProgress->setWindowTitle(QString::fromLatin1(kProgramName));
   DownloadProgress->setWindowModality(Qt::NonModal);

@@ -40,8 +40,7 @@ Loaded Load(const test::TempDir& dir, TrackerState state = {}) {
 TEST(ElementFile, ReadsEveryFieldFromItsColumnAndEachAttitudeByTrimmedName) {
   test::TempDir dir;
   dir.Write("amateur.txt", Block("AO-07") + Block("UO-11") + Block("AO-0"));
-  dir.Write("config.txt", test::CrLf({"UO-11 ALAT(5) ALON(6)", "AO-07 ALAT(-45) ALON(210)",
-                                      "KEPURL = "}));
+  dir.Write("config.txt", test::CrLf({"UO-11 ALAT(5) ALON(6)", "AO-07 ALAT(-45) ALON(210)"}));
   const auto [report, state] = Load(dir);
   EXPECT_EQ(report.outcome, LoadOutcome::Loaded);
   ASSERT_EQ(state.SatCount, 3);
