@@ -5,9 +5,11 @@
 #include <QMenuBar>
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <QPushButton>
 
 #include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "config/personal_data.h"
 #include "http/element_server.h"
@@ -21,16 +23,12 @@ using namespace std::chrono_literals;
 
 using MenuTest = WindowTest;
 
-// The sample's header and first two satellites, lines ended by eol.
-std::string TwoSatellites(const std::string& eol) {
+// The sample's header and first two satellites.
+std::string TwoSatellites() {
   const std::string sample = SampleElements();
-  std::string text;
-  for (std::size_t from = 0, line = 0; line < 31; ++line) {
-    const std::size_t end = sample.find("\r\n", from);
-    text += sample.substr(from, end - from) + eol;
-    from = end + 2;
-  }
-  return text;
+  std::size_t end = 0;
+  for (int line = 0; line < 31; ++line) end = sample.find("\r\n", end) + 2;
+  return sample.substr(0, end);
 }
 
 TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
@@ -86,8 +84,10 @@ class DownloadTest : public MenuTest {
   }
   // Lets the event loop run until the download has ended.
   void WaitForTheEnd() {
-    for (int i = 0; i < 1000 && form->DownloadRunning(); ++i) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (form->DownloadRunning() && std::chrono::steady_clock::now() < deadline) {
+      QCoreApplication::processEvents();
+      std::this_thread::sleep_for(5ms);
     }
     ASSERT_FALSE(form->DownloadRunning());
   }
@@ -96,7 +96,7 @@ class DownloadTest : public MenuTest {
 };
 
 TEST_F(DownloadTest, TransferRunsWhileTheWindowGoesOnAndItsFileIsLoaded) {
-  served.Write("crlf.txt", TwoSatellites("\r\n"));
+  served.Write("crlf.txt", TwoSatellites());
   StartWithKepUrl("/moved/crlf.txt");
   form->Menus.MnuLoadFile1->trigger();
   // The command has returned with the transfer still running, a Cancel at hand.
@@ -112,29 +112,21 @@ TEST_F(DownloadTest, TransferRunsWhileTheWindowGoesOnAndItsFileIsLoaded) {
   EXPECT_TRUE(form->Menus.MnuLoadFile->isEnabled());
   ASSERT_EQ(messages.boxes.size(), 2u);
   EXPECT_EQ(messages.boxes[1], "RodeDizevad|OK, new Internet kepler data with [.../amateur.txt] downloadet....");
-  EXPECT_EQ(dir.Read("amateur.txt"), TwoSatellites("\r\n") + "\r\n");
+  EXPECT_EQ(dir.Read("amateur.txt"), TwoSatellites() + "\r\n");
   EXPECT_EQ(state.ElementFileName, "amateur.txt");
   EXPECT_EQ(RowText(1).substr(0, 5), "UO-11");
   EXPECT_EQ(RowText(2), "NO SAT...");
 }
 
-TEST_F(DownloadTest, CancelledOrRefusedDownloadKeepsFilesAndTable) {
-  served.Write("lf.txt", TwoSatellites("\n"));
+TEST_F(DownloadTest, CancelledDownloadKeepsFilesAndTable) {
   StartWithKepUrl("/slow");
   const std::string row5 = RowText(5);
   form->Menus.MnuLoadInternet->trigger();
   ASSERT_TRUE(form->DownloadProgress);
-  form->DownloadProgress->cancel();
+  form->DownloadProgress->findChild<QPushButton*>()->click();
   WaitForTheEnd();
   ASSERT_EQ(messages.boxes.size(), 2u);
   EXPECT_NE(messages.boxes[1].find("(cancelled)"), std::string::npos) << messages.boxes[1];
-
-  std::ofstream(dir.path() / "config.txt", std::ios::app) << "KEPURL = " << server.Url("/status/404/lf.txt") << "\r";
-  messages.boxes.clear();
-  form->Menus.MnuLoadFile1->trigger();
-  WaitForTheEnd();
-  ASSERT_EQ(messages.boxes.size(), 2u);
-  EXPECT_NE(messages.boxes[1].find("(HTTP 404)"), std::string::npos) << messages.boxes[1];
   EXPECT_EQ(state.ElementFileName, "amateur.txt");
   EXPECT_EQ(RowText(5), row5);
   EXPECT_EQ(dir.Read("amateur.txt"), SampleElements());
