@@ -53,6 +53,8 @@ std::optional<fs::path> FollowLinks(fs::path path, int& err) {
   return std::nullopt;
 }
 
+// The mode bits count even for root, whom access() would let write anything:
+// a file the user made read-only is a refusal, not a permission question.
 bool ReadOnly(const fs::path& path, const struct stat& st) {
   if ((st.st_mode & 0222) == 0) return true;
   if (st.st_uid == ::geteuid() && (st.st_mode & S_IWUSR) == 0) return true;
