@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "mainwindow/frm_track_menus.h"
-#include "forecast/compute_aoslos.h"
+#include "forecast/forecast_session.h"
 #include "forecastwindow/frm_aoslos.h"
 #include "orbit/element_loader.h"
 #include "orbit/live_table.h"
@@ -15,6 +15,7 @@
 #include "platform/qt/qt_timer.h"
 #include "platform/services.h"
 #include "rotor/tracking_controller.h"
+#include "simulation/simulation_controller.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -33,7 +34,11 @@ struct ElementDownload;
 // The main window: clocks, UTC difference, the live table of up to 60
 // satellites with their option buttons, rotor display and buttons, and the
 // time-simulation buttons. Controls keep the names the handlers use.
-class FrmTrack final : public QMainWindow, public LiveTableView, public TrackingView {
+class FrmTrack final : public QMainWindow,
+                       public LiveTableView,
+                       public TrackingView,
+                       public ClockView,
+                       public ForecastView {
   Q_OBJECT
 
  public:
@@ -48,7 +53,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void Load();
   // Timer1: PC clock, UTC from the difference in TxtUtc, live table.
   void Timer1Tick();
-  void RefreshLiveTable();
+  void RefreshLiveTable() override;
   // Blanks every row before the element file is read again.
   void UpdateFile();
   // "MAP": opens the world map window once that window exists.
@@ -62,8 +67,6 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   // Double-click on LblSat(index): the element box, then the forecast.
   void LblSatDblClick(int index);
   void ShowSatelliteElements(int row);
-  // Stops the live table and the rotor and runs the forecast in FrmAOSLOS.
-  void OpenAOSLOS();
   // The forecast window while it is open, else null.
   FrmAOSLOS* AOSLOSWindow() const { return aoslos_; }
   // Time simulation: "=", ">", ">>", "<", "<<", "STOP", and its tick.
@@ -100,6 +103,21 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void EmphasiseTrackerStatus(bool on) override;
   bool SelectTrackerOff() override;
 
+  // ClockView (RefreshLiveTable above)
+  std::optional<double> UtcDifference() const override;
+  void ShowPcTime(const CivilTime& local) override;
+  void ShowUtc(const std::optional<CivilTime>& utc) override;
+  void EnableClockTimer(bool on) override;
+  bool SimulationTimerEnabled() const override;
+  void EnableSimulationTimer(bool on) override;
+  void SetSimulationInterval(int milliseconds) override;
+  void LetPendingEventsRun() override;
+
+  // ForecastView (the timers and events above)
+  void LoadForecastWindow(const std::string& name) override;
+  bool ForecastWindowOpen() const override;
+  void AppendForecast(const std::string& piece) override;
+
   // Controls.
   QLabel* Label1 = nullptr;
   QLabel* lblData = nullptr;
@@ -134,8 +152,6 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
 
  private:
   void CreateControls();
-  // UTC as the PC's local time minus `hours`, stored and shown.
-  void ShowUtc(std::optional<double> hours);
   void ConnectRotor();
   // Both return the bottom edge of what they placed, in pixels.
   int CreateTopBand(QWidget* area, int right);
@@ -150,14 +166,11 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   Services services_;
   ElementLoader loader_;
   std::array<RowColours, kTableRows> rowColours_{};
-  ForecastState forecast_;
+  ForecastSession forecast_;
   QPointer<FrmAOSLOS> aoslos_;
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
   QPointer<FrmConfig> configEditor_;
-  bool forecastRunning_ = false;
-  bool forecastStop_ = false;     // the running forecast ends at its next yield
-  bool forecastRestart_ = false;  // and a new one starts in the same window
 };
 
 }  // namespace rdz

@@ -128,8 +128,14 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   const QFontMetrics small(font());
   const int fm = Twips(90);
   const int leftW = std::max(small.horizontalAdvance(QStringLiteral("UTC DIFF:")), Twips(900));
+  // LblAZ and LblEL hold their captions, whole degrees or a status word; the
+  // widest decides, with room for the sunken frame.
+  int valueTextW = 0;
+  for (const char* text : {"AZ", "EL", "StBy", "PARK", "360", "-90"}) {
+    valueTextW = std::max(valueTextW, clock.horizontalAdvance(QString::fromLatin1(text)));
+  }
   const int rightW = std::max(small.horizontalAdvance(QStringLiteral("AZ - TRACKER - EL")),
-                              2 * clock.horizontalAdvance(QStringLiteral("StBy")) + Twips(240));
+                              2 * (valueTextW + Twips(120)) + Twips(60));
   const int frameW = fm + leftW + 2 * fm + rightW + fm;
   Frame1 = new QFrame(area);
   Frame1->setFrameShape(QFrame::StyledPanel);

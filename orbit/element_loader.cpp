@@ -5,6 +5,7 @@
 
 #include "config/attitude_config.h"
 #include "config/station_config.h"
+#include "orbit/engine.h"
 #include "platform/lenient_number.h"
 #include "platform/text_lines.h"
 
@@ -84,6 +85,7 @@ LoadOutcome LoadElements(const std::filesystem::path& programDir, TrackerState& 
     ElementSet& sat = state.Elements[k];
     configRead = LoadSatelliteAttitude(programDir, TrimBlanks(sat.Name), sat) && configRead;
   }
+  state.Models = MakeOrbitModels(state.Elements, state.SatCount);
   if (!configRead) return LoadOutcome::MissingConfigFile;
   if (!LoadStationConfig(programDir, true, state.Station, state.TEMPOSCANN, &state.KepUrl)) {
     return LoadOutcome::MissingConfigFile;

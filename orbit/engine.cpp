@@ -1,5 +1,6 @@
 #include "orbit/engine.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <initializer_list>
@@ -42,6 +43,27 @@ bool AllFinite(std::initializer_list<double> values) {
     if (!std::isfinite(v)) return false;
   }
   return true;
+}
+
+// Kepler's equation E - e sin E = M where plain Newton has run off: the root
+// lies in [M - e, M + e], where the left side only grows. Newton steps that
+// stay inside the shrinking bracket, halving otherwise; the same stop rule.
+double SolveKeplerBracketed(double m, double ec) {
+  double lo = m - ec, hi = m + ec, ea = m;
+  for (int i = 0; i < 400; ++i) {
+    const double f = ea - ec * std::sin(ea) - m;
+    if (f == 0.0) return ea;
+    (f > 0.0 ? hi : lo) = ea;
+    const double d = f / (1.0 - ec * std::cos(ea));
+    const double next = ea - d;
+    if (next > lo && next < hi) {
+      ea = next;
+      if (std::fabs(d) <= KeplerTolerance) return ea;
+    } else {
+      ea = 0.5 * (lo + hi);
+    }
+  }
+  return ea;
 }
 
 }  // namespace
@@ -273,6 +295,206 @@ std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const
   if (!rounded) return std::nullopt;
   p.state = *rounded;
   return p;
+}
+
+KeplerModel::KeplerModel(const ElementSet& sat) {
+  // NaN fails these comparisons too.
+  if (!(sat.MeanMotion > 0.0) || !(sat.Eccentricity < 1.0)) return;
+  if (!AllFinite({sat.EpochYear, sat.EpochDay, sat.Inclination, sat.Raan, sat.Eccentricity,
+                  sat.ArgPerigee, sat.MeanAnomaly, sat.MeanMotion, sat.DecayRate, sat.EpochRev,
+                  sat.SemiAxis, sat.Alat, sat.Alon})) {
+    return;
+  }
+  double a0 = sat.SemiAxis;
+  if (a0 == 0.0) a0 = std::pow(SemiAxisConstant / sat.MeanMotion, 2.0 / 3.0);
+  ra_ = sat.Raan * Rad;
+  ma_ = sat.MeanAnomaly * Rad;
+  const double in = sat.Inclination * Rad;
+  wp_ = sat.ArgPerigee * Rad;
+  const double alat = sat.Alat * Rad;
+  const double alon = sat.Alon * Rad;
+  ec_ = sat.Eccentricity;
+  mm_ = sat.MeanMotion * 2.0 * Pi;
+  const double m2 = sat.DecayRate * 2.0 * Pi;
+  const double b0 = a0 * std::sqrt(1.0 - ec_ * ec_);
+  si_ = std::sin(in);
+  ci_ = std::cos(in);
+  double pc = EarthRadius * a0 / (b0 * b0);
+  pc = 1.5 * J2 * pc * pc * mm_;
+  qd_ = -pc * ci_;
+  wd_ = pc * (5.0 * ci_ * ci_ - 1.0) / 2.0;
+  dc_ = m2 / mm_ / 3.0;
+  const double teg = YearDayCount(sat.EpochYear) - YearDayCount(BaseYear) + sat.EpochDay;
+  ghae_ = BaseGhaa * Rad + teg * EarthRotRate;
+  mrse_ = BaseGhaa * Rad + teg * SunRate + Pi;
+  mase_ = (BaseSunAnomaly + SunAnomalyRate * teg) * Rad;
+  if (!AllFinite({a0, b0, pc, dc_, teg})) return;
+  a0_ = a0;
+  b0_ = b0;
+  epochDay_ = sat.EpochDay;
+  epochDays_ = YearDayCount(sat.EpochYear);
+  epochRev_ = sat.EpochRev;
+  ax_ = -std::cos(alat) * std::cos(alon);
+  ay_ = -std::cos(alat) * std::sin(alon);
+  az_ = -std::sin(alat);
+  valid_ = true;
+}
+
+std::optional<Propagation> KeplerModel::At(const EngineContext& station,
+                                           const CivilTime& utc) const {
+  const double tn =
+      TimeNow(station, utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
+  return AtDay(station, utc.year, tn);
+}
+
+std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int year,
+                                              double tn) const {
+  if (!valid_ || !std::isfinite(tn)) return std::nullopt;
+  const double t = YearDayCount(year) - epochDays_ + (tn - epochDay_);
+  const double dt = dc_ * t / 2.0;
+  const double kd = 1.0 - 4.0 * dt;
+  const double kdp = 1.0 + 7.0 * dt;
+  double m = ma_ + mm_ * t * (1.0 + 3.0 * dt);
+  double dr = std::floor(m / (2.0 * Pi));
+  m = m - dr * 2.0 * Pi;
+  // The quotient can round across a revolution boundary; keep 0 <= M < 2 pi.
+  if (m < 0.0) {
+    m += 2.0 * Pi;
+    dr -= 1.0;
+  } else if (m >= 2.0 * Pi) {
+    m -= 2.0 * Pi;
+    dr += 1.0;
+  }
+  if (!(m >= 0.0 && m < 2.0 * Pi)) return std::nullopt;  // no precision left in M
+  const double rn = epochRev_ + dr;
+
+  // Kepler's equation.
+  double ea = m;
+  double d = 0.0;
+  int passes = 0;
+  do {
+    if (++passes > KeplerMaxPasses) {
+      ea = SolveKeplerBracketed(m, ec_);
+      break;
+    }
+    const double cose = std::cos(ea);
+    const double sine = std::sin(ea);
+    d = (ea - ec_ * sine - m) / (1.0 - ec_ * cose);
+    if (!std::isfinite(d)) return std::nullopt;
+    ea = ea - d;
+  } while (std::fabs(d) > KeplerTolerance);
+  if (!std::isfinite(ea)) return std::nullopt;
+  const double cose = std::cos(ea);
+  const double sine = std::sin(ea);
+
+  const double cx = a0_ * (cose - ec_) * kd;
+  const double cy = b0_ * sine * kd;
+
+  const double ap = wp_ + wd_ * t * kdp;
+  const double cw = std::cos(ap);
+  const double sw = std::sin(ap);
+  const double x = cx * cw - cy * sw;
+  double y = cx * sw + cy * cw;
+  const double ax1 = ax_ * cw - ay_ * sw;
+  const double ay1 = ax_ * sw + ay_ * cw;
+
+  const double z = y * si_;
+  y = y * ci_;
+  const double az1 = ay1 * si_ + az_ * ci_;
+  const double ay2 = ay1 * ci_ - az_ * si_;
+
+  const double raan = ra_ + qd_ * t * kdp;
+  const double ghaa = ghae_ + EarthRotRate * t;
+
+  const double q = raan - ghaa;
+  const double cq = std::cos(q);
+  const double sq = std::sin(q);
+  const double sx = x * cq - y * sq;
+  const double sy = x * sq + y * cq;
+  const double sz = z;
+  const double axe = ax1 * cq - ay2 * sq;
+  const double aye = ax1 * sq + ay2 * cq;
+  const double aze = az1;
+
+  const double cr = std::cos(raan);
+  const double sr = std::sin(raan);
+  const double acx = ax1 * cr - ay2 * sr;
+  const double acy = ax1 * sr + ay2 * cr;
+  const double acz = az1;
+
+  // Sun and illumination of the antenna axis.
+  const double mas = mase_ + SunAnomalyRate * Rad * t;
+  const double tas = mrse_ + SunRate * t + SunEqc1 * std::sin(mas) +
+                     SunEqc2 * std::sin(2.0 * mas) + SunEqc3 * std::sin(3.0 * mas);
+  const double sunx = std::cos(tas);
+  const double suny = std::sin(tas) * cosObliquity;
+  const double sunz = std::sin(tas) * sinObliquity;
+  const double ssa = ClampUnit(acx * sunx + acy * suny + acz * sunz);
+  const double illumination = std::sqrt(1.0 - ssa * ssa);
+
+  // Look angles.
+  const auto& o = engine.StationPosition;
+  const double rx0 = sx - o[0], ry0 = sy - o[1], rz0 = sz - o[2];
+  const double range = std::sqrt(rx0 * rx0 + ry0 * ry0 + rz0 * rz0);
+  const double rx = rx0 / range, ry = ry0 / range, rz = rz0 / range;
+  const double u = ClampUnit(Dot(engine.Up, rx, ry, rz));
+  const double e = Dot(engine.East, rx, ry, rz);
+  const double n = Dot(engine.North, rx, ry, rz);
+
+  double azimuth;
+  if (n != 0.0) {
+    azimuth = Deg * std::atan(e / n);
+    if (n < 0.0) azimuth += 180.0;
+    if (azimuth < 0.0) azimuth += 360.0;
+  } else if (e > 0.0) {
+    azimuth = 90.0;
+  } else if (e < 0.0) {
+    azimuth = 270.0;
+  } else {
+    azimuth = 0.0;  // straight up or down: any azimuth is right
+  }
+  const double elevation = Deg * std::asin(u);
+
+  const double rs = std::sqrt(sx * sx + sy * sy + sz * sz);
+  const double subLatitude = Deg * std::asin(ClampUnit(sz / rs));
+  const double subLongitude = Deg * std::atan2(sy, sx);
+
+  const double sqArg = ClampUnit(-(axe * rx + aye * ry + aze * rz));
+  const double squint = Deg * (SquintOffset - std::asin(sqArg));
+
+  const double height = rs - EarthRadius;
+  const double phase = m * 128.0 / Pi;
+
+  Propagation p;
+  RawSatState& raw = p.raw;
+  raw.azimuth = azimuth;
+  raw.elevation = elevation;
+  raw.range = range;
+  raw.height = height;
+  raw.subLatitude = subLatitude;
+  raw.subLongitude = subLongitude;
+  raw.phase = phase;
+  raw.illumination = 100.0 * illumination;
+  raw.squint = squint;
+  raw.revolution = rn;
+  raw.meanAnomaly = m;
+  if (!AllFinite({azimuth, elevation, range, height, subLatitude, subLongitude, phase,
+                  raw.illumination, squint, rn})) {
+    return std::nullopt;
+  }
+
+  const auto rounded = RoundSatState(raw);
+  if (!rounded) return std::nullopt;
+  p.state = *rounded;
+  return p;
+}
+
+OrbitModels MakeOrbitModels(const ElementTable& elements, int count) {
+  OrbitModels models;
+  const int n = std::clamp(count, 0, ElementTable::kOrbitalCapacity);
+  models.reserve(static_cast<std::size_t>(n));
+  for (int k = 1; k <= n; ++k) models.push_back(std::make_shared<KeplerModel>(elements[k]));
+  return models;
 }
 
 }  // namespace rdz
