@@ -92,7 +92,4 @@ class KeplerModel final : public OrbitModel {
 // A model for each of entries 1..count.
 OrbitModels MakeOrbitModels(const ElementTable& elements, int count);
 
-std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const ElementSet& sat,
-                                              int year, double tn);  // OLD
-
 }  // namespace rdz
