@@ -2,6 +2,7 @@
 
 #include "forecast/forecast_text.h"
 #include "orbit/engine.h"
+#include "platform/vector_state.h"
 
 namespace rdz {
 
@@ -17,6 +18,7 @@ ForecastEnd ComputeAOSLOS(const OrbitModel& model, const Observer& station, doub
     const CivilTime t = AddSeconds(clock.Now(), -*offset);
     forecast.ForecastDateText = FormatDate(t);
     forecast.ForecastTimeText = FormatTime(t);
+    ClearUpperVectorState();  // the list repaints at every yield
     const auto p = model.At(engine, t);
     if (!p) continue;
     const SatState& s = p->state;

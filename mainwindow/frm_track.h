@@ -171,6 +171,7 @@ class FrmTrack final : public QMainWindow,
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
   QPointer<FrmConfig> configEditor_;
+  int justSelected_ = -1;  // Option1 selected in the event being handled
 };
 
 }  // namespace rdz

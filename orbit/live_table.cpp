@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "orbit/row_text.h"
+#include "platform/vector_state.h"
 
 namespace rdz {
 
@@ -29,6 +30,8 @@ void ShowSelectedDown(LiveTableView& view) {
 
 void RefreshLiveTable(const ElementTable& elements, const OrbitModels& models,
                       const Observer& station, const CivilTime& utc, LiveTableView& view) {
+  // The window repaints between passes; its fills leave the vector state dirty.
+  ClearUpperVectorState();
   const int n = std::min(static_cast<int>(models.size()), kTableRows);
   const EngineContext engine = SetupEngine(station);
   const int selected = view.SelectedOption();
