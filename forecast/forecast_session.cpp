@@ -57,7 +57,7 @@ void ForecastSession::Open(int row) {
 }
 
 void ForecastSession::WindowClosed() {
-  stop_ = true;
+  // The run stops at its next yield, when it finds the window gone; no new one starts.
   restart_ = false;
 }
 

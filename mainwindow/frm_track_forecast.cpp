@@ -1,4 +1,6 @@
 // The double-click on a row: the element box, then the AOS/LOS forecast in FrmAOSLOS.
+#include <QLabel>
+
 #include "forecast/element_box.h"
 #include "forecastwindow/frm_aoslos.h"
 #include "mainwindow/frm_track.h"
