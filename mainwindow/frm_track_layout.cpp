@@ -72,7 +72,7 @@ void FrmTrack::CreateControls() {
 
 int FrmTrack::CreateTopBand(QWidget* area, int right) {
   const int m = Twips(120);
-  const int gap = Twips(150);
+  const int gap = Twips(105);
   const QFont clockFont = ClockFont();
   const QFontMetrics clock(clockFont);
   const int h = clock.height() + Twips(60);
@@ -135,7 +135,7 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
     valueTextW = std::max(valueTextW, clock.horizontalAdvance(QString::fromLatin1(text)));
   }
   const int rightW = std::max(small.horizontalAdvance(QStringLiteral("AZ - TRACKER - EL")),
-                              2 * (valueTextW + Twips(120)) + Twips(60));
+                              2 * (valueTextW + Twips(45)) + Twips(60));
   const int frameW = fm + leftW + 2 * fm + rightW + fm;
   Frame1 = new QFrame(area);
   Frame1->setFrameShape(QFrame::StyledPanel);

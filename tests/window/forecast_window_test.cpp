@@ -47,7 +47,7 @@ class ForecastWindow : public WindowTest {
   void ExpectRealTimeAgain() const {
     EXPECT_TRUE(form->Timer1.Enabled());
     EXPECT_FALSE(form->Timer3.Enabled());
-    EXPECT_EQ(state.TimeStep, 0);
+    EXPECT_EQ(state.Time.TimeStep, 0);
   }
 };
 
@@ -56,7 +56,7 @@ TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLine) {
     if (events.runs > 1) return;
     EXPECT_FALSE(form->Timer1.Enabled());
     EXPECT_FALSE(form->Timer2.Enabled());
-    EXPECT_EQ(state.TimeStep, -1.0 / 30);
+    EXPECT_EQ(state.Time.TimeStep, -1.0 / 30);
   };
   form->Timer3.SetEnabled(true);
   DoubleClick(kSo50);
