@@ -126,8 +126,6 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   }
 
   const EngineContext engine = SetupEngine(state.Station);
-  const double tn = TimeNow(engine, instant->year, instant->month, instant->day, instant->hour,
-                            instant->minute, instant->second);
 
   if (request->command == "table") {
     std::ostringstream text;
@@ -135,7 +133,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     const int rows = state.SatCount > 60 ? 60 : state.SatCount;
     for (int k = 1; k <= rows; ++k) {
       const ElementSet& sat = state.Elements[k];
-      const auto p = PropagateSatellite(engine, sat, instant->year, tn);
+      const auto p = state.Models[static_cast<std::size_t>(k - 1)]->At(engine, *instant);
       text << (p ? FormatRowText(sat.Name, p->state) : FailedRowText(sat.Name)) << "\n";
     }
     out << text.str();
@@ -152,7 +150,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     out << PassesText(state, *sat, request->dir, *instant);
     return 0;
   }
-  const auto p = PropagateSatellite(engine, state.Elements[*sat], instant->year, tn);
+  const auto p = state.Models[static_cast<std::size_t>(*sat - 1)]->At(engine, *instant);
   if (!p) {
     err << "rodedizevad-cli: satellite " << *sat << " (" << state.Elements[*sat].Name
         << ") cannot be computed from its elements\n";

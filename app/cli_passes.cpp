@@ -1,5 +1,6 @@
 #include "app/cli_passes.h"
 
+#include "config/station_config.h"
 #include "forecast/compute_aoslos.h"
 #include "forecast/forecast_text.h"
 
@@ -38,11 +39,12 @@ std::string PassesText(TrackerState& state, int sat, const std::filesystem::path
   // As the window runs it, with the clock at the start instant and no UTC difference.
   ForecastState forecast;
   forecast.ForecastSat = sat - 1;
-  state.TimeStep = kForecastStep;
   FixedClock clock(start);
   TextOutput text;
   text.Append(ForecastTitle(state.Elements[sat].Name));
-  ComputeAOSLOS(state, forecast, dir, clock, text);
+  if (const auto keys = ReadStationConfig(dir)) state.Station = WithStationKeys(state.Station, *keys);
+  ComputeAOSLOS(*state.Models[static_cast<std::size_t>(sat - 1)], state.Station, kForecastStep,
+                forecast, clock, text);
   return WithLineFeeds(text.text);
 }
 

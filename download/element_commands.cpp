@@ -52,7 +52,7 @@ void ElementCommands::Download(const ElementDownload& download) {
 
   // Everything the transfer needs is copied now: the table and config.txt may change meanwhile.
   DownloadRequest request{download, ElementSetUrl(services_.programDir), services_.programDir,
-                          {state_.Station, ParseDateTime(state_.UtcDateText, state_.UtcTimeText)},
+                          {state_.Station, state_.Time.Utc},
                           std::nullopt};
   if (download.fixedCopy) request.secondCopy = WindowsDrivePath(kFixedCopyPath);
   if (services_.internet) transfer_ = services_.internet();

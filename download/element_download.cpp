@@ -49,11 +49,9 @@ bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
   auto table = std::make_unique<ElementTable>();
   const int count = ReadElementBlocks(SplitTextLines(text), *table);
   if (!check.utc) return count > 0;
-  const CivilTime& t = *check.utc;
   const EngineContext engine = SetupEngine(check.station);
-  const double tn = TimeNow(engine, t.year, t.month, t.day, t.hour, t.minute, t.second);
   for (int k = 1; k <= count; ++k) {
-    if (PropagateSatellite(engine, (*table)[k], t.year, tn)) return true;
+    if (KeplerModel((*table)[k]).At(engine, *check.utc)) return true;
   }
   return false;
 }

@@ -1,9 +1,8 @@
 #pragma once
-#include <filesystem>
 #include <string>
 
-#include "orbit/live_table.h"
-#include "orbit/tracker_state.h"
+#include "config/observer.h"
+#include "orbit/orbit_model.h"
 #include "platform/clock.h"
 
 namespace rdz {
@@ -34,14 +33,12 @@ class ForecastOutput {
 
 enum class ForecastEnd { Finished, Stopped };
 
-// The list of satellite ForecastSat + 1 for the next 720 two-minute samples.
-// The station is read again from config.txt (kept as it is when the file cannot
-// be read). The step is the TimeStep at the start: a simulation button pressed
-// while the list grows must not stretch the 24 hours. A sample that cannot be
+// The list of one satellite for the next 720 two-minute samples, each `step`
+// hours further (the step is taken at the start: a simulation button pressed
+// while the list grows must not stretch the 24 hours). A sample that cannot be
 // computed adds nothing and leaves the pass state alone. Ends with the end
 // marker unless stopped; the caller restores the timers.
-ForecastEnd ComputeAOSLOS(TrackerState& state, ForecastState& forecast,
-                          const std::filesystem::path& programDir, Clock& clock,
-                          ForecastOutput& out, const Propagator& propagate = &PropagateSatellite);
+ForecastEnd ComputeAOSLOS(const OrbitModel& model, const Observer& station, double step,
+                          ForecastState& forecast, Clock& clock, ForecastOutput& out);
 
 }  // namespace rdz

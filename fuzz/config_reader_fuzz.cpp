@@ -23,6 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   sat.Alon = attitude.Alon;
   (void)rdz::PersonalDataText(station);
   const rdz::EngineContext engine = rdz::SetupEngine(station);
-  rdz::PropagateSatellite(engine, sat, 2026, 131.5);
+  rdz::KeplerModel(sat).AtDay(engine, 2026, 131.5);
   return 0;
 }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Whatever was read must propagate or fail cleanly, never misbehave.
   const rdz::EngineContext engine = rdz::SetupEngine(rdz::Observer{46.5, 8.95, 420.0});
   for (int k = 1; k <= count; ++k) {
-    rdz::PropagateSatellite(engine, table[k], 2026, 131.5);
+    rdz::KeplerModel(table[k]).AtDay(engine, 2026, 131.5);
   }
   return 0;
 }

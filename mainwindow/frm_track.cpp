@@ -16,7 +16,11 @@ namespace rdz {
 
 FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader loader,
                    QWidget* parent)
-    : QMainWindow(parent), state_(state), services_(services), loader_(std::move(loader)) {
+    : QMainWindow(parent),
+      state_(state),
+      services_(services),
+      loader_(std::move(loader)),
+      forecast_(state_, services_.programDir, services_.clock, *this) {
   CreateControls();
   CreateMenus();
   Timer1.OnTick([this] { Timer1Tick(); });
@@ -41,28 +45,38 @@ void FrmTrack::Load() {
   RefreshLiveTable();
 }
 
-void FrmTrack::Timer1Tick() {
-  Clock& clock = services_.clock;
-  // The clock is read afresh for each value shown.
-  LblPCData->setText(qt::ToQString(FormatDate(clock.Now())));
-  LblPCTime->setText(qt::ToQString(FormatTime(clock.Now())));
-  ShowUtc(qt::ReadUserNumber(TxtUtc->currentText()));
-  RefreshLiveTable();
-}
+void FrmTrack::Timer1Tick() { ClockTick(state_.Time, services_.clock, *this); }
 
-void FrmTrack::ShowUtc(std::optional<double> hours) {
-  Clock& clock = services_.clock;
-  // A difference that is not a number leaves UTC where it was: the PC clock
-  // keeps running and the table is computed for the frozen instant.
-  if (const auto offset = hours ? UtcDifferenceSeconds(*hours) : std::nullopt) {
-    state_.UtcDateText = FormatDate(AddSeconds(clock.Now(), -*offset));
-    state_.UtcTimeText = FormatTime(AddSeconds(clock.Now(), -*offset));
+void FrmTrack::RefreshLiveTable() {
+  if (state_.Time.Utc) {
+    rdz::RefreshLiveTable(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, *this);
   }
-  lblOrario->setText(qt::ToQString(state_.UtcTimeText));
-  lblData->setText(qt::ToQString(state_.UtcDateText));
 }
 
-void FrmTrack::RefreshLiveTable() { rdz::RefreshLiveTable(state_, *this); }
+std::optional<double> FrmTrack::UtcDifference() const {
+  return qt::ReadUserNumber(TxtUtc->currentText());
+}
+
+void FrmTrack::ShowPcTime(const CivilTime& local) {
+  LblPCData->setText(qt::ToQString(FormatDate(local)));
+  LblPCTime->setText(qt::ToQString(FormatTime(local)));
+}
+
+void FrmTrack::ShowUtc(const std::optional<CivilTime>& utc) {
+  if (!utc) return;
+  lblOrario->setText(qt::ToQString(FormatTime(*utc)));
+  lblData->setText(qt::ToQString(FormatDate(*utc)));
+}
+
+void FrmTrack::EnableClockTimer(bool on) { Timer1.SetEnabled(on); }
+
+bool FrmTrack::SimulationTimerEnabled() const { return Timer3.Enabled(); }
+
+void FrmTrack::EnableSimulationTimer(bool on) { Timer3.SetEnabled(on); }
+
+void FrmTrack::SetSimulationInterval(int milliseconds) { Timer3.SetInterval(milliseconds); }
+
+void FrmTrack::LetPendingEventsRun() { services_.events.LetPendingEventsRun(); }
 
 void FrmTrack::UpdateFile() {
   for (QLabel* row : LblSat) row->setText(QStringLiteral("NO SAT..."));

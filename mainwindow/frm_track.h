@@ -9,7 +9,7 @@
 
 #include "download/element_commands.h"
 #include "mainwindow/frm_track_menus.h"
-#include "forecast/compute_aoslos.h"
+#include "forecast/forecast_session.h"
 #include "forecastwindow/frm_aoslos.h"
 #include "orbit/element_loader.h"
 #include "orbit/live_table.h"
@@ -17,6 +17,7 @@
 #include "platform/qt/qt_timer.h"
 #include "platform/services.h"
 #include "rotor/tracking_controller.h"
+#include "simulation/simulation_controller.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -38,7 +39,9 @@ class TrackingPicture;
 class FrmTrack final : public QMainWindow,
                        public LiveTableView,
                        public TrackingView,
-                       public ElementCommandView {
+                       public ElementCommandView,
+                       public ClockView,
+                       public ForecastView {
   Q_OBJECT
 
  public:
@@ -53,7 +56,7 @@ class FrmTrack final : public QMainWindow,
   void Load();
   // Timer1: PC clock, UTC from the difference in TxtUtc, live table.
   void Timer1Tick();
-  void RefreshLiveTable();
+  void RefreshLiveTable() override;
   // Blanks every row before the element file is read again.
   void UpdateFile();
   // "MAP": opens the world map window once that window exists.
@@ -69,8 +72,6 @@ class FrmTrack final : public QMainWindow,
   // Double-click on LblSat(index): the element box, then the forecast.
   void LblSatDblClick(int index);
   void ShowSatelliteElements(int row);
-  // Stops the live table and the rotor and runs the forecast in FrmAOSLOS.
-  void OpenAOSLOS();
   // The forecast window while it is open, else null.
   FrmAOSLOS* AOSLOSWindow() const { return aoslos_; }
   // Time simulation: "=", ">", ">>", "<", "<<", "STOP", and its tick.
@@ -113,6 +114,21 @@ class FrmTrack final : public QMainWindow,
   void ShowDownloadRunning(const std::string& url) override;
   void ShowDownloadEnded() override;
 
+  // ClockView (RefreshLiveTable above)
+  std::optional<double> UtcDifference() const override;
+  void ShowPcTime(const CivilTime& local) override;
+  void ShowUtc(const std::optional<CivilTime>& utc) override;
+  void EnableClockTimer(bool on) override;
+  bool SimulationTimerEnabled() const override;
+  void EnableSimulationTimer(bool on) override;
+  void SetSimulationInterval(int milliseconds) override;
+  void LetPendingEventsRun() override;
+
+  // ForecastView (the timers and events above)
+  void LoadForecastWindow(const std::string& name) override;
+  bool ForecastWindowOpen() const override;
+  void AppendForecast(const std::string& piece) override;
+
   // Controls.
   QLabel* Label1 = nullptr;
   QLabel* lblData = nullptr;
@@ -148,8 +164,6 @@ class FrmTrack final : public QMainWindow,
 
  private:
   void CreateControls();
-  // UTC as the PC's local time minus `hours`, stored and shown.
-  void ShowUtc(std::optional<double> hours);
   void ConnectRotor();
   // Both return the bottom edge of what they placed, in pixels.
   int CreateTopBand(QWidget* area, int right);
@@ -164,14 +178,12 @@ class FrmTrack final : public QMainWindow,
   ElementLoader loader_;
   std::unique_ptr<ElementCommands> elementCommands_;
   std::array<RowColours, kTableRows> rowColours_{};
-  ForecastState forecast_;
+  ForecastSession forecast_;
   QPointer<FrmAOSLOS> aoslos_;
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
   QPointer<FrmConfig> configEditor_;
-  bool forecastRunning_ = false;
-  bool forecastStop_ = false;     // the running forecast ends at its next yield
-  bool forecastRestart_ = false;  // and a new one starts in the same window
+  int justSelected_ = -1;  // Option1 selected in the event being handled
 };
 
 }  // namespace rdz

@@ -69,7 +69,7 @@ void FrmTrack::CreateControls() {
 
 int FrmTrack::CreateTopBand(QWidget* area, int right) {
   const int m = Twips(120);
-  const int gap = Twips(150);
+  const int gap = Twips(105);
   const QFont clockFont = ClockFont();
   const QFontMetrics clock(clockFont);
   const int h = clock.height() + Twips(60);
@@ -125,8 +125,14 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   const QFontMetrics small(font());
   const int fm = Twips(90);
   const int leftW = std::max(small.horizontalAdvance(QStringLiteral("UTC DIFF:")), Twips(900));
+  // LblAZ and LblEL hold their captions, whole degrees or a status word; the
+  // widest decides, with room for the sunken frame.
+  int valueTextW = 0;
+  for (const char* text : {"AZ", "EL", "StBy", "PARK", "360", "-90"}) {
+    valueTextW = std::max(valueTextW, clock.horizontalAdvance(QString::fromLatin1(text)));
+  }
   const int rightW = std::max(small.horizontalAdvance(QStringLiteral("AZ - TRACKER - EL")),
-                              2 * clock.horizontalAdvance(QStringLiteral("StBy")) + Twips(240));
+                              2 * (valueTextW + Twips(45)) + Twips(60));
   const int frameW = fm + leftW + 2 * fm + rightW + fm;
   Frame1 = new QFrame(area);
   Frame1->setFrameShape(QFrame::StyledPanel);

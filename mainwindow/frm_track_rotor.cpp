@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <functional>
 
 #include "mainwindow/frm_track.h"
@@ -59,10 +60,17 @@ void FrmTrack::ConnectRotor() {
 }
 
 void FrmTrack::Option1Click(int index) {
+  justSelected_ = index;
+  QTimer::singleShot(0, this, [this] { justSelected_ = -1; });
   SelectForTracking(index, state_.Elements, *this, services_.port);
 }
 
-void FrmTrack::Option1GotFocus(int) { TrackerOptionFocused(*this, services_.port); }
+void FrmTrack::Option1GotFocus(int index) {
+  // Arrow keys select the next button and then move the focus to it: within
+  // one user action the selection has the last word, whichever comes first.
+  if (index == justSelected_) return;
+  TrackerOptionFocused(*this, services_.port);
+}
 
 void FrmTrack::Timer2Tick() { RotorTick(*this, services_.port); }
 

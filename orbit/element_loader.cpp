@@ -5,6 +5,7 @@
 
 #include "config/attitude_config.h"
 #include "config/station_config.h"
+#include "orbit/engine.h"
 #include "platform/lenient_number.h"
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
@@ -89,6 +90,7 @@ LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& s
     sat.Alat = attitude.Alat;
     sat.Alon = attitude.Alon;
   }
+  state.Models = MakeOrbitModels(state.Elements, state.SatCount);
   if (!config) return {LoadOutcome::MissingConfigFile, kConfigFileName, reason};
 
   const StationKeys keys = ReadStationKeys(*config);

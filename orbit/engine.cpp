@@ -1,5 +1,6 @@
 #include "orbit/engine.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <initializer_list>
@@ -42,6 +43,27 @@ bool AllFinite(std::initializer_list<double> values) {
     if (!std::isfinite(v)) return false;
   }
   return true;
+}
+
+// Kepler's equation E - e sin E = M where plain Newton has run off: the root
+// lies in [M - e, M + e], where the left side only grows. Newton steps that
+// stay inside the shrinking bracket, halving otherwise; the same stop rule.
+double SolveKeplerBracketed(double m, double ec) {
+  double lo = m - ec, hi = m + ec, ea = m;
+  for (int i = 0; i < 400; ++i) {
+    const double f = ea - ec * std::sin(ea) - m;
+    if (f == 0.0) return ea;
+    (f > 0.0 ? hi : lo) = ea;
+    const double d = f / (1.0 - ec * std::cos(ea));
+    const double next = ea - d;
+    if (next > lo && next < hi) {
+      ea = next;
+      if (std::fabs(d) <= KeplerTolerance) return ea;
+    } else {
+      ea = 0.5 * (lo + hi);
+    }
+  }
+  return ea;
 }
 
 }  // namespace
@@ -98,48 +120,64 @@ double TimeNow(const EngineContext& engine, int year, int month, int day, int ho
   return DayOfYear(engine, year, month, day) + (hour + (minute + second / 60.0) / 60.0) / 24.0;
 }
 
-std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const ElementSet& sat,
-                                              int year, double tn) {
+KeplerModel::KeplerModel(const ElementSet& sat) {
   // NaN fails these comparisons too.
-  if (!(sat.MeanMotion > 0.0) || !(sat.Eccentricity < 1.0)) return std::nullopt;
+  if (!(sat.MeanMotion > 0.0) || !(sat.Eccentricity < 1.0)) return;
   if (!AllFinite({sat.EpochYear, sat.EpochDay, sat.Inclination, sat.Raan, sat.Eccentricity,
                   sat.ArgPerigee, sat.MeanAnomaly, sat.MeanMotion, sat.DecayRate, sat.EpochRev,
-                  sat.SemiAxis, sat.Alat, sat.Alon, tn})) {
-    return std::nullopt;
+                  sat.SemiAxis, sat.Alat, sat.Alon})) {
+    return;
   }
-
-  // Satellite setup.
   double a0 = sat.SemiAxis;
   if (a0 == 0.0) a0 = std::pow(SemiAxisConstant / sat.MeanMotion, 2.0 / 3.0);
-  const double ra = sat.Raan * Rad;
-  const double ma = sat.MeanAnomaly * Rad;
+  ra_ = sat.Raan * Rad;
+  ma_ = sat.MeanAnomaly * Rad;
   const double in = sat.Inclination * Rad;
-  const double wp = sat.ArgPerigee * Rad;
+  wp_ = sat.ArgPerigee * Rad;
   const double alat = sat.Alat * Rad;
   const double alon = sat.Alon * Rad;
-  const double ec = sat.Eccentricity;
-  const double mm = sat.MeanMotion * 2.0 * Pi;
+  ec_ = sat.Eccentricity;
+  mm_ = sat.MeanMotion * 2.0 * Pi;
   const double m2 = sat.DecayRate * 2.0 * Pi;
-  const double b0 = a0 * std::sqrt(1.0 - ec * ec);
-  const double si = std::sin(in);
-  const double ci = std::cos(in);
+  const double b0 = a0 * std::sqrt(1.0 - ec_ * ec_);
+  si_ = std::sin(in);
+  ci_ = std::cos(in);
   double pc = EarthRadius * a0 / (b0 * b0);
-  pc = 1.5 * J2 * pc * pc * mm;
-  const double qd = -pc * ci;
-  const double wd = pc * (5.0 * ci * ci - 1.0) / 2.0;
-  const double dc = m2 / mm / 3.0;
+  pc = 1.5 * J2 * pc * pc * mm_;
+  qd_ = -pc * ci_;
+  wd_ = pc * (5.0 * ci_ * ci_ - 1.0) / 2.0;
+  dc_ = m2 / mm_ / 3.0;
   const double teg = YearDayCount(sat.EpochYear) - YearDayCount(BaseYear) + sat.EpochDay;
-  const double ghae = BaseGhaa * Rad + teg * EarthRotRate;
-  const double mrse = BaseGhaa * Rad + teg * SunRate + Pi;
-  const double mase = (BaseSunAnomaly + SunAnomalyRate * teg) * Rad;
-  if (!AllFinite({a0, b0, pc, dc, teg})) return std::nullopt;
+  ghae_ = BaseGhaa * Rad + teg * EarthRotRate;
+  mrse_ = BaseGhaa * Rad + teg * SunRate + Pi;
+  mase_ = (BaseSunAnomaly + SunAnomalyRate * teg) * Rad;
+  if (!AllFinite({a0, b0, pc, dc_, teg})) return;
+  a0_ = a0;
+  b0_ = b0;
+  epochDay_ = sat.EpochDay;
+  epochDays_ = YearDayCount(sat.EpochYear);
+  epochRev_ = sat.EpochRev;
+  ax_ = -std::cos(alat) * std::cos(alon);
+  ay_ = -std::cos(alat) * std::sin(alon);
+  az_ = -std::sin(alat);
+  valid_ = true;
+}
 
-  // Orbit at the instant.
-  const double t = YearDayCount(year) - YearDayCount(sat.EpochYear) + (tn - sat.EpochDay);
-  const double dt = dc * t / 2.0;
+std::optional<Propagation> KeplerModel::At(const EngineContext& station,
+                                           const CivilTime& utc) const {
+  const double tn =
+      TimeNow(station, utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
+  return AtDay(station, utc.year, tn);
+}
+
+std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int year,
+                                              double tn) const {
+  if (!valid_ || !std::isfinite(tn)) return std::nullopt;
+  const double t = YearDayCount(year) - epochDays_ + (tn - epochDay_);
+  const double dt = dc_ * t / 2.0;
   const double kd = 1.0 - 4.0 * dt;
   const double kdp = 1.0 + 7.0 * dt;
-  double m = ma + mm * t * (1.0 + 3.0 * dt);
+  double m = ma_ + mm_ * t * (1.0 + 3.0 * dt);
   double dr = std::floor(m / (2.0 * Pi));
   m = m - dr * 2.0 * Pi;
   // The quotient can round across a revolution boundary; keep 0 <= M < 2 pi.
@@ -151,46 +189,45 @@ std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const
     dr += 1.0;
   }
   if (!(m >= 0.0 && m < 2.0 * Pi)) return std::nullopt;  // no precision left in M
-  const double rn = sat.EpochRev + dr;
+  const double rn = epochRev_ + dr;
 
-  // Kepler's equation; a cap keeps a non-converging orbit from hanging the tick.
+  // Kepler's equation.
   double ea = m;
   double d = 0.0;
-  int iterations = 0;
+  int passes = 0;
   do {
-    if (++iterations > 100) return std::nullopt;
+    if (++passes > KeplerMaxPasses) {
+      ea = SolveKeplerBracketed(m, ec_);
+      break;
+    }
     const double cose = std::cos(ea);
     const double sine = std::sin(ea);
-    d = (ea - ec * sine - m) / (1.0 - ec * cose);
+    d = (ea - ec_ * sine - m) / (1.0 - ec_ * cose);
     if (!std::isfinite(d)) return std::nullopt;
     ea = ea - d;
   } while (std::fabs(d) > KeplerTolerance);
+  if (!std::isfinite(ea)) return std::nullopt;
   const double cose = std::cos(ea);
   const double sine = std::sin(ea);
 
-  const double cx = a0 * (cose - ec) * kd;
-  const double cy = b0 * sine * kd;
+  const double cx = a0_ * (cose - ec_) * kd;
+  const double cy = b0_ * sine * kd;
 
-  // Antenna attitude in orbit-plane axes.
-  const double ax = -std::cos(alat) * std::cos(alon);
-  const double ay = -std::cos(alat) * std::sin(alon);
-  const double az = -std::sin(alat);
-
-  const double ap = wp + wd * t * kdp;
+  const double ap = wp_ + wd_ * t * kdp;
   const double cw = std::cos(ap);
   const double sw = std::sin(ap);
   const double x = cx * cw - cy * sw;
   double y = cx * sw + cy * cw;
-  const double ax1 = ax * cw - ay * sw;
-  const double ay1 = ax * sw + ay * cw;
+  const double ax1 = ax_ * cw - ay_ * sw;
+  const double ay1 = ax_ * sw + ay_ * cw;
 
-  const double z = y * si;
-  y = y * ci;
-  const double az1 = ay1 * si + az * ci;
-  const double ay2 = ay1 * ci - az * si;
+  const double z = y * si_;
+  y = y * ci_;
+  const double az1 = ay1 * si_ + az_ * ci_;
+  const double ay2 = ay1 * ci_ - az_ * si_;
 
-  const double raan = ra + qd * t * kdp;
-  const double ghaa = ghae + EarthRotRate * t;
+  const double raan = ra_ + qd_ * t * kdp;
+  const double ghaa = ghae_ + EarthRotRate * t;
 
   const double q = raan - ghaa;
   const double cq = std::cos(q);
@@ -209,9 +246,9 @@ std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const
   const double acz = az1;
 
   // Sun and illumination of the antenna axis.
-  const double mas = mase + SunAnomalyRate * Rad * t;
-  const double tas = mrse + SunRate * t + SunEqc1 * std::sin(mas) + SunEqc2 * std::sin(2.0 * mas) +
-                     SunEqc3 * std::sin(3.0 * mas);
+  const double mas = mase_ + SunAnomalyRate * Rad * t;
+  const double tas = mrse_ + SunRate * t + SunEqc1 * std::sin(mas) +
+                     SunEqc2 * std::sin(2.0 * mas) + SunEqc3 * std::sin(3.0 * mas);
   const double sunx = std::cos(tas);
   const double suny = std::sin(tas) * cosObliquity;
   const double sunz = std::sin(tas) * sinObliquity;
@@ -273,6 +310,14 @@ std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const
   if (!rounded) return std::nullopt;
   p.state = *rounded;
   return p;
+}
+
+OrbitModels MakeOrbitModels(const ElementTable& elements, int count) {
+  OrbitModels models;
+  const int n = std::clamp(count, 0, ElementTable::kOrbitalCapacity);
+  models.reserve(static_cast<std::size_t>(n));
+  for (int k = 1; k <= n; ++k) models.push_back(std::make_shared<KeplerModel>(elements[k]));
+  return models;
 }
 
 }  // namespace rdz

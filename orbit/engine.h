@@ -4,6 +4,8 @@
 
 #include "config/observer.h"
 #include "orbit/element_set.h"
+#include "orbit/element_table.h"
+#include "orbit/orbit_model.h"
 #include "orbit/sat_state.h"
 
 namespace rdz {
@@ -32,6 +34,10 @@ inline constexpr double SunEqc2 = 0.00034917;
 inline constexpr double SunEqc3 = 5.06e-06;
 inline constexpr double SemiAxisConstant = 8681668.016;
 inline constexpr double KeplerTolerance = 0.002;
+// Newton from E = M can wander at high eccentricity: at e = 0.99 some phases
+// need hundreds of passes, a few thousands, and a rare one runs off for good.
+// Past this many passes a bracketed solver takes over.
+inline constexpr int KeplerMaxPasses = 100000;
 inline constexpr double SquintOffset = 1.5708;
 }  // namespace model
 
@@ -61,10 +67,29 @@ double TimeNow(const EngineContext& engine, int year, int month, int day, int ho
 // HGT, RANGE, ILL, SQ as floor(x + 0.5). Nothing when a value does not fit an int.
 std::optional<SatState> RoundSatState(const RawSatState& raw);
 
-// The state of one satellite at (year, tn). Nothing when the entry cannot be
-// propagated: mean motion <= 0, eccentricity >= 1, a non-finite intermediate,
-// or a result that does not fit the shown integers.
-std::optional<Propagation> PropagateSatellite(const EngineContext& engine, const ElementSet& sat,
-                                              int year, double tn);
+// The program's own mean-element model (the AMSAT files). The constructor does
+// the per-satellite setup; At and AtDay compute one instant.
+class KeplerModel final : public OrbitModel {
+ public:
+  explicit KeplerModel(const ElementSet& sat);
+  std::optional<Propagation> At(const EngineContext& station, const CivilTime& utc) const override;
+  // The same at day tn (1 January 00:00 = 1.0, with fraction) of `year`.
+  // Nothing when the entry cannot be propagated: mean motion <= 0,
+  // eccentricity >= 1, a non-finite intermediate, or a result that does not
+  // fit the shown integers.
+  std::optional<Propagation> AtDay(const EngineContext& station, int year, double tn) const;
+
+ private:
+  bool valid_ = false;
+  double epochDay_ = 0, epochDays_ = 0, epochRev_ = 0;
+  double a0_ = 0, b0_ = 0, ec_ = 0;
+  double ra_ = 0, ma_ = 0, wp_ = 0, si_ = 0, ci_ = 0;
+  double mm_ = 0, qd_ = 0, wd_ = 0, dc_ = 0;
+  double ghae_ = 0, mrse_ = 0, mase_ = 0;
+  double ax_ = 0, ay_ = 0, az_ = 0;  // antenna axis in orbit-plane axes
+};
+
+// A model for each of entries 1..count.
+OrbitModels MakeOrbitModels(const ElementTable& elements, int count);
 
 }  // namespace rdz

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "orbit/row_text.h"
-#include "platform/civil_time.h"
+#include "platform/vector_state.h"
 
 namespace rdz {
 
@@ -28,24 +28,18 @@ void ShowSelectedDown(LiveTableView& view) {
 
 }  // namespace
 
-void RefreshLiveTable(const TrackerState& state, LiveTableView& view) {
-  RefreshLiveTable(state, view, &PropagateSatellite);
-}
-
-void RefreshLiveTable(const TrackerState& state, LiveTableView& view, const Propagator& propagate) {
-  const int n = std::min(state.SatCount, kTableRows);
-  const EngineContext engine = SetupEngine(state.Station);
-  // Always day/month/year: the texts are written that way whatever the locale.
-  const auto when = ParseDateTime(state.UtcDateText, state.UtcTimeText);
-  if (!when) return;
-  const double tn =
-      TimeNow(engine, when->year, when->month, when->day, when->hour, when->minute, when->second);
+void RefreshLiveTable(const ElementTable& elements, const OrbitModels& models,
+                      const Observer& station, const CivilTime& utc, LiveTableView& view) {
+  // The window repaints between passes; its fills leave the vector state dirty.
+  ClearUpperVectorState();
+  const int n = std::min(static_cast<int>(models.size()), kTableRows);
+  const EngineContext engine = SetupEngine(station);
   const int selected = view.SelectedOption();
 
   for (int k = 1; k <= n; ++k) {
     const int row = k - 1;
-    const ElementSet& sat = state.Elements[k];
-    const std::optional<Propagation> p = propagate(engine, sat, when->year, tn);
+    const ElementSet& sat = elements[k];
+    const std::optional<Propagation> p = models[static_cast<std::size_t>(row)]->At(engine, utc);
     // Up from a rounded 1 degree; a satellite that cannot be computed counts as down.
     const bool up = p && p->state.EL > 0;
     RowColours colours{kButtonFace, kButtonText};

@@ -1,10 +1,9 @@
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "orbit/engine.h"
-#include "orbit/tracker_state.h"
+#include "orbit/orbit_model.h"
 #include "platform/colour.h"
 
 namespace rdz {
@@ -51,17 +50,12 @@ class LiveTableView {
   virtual void UpdateMap(const MapFields& fields) = 0;
 };
 
-// One satellite at one instant; nothing when it cannot be computed.
-using Propagator = std::function<std::optional<Propagation>(
-    const EngineContext& engine, const ElementSet& sat, int year, double tn)>;
-
-// One pass of the live table for the instant in state.UtcDateText and
-// state.UtcTimeText: rows 0..min(SatCount, 60)-1, and for the selected row the
-// rotor labels, title, rotor timer and tracking picture. Rows beyond the loaded
-// satellites are left alone. A satellite that cannot be computed shows its name
-// and the failure marker and counts as below the horizon; the pass goes on.
-// Texts that are not a valid date and time leave the window unchanged.
-void RefreshLiveTable(const TrackerState& state, LiveTableView& view);
-void RefreshLiveTable(const TrackerState& state, LiveTableView& view, const Propagator& propagate);
+// One pass of the live table at `utc`: rows 0..min(models, 60)-1, and for the
+// selected row the rotor labels, title, rotor timer and tracking picture. Rows
+// beyond the loaded satellites are left alone. A satellite that cannot be
+// computed shows its name and the failure marker and counts as below the
+// horizon; the pass goes on.
+void RefreshLiveTable(const ElementTable& elements, const OrbitModels& models,
+                      const Observer& station, const CivilTime& utc, LiveTableView& view);
 
 }  // namespace rdz

@@ -1,5 +1,8 @@
 #include "orbit/row_text.h"
 
+#include <charconv>
+#include <initializer_list>
+
 #include "platform/number_text.h"
 
 namespace rdz {
@@ -7,7 +10,12 @@ namespace rdz {
 namespace {
 
 std::string Field(int value, std::size_t width) {
-  return RightAlign(std::to_string(value), width);
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const auto n = static_cast<std::size_t>(end - digits);
+  std::string field(n < width ? width - n : 0, ' ');
+  field.append(digits, n);
+  return field;
 }
 
 }  // namespace
@@ -20,7 +28,14 @@ RowFields FormatRowFields(const std::string& name, const SatState& s) {
 }
 
 std::string RowText(const RowFields& f) {
-  return f.name + f.az + f.el + f.ma + f.hgt + f.range + f.ill + f.sq + f.la + f.lo + f.rn;
+  // One allocation per row: the table is rebuilt every second.
+  std::string row;
+  row.reserve(64);
+  for (const std::string* field :
+       {&f.name, &f.az, &f.el, &f.ma, &f.hgt, &f.range, &f.ill, &f.sq, &f.la, &f.lo, &f.rn}) {
+    row += *field;
+  }
+  return row;
 }
 
 std::string FormatRowText(const std::string& name, const SatState& s) {

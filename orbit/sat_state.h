@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 
 namespace rdz {
 
@@ -29,6 +30,7 @@ struct RawSatState {
   double squint = 0;        // degrees
   double revolution = 0;
   double meanAnomaly = 0;   // radians, 0 <= M < 2 pi
+  std::optional<double> rangeRate{};  // km/s, positive moving away; where the model gives it
 };
 
 struct Propagation {

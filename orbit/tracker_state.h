@@ -1,24 +1,32 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "config/observer.h"
 #include "orbit/element_table.h"
+#include "orbit/orbit_model.h"
+#include "platform/civil_time.h"
 
 namespace rdz {
+
+// The instant the window shows and how simulated time moves it.
+struct TimeKeeping {
+  std::optional<CivilTime> Utc;  // the table's instant; none before the first clock tick
+  double TimeStep = 0;           // hours per simulated step or forecast sample; 0 = real time
+  double SimUtcDiff = 0;         // hours, the UTC difference in simulated time
+};
 
 // The program-wide values every part of the tracker shares. One instance,
 // owned by the application and handed to whoever needs it.
 struct TrackerState {
   ElementTable Elements;
+  OrbitModels Models;               // set up from Elements at each load
   int SatCount = 0;                 // blocks read by the last successful load
   std::string ElementFileName;      // bare name inside the program directory
   Observer Station;                 // the station record
   std::int16_t TEMPOSCANN = 0;      // simulation tick, milliseconds
-  double TimeStep = 0;              // hours per simulated step; 0 = real time
-  double SimUtcDiff = 0;            // hours, the UTC difference in simulated time
-  std::string UtcDateText;          // "dd/MM/yyyy", the instant the table shows
-  std::string UtcTimeText;          // "hh:mm:ss"
+  TimeKeeping Time;
   std::string SubSatLat;            // satellite 1 as the map window last showed it
   std::string SubSatLon;
 };

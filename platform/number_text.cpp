@@ -9,7 +9,7 @@ namespace rdz {
 std::string ShortestDecimalText(double value) {
   if (value == 0.0) return "0";  // also for -0
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
-  std::array<char, 400> buffer{};  // fixed notation of the largest double fits
+  std::array<char, 400> buffer;  // fixed notation of the largest double fits
   const auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
   return std::string(buffer.data(), result.ptr);

@@ -7,6 +7,7 @@
 
 #include "forecast/compute_aoslos.h"
 #include "forecastwindow/frm_aoslos.h"
+#include "orbit/engine.h"
 #include "platform/qt/qt_services.h"
 
 namespace {
@@ -27,19 +28,18 @@ struct StillClock final : rdz::Clock {
 };
 
 void BM_ForecastIntoWindow(benchmark::State& st) {
-  rdz::TrackerState state;
   // Geostationary at 37 degrees over the sample station: one pass, 720 lines.
-  state.Elements[1] = {"GEO      ", 2026, 131.5, 0.01, 0, 0.0001, 0, 60, 1.00273791};
-  state.Station = {46.5, 8.95, 420};
+  const rdz::ElementSet geo{"GEO      ", 2026, 131.5, 0.01, 0, 0.0001, 0, 60, 1.00273791};
+  const rdz::KeplerModel model(geo);
+  const rdz::Observer station{46.5, 8.95, 420};
   StillClock clock;
   rdz::FrmAOSLOS window;
   std::size_t length = 0;
   for (auto _ : st) {
-    window.Load(state.Elements[1].Name);
+    window.Load(geo.Name);
     rdz::ForecastState forecast;
-    state.TimeStep = rdz::kForecastStep;
     WindowSink sink(window);
-    rdz::ComputeAOSLOS(state, forecast, RDZ_SAMPLE_DIR "/missing", clock, sink);
+    rdz::ComputeAOSLOS(model, station, rdz::kForecastStep, forecast, clock, sink);
     QCoreApplication::processEvents();
     length = window.Text().size();
   }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <memory>
 #include <vector>
 
 #include "mainwindow/frm_track.h"
@@ -28,12 +29,10 @@ struct NullView final : rdz::LiveTableView {
 };
 
 // A fresh second for every pass, so every row text really changes.
-std::vector<std::string> Seconds() {
-  std::vector<std::string> texts;
-  for (int s = 0; s < 3600; ++s) {
-    texts.push_back(rdz::FormatTime(rdz::AddSeconds({2026, 5, 11, 12, 0, 0}, s)));
-  }
-  return texts;
+std::vector<rdz::CivilTime> Seconds() {
+  std::vector<rdz::CivilTime> times;
+  for (int s = 0; s < 3600; ++s) times.push_back(rdz::AddSeconds({2026, 5, 11, 12, 0, 0}, s));
+  return times;
 }
 
 struct Fixture {
@@ -44,29 +43,33 @@ struct Fixture {
   rdz::RecordingPort port;
   rdz::TrackerState state;
   rdz::FrmTrack form;
-  std::vector<std::string> seconds = Seconds();
+  std::vector<rdz::CivilTime> seconds = Seconds();
 
   Fixture()
       : form(state, rdz::Services{clock, messages, sound, events, RDZ_SAMPLE_DIR, port}) {
     form.Load();
     form.Timer1.SetEnabled(false);
-    state.UtcDateText = "11/05/2026";
     // Track a satellite so the rotor labels and title are part of the pass.
     form.Option1[0]->setChecked(true);
     QCoreApplication::processEvents();
   }
 };
 
+// Made after the QApplication and destroyed before it: widgets must not
+// outlive the application object.
+std::unique_ptr<Fixture> shared;
+std::unique_ptr<Fixture> withMap;
+
 Fixture& Shared() {
-  static Fixture fixture;
-  return fixture;
+  if (!shared) shared = std::make_unique<Fixture>();
+  return *shared;
 }
 
 void BM_RefreshLiveTableWindow(benchmark::State& st) {
   Fixture& f = Shared();
   std::size_t i = 0;
   for (auto _ : st) {
-    f.state.UtcTimeText = f.seconds[i++ % f.seconds.size()];
+    f.state.Time.Utc = f.seconds[i++ % f.seconds.size()];
     f.form.RefreshLiveTable();
   }
   st.counters["satellites"] = std::min(f.state.SatCount, 60);
@@ -79,7 +82,7 @@ void BM_RefreshLiveTableWindowAndPaint(benchmark::State& st) {
   Fixture& f = Shared();
   std::size_t i = 0;
   for (auto _ : st) {
-    f.state.UtcTimeText = f.seconds[i++ % f.seconds.size()];
+    f.state.Time.Utc = f.seconds[i++ % f.seconds.size()];
     f.form.RefreshLiveTable();
     QCoreApplication::processEvents();
   }
@@ -89,11 +92,12 @@ BENCHMARK(BM_RefreshLiveTableWindowAndPaint)->Unit(benchmark::kMicrosecond)->Rep
 
 // The same pass while the world map is open, which adds satellite 1's labels.
 void BM_RefreshLiveTableWithMapOpen(benchmark::State& st) {
-  static Fixture f;
+  if (!withMap) withMap = std::make_unique<Fixture>();
+  Fixture& f = *withMap;
   f.form.Command1->click();
   std::size_t i = 0;
   for (auto _ : st) {
-    f.state.UtcTimeText = f.seconds[i++ % f.seconds.size()];
+    f.state.Time.Utc = f.seconds[i++ % f.seconds.size()];
     f.form.RefreshLiveTable();
   }
 }
@@ -106,8 +110,8 @@ void BM_RefreshLiveTableNoWindow(benchmark::State& st) {
   NullView view;
   std::size_t i = 0;
   for (auto _ : st) {
-    f.state.UtcTimeText = f.seconds[i++ % f.seconds.size()];
-    rdz::RefreshLiveTable(f.state, view);
+    rdz::RefreshLiveTable(f.state.Elements, f.state.Models, f.state.Station,
+                          f.seconds[i++ % f.seconds.size()], view);
   }
 }
 BENCHMARK(BM_RefreshLiveTableNoWindow)->Unit(benchmark::kMicrosecond)->Repetitions(5)
@@ -122,5 +126,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  withMap.reset();
+  shared.reset();
   return 0;
 }

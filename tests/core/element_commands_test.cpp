@@ -45,8 +45,7 @@ class ElementCommandsTest : public ::testing::Test {
  protected:
   ElementCommandsTest() {
     state.ElementFileName = "amateur.txt";
-    state.UtcDateText = "11/05/2026";
-    state.UtcTimeText = "12:00:00";
+    state.Time.Utc = CivilTime{2026, 5, 11, 12, 0, 0};
     net->answer.pieces = {test::Block("AO-07")};
   }
   ElementCommands& Commands() {

@@ -3,7 +3,6 @@
 
 #include <vector>
 
-#include "core/temp_dir.h"
 #include "forecast/compute_aoslos.h"
 #include "forecast/element_box.h"
 #include "forecast/forecast_text.h"
@@ -43,39 +42,35 @@ std::string Line(const std::string& time, const std::string& el) {
   return "\r\nDATE: 01/01/2027\t\tUTC: " + time + "\tAZ:    5\tEL: " + el + "\tMA:    0";
 }
 
-TEST(Forecast, PassesFollowTheRoundedElevationOverTheStationReadAgain) {
-  test::TempDir dir;
-  TrackerState state;
-  state.TimeStep = kForecastStep;
-  state.Station.LA = 46.5;
+// Gives the elevations of a list, one per sample, then -5; none: cannot be computed.
+struct ListModel final : OrbitModel {
+  std::vector<std::optional<int>> els;
+  mutable int samples = 0;
+  std::optional<Propagation> At(const EngineContext&, const CivilTime& t) const override {
+    const std::optional<int> el = samples < std::ssize(els) ? els[samples] : -5;
+    Propagation p;
+    p.state.EL = el.value_or(0);
+    p.state.AZ = t.year - 2022;  // the year of the sample, after the rollover
+    p.state.RN = ++samples < 5 ? 12345 : 123456;
+    return el ? std::optional(p) : std::nullopt;
+  }
+};
+
+TEST(Forecast, PassesFollowTheRoundedElevation) {
   ForecastState forecast;
   StillClock clock;
   TextOut out;
   // Up at once; 0 neither lists nor ends; -1 ends; a failed sample changes nothing.
-  const std::vector<std::optional<int>> els{2, 0, 3, -1, std::nullopt, 0, 1, std::nullopt, -1};
-  int samples = 0;
-  const Propagator fake = [&](const EngineContext&, const ElementSet&, int year,
-                              double) -> std::optional<Propagation> {
-    const std::optional<int> el = samples < std::ssize(els) ? els[samples] : -5;
-    Propagation p;
-    p.state.EL = el.value_or(0);
-    p.state.AZ = year - 2022;  // the year of the sample, after the rollover
-    p.state.RN = ++samples < 5 ? 12345 : 123456;
-    return el ? std::optional(p) : std::nullopt;
-  };
-  EXPECT_EQ(ComputeAOSLOS(state, forecast, dir.path(), clock, out, fake), ForecastEnd::Finished);
+  ListModel model;
+  model.els = {2, 0, 3, -1, std::nullopt, 0, 1, std::nullopt, -1};
+  EXPECT_EQ(ComputeAOSLOS(model, Observer{}, kForecastStep, forecast, clock, out),
+            ForecastEnd::Finished);
   EXPECT_EQ(out.text, "\r\n\r\n-------- NEXT ORBIT   12345 --------\r\n" +
                           Line("00:01:00", " 2") + Line("00:05:00", " 3") +
                           "\r\n\r\n-------- NEXT ORBIT  123456 --------\r\n" +
                           Line("00:13:00", " 1") + kForecastEndMarker);
   EXPECT_EQ(out.yields, 3);  // after sample lines only
-  EXPECT_EQ(samples, 720);
-  EXPECT_EQ(state.Station.LA, 46.5);  // no config.txt: kept
-
-  dir.Write("config.txt", test::CrLf({"LA = 10", "TEMPOSCANN = 7"}));
-  ComputeAOSLOS(state, forecast, dir.path(), clock, out, fake);
-  EXPECT_EQ(state.Station.LA, 10);
-  EXPECT_EQ(state.TEMPOSCANN, 0);  // only the station keys
+  EXPECT_EQ(model.samples, 720);
 }
 
 }  // namespace

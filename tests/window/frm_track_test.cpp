@@ -61,6 +61,13 @@ TEST_F(WindowTest, TopBandControlsDoNotOverlap) {
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
         << FromQString(label->text());
   }
+  // The rotor values inside their sunken frames, whatever they show.
+  for (QLabel* value : {form->LblAZ, form->LblEL}) {
+    for (const char* text : {"PARK", "StBy", "360", "-90"}) {
+      EXPECT_LE(value->fontMetrics().horizontalAdvance(QString::fromLatin1(text)),
+                value->contentsRect().width()) << text;
+    }
+  }
 }
 
 TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {

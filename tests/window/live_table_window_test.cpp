@@ -18,8 +18,7 @@ std::optional<CivilTime> FindElevation(const TrackerState& st, int k, double low
   const EngineContext engine = SetupEngine(st.Station);
   for (int s = 0; s < 2 * 86400; ++s) {
     const CivilTime t = AddSeconds(from, s);
-    const double tn = TimeNow(engine, t.year, t.month, t.day, t.hour, t.minute, t.second);
-    const auto p = PropagateSatellite(engine, st.Elements[k], t.year, tn);
+    const auto p = st.Models[static_cast<std::size_t>(k - 1)]->At(engine, t);
     if (p && p->raw.elevation >= low && p->raw.elevation <= high) return t;
   }
   return std::nullopt;

@@ -1,5 +1,7 @@
 // The tracking controller through the real main window and a recording port.
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLabel>
@@ -33,6 +35,10 @@ class RotorWindow : public WindowTest {
   QRadioButton* Option(int i) const { return form->Option1[static_cast<std::size_t>(i)]; }
   std::string Az() const { return qt::FromQString(form->LblAZ->text()); }
   std::string Status() const { return qt::FromQString(Option(60)->text()); }
+  std::string TrimmedName(int row) const {
+    std::string name = state.Elements[row + 1].Name;
+    return name.erase(name.find_last_not_of(' ') + 1);
+  }
   bool PictureShown() const { return !form->ImgAZEL->isHidden(); }
   std::vector<int> Transfer(std::uint16_t word) const {
     const auto w = Kv250Writes(word);
@@ -128,6 +134,27 @@ TEST_F(RotorWindow, FocusOnAnOptionSendsOnceAndStopsUntilTheNextRefresh) {
   Refresh();
   EXPECT_TRUE(form->Timer2.Enabled());
   EXPECT_EQ(Status(), "KV 250 tracker Offline");
+}
+
+// Arrow keys select the next button before they move the focus to it; the
+// status must be the selection's, not the focus step's.
+TEST_F(RotorWindow, ArrowKeysSelectAndTrackTheNextSatellite) {
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  const int first = up == 0 ? 1 : up - 1;
+  QTest::mouseClick(Option(first), Qt::LeftButton);
+  ASSERT_TRUE(Option(first)->hasFocus());
+  EXPECT_EQ(Status(), "KV 250 [" + TrimmedName(first) + "]");
+  QTest::keyClick(Option(first), first < up ? Qt::Key_Down : Qt::Key_Up);
+  ASSERT_TRUE(Option(up)->isChecked());
+  EXPECT_TRUE(Option(up)->hasFocus());
+  EXPECT_EQ(Status(), "KV 250 [QO-100]");
+  QCoreApplication::processEvents();
+  Refresh();
+  EXPECT_NE(Az(), "StBy");
+  EXPECT_TRUE(form->Timer2.Enabled());
+  EXPECT_EQ(Status(), "KV 250 [QO-100]");
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "orbit/sat_state.h"
+#include "platform/civil_time.h"
+
+namespace rdz {
+
+struct EngineContext;
+
+// One satellite's orbit, set up once from its elements when the table is
+// loaded; each call computes the state at one UTC instant. Nothing when the
+// elements cannot be propagated to that instant.
+class OrbitModel {
+ public:
+  virtual ~OrbitModel() = default;
+  virtual std::optional<Propagation> At(const EngineContext& station,
+                                        const CivilTime& utc) const = 0;
+};
+
+// Entry k of the element table has its model at index k - 1. Shared so that a
+// forecast keeps its satellite while the table is loaded again.
+using OrbitModels = std::vector<std::shared_ptr<const OrbitModel>>;
+
+}  // namespace rdz
