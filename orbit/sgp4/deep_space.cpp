@@ -269,7 +269,7 @@ void DeepSpace::Setup(const DeepSpaceInput& in) {
   }
 }
 
-void DeepSpace::Secular(double t, MeanState& s) const {
+void DeepSpace::Secular(double t, MeanState& s, ResonanceCursor* cursor) const {
   s.eccentricity += dedt * t;
   s.inclination += didt * t;
   s.argPerigee += domdt * t;
@@ -284,6 +284,12 @@ void DeepSpace::Secular(double t, MeanState& s) const {
   double atime = 0.0;
   double xni = noUnkozai;
   double xli = xlamo;
+  if (cursor && cursor->valid && t * cursor->atime > 0.0 &&
+      std::fabs(t) >= std::fabs(cursor->atime)) {
+    atime = cursor->atime;
+    xni = cursor->xni;
+    xli = cursor->xli;
+  }
   double xndt = 0, xnddt = 0, xldot = 0, ft = 0;
   for (;;) {
     if (resonance == 1) {
@@ -316,6 +322,7 @@ void DeepSpace::Secular(double t, MeanState& s) const {
     xni += xndt * delt + xnddt * step2;
     atime += delt;
   }
+  if (cursor) *cursor = {true, atime, xli, xni};
   const double nm = xni + xndt * ft + xnddt * ft * ft * 0.5;
   const double xl = xli + xldot * ft + xndt * ft * ft * 0.5;
   if (resonance == 1)

@@ -21,6 +21,13 @@ struct PeriodicState {
   double eccentricity, inclination, raan, argPerigee, meanAnomaly;
 };
 
+// Where the resonance integration last stopped, so that the next instant can go on
+// from there; the result is the same as integrating from epoch.
+struct ResonanceCursor {
+  bool valid = false;
+  double atime = 0, xli = 0, xni = 0;
+};
+
 // Lunar-solar and resonance terms of one deep-space set (orbital period of
 // 225 minutes or more), computed once.
 struct DeepSpace {
@@ -46,8 +53,9 @@ struct DeepSpace {
 
   void Setup(const DeepSpaceInput& in);
 
-  // Secular lunar-solar drift and the resonance integration from epoch.
-  void Secular(double t, MeanState& m) const;
+  // Secular lunar-solar drift and the resonance integration (from epoch, or from
+  // the cursor when it lies between epoch and t).
+  void Secular(double t, MeanState& m, ResonanceCursor* cursor = nullptr) const;
 
   // Lunar-solar periodic terms, applied in place.
   void Periodic(double t, PeriodicState& p) const;

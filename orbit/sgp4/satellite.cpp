@@ -18,7 +18,7 @@ double Satellite::MinutesSinceEpoch(const CivilTime& utc, double secondFraction)
 Instant Satellite::At(const EngineContext& station, const CivilTime& utc,
                       double secondFraction) const {
   const double days = Days1950(utc, secondFraction);
-  const State s = model_.At((days - epochDays1950_) * MinutesPerDay);
+  const State s = model_.At((days - epochDays1950_) * MinutesPerDay, &cursor_);
   Instant out;
   out.error = s.error;
   if (s.error != Error::None) return out;

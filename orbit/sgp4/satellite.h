@@ -18,7 +18,9 @@ struct Instant {
   double argPerigee = 0;   // degrees
 };
 
-// A TLE/OMM set set up once for SGP4/SDP4, then asked at UTC instants.
+// A TLE/OMM set set up once for SGP4/SDP4, then asked at UTC instants. One object
+// is not for use from two threads at once: it remembers where the resonance
+// integration of a deep-space set stopped (copies are independent).
 class Satellite {
  public:
   explicit Satellite(const MeanElementSet& set);
@@ -35,6 +37,7 @@ class Satellite {
   double epochDays1950_;
   double epochRev_;
   Propagator model_;
+  mutable ResonanceCursor cursor_;
 };
 
 }  // namespace rdz::sgp4

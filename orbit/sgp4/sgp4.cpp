@@ -149,7 +149,7 @@ Propagator::Propagator(const Elements& elements) : el_(elements) {
   initError_ = At(0.0).error;
 }
 
-State Propagator::At(double t) const {
+State Propagator::At(double t, ResonanceCursor* cursor) const {
   State out;
   if (initError_ != Error::None) {
     out.error = initError_;
@@ -183,7 +183,7 @@ State Propagator::At(double t) const {
   double inclm = el_.inclination;
   if (deep_.active) {
     MeanState s{em, inclm, nodem, argpm, mm, nm};
-    deep_.Secular(t, s);
+    deep_.Secular(t, s, cursor);
     em = s.eccentricity;
     inclm = s.inclination;
     nodem = s.raan;

@@ -62,7 +62,9 @@ class Propagator {
   bool deepSpace() const { return deep_.active; }
   double gmstAtEpoch() const { return gsto_; }
 
-  State At(double minutesSinceEpoch) const;
+  // The cursor, when given, carries a deep-space resonance integration from one
+  // call to the next (the results do not depend on it).
+  State At(double minutesSinceEpoch, ResonanceCursor* cursor = nullptr) const;
 
  private:
   Elements el_;
