@@ -27,6 +27,24 @@ constexpr double kG52 = 1.0508330, kG54 = 4.4108898;
 constexpr double kStep = 720.0;  // minutes
 constexpr double kInclinationLimit = 5.2359877e-2;  // 3 degrees
 
+// A rotation by an angle, kept as its cosine and sine.
+struct Turn {
+  double c, s;
+  Turn operator*(const Turn& o) const { return {c * o.c - s * o.s, s * o.c + c * o.s}; }
+  // Rotation back by o.
+  Turn operator-(const Turn& o) const { return {c * o.c + s * o.s, s * o.c - c * o.s}; }
+  Turn Conj() const { return {c, -s}; }
+};
+
+const Turn kFasx2Turn{std::cos(kFasx2), std::sin(kFasx2)};
+const Turn kFasx4Turn{std::cos(2.0 * kFasx4), std::sin(2.0 * kFasx4)};
+const Turn kFasx6Turn{std::cos(3.0 * kFasx6), std::sin(3.0 * kFasx6)};
+const Turn kG22Turn{std::cos(kG22), std::sin(kG22)};
+const Turn kG32Turn{std::cos(kG32), std::sin(kG32)};
+const Turn kG44Turn{std::cos(kG44), std::sin(kG44)};
+const Turn kG52Turn{std::cos(kG52), std::sin(kG52)};
+const Turn kG54Turn{std::cos(kG54), std::sin(kG54)};
+
 // The lunar or solar coefficients of one body.
 struct BodyTerms {
   double s1, s2, s3, s4, s5, s6, s7;
@@ -293,24 +311,27 @@ void DeepSpace::Secular(double t, MeanState& s, ResonanceCursor* cursor) const {
   double xndt = 0, xnddt = 0, xldot = 0, ft = 0;
   for (;;) {
     if (resonance == 1) {
-      xndt = del1 * std::sin(xli - kFasx2) + del2 * std::sin(2.0 * (xli - kFasx4)) +
-             del3 * std::sin(3.0 * (xli - kFasx6));
-      xnddt = del1 * std::cos(xli - kFasx2) + 2.0 * del2 * std::cos(2.0 * (xli - kFasx4)) +
-              3.0 * del3 * std::cos(3.0 * (xli - kFasx6));
+      const Turn l{std::cos(xli), std::sin(xli)};
+      const Turn l2 = l * l;
+      const Turn a1 = l - kFasx2Turn, a2 = l2 - kFasx4Turn, a3 = l2 * l - kFasx6Turn;
+      xndt = del1 * a1.s + del2 * a2.s + del3 * a3.s;
+      xnddt = del1 * a1.c + 2.0 * del2 * a2.c + 3.0 * del3 * a3.c;
     } else {
+      // The ten angles are sums of the perigee and the resonant longitude: two
+      // sine-cosine pairs and the addition theorems stand in for twenty calls.
       const double xomi = argpo + argpdot * atime;
-      const double x2omi = xomi + xomi;
-      const double x2li = xli + xli;
-      xndt = d2201 * std::sin(x2omi + xli - kG22) + d2211 * std::sin(xli - kG22) +
-             d3210 * std::sin(xomi + xli - kG32) + d3222 * std::sin(-xomi + xli - kG32) +
-             d4410 * std::sin(x2omi + x2li - kG44) + d4422 * std::sin(x2li - kG44) +
-             d5220 * std::sin(xomi + xli - kG52) + d5232 * std::sin(-xomi + xli - kG52) +
-             d5421 * std::sin(xomi + x2li - kG54) + d5433 * std::sin(-xomi + x2li - kG54);
-      xnddt = d2201 * std::cos(x2omi + xli - kG22) + d2211 * std::cos(xli - kG22) +
-              d3210 * std::cos(xomi + xli - kG32) + d3222 * std::cos(-xomi + xli - kG32) +
-              d5220 * std::cos(xomi + xli - kG52) + d5232 * std::cos(-xomi + xli - kG52) +
-              2.0 * (d4410 * std::cos(x2omi + x2li - kG44) + d4422 * std::cos(x2li - kG44) +
-                     d5421 * std::cos(xomi + x2li - kG54) + d5433 * std::cos(-xomi + x2li - kG54));
+      const Turn w{std::cos(xomi), std::sin(xomi)};
+      const Turn l{std::cos(xli), std::sin(xli)};
+      const Turn w2 = w * w, l2 = l * l, wInv = w.Conj();
+      const Turn a1 = w2 * l - kG22Turn, a2 = l - kG22Turn;
+      const Turn a3 = w * l - kG32Turn, a4 = wInv * l - kG32Turn;
+      const Turn a5 = w2 * l2 - kG44Turn, a6 = l2 - kG44Turn;
+      const Turn a7 = w * l - kG52Turn, a8 = wInv * l - kG52Turn;
+      const Turn a9 = w * l2 - kG54Turn, a10 = wInv * l2 - kG54Turn;
+      xndt = d2201 * a1.s + d2211 * a2.s + d3210 * a3.s + d3222 * a4.s + d4410 * a5.s +
+             d4422 * a6.s + d5220 * a7.s + d5232 * a8.s + d5421 * a9.s + d5433 * a10.s;
+      xnddt = d2201 * a1.c + d2211 * a2.c + d3210 * a3.c + d3222 * a4.c + d5220 * a7.c +
+              d5232 * a8.c + 2.0 * (d4410 * a5.c + d4422 * a6.c + d5421 * a9.c + d5433 * a10.c);
     }
     xldot = xni + xfact;
     xnddt *= xldot;

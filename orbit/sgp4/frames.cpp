@@ -27,22 +27,22 @@ EarthFixed TemeToEarthFixed(const Vec3& r, const Vec3& v, double gmst) {
 }
 
 Geodetic ToGeodetic(const Vec3& r) {
-  const double p = std::hypot(r[0], r[1]);
+  // Bowring's closed form: one step from the parametric latitude is already far
+  // below a millimetre for anything from the ground to geostationary height.
+  constexpr double b = kWgs84A * (1.0 - kWgs84F);
+  constexpr double ep2 = kWgs84E2 / (1.0 - kWgs84E2);
+  const double p = std::sqrt(r[0] * r[0] + r[1] * r[1]);
   Geodetic g;
   g.longitude = std::atan2(r[1], r[0]) * kDeg;
-  // Fixed-point iteration on the latitude; three rounds reach well below a millimetre.
-  double lat = std::atan2(r[2], p * (1.0 - kWgs84E2));
-  double n = kWgs84A;
-  for (int k = 0; k < 3; ++k) {
-    const double s = std::sin(lat);
-    n = kWgs84A / std::sqrt(1.0 - kWgs84E2 * s * s);
-    lat = std::atan2(r[2] + n * kWgs84E2 * s, p);
-  }
-  const double s = std::sin(lat), c = std::cos(lat);
-  n = kWgs84A / std::sqrt(1.0 - kWgs84E2 * s * s);
-  // Near the poles use the z component, elsewhere the equatorial distance.
-  g.height = std::fabs(c) > 0.1 ? p / c - n : r[2] / s - n * (1.0 - kWgs84E2);
-  g.latitude = lat * kDeg;
+  const double ua = r[2] * kWgs84A, ub = p * b;
+  const double un = std::sqrt(ua * ua + ub * ub);
+  const double su = un > 0.0 ? ua / un : 1.0, cu = un > 0.0 ? ub / un : 0.0;
+  const double y = r[2] + ep2 * b * su * su * su;
+  const double x = p - kWgs84E2 * kWgs84A * cu * cu * cu;
+  const double d = std::sqrt(x * x + y * y);
+  const double s = y / d, c = x / d;
+  g.latitude = std::atan2(y, x) * kDeg;
+  g.height = p * c + r[2] * s - kWgs84A * std::sqrt(1.0 - kWgs84E2 * s * s);
   return g;
 }
 
@@ -57,7 +57,7 @@ LookAngles LookFrom(const EngineContext& station, const EarthFixed& sat) {
   const double north = Dot(rho, station.North);
   look.azimuth = std::atan2(east, north) * kDeg;
   if (look.azimuth < 0.0) look.azimuth += 360.0;
-  look.elevation = std::atan2(up, std::hypot(east, north)) * kDeg;
+  look.elevation = std::atan2(up, std::sqrt(east * east + north * north)) * kDeg;
   look.rangeRate = look.range > 0.0 ? Dot(rho, sat.velocity) / look.range : 0.0;
   return look;
 }

@@ -195,8 +195,9 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
     out.error = Error::MeanMotion;
     return out;
   }
-  const double am = std::pow(kXke / nm, 2.0 / 3.0) * tempa * tempa;
-  nm = kXke / std::pow(am, 1.5);
+  const double ratio = kXke / nm;
+  const double am = std::cbrt(ratio * ratio) * tempa * tempa;
+  nm = kXke / (am * std::sqrt(am));
   em -= tempe;
   if (!(em < 1.0 && em >= -0.001)) {
     out.error = Error::Eccentricity;
