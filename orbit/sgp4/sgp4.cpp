@@ -18,6 +18,12 @@ double LongPeriodCoefficient(double sini, double cosi) {
   return -0.25 * kJ3oJ2 * sini * (3.0 + 5.0 * cosi) / d;
 }
 
+// An angle brought into 0..2 pi.
+double Wrap(double a) {
+  a -= TwoPi * std::floor(a / TwoPi);
+  return a < TwoPi ? a : 0.0;
+}
+
 }  // namespace
 
 double GreenwichSiderealTime(double julianDate) {
@@ -303,17 +309,12 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
   out.velocity = {(mvt * ux + rvdot * vx) * kVelocity, (mvt * uy + rvdot * vy) * kVelocity,
                   (mvt * uz + rvdot * vz) * kVelocity};
   out.inclination = p.inclination;
-  out.raan = std::fmod(p.raan, TwoPi);
-  if (out.raan < 0.0) out.raan += TwoPi;
-  out.argPerigee = std::fmod(p.argPerigee, TwoPi);
-  if (out.argPerigee < 0.0) out.argPerigee += TwoPi;
-  out.meanAnomaly = std::fmod(p.meanAnomaly, TwoPi);
-  if (out.meanAnomaly < 0.0) out.meanAnomaly += TwoPi;
+  out.raan = Wrap(p.raan);
+  out.argPerigee = Wrap(p.argPerigee);
+  out.meanAnomaly = Wrap(p.meanAnomaly);
   // Whole revolutions: the secular drift says roughly how many, the reduced anomaly where.
-  double m0 = std::fmod(el_.meanAnomaly, TwoPi);
-  if (m0 < 0.0) m0 += TwoPi;
   const double drift = (mdot_ + deep_.dmdt) * t + noUnkozai_ * templ;
-  out.revolutions = std::nearbyint((m0 + drift - out.meanAnomaly) / TwoPi);
+  out.revolutions = std::nearbyint((Wrap(el_.meanAnomaly) + drift - out.meanAnomaly) / TwoPi);
   if (mrt < 1.0) out.error = Error::Decayed;
   return out;
 }
