@@ -58,13 +58,13 @@ TEST(MeanElementReader, EveryFormatGivesTheSamePropagation) {
     EXPECT_EQ(set.EpochRev, 21814);
     EXPECT_EQ(set.Epoch, (rdz::CivilTime{2020, 10, 13, 4, 52, 48}));
     EXPECT_NEAR(set.EpochSecondFraction, 0.47232, 1e-4);
+    // Reference: the TLE itself, whose epoch is exact to the day's eighth decimal.
+    static const auto ref = ReadMeanElementText("\n" + kLine1 + "\n" + kLine2 + "\n").Sets.at(0);
+    EXPECT_NEAR(set.EpochDays1950, ref.EpochDays1950, 1e-9);
     const rdz::sgp4::Propagator model(rdz::ToSgp4Elements(set));
     for (const double t : {0.0, 1440.0, -4000.0}) {
       const auto s = model.At(t);
       ASSERT_EQ(s.error, rdz::sgp4::Error::None);
-      // Reference: the TLE itself, whose epoch is exact to the day's eighth decimal.
-      static const auto ref =
-          ReadMeanElementText("\n" + kLine1 + "\n" + kLine2 + "\n").Sets.at(0);
       const auto r = rdz::sgp4::Propagator(rdz::ToSgp4Elements(ref)).At(t);
       for (int j = 0; j < 3; ++j) EXPECT_NEAR(s.position[j], r.position[j], 1e-3) << t;
     }
@@ -119,7 +119,8 @@ TEST(MeanElementReader, BadSetsAreCountedAndTheRestRead) {
   EXPECT_EQ(tle.SkippedIncomplete, 2);
 
   const auto xml = ReadMeanElementText(
-      "<?xml version=\"1.0\"?><ndm><!-- two sets --><omm><OBJECT_NAME>A&amp;B</OBJECT_NAME>"
+      "<?xml version=\"1.0\"?><ndm><!-- two sets --><omm><OBJECT_NAME>OPEN</OBJECT_NAME>"
+      "<omm><OBJECT_NAME>A&amp;B</OBJECT_NAME>"
       "<NORAD_CAT_ID>7</NORAD_CAT_ID><EPOCH>2026-02-29T00:00:00</EPOCH><MEAN_MOTION>1</MEAN_MOTION>"
       "<ECCENTRICITY>0</ECCENTRICITY><INCLINATION>0</INCLINATION><RA_OF_ASC_NODE>0</RA_OF_ASC_NODE>"
       "<ARG_OF_PERICENTER>0</ARG_OF_PERICENTER><MEAN_ANOMALY>0</MEAN_ANOMALY></omm>"
@@ -132,7 +133,7 @@ TEST(MeanElementReader, BadSetsAreCountedAndTheRestRead) {
   EXPECT_EQ(xml.Sets[0].Name, "A&B");
   EXPECT_EQ(xml.Sets[0].CatalogNumber, 8u);
   EXPECT_EQ(xml.SkippedMalformed, 1);   // 29 February 2026 does not exist
-  EXPECT_EQ(xml.SkippedIncomplete, 2);  // no epoch; cut off
+  EXPECT_EQ(xml.SkippedIncomplete, 3);  // not closed; no epoch; cut off
 
   const auto json = ReadMeanElementText(kJson.substr(0, kJson.size() - 1) + ",{\"OBJECT_NAME\":");
   EXPECT_EQ(json.Sets.size(), 1u);
