@@ -87,8 +87,9 @@ std::string DecodeXml(std::string_view text) {
 bool ReadIsoEpoch(std::string_view text, MeanElementSet& set) {
   text = TrimField(text);
   if (!text.empty() && (text.back() == 'Z' || text.back() == 'z')) text.remove_suffix(1);
+  // Years the two-line format can carry, and a century beyond.
   const auto year = Digits(text, 0, 4);
-  if (!year || text.size() < 17 || text[4] != '-') return false;
+  if (!year || *year < 1957 || *year > 2156 || text.size() < 17 || text[4] != '-') return false;
   std::size_t at = 5;
   int dayOfYear = 0;
   CivilTime t{*year, 1, 1, 0, 0, 0};

@@ -316,6 +316,8 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
   const double drift = (mdot_ + deep_.dmdt) * t + noUnkozai_ * templ;
   out.revolutions = std::nearbyint((Wrap(el_.meanAnomaly) + drift - out.meanAnomaly) / TwoPi);
   if (mrt < 1.0) out.error = Error::Decayed;
+  if (!std::isfinite(mrt) || !std::isfinite(mvt) || !std::isfinite(rvdot) || !std::isfinite(su))
+    out.error = Error::NotFinite;
   return out;
 }
 

@@ -25,6 +25,7 @@ enum class Error {
   PerturbedEccentricity = 3,  // eccentricity after the lunar-solar terms outside [0, 1]
   SemiLatusRectum = 4,        // semi-latus rectum negative
   Decayed = 6,                // radius below one Earth radius
+  NotFinite = 7,              // elements so far from an orbit that the arithmetic overflows
 };
 
 // Mean elements in the model's own units.
