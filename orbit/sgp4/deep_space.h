@@ -59,6 +59,9 @@ struct DeepSpace {
 
   // Lunar-solar periodic terms, applied in place.
   void Periodic(double t, PeriodicState& p) const;
+
+ private:
+  void SetupResonance(const DeepSpaceInput& in, double cosim, double sinim);
 };
 
 }  // namespace rdz::sgp4

@@ -6,9 +6,8 @@
 namespace rdz::sgp4 {
 namespace {
 
-const double kXke = 60.0 / std::sqrt(wgs72::EarthRadius * wgs72::EarthRadius *
-                                     wgs72::EarthRadius / wgs72::Mu);
-const double kVelocity = wgs72::EarthRadius * kXke / 60.0;  // km/s per Earth radius per minute
+constexpr double kXke = wgs72::Xke;
+constexpr double kVelocity = wgs72::EarthRadius * kXke / 60.0;  // km/s per Earth radius per minute
 constexpr double kJ3oJ2 = wgs72::J3 / wgs72::J2;
 constexpr double kJulian1950 = 2433281.5;
 

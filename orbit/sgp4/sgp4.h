@@ -1,21 +1,10 @@
 #pragma once
 #include <array>
 
+#include "orbit/sgp4/constants.h"
 #include "orbit/sgp4/deep_space.h"
 
 namespace rdz::sgp4 {
-
-// WGS-72 constants, as the element sets were fitted with them.
-namespace wgs72 {
-inline constexpr double Mu = 398600.8;             // km^3/s^2
-inline constexpr double EarthRadius = 6378.135;    // km
-inline constexpr double J2 = 0.001082616;
-inline constexpr double J3 = -0.00000253881;
-inline constexpr double J4 = -0.00000165597;
-}  // namespace wgs72
-
-inline constexpr double TwoPi = 6.283185307179586476925286766559;
-inline constexpr double MinutesPerDay = 1440.0;
 
 // Failures of a setup or of one instant, numbered as in the published model.
 enum class Error {
