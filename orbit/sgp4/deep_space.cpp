@@ -1,13 +1,12 @@
 #include "orbit/sgp4/deep_space.h"
 
-#include "orbit/sgp4/constants.h"
-
 #include <cmath>
 #include <numbers>
 
+#include "orbit/sgp4/constants.h"
+
 namespace rdz::sgp4 {
 namespace {
-
 
 // Solar and lunar constants of the theory
 constexpr double kZes = 0.01675, kZel = 0.05490;
