@@ -1,0 +1,37 @@
+#include "orbit/sgp4/satellite.h"
+
+#include <numbers>
+
+namespace rdz::sgp4 {
+namespace {
+constexpr double kDeg = 180.0 / std::numbers::pi;
+constexpr double kJulian1950 = 2433281.5;
+}  // namespace
+
+Satellite::Satellite(const MeanElementSet& set)
+    : epochDays1950_(set.EpochDays1950), epochRev_(set.EpochRev), model_(ToSgp4Elements(set)) {}
+
+double Satellite::MinutesSinceEpoch(const CivilTime& utc, double secondFraction) const {
+  return (Days1950(utc, secondFraction) - epochDays1950_) * MinutesPerDay;
+}
+
+Instant Satellite::At(const EngineContext& station, const CivilTime& utc,
+                      double secondFraction) const {
+  const double days = Days1950(utc, secondFraction);
+  const State s = model_.At((days - epochDays1950_) * MinutesPerDay, &cursor_);
+  Instant out;
+  out.error = s.error;
+  if (s.error != Error::None) return out;
+  out.earthFixed =
+      TemeToEarthFixed(s.position, s.velocity, GreenwichSiderealTime(days + kJulian1950));
+  out.subPoint = ToGeodetic(out.earthFixed.position);
+  out.look = LookFrom(station, out.earthFixed);
+  out.meanAnomaly = s.meanAnomaly * kDeg;
+  out.revolution = epochRev_ + s.revolutions;
+  out.inclination = s.inclination * kDeg;
+  out.raan = s.raan * kDeg;
+  out.argPerigee = s.argPerigee * kDeg;
+  return out;
+}
+
+}  // namespace rdz::sgp4
