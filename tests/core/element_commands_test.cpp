@@ -94,7 +94,9 @@ TEST_F(ElementCommandsTest, AddressFromConfigNowAndOnlyAWrittenFileIsLoaded) {
     if (c.url.empty()) net = nullptr;
     Commands().Download(kNewFileDownload);
     work.RunAll();
-    if (net) EXPECT_NE(net->calls.find("|7" + c.url + "/"), std::string::npos) << net->calls;
+    if (net) {
+      EXPECT_NE(net->calls.find("|7" + c.url + "/"), std::string::npos) << net->calls;
+    }
     EXPECT_EQ(state.ElementFileName, c.written ? "amateur1.txt" : "amateur.txt") << c.url;
     EXPECT_EQ(loads.size(), c.written ? 1u : 0u) << c.url;
     EXPECT_EQ(view.log.substr(view.log.size() - 8), "refresh|");
