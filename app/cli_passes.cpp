@@ -42,7 +42,7 @@ std::string PassesText(TrackerState& state, int sat, const std::filesystem::path
   FixedClock clock(start);
   TextOutput text;
   text.Append(ForecastTitle(state.Elements[sat].Name));
-  LoadStationConfig(dir, false, state.Station, state.TEMPOSCANN);
+  if (const auto keys = ReadStationConfig(dir)) state.Station = WithStationKeys(state.Station, *keys);
   ComputeAOSLOS(*state.Models[static_cast<std::size_t>(sat - 1)], state.Station, kForecastStep,
                 forecast, clock, text);
   return WithLineFeeds(text.text);

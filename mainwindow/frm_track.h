@@ -4,8 +4,10 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
+#include "download/element_commands.h"
 #include "mainwindow/frm_track_menus.h"
 #include "forecast/forecast_session.h"
 #include "forecastwindow/frm_aoslos.h"
@@ -21,6 +23,7 @@ class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 class QRadioButton;
 
@@ -29,7 +32,6 @@ namespace rdz {
 class FrmConfig;
 class FrmImmagine;
 class TrackingPicture;
-struct ElementDownload;
 
 // The main window: clocks, UTC difference, the live table of up to 60
 // satellites with their option buttons, rotor display and buttons, and the
@@ -38,7 +40,8 @@ class FrmTrack final : public QMainWindow,
                        public LiveTableView,
                        public TrackingView,
                        public ClockView,
-                       public ForecastView {
+                       public ForecastView,
+                       public ElementCommandView {
   Q_OBJECT
 
  public:
@@ -64,6 +67,8 @@ class FrmTrack final : public QMainWindow,
   void MnuLoadInternetClick();
   void MnuLoadFile1Click();
   void MnuConfigClick();
+  // True from the start of a download until its result is shown and loaded.
+  bool DownloadRunning() const { return elementCommands_->Busy(); }
   // Double-click on LblSat(index): the element box, then the forecast.
   void LblSatDblClick(int index);
   void ShowSatelliteElements(int row);
@@ -118,6 +123,12 @@ class FrmTrack final : public QMainWindow,
   bool ForecastWindowOpen() const override;
   void AppendForecast(const std::string& piece) override;
 
+  // ElementCommandView
+  void BlankTable() override { UpdateFile(); }
+  void RefreshTable() override { RefreshLiveTable(); }
+  void ShowDownloadRunning(const std::string& url) override;
+  void ShowDownloadEnded() override;
+
   // Controls.
   QLabel* Label1 = nullptr;
   QLabel* lblData = nullptr;
@@ -146,6 +157,7 @@ class FrmTrack final : public QMainWindow,
   qt::QtTimer Timer2{4000, false};
   qt::QtTimer Timer3{1, false};
   FrmTrackMenus Menus;
+  QPointer<QProgressDialog> DownloadProgress;  // while a download runs, with its Cancel button
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -157,7 +169,6 @@ class FrmTrack final : public QMainWindow,
   int CreateTopBand(QWidget* area, int right);
   int CreateTable(QWidget* area, int top);
   void CreateMenus();
-  void RunElementDownload(const ElementDownload& download);
   void ConnectForecast();
   void ConnectSimulation();
   void LoadAOSLOS();
@@ -165,6 +176,7 @@ class FrmTrack final : public QMainWindow,
   TrackerState& state_;
   Services services_;
   ElementLoader loader_;
+  std::unique_ptr<ElementCommands> elementCommands_;
   std::array<RowColours, kTableRows> rowColours_{};
   ForecastSession forecast_;
   QPointer<FrmAOSLOS> aoslos_;

@@ -29,7 +29,6 @@ struct TrackerState {
   TimeKeeping Time;
   std::string SubSatLat;            // satellite 1 as the map window last showed it
   std::string SubSatLon;
-  std::string KepUrl = "http://www.amsat.org/amsat/ftp/keps/current/amsat.all";  // "KEPURL = "
 };
 
 }  // namespace rdz
