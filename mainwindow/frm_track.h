@@ -39,9 +39,9 @@ class TrackingPicture;
 class FrmTrack final : public QMainWindow,
                        public LiveTableView,
                        public TrackingView,
-                       public ElementCommandView,
                        public ClockView,
-                       public ForecastView {
+                       public ForecastView,
+                       public ElementCommandView {
   Q_OBJECT
 
  public:
@@ -108,12 +108,6 @@ class FrmTrack final : public QMainWindow,
   void EmphasiseTrackerStatus(bool on) override;
   bool SelectTrackerOff() override;
 
-  // ElementCommandView
-  void BlankTable() override { UpdateFile(); }
-  void RefreshTable() override { RefreshLiveTable(); }
-  void ShowDownloadRunning(const std::string& url) override;
-  void ShowDownloadEnded() override;
-
   // ClockView (RefreshLiveTable above)
   std::optional<double> UtcDifference() const override;
   void ShowPcTime(const CivilTime& local) override;
@@ -128,6 +122,12 @@ class FrmTrack final : public QMainWindow,
   void LoadForecastWindow(const std::string& name) override;
   bool ForecastWindowOpen() const override;
   void AppendForecast(const std::string& piece) override;
+
+  // ElementCommandView
+  void BlankTable() override { UpdateFile(); }
+  void RefreshTable() override { RefreshLiveTable(); }
+  void ShowDownloadRunning(const std::string& url) override;
+  void ShowDownloadEnded() override;
 
   // Controls.
   QLabel* Label1 = nullptr;
