@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "download/curl_internet.h"
+#include "platform/hamlib/hamlib_rotor.h"
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
 #include "platform/executable_directory.h"
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
   rdz::qt::QtEventLoop events;
   rdz::LinuxParallelPort port;
   rdz::CurlInternet internet;
+  rdz::HamlibRotorLibrary rotors;
   const rdz::Services services{clock, messages, sound,    events,
-                               rdz::ExecutableDirectory(), port, &internet};
+                               rdz::ExecutableDirectory(), port, &internet, &rotors};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

@@ -157,7 +157,9 @@ std::string WithRotorConfig(std::string_view bytes, const RotorConfig& config) {
     const std::string_view line = bytes.substr(pos, end - pos);
     const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
                                   [&](std::string_view k) { return line.substr(0, k.size()) == k; });
-    if (key == std::end(kKeys)) {
+    // The KV250 has no settings: only its ROTOR line changes.
+    const bool ours = key != std::end(kKeys) && (config.choice.hamlib || *key == kRotor);
+    if (!ours) {
       out += bytes.substr(pos, next - pos);
     } else if (std::find(written.begin(), written.end(), *key) == written.end()) {
       written.push_back(*key);
@@ -168,6 +170,7 @@ std::string WithRotorConfig(std::string_view bytes, const RotorConfig& config) {
   }
   for (const std::string_view key : kKeys) {
     if (std::find(written.begin(), written.end(), key) != written.end()) continue;
+    if (!config.choice.hamlib && key != kRotor) continue;
     const std::string line = LineFor(key, config);
     if (line.empty()) continue;
     // After a last line without its end (a lone LF does not end a line).

@@ -30,9 +30,9 @@ RotorConfig ReadRotorLines(const std::vector<std::string>& lines);
 // The same from config.txt in the program directory; defaults without one.
 RotorConfig LoadRotorConfig(const std::filesystem::path& programDir);
 
-// The file's bytes with the rotor keys set to `config`: the first line of each
-// key is replaced, later ones dropped, missing ones added at the end, every
-// other line kept byte for byte.
+// The file's bytes with the rotor keys set to `config` (for the KV250 only
+// the ROTOR key): the first line of each key is replaced, later ones dropped,
+// missing ones added at the end, every other line kept byte for byte.
 std::string WithRotorConfig(std::string_view bytes, const RotorConfig& config);
 
 // Rewrites config.txt that way, atomically. False when it could not be read

@@ -27,6 +27,7 @@ namespace rdz {
 
 class FrmConfig;
 class FrmImmagine;
+class RotorLink;
 class TrackingPicture;
 struct ElementDownload;
 
@@ -128,6 +129,8 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   qt::QtTimer Timer2{4000, false};
   qt::QtTimer Timer3{1, false};
   FrmTrackMenus Menus;
+  // The rotor in use (KV250 on LPT1/LPT2 or Hamlib) and its status line.
+  RotorLink* Rotors = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "mainwindow/frm_track.h"
+#include "mainwindow/rotor_link.h"
 #include "platform/qt/qt_text.h"
 
 namespace rdz {
@@ -46,6 +47,7 @@ class FocusWatcher final : public QObject {
 }  // namespace
 
 void FrmTrack::ConnectRotor() {
+  Rotors = new RotorLink(*this, state_, services_);
   Timer2.OnTick([this] { Timer2Tick(); });
   // Clicks only: selecting a button from code (the park command) runs the
   // handler itself, so it does not run twice.
@@ -59,14 +61,17 @@ void FrmTrack::ConnectRotor() {
 }
 
 void FrmTrack::Option1Click(int index) {
-  SelectForTracking(index, state_.Elements, *this, services_.port);
+  SelectForTracking(index, state_.Elements, *this, Rotors->Kv250Port());
 }
 
-void FrmTrack::Option1GotFocus(int) { TrackerOptionFocused(*this, services_.port); }
+void FrmTrack::Option1GotFocus(int) { TrackerOptionFocused(*this, Rotors->Kv250Port()); }
 
-void FrmTrack::Timer2Tick() { RotorTick(*this, services_.port); }
+void FrmTrack::Timer2Tick() { RotorTick(*this, Rotors->Kv250Port()); }
 
-void FrmTrack::CmdRotorClick() { ParkAntenna(state_.Elements, *this, services_.port); }
+void FrmTrack::CmdRotorClick() {
+  ParkAntenna(state_.Elements, *this, Rotors->Kv250Port());
+  Rotors->Park();
+}
 
 std::string FrmTrack::RotorAzimuthText() const { return qt::FromQString(LblAZ->text()); }
 

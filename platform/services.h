@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
+#include "platform/rotor.h"
 #include "platform/sound.h"
 #include "rotor/parallel_port.h"
 
@@ -20,6 +21,8 @@ struct Services {
   std::filesystem::path programDir;  // where amateur.txt and config.txt live
   ParallelPort& port;                // LPT1, where the rotor interface listens
   InternetLibrary* internet = nullptr;  // HTTP for the element download; none: nothing arrives
+  RotorLibrary* rotors = nullptr;       // Hamlib rotors; none: "Other" lists no models
+  ParallelPort* port2 = nullptr;        // LPT2; none: /dev/parport1
 };
 
 }  // namespace rdz

@@ -62,9 +62,12 @@ TEST(RotorConfig, WritesOnlyItsOwnLinesBack) {
   EXPECT_EQ(back.settings, config.settings);
   EXPECT_EQ(WithRotorConfig(after, config), after);
 
-  // Back to the KV250 on LPT1: no ROTOR line at all.
+  // Back to the KV250 on LPT1: no ROTOR line at all, the Hamlib settings kept.
   config.choice = {};
-  EXPECT_EQ(WithRotorConfig(after, config).find("ROTOR = "), std::string::npos);
+  config.settings = {};
+  const std::string kv250 = WithRotorConfig(after, config);
+  EXPECT_EQ(kv250.find("ROTOR = "), std::string::npos);
+  EXPECT_EQ(ReadRotorLines(SplitTextLines(kv250)).settings, back.settings);
 }
 
 TEST(RotorConfig, SavesAtomicallyAndNeverOverAFileItCannotRead) {

@@ -46,7 +46,7 @@ void WindowTest::WriteSampleFiles() {
 }
 
 void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetLibrary* internet) {
-  const Services services{clock, messages, sound, events, dir.path(), port, internet};
+  const Services services{clock, messages, sound, events, dir.path(), port, internet, rotors};
   form = std::make_unique<FrmTrack>(state, services, std::move(loader));
   // Ticks come from the test, never from the wall clock.
   form->Timer1.SetEnabled(false);
