@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "config/rotor_config.h"
+#include "devicedialogs/rotor_dialog.h"
 #include "orbit/tracker_state.h"
 #include "platform/services.h"
 #include "rotor/rotor_driver.h"
@@ -14,7 +15,6 @@ class QLabel;
 namespace rdz {
 
 class FrmTrack;
-class RotorDialog;
 
 // The rotor in use behind the main window: the KV250 on LPT1 or LPT2, or a
 // Hamlib rotor driven by the pass planner on its own timer and thread. The
