@@ -35,6 +35,7 @@ class RotorDriver {
   const std::optional<LookAngle>& Commanded() const { return commanded_; }
   const std::optional<LookAngle>& ReadBack() const { return readBack_; }
   const RotorSettings& Settings() const { return planner_.Settings(); }
+  const PassPlanner& Planner() const { return planner_; }
   // Waits for the answers to everything handed over so far (the command line only).
   bool WaitForAnswers() { return rotor_.WaitIdle(std::chrono::milliseconds(timeoutMs_ * 3)); }
 
