@@ -150,19 +150,6 @@ TEST(PassPlanner, ParksOnceAfterLosOnlyWhenAsked) {
   }
 }
 
-TEST(PassPlanner, StartingDuringAPassMovesOnceThenFollows) {
-  RotorSettings settings;
-  settings.minChange = 5;
-  PassPlanner planner(settings);
-  const std::vector<Sent> sent = Drive(planner, MadeUpPass(100, 200), 300, 400, 0.5);
-  ASSERT_FALSE(sent.empty());
-  EXPECT_EQ(sent[0].t, 300);
-  EXPECT_EQ(sent[0].command.reason, CommandReason::Track);
-  // 100 s at 1/6 degree a second, the elevation nearly still: about 3 commands.
-  EXPECT_GE(sent.size(), 3u);
-  EXPECT_LE(sent.size(), 5u);
-}
-
 TEST(PassPlanner, SatelliteThatCannotBeComputedSendsNothing) {
   PassPlanner planner{RotorSettings{}};
   const SkyPosition nothing = [](double) -> std::optional<LookAngle> { return std::nullopt; };

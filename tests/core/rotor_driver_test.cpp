@@ -1,5 +1,5 @@
-// The rotor driver over a fake rotor: the calls leave the caller's thread,
-// failures in a row disengage it, one that hangs does not hold anyone up.
+// The rotor driver over a fake rotor: failures in a row disengage it, one
+// that hangs does not hold anyone up. The rest is tested against rotctld.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -14,10 +14,10 @@ namespace {
 using namespace std::chrono_literals;
 
 struct FakeRotor final : Rotor {
-  std::atomic<bool> openFails{false}, fails{false}, hang{false};
+  std::atomic<bool> fails{false}, hang{false};
   std::atomic<int> moves{0};
   std::atomic<double> az{0}, el{0};
-  RotorCall Open() override { return openFails ? RotorCall{false, "IO error"} : RotorCall{}; }
+  RotorCall Open() override { return {}; }
   RotorCall SetPosition(double a, double e) override {
     while (hang) std::this_thread::sleep_for(1ms);
     if (fails) return {false, "Communication timed out"};
@@ -47,16 +47,6 @@ struct Driven {
   }
 };
 
-TEST(RotorDriver, SendsThePlannedPositionAndReadsItBack) {
-  Driven d;
-  for (int t = 0; t < 5; ++t) d.TickAndWait(t);
-  EXPECT_EQ(d.fake->moves, 1);  // the satellite did not move
-  ASSERT_TRUE(d.driver.ReadBack());
-  EXPECT_EQ(d.driver.ReadBack()->azimuth, 123);
-  EXPECT_EQ(d.driver.Commanded()->elevation, 45);
-  EXPECT_TRUE(d.driver.Engaged());
-}
-
 TEST(RotorDriver, FiveFailuresInARowDisengageWithTheRotorsReason) {
   Driven d;
   d.TickAndWait(0);
@@ -75,16 +65,6 @@ TEST(RotorDriver, FiveFailuresInARowDisengageWithTheRotorsReason) {
   EXPECT_EQ(d.driver.Error(), "Communication timed out");
   d.fake->fails = false;
   EXPECT_FALSE(d.driver.Tick(1, [](double) { return std::optional<LookAngle>(LookAngle{300, 10}); }, 8));
-}
-
-TEST(RotorDriver, RotorThatCannotBeOpenedIsDisengagedAtOnce) {
-  auto* fake = new FakeRotor;
-  fake->openFails = true;
-  RotorDriver driver(std::unique_ptr<Rotor>(fake), RotorSettings{}, 200);
-  driver.WaitForAnswers();
-  driver.Collect();
-  EXPECT_FALSE(driver.Engaged());
-  EXPECT_EQ(driver.Error(), "IO error");
 }
 
 TEST(RotorDriver, HangingRotorNeverHoldsUpTheCaller) {
