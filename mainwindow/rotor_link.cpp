@@ -40,10 +40,7 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
   config_ = config;
   driver_.reset();
   Timer.stop();
-  FrmTrackMenus& m = window_.Menus;
-  m.KV250_1->setChecked(!config.choice.hamlib && config.choice.lpt == 1);
-  m.KV250_2->setChecked(!config.choice.hamlib && config.choice.lpt == 2);
-  m.TrkOther->setChecked(config.choice.hamlib);
+  ShowCheckMarks();
   if (save && !SaveRotorConfig(services_.programDir, config)) {
     services_.messages.Show("The rotor could not be saved in config.txt; it is used until the program ends.",
                             "RodeDizevad");
@@ -79,9 +76,18 @@ void RotorLink::ChooseOther() {
   dialog_ = new RotorDialog(std::move(models), config_, &window_);
   dialog_->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(dialog_, &QDialog::accepted, this, [this] { Use(dialog_->Result(), true); });
-  // The check mark stays with the rotor in use when the dialog is cancelled.
-  QObject::connect(dialog_, &QDialog::rejected, this, [this] { Use(config_, false); });
+  // Choosing "Other" moved the check mark; cancelled, it returns to the rotor in use.
+  QObject::connect(dialog_, &QDialog::rejected, this, [this] { ShowCheckMarks(); });
+  ShowCheckMarks();
   dialog_->open();
+}
+
+void RotorLink::ShowCheckMarks() {
+  FrmTrackMenus& m = window_.Menus;
+  const RotorChoice& c = config_.choice;
+  m.KV250_1->setChecked(!c.hamlib && c.lpt == 1);
+  m.KV250_2->setChecked(!c.hamlib && c.lpt == 2);
+  m.TrkOther->setChecked(c.hamlib);
 }
 
 void RotorLink::Tick() {

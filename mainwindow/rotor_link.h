@@ -43,6 +43,7 @@ class RotorLink final : public QObject {
 
  private:
   void ShowStatus();
+  void ShowCheckMarks();
   void Collect();
 
   FrmTrack& window_;
