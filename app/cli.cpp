@@ -1,6 +1,7 @@
 #include "app/cli.h"
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
+#include "app/cli_track.h"
 
 #include <cstdio>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "orbit/row_text.h"
 #include "platform/civil_time.h"
 #include "platform/program_files.h"
+#include "platform/hamlib/hamlib_rotor.h"
 
 namespace rdz {
 
@@ -21,6 +23,7 @@ constexpr const char* kUsage =
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {
@@ -99,6 +102,10 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
+  if (!args.empty() && args[0] == "track") {
+    HamlibRotorLibrary hamlib;
+    return RunTrack(args, defaultDir, out, err, hamlib);
+  }
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "mainwindow/rotor_link.h"
 #include "mainwindow/tracking_picture.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"
@@ -42,6 +43,7 @@ void FrmTrack::Load() {
   // On screen before the loading work starts.
   show();
   loader_(services_.programDir, state_);
+  Rotors->Use(LoadRotorConfig(services_.programDir), false);
   RefreshLiveTable();
 }
 

@@ -31,6 +31,7 @@ namespace rdz {
 
 class FrmConfig;
 class FrmImmagine;
+class RotorLink;
 class TrackingPicture;
 
 // The main window: clocks, UTC difference, the live table of up to 60
@@ -158,6 +159,8 @@ class FrmTrack final : public QMainWindow,
   qt::QtTimer Timer3{1, false};
   FrmTrackMenus Menus;
   QPointer<QProgressDialog> DownloadProgress;  // while a download runs, with its Cancel button
+  // The rotor in use (KV250 on LPT1/LPT2 or Hamlib) and its status line.
+  RotorLink* Rotors = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
