@@ -1,6 +1,7 @@
 #include "app/cli.h"
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
+#include "app/cli_passes_summary.h"
 
 #include <cstdio>
 #include <optional>
@@ -20,6 +21,8 @@ constexpr const char* kUsage =
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli passes --summary|--ics [--days N] [--min-el E] [--dir DIR]\n"
+    "                              [--file NAME] SAT|all DATE TIME\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {
@@ -98,6 +101,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
+  if (IsPassSummary(args)) return RunPassSummary(args, defaultDir, out, err);
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

@@ -27,6 +27,7 @@ namespace rdz {
 
 class FrmConfig;
 class FrmImmagine;
+class FrmPasses;
 class TrackingPicture;
 struct ElementDownload;
 
@@ -59,6 +60,9 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void MnuLoadInternetClick();
   void MnuLoadFile1Click();
   void MnuConfigClick();
+  // "Passes" in "Info": the pass list of every satellite.
+  void MnuPassesClick();
+  FrmPasses* PassesWindow() const { return passes_; }
   // Double-click on LblSat(index): the element box, then the forecast.
   void LblSatDblClick(int index);
   void ShowSatelliteElements(int row);
@@ -155,6 +159,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
   QPointer<FrmConfig> configEditor_;
+  QPointer<FrmPasses> passes_;
   bool forecastRunning_ = false;
   bool forecastStop_ = false;     // the running forecast ends at its next yield
   bool forecastRestart_ = false;  // and a new one starts in the same window

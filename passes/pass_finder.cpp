@@ -119,36 +119,36 @@ class Scanner {
     return {t, a ? *a : LookAngles{0, kNoElevation, 0}};
   }
 
-  // Highest second in [a, c], which brackets one maximum; golden section.
+  // Highest second in [a, c], which brackets one maximum: golden section,
+  // then every second of what is left.
   Sample Peak(std::int64_t a, std::int64_t c, Sample best) {
     const auto keep = [&best](const Sample& s) {
       if (s.a.elevation > best.a.elevation) best = s;
     };
     if (c - a > 4) {
-      Sample x1 = Evaluate(a + (c - a) * 382 / 1000);
-      Sample x2 = Evaluate(a + c - x1.t);
+      Sample lo = Evaluate(a + (c - a) * 382 / 1000);
+      Sample hi = Evaluate(a + c - lo.t);
       while (c - a > 4) {
-        if (x1.a.elevation >= x2.a.elevation) {
-          c = x2.t;
-          x2 = x1;
-          const std::int64_t n = std::min(a + c - x2.t, x2.t - 1);
-          if (n <= a) break;
-          x1 = Evaluate(n);
+        Sample kept;
+        if (lo.a.elevation >= hi.a.elevation) {
+          c = hi.t;
+          kept = lo;
         } else {
-          a = x1.t;
-          x1 = x2;
-          const std::int64_t n = std::max(a + c - x1.t, x1.t + 1);
-          if (n >= c) break;
-          x2 = Evaluate(n);
+          a = lo.t;
+          kept = hi;
         }
+        // The new point mirrors the kept one; whole seconds can make them meet.
+        std::int64_t n = a + c - kept.t;
+        if (n == kept.t) n += kept.t - a < c - kept.t ? 1 : -1;
+        const Sample fresh = Evaluate(n);
+        lo = n < kept.t ? fresh : kept;
+        hi = n < kept.t ? kept : fresh;
       }
-      keep(x1);
-      keep(x2);
+      keep(lo);
+      keep(hi);
     }
-    if (c - a <= 8) {
-      for (std::int64_t t = a; t <= c; ++t) {
-        if (t != best.t) keep(Evaluate(t));
-      }
+    for (std::int64_t t = a; t <= c; ++t) {
+      if (t != best.t) keep(Evaluate(t));
     }
     return best;
   }
