@@ -10,9 +10,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kRadPerDeg = kPi / 180.0;
-// Covers the geodetic vertical against the geocentric one and the station's
-// place on the ellipsoid, which the central angle below ignores.
-constexpr double kAngleMargin = 1.0 * kRadPerDeg;
+// Covers the geodetic vertical against the geocentric one (at most 0.2
+// degrees), which the central angle below ignores.
+constexpr double kAngleMargin = 0.3 * kRadPerDeg;
 constexpr std::int64_t kMaxStep = 6 * 3600;
 constexpr double kNoElevation = -std::numeric_limits<double>::infinity();
 
@@ -34,8 +34,8 @@ class Scanner {
     if (track.limits) {
       const OrbitLimits& l = *track.limits;
       // Smallest reach while up (can it set?), largest while down (can it rise?).
-      reachUp_ = Reach(l.minRadius, l.stationRadius * 1.002);
-      reachDown_ = Reach(l.maxRadius, l.stationRadius * 0.998);
+      reachUp_ = Reach(l.minRadius, l.stationRadius * 1.0005);
+      reachDown_ = Reach(l.maxRadius, l.stationRadius * 0.9995);
     }
   }
 
@@ -125,9 +125,10 @@ class Scanner {
     const auto keep = [&best](const Sample& s) {
       if (s.a.elevation > best.a.elevation) best = s;
     };
+    Sample lo = best, hi = best;
     if (c - a > 4) {
-      Sample lo = Evaluate(a + (c - a) * 382 / 1000);
-      Sample hi = Evaluate(a + c - lo.t);
+      lo = Evaluate(a + (c - a) * 382 / 1000);
+      hi = Evaluate(a + c - lo.t);
       while (c - a > 4) {
         Sample kept;
         if (lo.a.elevation >= hi.a.elevation) {
@@ -148,7 +149,7 @@ class Scanner {
       keep(hi);
     }
     for (std::int64_t t = a; t <= c; ++t) {
-      if (t != best.t) keep(Evaluate(t));
+      if (t != best.t && t != lo.t && t != hi.t) keep(Evaluate(t));
     }
     return best;
   }

@@ -41,8 +41,9 @@ std::optional<OrbitLimits> EngineLimits(const EngineContext& engine, const Eleme
   OrbitLimits l;
   const auto& o = engine.StationPosition;
   l.stationRadius = std::sqrt(o[0] * o[0] + o[1] * o[1] + o[2] * o[2]);
-  l.minRadius = a0 * (1.0 - e) * kdMin * 0.99;
-  l.maxRadius = a0 * (1.0 + e) * kdMax * 1.01;
+  // The engine's radius is exactly this ellipse; the slack is for Kepler's tolerance.
+  l.minRadius = a0 * (1.0 - e) * kdMin * 0.999;
+  l.maxRadius = a0 * (1.0 + e) * kdMax * 1.001;
   const double n = sat.MeanMotion * 2.0 * model::Pi / 86400.0 * (1.0 + 6.0 * dtMax);
   l.maxAngularRate = 1.05 * (n * std::sqrt(1.0 + e) / std::pow(1.0 - e, 1.5) + kEarthTurnRate);
   if (!std::isfinite(l.minRadius) || !std::isfinite(l.maxRadius) ||
@@ -57,8 +58,19 @@ std::optional<OrbitLimits> EngineLimits(const EngineContext& engine, const Eleme
 SatelliteTrack EngineTrack(const EngineContext& engine, const ElementSet& sat, std::int64_t from,
                            std::int64_t to) {
   SatelliteTrack track;
-  track.look = [&engine, sat](std::int64_t unix) -> std::optional<LookAngles> {
-    const CivilTime t = CivilFromUnix(unix);
+  // The calendar date changes once a day; the scan asks for many instants in one.
+  track.look = [&engine, sat, day = std::int64_t{-1}, date = CivilTime{}](
+                   std::int64_t unix) mutable -> std::optional<LookAngles> {
+    const std::int64_t d = unix >= 0 ? unix / 86400 : (unix - 86399) / 86400;
+    if (d != day) {
+      day = d;
+      date = CivilFromUnix(d * 86400);
+    }
+    CivilTime t = date;
+    const std::int64_t s = unix - d * 86400;
+    t.hour = static_cast<int>(s / 3600);
+    t.minute = static_cast<int>(s / 60 % 60);
+    t.second = static_cast<int>(s % 60);
     const double tn = TimeNow(engine, t.year, t.month, t.day, t.hour, t.minute, t.second);
     const auto p = PropagateSatellite(engine, sat, t.year, tn);
     if (!p) return std::nullopt;
