@@ -80,13 +80,13 @@ std::optional<SummaryRequest> Parse(const std::vector<std::string>& args,
 }
 
 void ReportVisibility(const std::vector<SatellitePasses>& found, const PassOptions& options,
-                      std::ostream& err) {
+                      int days, std::ostream& err) {
   for (const SatellitePasses& s : found) {
     const std::string who = "rodedizevad-cli: " + std::to_string(s.number) + " " + s.name;
     switch (s.search.visibility) {
       case Visibility::NeverRises:
         err << who << ": never above " << Angle1(options.horizon) << " degrees in "
-            << options.days << " days\n";
+            << days << " days\n";
         break;
       case Visibility::NeverSets:
         err << who << ": always above " << Angle1(options.horizon) << " degrees, never sets\n";
@@ -152,11 +152,11 @@ int RunPassSummary(const std::vector<std::string>& args, const std::filesystem::
   for (int k = 1; k <= state.SatCount; ++k) satellites.push_back(state.Elements[k]);
   PassOptions options;
   options.start = UnixSeconds(*instant);
-  options.days = request->days;
+  options.seconds = std::int64_t{request->days} * 86400;
   options.minElevation = request->minElevation;
   options.horizon = ReadHorizon(request->dir).value_or(0.0);
   const auto found = FindTablePasses(satellites, state.Station, options, only);
-  ReportVisibility(found, options, err);
+  ReportVisibility(found, options, request->days, err);
   const auto rows = TimeOrdered(found);
   if (request->calendar) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -30,7 +30,7 @@ class Scanner {
         horizon_(options.horizon),
         minElevation_(options.minElevation),
         start_(options.start),
-        end_(options.start + static_cast<std::int64_t>(std::clamp(options.days, 0, 366)) * 86400) {
+        end_(options.start + std::clamp<std::int64_t>(options.seconds, 0, 366 * 86400)) {
     if (track.limits) {
       const OrbitLimits& l = *track.limits;
       // Smallest reach while up (can it set?), largest while down (can it rise?).

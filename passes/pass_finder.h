@@ -32,7 +32,7 @@ struct SatelliteTrack {
 
 struct PassOptions {
   std::int64_t start = 0;     // unix seconds
-  int days = 3;
+  std::int64_t seconds = 3 * 86400;  // length of the span
   double minElevation = 0;    // passes whose highest point is lower are left out
   double horizon = 0;         // elevation of AOS and LOS, degrees
 };
@@ -64,7 +64,7 @@ struct PassSearch {
   int failedPropagations = 0;  // instants skipped because the model failed
 };
 
-// The passes that overlap [start, start + days): one in progress at the start
+// The passes that overlap [start, start + seconds): one in progress at the start
 // gets its true AOS, one in progress at the end its true LOS.
 PassSearch FindPasses(const SatelliteTrack& track, const PassOptions& options);
 

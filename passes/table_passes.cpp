@@ -91,7 +91,7 @@ std::vector<SatellitePasses> FindTablePasses(const std::vector<ElementSet>& sate
                                              int only) {
   const EngineContext engine = SetupEngine(station);
   const std::int64_t from = options.start - kPassLookAround;
-  const std::int64_t to = options.start + std::int64_t{options.days} * 86400 + kPassLookAround;
+  const std::int64_t to = options.start + options.seconds + kPassLookAround;
   std::vector<SatellitePasses> out;
   for (std::size_t i = 0; i < satellites.size(); ++i) {
     const int number = static_cast<int>(i) + 1;

@@ -156,7 +156,7 @@ void FrmPasses::Start() {
     search->satellites.push_back(state_.Elements[k]);
   search->station = state_.Station;
   search->options.start = UnixSeconds(links_.utcNow());
-  search->options.days = TxtDays->value();
+  search->options.seconds = std::int64_t{TxtDays->value()} * 86400;
   search->options.minElevation = TxtMinEl->value();
   search->programDir = programDir_;
   search_ = search;
@@ -184,7 +184,7 @@ void FrmPasses::Finished() {
   shownAt_ = search_->options.start;
   ShowRows();
   LblStatus->setText(qt::ToQString(StatusText(search_->found, rows_.size(),
-                                              CivilFromUnix(shownAt_), search_->options.days)));
+                                              CivilFromUnix(shownAt_), static_cast<int>(search_->options.seconds / 86400))));
   MarkNextPass();
   emit computed();
 }

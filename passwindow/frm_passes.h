@@ -50,6 +50,9 @@ class FrmPasses final : public QWidget {
   void ExportCsv();
   void ExportCalendar();
   const std::vector<PassRow>& Rows() const { return rows_; }
+  void SetFileChooser(std::function<std::string(const std::string&, const std::string&)> choose) {
+    links_.chooseFile = std::move(choose);
+  }
 
   QSpinBox* TxtDays = nullptr;
   QDoubleSpinBox* TxtMinEl = nullptr;
