@@ -62,7 +62,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void MnuConfigClick();
   // "Passes" in "Info": the pass list of every satellite.
   void MnuPassesClick();
-  FrmPasses* PassesWindow() const { return passes_; }
+  FrmPasses* PassesWindow() const;
   // Double-click on LblSat(index): the element box, then the forecast.
   void LblSatDblClick(int index);
   void ShowSatelliteElements(int row);

@@ -9,6 +9,8 @@
 
 namespace rdz {
 
+FrmPasses* FrmTrack::PassesWindow() const { return passes_; }
+
 void FrmTrack::MnuPassesClick() {
   if (passes_) {
     passes_->raise();

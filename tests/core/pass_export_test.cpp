@@ -62,8 +62,9 @@ std::vector<std::string> Unfolded(const std::string& ics) {
 }
 
 TEST(PassExport, CalendarFoldsLongLinesBetweenCharactersAndEscapesItsText) {
-  // A Latin-1 name long enough to be folded inside its two-byte characters.
-  const std::string name = "SAT;" + std::string(80, '\xE9');
+  // A Latin-1 name long enough to be folded inside its two-byte characters;
+  // in the UID it makes a long plain line.
+  const std::string name = "SAT;" + std::string(80, '\xE9') + std::string(80, 'x');
   const std::string ics = PassesCalendar({Row(name, kNewYear, 10, 44.5, 20)}, kNewYear - 86400);
   const auto lines = Unfolded(ics);
   std::string utf8;
@@ -71,7 +72,7 @@ TEST(PassExport, CalendarFoldsLongLinesBetweenCharactersAndEscapesItsText) {
   const auto has = [&](const std::string& l) {
     return std::find(lines.begin(), lines.end(), l) != lines.end();
   };
-  EXPECT_TRUE(has("SUMMARY:SAT\\;" + utf8 + " pass\\, max 44\xC2\xB0"));  // 44.5 to even
+  EXPECT_TRUE(has("SUMMARY:SAT\\;" + utf8 + std::string(80, 'x') + " pass\\, max 44\xC2\xB0"));  // 44.5 to even
   EXPECT_TRUE(has("DTSTART:20270101T000000Z"));
   EXPECT_TRUE(has("DTEND:20270101T001011Z"));
   EXPECT_TRUE(has("DTSTAMP:20261231T000000Z"));
