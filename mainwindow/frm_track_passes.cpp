@@ -27,7 +27,7 @@ void FrmTrack::MnuPassesClick() {
     return qt::ReadUserNumber(TxtUtc->currentText()).value_or(0.0);
   };
   links.selectedSatellite = [this] {
-    const int row = Option1Group->checkedId();
+    const int row = SelectedOption();
     return row >= 0 && row < kTableRows ? row + 1 : 0;
   };
   links.selectSatellite = [this](int number) {
