@@ -1,12 +1,13 @@
 // The window program: the services over Qt, the shared tracker state and the main window.
 #include <QApplication>
 
-#include "download/curl_internet.h"
+#include "platform/curl/curl_internet.h"
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
 #include "platform/executable_directory.h"
+#include "platform/qt/qt_background_work.h"
 #include "platform/qt/qt_services.h"
-#include "rotor/linux_parallel_port.h"
+#include "platform/parport/linux_parallel_port.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,9 +18,15 @@ int main(int argc, char** argv) {
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
   rdz::LinuxParallelPort port;
-  rdz::CurlInternet internet;
-  const rdz::Services services{clock, messages, sound,    events,
-                               rdz::ExecutableDirectory(), port, &internet};
+  rdz::qt::QtBackgroundWork background;  // outlives the window, which cancels its download
+  const rdz::Services services{clock,
+                               messages,
+                               sound,
+                               events,
+                               rdz::ExecutableDirectory(),
+                               port,
+                               [] { return std::make_shared<rdz::CurlInternet>(); },
+                               &background};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

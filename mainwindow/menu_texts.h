@@ -17,7 +17,5 @@ inline constexpr const char* kInformationText =
     "with automatic kepler reading from file or Internet!\r\n"
     "\r\n"
     "Questions and reports: https://rodedizevad.example.org";
-inline constexpr const char* kReloadText =
-    "OK, new kepler data from Amsat file [.../amateur.txt] loadet....";
 
 }  // namespace rdz
