@@ -247,9 +247,10 @@ void FrmPasses::Export(const std::string& caption, const std::string& filter,
   if (!links_.chooseFile) return;
   const std::string file = links_.chooseFile(caption, filter);
   if (file.empty()) return;
-  if (!WriteFileAtomically(file, bytes)) {
-    messages_.Show("The passes could not be written to " + file + ".", kProgramName,
-                   MessageIcon::Exclamation);
+  const WriteOutcome written = WriteFileAtomically(file, bytes);
+  if (!written.ok) {
+    messages_.Show("The passes could not be written to " + file + ": " + written.reason + ".",
+                   kProgramName, MessageIcon::Exclamation);
   }
 }
 
