@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/station_config.h"
+#include "platform/program_files.h"
 #include "passes/pass_time.h"
 #include "platform/lenient_number.h"
 #include "platform/text_lines.h"
