@@ -1,6 +1,7 @@
 #include "app/cli.h"
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
+#include "app/cli_passes_summary.h"
 #include "app/cli_track.h"
 
 #include <cstdio>
@@ -23,6 +24,8 @@ constexpr const char* kUsage =
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli passes --summary|--ics [--days N] [--min-el E] [--dir DIR]\n"
+    "                              [--file NAME] SAT|all DATE TIME\n"
     "       rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
@@ -106,6 +109,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     HamlibRotorLibrary hamlib;
     return RunTrack(args, defaultDir, out, err, hamlib);
   }
+  if (IsPassSummary(args)) return RunPassSummary(args, defaultDir, out, err);
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

@@ -31,6 +31,7 @@ namespace rdz {
 
 class FrmConfig;
 class FrmImmagine;
+class FrmPasses;
 class RotorLink;
 class TrackingPicture;
 
@@ -68,6 +69,9 @@ class FrmTrack final : public QMainWindow,
   void MnuLoadInternetClick();
   void MnuLoadFile1Click();
   void MnuConfigClick();
+  // "Passes" in "Info": the pass list of every satellite.
+  void MnuPassesClick();
+  FrmPasses* PassesWindow() const;
   // True from the start of a download until its result is shown and loaded.
   bool DownloadRunning() const { return elementCommands_->Busy(); }
   // Double-click on LblSat(index): the element box, then the forecast.
@@ -186,6 +190,7 @@ class FrmTrack final : public QMainWindow,
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
   QPointer<FrmConfig> configEditor_;
+  QPointer<FrmPasses> passes_;
   int justSelected_ = -1;  // Option1 selected in the event being handled
 };
 

@@ -45,6 +45,7 @@ void FrmTrack::CreateMenus() {
   m.mnu3 = bar->addMenu(QStringLiteral("Info"));
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
   m.MnuVelkClock = item(m.mnu3, "VelkAtomicClock", announce);
+  m.MnuPasses = item(m.mnu3, "Passes", [this] { MnuPassesClick(); });
 
   m.MnuCfg = bar->addMenu(QStringLiteral("Config"));
   m.MnuConfig = item(m.MnuCfg, "Personal Data Configuration", [this] { MnuConfigClick(); });
