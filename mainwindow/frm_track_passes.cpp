@@ -40,7 +40,8 @@ void FrmTrack::MnuPassesClick() {
         passes_, qt::ToQString(caption), qt::ToQString(services_.programDir.string()),
         qt::ToQString(filter)));
   };
-  passes_ = new FrmPasses(state_, services_.programDir, services_.messages, std::move(links), this);
+  passes_ = new FrmPasses(state_, services_.programDir, services_.messages, services_.background,
+                          std::move(links), this);
   passes_->show();
   passes_->Compute();
 }

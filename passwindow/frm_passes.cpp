@@ -4,10 +4,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QThread>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -72,7 +72,8 @@ std::string StatusText(const std::vector<SatellitePasses>& found, std::size_t pa
 
 }  // namespace
 
-// What the worker reads and writes; the window reads it only after the worker ended.
+// What the search reads and writes; shared, so a search still running when the
+// window closes writes into its own copy. The window reads it only after the end.
 struct FrmPasses::Search {
   std::vector<ElementSet> satellites;
   Observer station;
@@ -82,12 +83,14 @@ struct FrmPasses::Search {
 };
 
 FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir,
-                     MessageBox& messages, PassWindowLinks links, QWidget* parent)
+                     MessageBox& messages, BackgroundWork* background, PassWindowLinks links,
+                     QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
       programDir_(std::move(programDir)),
       messages_(messages),
-      links_(std::move(links)) {
+      links_(std::move(links)),
+      background_(background) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("RodeDizevad - Passes"));
   resize(860, 520);
@@ -134,16 +137,10 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   });
 }
 
-FrmPasses::~FrmPasses() {
-  // The worker writes into search_ only; let it end before the window goes.
-  if (worker_ != nullptr) {
-    worker_->wait();
-    delete worker_;
-  }
-}
+FrmPasses::~FrmPasses() = default;
 
 void FrmPasses::Compute() {
-  if (worker_ != nullptr) {
+  if (busy_) {
     again_ = true;
     return;
   }
@@ -162,18 +159,25 @@ void FrmPasses::Start() {
   search_ = search;
   CmdCompute->setEnabled(false);
   LblStatus->setText(QStringLiteral("Computing..."));
-  worker_ = QThread::create([search] {
+  busy_ = true;
+  auto work = [search] {
     search->options.horizon = ReadHorizon(search->programDir).value_or(0.0);
     search->found = FindTablePasses(search->satellites, search->station, search->options);
-  });
-  connect(worker_, &QThread::finished, this, &FrmPasses::Finished);
-  worker_->start();
+  };
+  // The window may be closed before the search ends.
+  auto done = [window = QPointer<FrmPasses>(this)] {
+    if (window) window->Finished();
+  };
+  if (background_ == nullptr) {
+    work();
+    done();
+  } else {
+    background_->Start(std::move(work), std::move(done));
+  }
 }
 
 void FrmPasses::Finished() {
-  worker_->wait();
-  delete worker_;
-  worker_ = nullptr;
+  busy_ = false;
   if (again_) {
     again_ = false;
     Start();

@@ -9,6 +9,7 @@
 #include "orbit/element_set.h"
 #include "orbit/tracker_state.h"
 #include "passes/table_passes.h"
+#include "platform/background_work.h"
 #include "platform/civil_time.h"
 #include "platform/message_box.h"
 
@@ -17,7 +18,6 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
-class QThread;
 
 namespace rdz {
 
@@ -32,19 +32,20 @@ struct PassWindowLinks {
 };
 
 // The passes of every satellite of the table, in time order, for the chosen
-// days and minimum elevation. The search runs on a worker thread.
+// days and minimum elevation. The search runs as background work.
 class FrmPasses final : public QWidget {
   Q_OBJECT
 
  public:
+  // No `background`: the search runs at once on the calling thread.
   FrmPasses(const TrackerState& state, std::filesystem::path programDir, MessageBox& messages,
-            PassWindowLinks links, QWidget* parent = nullptr);
+            BackgroundWork* background, PassWindowLinks links, QWidget* parent = nullptr);
   ~FrmPasses() override;
 
   // A new search from the main window's instant; one asked for while another
   // runs starts when that one ends.
   void Compute();
-  bool Busy() const { return worker_ != nullptr; }
+  bool Busy() const { return busy_; }
   // Marks the next pass of the satellite the main window has selected.
   void MarkNextPass();
   void ExportCsv();
@@ -78,7 +79,8 @@ class FrmPasses final : public QWidget {
   PassWindowLinks links_;
   std::vector<PassRow> rows_;
   std::shared_ptr<Search> search_;
-  QThread* worker_ = nullptr;
+  BackgroundWork* background_;
+  bool busy_ = false;
   bool again_ = false;
   std::int64_t shownAt_ = 0;  // the start of the list shown
 };
