@@ -81,7 +81,7 @@ std::string Degrees(double value) {
 }
 
 std::string TimeText(double seconds) {
-  const CivilTime t = UtcFromUnixSeconds(static_cast<std::int64_t>(std::floor(seconds)));
+  const CivilTime t = CivilFromUnix(static_cast<std::int64_t>(std::floor(seconds)));
   return FormatDate(t) + " " + FormatTime(t);
 }
 

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <memory>
 
 #include "config/observer.h"
@@ -8,9 +7,6 @@
 #include "rotor/pass_planner.h"
 
 namespace rdz {
-
-// The civil UTC time of seconds since 1970 (the planner's time scale).
-CivilTime UtcFromUnixSeconds(std::int64_t seconds);
 
 // Where the satellite of `model` stands seen from `station`, at whole seconds
 // (a fraction is dropped). The model is shared and the station copied, so a

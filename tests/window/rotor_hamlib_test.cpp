@@ -38,7 +38,7 @@ Found Find(const std::function<bool(const LookAngle& before, const LookAngle& no
     for (double t = start + 30; t < start + 86400; t += 30) {
       const auto a = sky(t - 30), b = sky(t);
       if (a && b && wanted(*a, *b)) {
-        return {static_cast<int>(k) + 1, UtcFromUnixSeconds(static_cast<std::int64_t>(t))};
+        return {static_cast<int>(k) + 1, CivilFromUnix(static_cast<std::int64_t>(t))};
       }
     }
   }
@@ -140,7 +140,7 @@ TEST_F(HamlibWindow, PassOverTheNorthStopIsFlippedOnARotorThatTiltsOver) {
       {46.5, 8.95, 420}, std::make_shared<KeplerModel>(SampleSatellites()[static_cast<std::size_t>(cross.sat - 1)]));
   double t = static_cast<double>(UnixSeconds(cross.at));
   while (sky(t)->elevation > 0) t -= 10;
-  cross.at = UtcFromUnixSeconds(static_cast<std::int64_t>(t) + 30);
+  cross.at = CivilFromUnix(static_cast<std::int64_t>(t) + 30);
   Start(cross, Rotor() + "ROTORAZRANGE = 0-360\r\nROTORMAXEL = 180\r\n");
 
   form->Rotors->Tick();
