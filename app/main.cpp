@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
   rdz::LinuxParallelPort port;
+  rdz::LinuxParallelPort port2("/dev/parport1", false);
   rdz::qt::QtBackgroundWork background;  // outlives the window, which cancels its download
   rdz::HamlibRotorLibrary rotors;
   const rdz::Services services{clock,
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
                                port,
                                [] { return std::make_shared<rdz::CurlInternet>(); },
                                &background,
-                               &rotors};
+                               &rotors,
+                               &port2};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

@@ -7,7 +7,6 @@
 
 #include "devicedialogs/rotor_dialog.h"
 #include "mainwindow/frm_track.h"
-#include "platform/parport/linux_parallel_port.h"
 #include "rotor/satellite_sky.h"
 
 namespace rdz {
@@ -65,9 +64,7 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
 ParallelPort& RotorLink::Kv250Port() {
   if (config_.choice.hamlib) return noPort;
   if (config_.choice.lpt != 2) return services_.port;
-  if (services_.port2 != nullptr) return *services_.port2;
-  if (!ownLpt2_) ownLpt2_ = std::make_unique<LinuxParallelPort>("/dev/parport1", false);
-  return *ownLpt2_;
+  return services_.port2 != nullptr ? *services_.port2 : noPort;
 }
 
 void RotorLink::ChooseOther() {

@@ -50,7 +50,6 @@ class RotorLink final : public QObject {
   TrackerState& state_;
   Services services_;
   RotorConfig config_;
-  std::unique_ptr<ParallelPort> ownLpt2_;
   std::unique_ptr<RotorDriver> driver_;
   QPointer<RotorDialog> dialog_;
 };

@@ -24,7 +24,7 @@ struct Services {
   InternetFactory internet;             // HTTP for the element download; none: nothing arrives
   BackgroundWork* background = nullptr;  // none: work runs at once on the calling thread
   RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
-  ParallelPort* port2 = nullptr;          // LPT2; none: /dev/parport1
+  ParallelPort* port2 = nullptr;          // LPT2; none: its bytes go nowhere
 };
 
 }  // namespace rdz
