@@ -76,10 +76,15 @@ TEST(RotorConfig, SavesAtomicallyAndNeverOverAFileItCannotRead) {
   config.choice = {true, 1, {2, "localhost:4533", 0}};
   ASSERT_TRUE(SaveRotorConfig(dir.path(), config).ok);  // no file yet: made
   EXPECT_EQ(LoadRotorConfig(dir.path()).choice, config.choice);
+  dir.Write("config.txt", "LAT = 46.5\r\n");  // an existing file keeps its other lines
+  ASSERT_TRUE(SaveRotorConfig(dir.path(), config).ok);
+  EXPECT_EQ(ReadTextLines(dir.path() / "config.txt")->front(), "LAT = 46.5");
 
   std::filesystem::remove(dir.path() / "config.txt");
   std::filesystem::create_directory(dir.path() / "config.txt");
-  EXPECT_FALSE(SaveRotorConfig(dir.path(), config).ok);
+  const WriteOutcome refused = SaveRotorConfig(dir.path(), config);
+  EXPECT_FALSE(refused.ok);
+  EXPECT_FALSE(refused.reason.empty());
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "config.txt"));
 }
 
