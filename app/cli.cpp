@@ -21,6 +21,8 @@ constexpr const char* kUsage =
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli map [--dir DIR] [--file NAME] [--width W] --out FILE.png DATE TIME\n"
+    "       rodedizevad-cli sky [--dir DIR] [--file NAME] --out FILE.png SAT DATE TIME\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {

@@ -106,12 +106,15 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   }
   x += 5 * bw + gap;
 
-  // "MAP" and "PARK ANTENNA" with the tracker's off switch and status under them.
+  // "MAP", "Sky" and "PARK ANTENNA" with the tracker's off switch and status under them.
   Command1 = new QPushButton(QStringLiteral("MAP"), area);
+  CmdSky = new QPushButton(QStringLiteral("Sky"), area);
   CmdRotor = new QPushButton(QStringLiteral("PARK ANTENNA"), area);
-  const int mapW = Twips(900);
+  const int buttonW = Twips(630);
+  const int mapW = 2 * buttonW + Twips(60);
   const int parkW = CmdRotor->fontMetrics().horizontalAdvance(CmdRotor->text()) + Twips(360);
-  Command1->setGeometry(x, y1, mapW, h);
+  Command1->setGeometry(x, y1, buttonW, h);
+  CmdSky->setGeometry(x + buttonW + Twips(60), y1, buttonW, h);
   CmdRotor->setGeometry(x + mapW + Twips(60), y1, parkW, h);
   auto* off = new QRadioButton(QStringLiteral("Antenna Tracker OFF"), area);
   const int offW = std::max(mapW + Twips(60) + parkW,
