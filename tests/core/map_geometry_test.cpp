@@ -58,7 +58,7 @@ TEST(MapFootprint, RadiusIsTheCentralAngleToTheHorizon) {
   EXPECT_DOUBLE_EQ(FootprintRadius(-3), 0);
   EXPECT_NEAR(FootprintRadius(model::EarthRadius), 60.0, 1e-9);  // acos(1/2)
   EXPECT_NEAR(FootprintRadius(35786.0), 81.30, 0.01);
-  EXPECT_NEAR(FootprintRadius(420.0), 20.46, 0.01);
+  EXPECT_NEAR(FootprintRadius(420.0), 20.25, 0.01);
 }
 
 TEST(MapFootprint, OutlineCoversTheRightAreaAcrossPolesAndTheDateLine) {
@@ -78,8 +78,10 @@ TEST(MapFootprint, OutlineCoversTheRightAreaAcrossPolesAndTheDateLine) {
     SCOPED_TRACE(testing::Message() << c.centre.lat << "," << c.centre.lon);
     const GeoLine poly = FootprintOnMap(c.centre, c.height);
     const double r = FootprintRadius(c.height);
-    for (std::size_t i = 1; i < poly.size(); ++i)
-      ASSERT_LT(std::fabs(poly[i].lon - poly[i - 1].lon), 180.0);
+    // Continuous, except along the pole's own edge of the map.
+    for (std::size_t i = 1; i < poly.size(); ++i) {
+      if (std::fabs(poly[i].lat) != 90.0) ASSERT_LT(std::fabs(poly[i].lon - poly[i - 1].lon), 180.0);
+    }
     ExpectCovers(poly, c.centre, r);
   }
 }
