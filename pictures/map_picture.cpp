@@ -81,25 +81,36 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
   LabelLayout layout(QRectF(QPointF(0, 0), area), QFontMetricsF(font));
   layout.Reserve(QRectF(station.x() - kStationHalf, station.y() - kStationHalf, 2 * kStationHalf,
                         2 * kStationHalf));
-  // The selected satellite first, so that its label always finds room.
+  // The selected satellite's label is placed first, so that it always finds
+  // room, and its marker drawn last, so that no other covers it.
   std::vector<std::size_t> order;
   order.reserve(scene.satellites.size());
   if (scene.selected >= 0) order.push_back(static_cast<std::size_t>(scene.selected));
   for (std::size_t i = 0; i < scene.satellites.size(); ++i)
     if (static_cast<int>(i) != scene.selected) order.push_back(i);
+  struct Label {
+    QRectF box;
+    QString text;
+    QColor colour;
+  };
+  std::vector<Label> texts;
   for (std::size_t i : order) {
     const MapSatellite& sat = scene.satellites[i];
-    const QPointF at = MapPoint(sat.at, area);
-    const QColor colour = sat.up ? mapcolour::kUp : mapcolour::kDown;
-    const double r = static_cast<int>(i) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
-    painter.setPen(QPen(Qt::black, 0.8));
-    painter.setBrush(colour);
-    painter.drawEllipse(at, r, r);
     const QString name = QString::fromStdString(sat.name);
-    if (const auto box = layout.Place(at, name, r + 2.0)) {
-      painter.setPen(colour);
-      painter.drawText(*box, Qt::AlignCenter, name);
-    }
+    const double r = static_cast<int>(i) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
+    if (const auto box = layout.Place(MapPoint(sat.at, area), name, r + 2.0))
+      texts.push_back({*box, name, sat.up ? mapcolour::kUp : mapcolour::kDown});
+  }
+  painter.setPen(QPen(Qt::black, 0.8));
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    const MapSatellite& sat = scene.satellites[*it];
+    const double r = static_cast<int>(*it) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
+    painter.setBrush(sat.up ? mapcolour::kUp : mapcolour::kDown);
+    painter.drawEllipse(MapPoint(sat.at, area), r, r);
+  }
+  for (const Label& t : texts) {
+    painter.setPen(t.colour);
+    painter.drawText(t.box, Qt::AlignCenter, t.text);
   }
   labels_ = layout.Boxes();
   painter.restore();

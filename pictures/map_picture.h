@@ -18,7 +18,7 @@ inline const QColor kStation(0x00, 0xFF, 0xFF);
 inline const QColor kFootprintFill(0xFF, 0xFF, 0x80, 70);
 inline const QColor kFootprintEdge(0xFF, 0xFF, 0x80);
 inline const QColor kTrack(0xFF, 0x80, 0x00);
-inline const QColor kNight(0, 0, 0, 110);
+inline const QColor kNight(0, 0, 0, 120);
 }  // namespace mapcolour
 
 // The equirectangular world map from the program's resources.

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "mapgeometry/footprint.h"
 #include "map/frm_immagine.h"
