@@ -99,7 +99,14 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
     const QString name = QString::fromStdString(sat.name);
     const double r = static_cast<int>(i) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
     if (const auto box = layout.Place(MapPoint(sat.at, area), name, r + 2.0))
-      texts.push_back({*box, name, sat.up ? mapcolour::kUp : mapcolour::kDown});
+      texts.push_back({*box, name, sat.up ? mapcolour::kUpName : mapcolour::kDown});
+  }
+  // A dim box under each name keeps it readable over ice and ocean alike;
+  // the markers go over the names, so that none is hidden.
+  for (const Label& t : texts) {
+    painter.fillRect(t.box, mapcolour::kLabelBox);
+    painter.setPen(t.colour);
+    painter.drawText(t.box, Qt::AlignCenter, t.text);
   }
   painter.setPen(QPen(Qt::black, 0.8));
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
@@ -107,10 +114,6 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
     const double r = static_cast<int>(*it) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
     painter.setBrush(sat.up ? mapcolour::kUp : mapcolour::kDown);
     painter.drawEllipse(MapPoint(sat.at, area), r, r);
-  }
-  for (const Label& t : texts) {
-    painter.setPen(t.colour);
-    painter.drawText(t.box, Qt::AlignCenter, t.text);
   }
   labels_ = layout.Boxes();
   painter.restore();

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <stdexcept>
 
 #include "mapgeometry/scene.h"
 #include "orbit/element_loader.h"
@@ -17,7 +18,9 @@ struct EightySatellites {
   rdz::OrbitModels models;
   EightySatellites() {
     rdz::TrackerState state;
+    state.ElementFileName = rdz::kElementFileName;
     rdz::LoadElements(RDZ_SAMPLE_DIR, state);
+    if (state.SatCount == 0) throw std::runtime_error("no sample satellites in " RDZ_SAMPLE_DIR);
     // The sample file's satellites again, spread along their orbits, up to 80.
     for (int k = 1; k <= rdz::ElementTable::kOrbitalCapacity; ++k) {
       rdz::ElementSet sat = state.Elements[(k - 1) % state.SatCount + 1];
