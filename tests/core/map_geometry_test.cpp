@@ -238,6 +238,9 @@ TEST(MapScene, SelectionFallsBackToSatelliteOneAndMarksUpByTheTablesRule) {
     EXPECT_EQ(scene.satellites[1].up, models[1]->At(engine, utc)->state.EL > 0);
   }
   EXPECT_EQ(BuildMapScene(table, models, kLugano, utc, 1).station, (GeoPoint{46.5, 8.95}));
+  // At the rise the elevation is a hair above 0, which the table still rounds to 0.
+  const CivilTime aos = FindPass(*models[0], engine, {2026, 5, 11, 0, 0, 0})->aos->utc;
+  EXPECT_FALSE(BuildMapScene(table, models, kLugano, aos, 1).satellites[0].up);
 }
 
 }  // namespace
