@@ -80,7 +80,9 @@ TEST(MapFootprint, OutlineCoversTheRightAreaAcrossPolesAndTheDateLine) {
     const double r = FootprintRadius(c.height);
     // Continuous, except along the pole's own edge of the map.
     for (std::size_t i = 1; i < poly.size(); ++i) {
-      if (std::fabs(poly[i].lat) != 90.0) ASSERT_LT(std::fabs(poly[i].lon - poly[i - 1].lon), 180.0);
+      if (std::fabs(poly[i].lat) != 90.0) {
+        ASSERT_LT(std::fabs(poly[i].lon - poly[i - 1].lon), 180.0);
+      }
     }
     ExpectCovers(poly, c.centre, r);
   }
