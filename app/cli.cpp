@@ -27,6 +27,8 @@ constexpr const char* kUsage =
     "       rodedizevad-cli passes --summary|--ics [--days N] [--min-el E] [--dir DIR]\n"
     "                              [--file NAME] SAT|all DATE TIME\n"
     "       rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n"
+    "       rodedizevad-cli map [--dir DIR] [--file NAME] [--width W] --out FILE.png DATE TIME\n"
+    "       rodedizevad-cli sky [--dir DIR] [--file NAME] --out FILE.png SAT DATE TIME\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {

@@ -26,6 +26,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
   CreateMenus();
   Timer1.OnTick([this] { Timer1Tick(); });
   QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+  QObject::connect(CmdSky, &QPushButton::clicked, this, [this] { CmdSkyClick(); });
   ConnectRotor();
   ConnectForecast();
   ConnectSimulation();

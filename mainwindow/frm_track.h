@@ -33,6 +33,7 @@ class FrmConfig;
 class FrmImmagine;
 class FrmPasses;
 class RotorLink;
+class FrmSky;
 class TrackingPicture;
 
 // The main window: clocks, UTC difference, the live table of up to 60
@@ -63,6 +64,8 @@ class FrmTrack final : public QMainWindow,
   void UpdateFile();
   // "MAP": opens the world map window once that window exists.
   void Command1Click();
+  // "Sky": opens the sky view of the tracked satellite (satellite 1 when none is).
+  void CmdSkyClick();
   // Menu commands: reload amateur.txt, download to amateur1.txt, download and
   // update amateur.txt, open the configuration editor.
   void MnuLoadFileClick();
@@ -143,6 +146,7 @@ class FrmTrack final : public QMainWindow,
   QLabel* LblPCTime = nullptr;
   std::array<QPushButton*, 6> CmdStop{};
   QPushButton* Command1 = nullptr;
+  QPushButton* CmdSky = nullptr;
   QPushButton* CmdRotor = nullptr;
   TrackingPicture* ImgAZEL = nullptr;
   QFrame* Frame1 = nullptr;
@@ -189,6 +193,7 @@ class FrmTrack final : public QMainWindow,
   QPointer<FrmAOSLOS> aoslos_;
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
+  QPointer<FrmSky> sky_;
   QPointer<FrmConfig> configEditor_;
   QPointer<FrmPasses> passes_;
   int justSelected_ = -1;  // Option1 selected in the event being handled

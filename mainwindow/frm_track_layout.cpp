@@ -106,12 +106,21 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   }
   x += 5 * bw + gap;
 
-  // "MAP" and "PARK ANTENNA" with the tracker's off switch and status under them.
+  // "MAP", "Sky" and "PARK ANTENNA" with the tracker's off switch and status under them.
   Command1 = new QPushButton(QStringLiteral("MAP"), area);
+  CmdSky = new QPushButton(QStringLiteral("Sky"), area);
   CmdRotor = new QPushButton(QStringLiteral("PARK ANTENNA"), area);
-  const int mapW = Twips(900);
-  const int parkW = CmdRotor->fontMetrics().horizontalAdvance(CmdRotor->text()) + Twips(360);
-  Command1->setGeometry(x, y1, mapW, h);
+  // Each button as wide as its caption needs, so that "Sky" fits without
+  // crowding the tracking picture.
+  const auto captionW = [this](QPushButton* b, int pad) {
+    return b->fontMetrics().horizontalAdvance(b->text()) + Twips(pad);
+  };
+  const int buttonW = captionW(Command1, 150);
+  const int skyW = captionW(CmdSky, 150);
+  const int mapW = buttonW + Twips(30) + skyW;
+  const int parkW = captionW(CmdRotor, 150);
+  Command1->setGeometry(x, y1, buttonW, h);
+  CmdSky->setGeometry(x + buttonW + Twips(30), y1, skyW, h);
   CmdRotor->setGeometry(x + mapW + Twips(60), y1, parkW, h);
   auto* off = new QRadioButton(QStringLiteral("Antenna Tracker OFF"), area);
   const int offW = std::max(mapW + Twips(60) + parkW,

@@ -1,8 +1,16 @@
 #include "mainwindow/frm_track.h"
 #include "mainwindow/show_modeless.h"
 #include "map/frm_immagine.h"
+#include "sky/frm_sky.h"
 
 namespace rdz {
+
+namespace {
+
+// The tracked satellite's number, 0 when none is tracked.
+int TrackedSatellite(int option) { return option >= 0 && option < kTableRows ? option + 1 : 0; }
+
+}  // namespace
 
 void FrmTrack::Command1Click() {
   // A closed window is hidden until it is deleted: open a new one then.
@@ -13,10 +21,21 @@ void FrmTrack::Command1Click() {
   ShowModeless(map_);
 }
 
+void FrmTrack::CmdSkyClick() {
+  if (sky_ == nullptr || !sky_->isVisible()) sky_ = new FrmSky(state_, this);
+  sky_->Redraw(TrackedSatellite(SelectedOption()));
+  ShowModeless(sky_);
+}
+
 void FrmTrack::UpdateMap(const MapFields& fields) {
   // Nothing is written to the map while it is closed (a closed window is
   // hidden until it is deleted); SubSatLat and SubSatLon keep their values.
-  if (map_ != nullptr && map_->isVisible()) map_->LiveUpdate(fields);
+  const int tracked = TrackedSatellite(SelectedOption());
+  if (map_ != nullptr && map_->isVisible()) {
+    map_->LiveUpdate(fields);
+    map_->Redraw(tracked);
+  }
+  if (sky_ != nullptr && sky_->isVisible()) sky_->Redraw(tracked);
 }
 
 }  // namespace rdz

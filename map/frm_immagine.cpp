@@ -3,32 +3,24 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <cmath>
 
 #include "orbit/map_marker.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/twips.h"
-
-// The map picture lives in a static library's resources, which the linker
-// would otherwise leave out.
-static void InitMapResources() { Q_INIT_RESOURCE(map_resources); }
 
 namespace rdz {
 namespace {
 
 constexpr int kMarkerSize = 135;  // twips, square
 
-QString Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return qt::ToQString(text.substr(first, last - first + 1));
-}
+QString Trimmed(const std::string& text) { return qt::ToQString(TrimmedName(text)); }
 
 }  // namespace
 
 FrmImmagine::FrmImmagine(TrackerState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state) {
-  InitMapResources();
+    : QWidget(parent, Qt::Window), state_(state), painter_(EarthImage()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Wolrd Tracker MAP"));
   CreateControls();
@@ -48,7 +40,7 @@ QLabel* FrmImmagine::MakeLabel(const char* caption, int left, int top, int width
 
 void FrmImmagine::CreateControls() {
   Image1 = new QLabel(this);
-  Image1->setPixmap(QPixmap(QStringLiteral(":/map/earth-1024x512.jpg")));
+  Image1->setPixmap(QPixmap::fromImage(EarthImage()));
   Image1->setScaledContents(true);
   Image1->setGeometry(0, 0, Twips(6930), Twips(3945));
 
@@ -59,15 +51,9 @@ void FrmImmagine::CreateControls() {
   Picture1->setPalette(red);
   Picture1->setGeometry(Twips(30), Twips(4110), Twips(kMarkerSize), Twips(kMarkerSize));
 
-  Label1 = MakeLabel("COMING SOON !!!!!", 1260, 1755, 5250, 1095);
-  QFont notice(QStringLiteral("MS Sans Serif"));
-  notice.setStyleHint(QFont::SansSerif);
-  notice.setPointSizeF(18);
-  notice.setBold(true);
-  Label1->setFont(notice);
-  QPalette p = Label1->palette();
-  p.setColor(QPalette::WindowText, Qt::red);
-  Label1->setPalette(p);
+  // The notice the still picture carried is gone now that the map is live.
+  Label1 = MakeLabel("", 1260, 1755, 5250, 1095);
+  Label1->hide();
 
   Command1 = new QPushButton(QStringLiteral("Command1"), this);
   Command1->setGeometry(Twips(3855), Twips(4710), Twips(1125), Twips(375));
@@ -89,8 +75,7 @@ void FrmImmagine::CreateControls() {
   for (std::size_t i = 0; i < Label11to15.size(); ++i)
     Label11to15[i] = MakeLabel("AZ", lefts11[i], 4590, 480, 255);
 
-  // The notice and the marker lie over the map.
-  Label1->raise();
+  // The marker lies over the map.
   Picture1->raise();
 }
 
@@ -98,6 +83,42 @@ void FrmImmagine::Load() {
   Image1->resize(Twips(kMapWidthTwips), Twips(kMapHeightTwips));
   resize(Twips(kMapWidthTwips + 100), Twips(kMapHeightTwips + 2000));
   Picture1->move(Twips(kMarkerAtLoad.left), Twips(kMarkerAtLoad.top));
+  loadMap_ = Image1->size();
+  below_.clear();
+  for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (w != Image1 && w != Picture1) below_.emplace_back(w, w->pos());
+  loaded_ = true;
+}
+
+void FrmImmagine::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!loaded_) return;
+  // The map takes the room the load margins leave, at its own proportions.
+  const int extraW = Twips(kMapWidthTwips + 100) - loadMap_.width();
+  const int extraH = Twips(kMapHeightTwips + 2000) - loadMap_.height();
+  const int w = std::max(64, std::min(width() - extraW, 2 * (height() - extraH)));
+  const QSize map(w, w / 2);
+  if (map == Image1->size()) return;
+  const double fx = static_cast<double>(map.width()) / Image1->width();
+  const double fy = static_cast<double>(map.height()) / Image1->height();
+  const QPoint marker = Picture1->geometry().center();
+  Picture1->move(static_cast<int>(std::lround(marker.x() * fx)) - Picture1->width() / 2,
+                 static_cast<int>(std::lround(marker.y() * fy)) - Picture1->height() / 2);
+  Image1->resize(map);
+  for (auto& [widget, at] : below_) widget->move(at.x(), at.y() + map.height() - loadMap_.height());
+  ShowPicture();
+}
+
+void FrmImmagine::Redraw(int sat) {
+  if (!state_.Time.Utc) return;
+  scene_ = BuildMapScene(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, sat);
+  hasScene_ = true;
+  ShowPicture();
+}
+
+void FrmImmagine::ShowPicture() {
+  if (!hasScene_) return;
+  Image1->setPixmap(QPixmap::fromImage(painter_.Render(scene_, Image1->width())));
 }
 
 void FrmImmagine::LiveUpdate(const MapFields& fields) {
@@ -113,7 +134,12 @@ void FrmImmagine::LiveUpdate(const MapFields& fields) {
 void FrmImmagine::Command1Click() {
   // Before the first live-table pass there is no point to go to.
   const auto at = MarkerOnPoint(state_.SubSatLat, state_.SubSatLon, kMarkerSize, kMarkerSize);
-  if (at) Picture1->move(Twips(at->left), Twips(at->top));
+  if (!at) return;
+  // The marker's design mapping is for the map at its load size.
+  const double f = loadMap_.isEmpty() ? 1.0 : static_cast<double>(Image1->width()) / loadMap_.width();
+  const QPoint centre(Twips(at->left + kMarkerSize / 2), Twips(at->top + kMarkerSize / 2));
+  Picture1->move(static_cast<int>(std::lround(centre.x() * f)) - Picture1->width() / 2,
+                 static_cast<int>(std::lround(centre.y() * f)) - Picture1->height() / 2);
 }
 
 }  // namespace rdz

@@ -1,17 +1,21 @@
 #pragma once
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "orbit/live_table.h"
 #include "orbit/tracker_state.h"
+#include "pictures/map_picture.h"
 
 class QLabel;
 class QPushButton;
 
 namespace rdz {
 
-// The world map with a marker and, below it, satellite 1 of the element table
-// as the live table last computed it.
+// The live world map and, below it, satellite 1 of the element table as the
+// live table last computed it. The map scales with the window, keeping its
+// proportions.
 class FrmImmagine final : public QWidget {
   Q_OBJECT
 
@@ -24,6 +28,11 @@ class FrmImmagine final : public QWidget {
   void LiveUpdate(const MapFields& fields);
   // Puts the marker's centre on SubSatLat, SubSatLon.
   void Command1Click();
+  // Draws the map at the table's instant with satellite `sat` (from 1; 0 or
+  // out of range: satellite 1) selected.
+  void Redraw(int sat);
+  const MapPainter& Painter() const { return painter_; }
+  const MapScene& Scene() const { return scene_; }
 
   QLabel* Image1 = nullptr;
   QWidget* Picture1 = nullptr;
@@ -46,8 +55,18 @@ class FrmImmagine final : public QWidget {
   void CreateControls();
   QLabel* MakeLabel(const char* caption, int left, int top, int width, int height);
   int Twips(int twips) const;
+  void ShowPicture();
 
   TrackerState& state_;
+  MapPainter painter_;
+  MapScene scene_;
+  bool hasScene_ = false;
+  bool loaded_ = false;
+  QSize loadMap_;                                    // the map's size at load
+  std::vector<std::pair<QWidget*, QPoint>> below_;  // controls under the map, at load
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace rdz

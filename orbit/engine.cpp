@@ -312,6 +312,21 @@ std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int y
   return p;
 }
 
+SubSolarPoint SunOverhead(int year, double tn) {
+  // Days from the anchor instant; the model's own terms at that count.
+  const double d = YearDayCount(year) - YearDayCount(BaseYear) + tn;
+  const double mas = (BaseSunAnomaly + SunAnomalyRate * d) * Rad;
+  const double tas = BaseGhaa * Rad + d * SunRate + Pi + SunEqc1 * std::sin(mas) +
+                     SunEqc2 * std::sin(2.0 * mas) + SunEqc3 * std::sin(3.0 * mas);
+  const double ghaa = BaseGhaa * Rad + d * EarthRotRate;
+  const double x = std::cos(tas);
+  const double y = std::sin(tas) * cosObliquity;
+  const double z = std::sin(tas) * sinObliquity;
+  const double xe = x * std::cos(ghaa) + y * std::sin(ghaa);
+  const double ye = -x * std::sin(ghaa) + y * std::cos(ghaa);
+  return {Deg * std::asin(ClampUnit(z)), Deg * std::atan2(ye, xe)};
+}
+
 OrbitModels MakeOrbitModels(const ElementTable& elements, int count) {
   OrbitModels models;
   const int n = std::clamp(count, 0, ElementTable::kOrbitalCapacity);

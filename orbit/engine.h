@@ -89,6 +89,15 @@ class KeplerModel final : public OrbitModel {
   double ax_ = 0, ay_ = 0, az_ = 0;  // antenna axis in orbit-plane axes
 };
 
+// Where the engine's Sun stands overhead at day tn (1 January 00:00 = 1.0,
+// with fraction) of `year`: geocentric latitude and longitude in degrees,
+// longitude in -180..180. The same Sun the illumination uses.
+struct SubSolarPoint {
+  double lat = 0;
+  double lon = 0;
+};
+SubSolarPoint SunOverhead(int year, double tn);
+
 // A model for each of entries 1..count.
 OrbitModels MakeOrbitModels(const ElementTable& elements, int count);
 

@@ -44,7 +44,7 @@ TEST_F(WindowTest, TopBandControlsDoNotOverlap) {
   MakeForm();
   form->Load();
   std::vector<QWidget*> band = {form->Label1, form->lblData, form->lblOrario, form->Label5,
-                                form->LblPCData, form->LblPCTime, form->Command1, form->CmdRotor,
+                                form->LblPCData, form->LblPCTime, form->Command1, form->CmdSky, form->CmdRotor,
                                 form->Option1[60], form->ImgAZEL, form->Frame1};
   for (QPushButton* b : form->CmdStop) band.push_back(b);
   const auto apart = [](const std::vector<QWidget*>& ws, const QRect& within) {

@@ -1,0 +1,52 @@
+// One world-map redraw with 80 satellites: the scene (propagation, footprint,
+// ground track, night side) and its painting at the window's size and at 1024.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <stdexcept>
+
+#include "mapgeometry/scene.h"
+#include "orbit/element_loader.h"
+#include "pictures/map_picture.h"
+#include "platform/text_lines.h"
+
+namespace {
+
+struct EightySatellites {
+  std::unique_ptr<rdz::ElementTable> table = std::make_unique<rdz::ElementTable>();
+  rdz::OrbitModels models;
+  EightySatellites() {
+    rdz::TrackerState state;
+    state.ElementFileName = rdz::kElementFileName;
+    rdz::LoadElements(RDZ_SAMPLE_DIR, state);
+    if (state.SatCount == 0) throw std::runtime_error("no sample satellites in " RDZ_SAMPLE_DIR);
+    // The sample file's satellites again, spread along their orbits, up to 80.
+    for (int k = 1; k <= rdz::ElementTable::kOrbitalCapacity; ++k) {
+      rdz::ElementSet sat = state.Elements[(k - 1) % state.SatCount + 1];
+      sat.MeanAnomaly += 137.0 * ((k - 1) / state.SatCount);
+      (*table)[k] = sat;
+    }
+    models = rdz::MakeOrbitModels(*table, rdz::ElementTable::kOrbitalCapacity);
+  }
+};
+
+void BM_MapRedraw80(benchmark::State& st) {
+  static const EightySatellites sats;
+  rdz::MapPainter painter(rdz::EarthImage());
+  const int width = static_cast<int>(st.range(0));
+  QImage image(width, width / 2, QImage::Format_RGB32);
+  rdz::CivilTime utc{2026, 5, 11, 12, 0, 0};
+  for (auto _ : st) {
+    utc = rdz::AddSeconds(utc, 1);
+    const rdz::MapScene scene =
+        rdz::BuildMapScene(*sats.table, sats.models, rdz::Observer{46.5, 8.95, 273}, utc, 1, 80);
+    QPainter p(&image);
+    painter.Paint(p, image.size(), scene);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_MapRedraw80)->Arg(480)->Arg(1024)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace

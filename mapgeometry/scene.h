@@ -1,0 +1,50 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mapgeometry/geo.h"
+#include "mapgeometry/sky.h"
+#include "orbit/element_table.h"
+#include "orbit/engine.h"
+
+namespace rdz {
+
+struct MapSatellite {
+  std::string name;  // blanks trimmed
+  GeoPoint at;
+  bool up = false;  // above the station's horizon, by the table's rule
+};
+
+// Everything the world map shows at one instant, in degrees.
+struct MapScene {
+  std::vector<MapSatellite> satellites;  // the table's satellites that could be computed
+  int selected = -1;                     // index into satellites; -1 for none
+  GeoLine footprint;                     // see FootprintOnMap
+  std::vector<GeoLine> track;            // one revolution back to one ahead
+  GeoPoint station;
+  SubSolarPoint sun;
+  GeoLine night;
+};
+
+// The table's first min(models, rows) satellites at `utc`; `selectedSat`
+// counts from 1 and falls back to satellite 1 when it is out of range.
+MapScene BuildMapScene(const ElementTable& elements, const OrbitModels& models,
+                       const Observer& station, const CivilTime& utc, int selectedSat,
+                       int rows = 60);
+
+// What the sky view shows for one satellite.
+struct SkyScene {
+  std::string name;
+  CivilTime utc;
+  std::optional<AzEl> now;  // nothing when the model cannot be computed
+  std::optional<Pass> pass;
+};
+
+SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const Observer& station,
+                       const CivilTime& utc);
+
+// The stored name with blanks trimmed from both ends.
+std::string TrimmedName(const std::string& name);
+
+}  // namespace rdz

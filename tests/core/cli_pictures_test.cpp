@@ -1,0 +1,70 @@
+// The picture commands of the command-line executable: PNG files of the asked size.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sys/wait.h>
+
+#include "core/temp_dir.h"
+
+namespace rdz {
+namespace {
+
+struct PngSize {
+  unsigned width = 0, height = 0;
+};
+
+PngSize ReadPngSize(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  unsigned char head[24] = {};
+  if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return {};
+  if (head[1] != 'P' || head[2] != 'N' || head[3] != 'G') return {};
+  auto be = [&](int at) {
+    return (unsigned{head[at]} << 24) | (unsigned{head[at + 1]} << 16) |
+           (unsigned{head[at + 2]} << 8) | unsigned{head[at + 3]};
+  };
+  return {be(16), be(20)};
+}
+
+class CliPictures : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.Write("amateur.txt", test::SampleElements());
+    dir.Write("config.txt", test::CrLf({"LA = 46.5", "LO = 8.95", "HT = 420"}));
+  }
+  int Run(const std::string& args) const {
+    const std::string command = std::string(RDZ_CLI_PATH) + " " + args + " --dir " +
+                                dir.path().string() + " >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  test::TempDir dir;
+};
+
+TEST_F(CliPictures, MapAndSkyWritePngsAndRefuseBadRequests) {
+  const auto map = dir.path() / "map.png";
+  const auto sky = dir.path() / "sky.png";
+  ASSERT_EQ(Run("map --width 640 --out " + map.string() + " 11/05/2026 10:00:00"), 0);
+  const PngSize m = ReadPngSize(map);
+  EXPECT_EQ(m.width, 640u);
+  EXPECT_EQ(m.height, 320u);
+  ASSERT_EQ(Run("sky --out " + sky.string() + " 3 11/05/2026 10:00:00"), 0);
+  EXPECT_EQ(ReadPngSize(sky).width, 600u);
+
+  struct Bad {
+    const char* args;
+    int status;
+  };
+  const Bad bad[] = {
+      {"map --width 10 --out x.png 11/05/2026 10:00:00", 2},
+      {"map 11/05/2026 10:00:00", 2},                       // no --out
+      {"sky --width 300 --out x.png 1 11/05/2026 10:00:00", 2},  // sky has no width
+      {"sky --out x.png 999 11/05/2026 10:00:00", 1},
+      {"map --out x.png 31/02/2026 10:00:00", 1},
+      {"map --out /nonexistent/dir/x.png 11/05/2026 10:00:00", 1},
+  };
+  for (const Bad& b : bad) EXPECT_EQ(Run(b.args), b.status) << b.args;
+}
+
+}  // namespace
+}  // namespace rdz

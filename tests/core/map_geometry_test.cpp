@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "mapgeometry/footprint.h"
+#include "mapgeometry/scene.h"
+#include "mapgeometry/sky.h"
+#include "mapgeometry/track.h"
+
+namespace rdz {
+namespace {
+
+ElementSet Elements(double epochDay, double incl, double raan, double anomaly, double motion,
+                    int year = 2026) {
+  return {.Name = " TEST    ", .EpochYear = static_cast<double>(year), .EpochDay = epochDay,
+          .Inclination = incl, .Raan = raan, .Eccentricity = 0.0007, .ArgPerigee = 46.0,
+          .MeanAnomaly = anomaly, .MeanMotion = motion, .DecayRate = 0, .EpochRev = 1000};
+}
+ElementSet Iss() { return Elements(131.16675675, 51.6310, 123.3566, 313.7980, 15.49181925); }
+const Observer kLugano{46.5, 8.95, 273};
+
+// Even-odd rule on the plain lat/lon plane of the map.
+bool Inside(const GeoLine& poly, const GeoPoint& p) {
+  bool in = false;
+  for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+    const GeoPoint& a = poly[i];
+    const GeoPoint& b = poly[j];
+    if ((a.lat > p.lat) != (b.lat > p.lat) &&
+        p.lon < a.lon + (p.lat - a.lat) * (b.lon - a.lon) / (b.lat - a.lat))
+      in = !in;
+  }
+  return in;
+}
+
+bool InsideShifted(const GeoLine& poly, const GeoPoint& p) {
+  for (double shift : {-360.0, 0.0, 360.0})
+    if (Inside(poly, {p.lat, p.lon - shift})) return true;
+  return false;
+}
+
+// Every map point well inside the circle is inside the polygon and every one
+// well outside is outside.
+void ExpectCovers(const GeoLine& poly, const GeoPoint& centre, double radius) {
+  int checked = 0;
+  for (double lat = -88.5; lat < 89; lat += 3) {
+    for (double lon = -178.5; lon < 180; lon += 3) {
+      const double d = CentralAngle({lat, lon}, centre);
+      if (std::fabs(d - radius) < 1.5) continue;
+      ASSERT_EQ(InsideShifted(poly, {lat, lon}), d < radius) << lat << " " << lon;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 5000);
+}
+
+TEST(MapFootprint, RadiusIsTheCentralAngleToTheHorizon) {
+  EXPECT_DOUBLE_EQ(FootprintRadius(0), 0);
+  EXPECT_DOUBLE_EQ(FootprintRadius(-3), 0);
+  EXPECT_NEAR(FootprintRadius(model::EarthRadius), 60.0, 1e-9);  // acos(1/2)
+  EXPECT_NEAR(FootprintRadius(35786.0), 81.30, 0.01);
+  EXPECT_NEAR(FootprintRadius(420.0), 20.25, 0.01);
+}
+
+TEST(MapFootprint, OutlineCoversTheRightAreaAcrossPolesAndTheDateLine) {
+  struct Case {
+    GeoPoint centre;
+    double height;
+  };
+  const Case cases[] = {
+      {{45, 0}, 800},        // plain
+      {{10, 178}, 1500},     // across the date line eastward
+      {{-20, -175}, 1500},   // and westward
+      {{78, 40}, 1500},      // the north pole inside
+      {{-84, -170}, 800},    // the south pole inside, near the date line
+      {{0, 100}, 35786},     // geostationary
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.centre.lat << "," << c.centre.lon);
+    const GeoLine poly = FootprintOnMap(c.centre, c.height);
+    const double r = FootprintRadius(c.height);
+    // Continuous, except along the pole's own edge of the map.
+    for (std::size_t i = 1; i < poly.size(); ++i) {
+      if (std::fabs(poly[i].lat) != 90.0) {
+        ASSERT_LT(std::fabs(poly[i].lon - poly[i - 1].lon), 180.0);
+      }
+    }
+    ExpectCovers(poly, c.centre, r);
+  }
+}
+
+TEST(MapFootprint, LinesAreCutAtTheDateLineAtTheCrossing) {
+  const auto east = SplitAtDateLine({{0, 170}, {10, -170}, {12, -160}});
+  ASSERT_EQ(east.size(), 2u);
+  EXPECT_EQ(east[0].back(), (GeoPoint{5, 180}));
+  EXPECT_EQ(east[1].front(), (GeoPoint{5, -180}));
+  EXPECT_EQ(east[1].size(), 3u);
+  const auto west = SplitAtDateLine({{-10, -175}, {-20, 175}});
+  ASSERT_EQ(west.size(), 2u);
+  EXPECT_EQ(west[0].back(), (GeoPoint{-15, -180}));
+  EXPECT_EQ(SplitAtDateLine({{0, 10}, {1, 20}}).size(), 1u);
+}
+
+TEST(MapTrack, PointsAreTheModelsSubSatellitePointsOverTwoRevolutions) {
+  const KeplerModel iss(Iss());
+  const auto engine = SetupEngine(kLugano);
+  const CivilTime utc{2026, 5, 11, 10, 0, 0};
+  const auto period = OrbitPeriodSeconds(iss, engine, utc);
+  ASSERT_TRUE(period);
+  EXPECT_NEAR(*period, 86400.0 / 15.49181925, 2.0);
+
+  const int points = 120;
+  const auto span = std::llround(*period);
+  const std::int64_t step = 2 * span / points;
+  std::vector<GeoPoint> flat;
+  for (const GeoLine& piece : GroundTrack(iss, engine, utc, points))
+    for (const GeoPoint& p : piece)
+      if (std::fabs(p.lon) != 180.0) flat.push_back(p);
+  ASSERT_EQ(flat.size(), static_cast<std::size_t>(2 * span / step + 1));
+  for (std::size_t i = 0; i < flat.size(); i += 7) {
+    const auto p = iss.At(engine, AddSeconds(utc, -span + static_cast<std::int64_t>(i) * step));
+    EXPECT_EQ(flat[i], (GeoPoint{p->raw.subLatitude, p->raw.subLongitude})) << i;
+  }
+}
+
+// The engine shows its Sun only through the antenna's illumination: an axis
+// aimed at the sub-solar point's Sun must see it end on (illumination 0).
+TEST(MapSun, SubSolarPointIsTheEnginesSun) {
+  const auto engine = SetupEngine({});
+  struct Case {
+    int year;
+    double day;
+    double latNear;
+  };
+  const Case cases[] = {{2026, 80.5, 0.0}, {2026, 172.5, 23.44}, {2026, 355.5, -23.44},
+                        {2031, 10.25, -22.0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.day);
+    const SubSolarPoint sun = SunOverhead(c.year, c.day);
+    EXPECT_NEAR(sun.lat, c.latNear, 1.0);
+    // Equatorial satellite on the celestial x axis at its epoch: its longitude is -GHAA.
+    ElementSet probe = Elements(c.day, 0, 0, 0, 15.0, c.year);
+    probe.Eccentricity = 0;
+    probe.ArgPerigee = 0;
+    const auto p0 = KeplerModel(probe).AtDay(engine, c.year, c.day);
+    ASSERT_TRUE(p0);
+    const double sunRa = sun.lon - p0->raw.subLongitude;
+    probe.Alat = -sun.lat;
+    probe.Alon = sunRa - 180.0;
+    const auto p = KeplerModel(probe).AtDay(engine, c.year, c.day);
+    EXPECT_LT(p->raw.illumination, 1e-3);
+    // At noon UTC the Sun stands near longitude 0 (within the equation of time).
+    if (c.day - std::floor(c.day) == 0.5) {
+      EXPECT_NEAR(sun.lon, 0.0, 4.5);
+    }
+  }
+}
+
+TEST(MapSun, NightPolygonIsTheHalfFacingAwayFromTheSun) {
+  for (const SubSolarPoint sun : {SubSolarPoint{23.4, -30}, SubSolarPoint{-23.4, 170},
+                                  SubSolarPoint{0.0, 0.0}, SubSolarPoint{-0.3, -179}}) {
+    SCOPED_TRACE(testing::Message() << sun.lat << "," << sun.lon);
+    ExpectCovers(NightPolygon(sun), {-sun.lat, WrapLongitude(sun.lon + 180)}, 90.0);
+  }
+}
+
+TEST(SkyGeometry, PolarPlotHasNorthUpEastRightAndTheZenithInTheMiddle) {
+  struct Case {
+    AzEl at;
+    SkyXY xy;
+  };
+  const Case cases[] = {{{123, 90}, {0, 0}}, {{0, 0}, {0, -1}},     {{90, 0}, {1, 0}},
+                        {{180, 30}, {0, 2.0 / 3}}, {{270, 60}, {-1.0 / 3, 0}}, {{0, -9}, {0, -1.1}}};
+  for (const Case& c : cases) {
+    const SkyXY xy = SkyPoint(c.at);
+    EXPECT_NEAR(xy.x, c.xy.x, 1e-12) << c.at.az << " " << c.at.el;
+    EXPECT_NEAR(xy.y, c.xy.y, 1e-12) << c.at.az << " " << c.at.el;
+  }
+}
+
+double Elevation(const OrbitModel& m, const EngineContext& e, const CivilTime& t) {
+  return m.At(e, t)->raw.elevation;
+}
+
+TEST(SkyPass, NextAndCurrentPassAreFoundToTheSecond) {
+  const KeplerModel iss(Iss());
+  const auto engine = SetupEngine(kLugano);
+  const CivilTime start{2026, 5, 11, 0, 0, 0};
+  const auto next = FindPass(iss, engine, start);
+  ASSERT_TRUE(next && next->aos && next->los);
+  EXPECT_FALSE(next->current);
+  const CivilTime aos = next->aos->utc, los = next->los->utc, top = next->highest.utc;
+  EXPECT_LE(Elevation(iss, engine, AddSeconds(aos, -1)), 0.0);
+  EXPECT_GT(Elevation(iss, engine, aos), 0.0);
+  EXPECT_GT(Elevation(iss, engine, AddSeconds(los, -1)), 0.0);
+  EXPECT_LE(Elevation(iss, engine, los), 0.0);
+  const double highest = next->highest.at.el;
+  EXPECT_EQ(highest, Elevation(iss, engine, top));
+  EXPECT_GE(highest, Elevation(iss, engine, AddSeconds(top, -1)));
+  EXPECT_GE(highest, Elevation(iss, engine, AddSeconds(top, 1)));
+  for (const AzEl& p : next->path) EXPECT_LE(p.el, highest);
+  EXPECT_GT(next->path.size(), 20u);
+
+  // From inside the pass: the same rise and set, now the current pass.
+  const auto current = FindPass(iss, engine, top);
+  ASSERT_TRUE(current && current->aos && current->los);
+  EXPECT_TRUE(current->current);
+  EXPECT_EQ(current->aos->utc, aos);
+  EXPECT_EQ(current->los->utc, los);
+}
+
+TEST(SkyPass, GeostationarySatellitesAreAlwaysUpOrNeverPass) {
+  ElementSet geo = Elements(131.0, 0, 0, 0, 1.00273791);
+  geo.Eccentricity = 0;
+  const KeplerModel model(geo);
+  const CivilTime utc{2026, 5, 11, 0, 0, 0};
+  const double lon = model.At(SetupEngine({}), utc)->raw.subLongitude;
+  const auto seen = FindPass(model, SetupEngine({40.0, lon, 0}), utc, 3.0);
+  ASSERT_TRUE(seen);
+  EXPECT_TRUE(seen->current);
+  EXPECT_FALSE(seen->aos || seen->los);
+  EXPECT_FALSE(FindPass(model, SetupEngine({0.0, WrapLongitude(lon + 180), 0}), utc, 3.0));
+}
+
+TEST(MapScene, SelectionFallsBackToSatelliteOneAndMarksUpByTheTablesRule) {
+  ElementTable table;
+  table[1] = Iss();
+  table[2] = Elements(131.0, 98.0, 20.0, 10.0, 14.2);
+  const OrbitModels models = MakeOrbitModels(table, 2);
+  const auto engine = SetupEngine(kLugano);
+  // At the top of a pass of satellite 1 over the station.
+  const CivilTime utc = FindPass(*models[0], engine, {2026, 5, 11, 0, 0, 0})->highest.utc;
+  for (const auto& [asked, chosen] : {std::pair{2, 1}, std::pair{0, 0}, std::pair{7, 0}}) {
+    const MapScene scene = BuildMapScene(table, models, kLugano, utc, asked);
+    ASSERT_EQ(scene.satellites.size(), 2u);
+    EXPECT_EQ(scene.selected, chosen);
+    const auto p = models[static_cast<std::size_t>(chosen)]->At(engine, utc);
+    EXPECT_EQ(scene.footprint, FootprintOnMap({p->raw.subLatitude, p->raw.subLongitude}, p->raw.height));
+    EXPECT_EQ(scene.satellites[0].name, "TEST");
+    EXPECT_TRUE(scene.satellites[0].up);
+    EXPECT_EQ(scene.satellites[1].up, models[1]->At(engine, utc)->state.EL > 0);
+  }
+  EXPECT_EQ(BuildMapScene(table, models, kLugano, utc, 1).station, (GeoPoint{46.5, 8.95}));
+  // At the rise the elevation is a hair above 0, which the table still rounds to 0.
+  const CivilTime aos = FindPass(*models[0], engine, {2026, 5, 11, 0, 0, 0})->aos->utc;
+  EXPECT_FALSE(BuildMapScene(table, models, kLugano, aos, 1).satellites[0].up);
+}
+
+}  // namespace
+}  // namespace rdz

@@ -1,0 +1,142 @@
+// The map and sky pictures: colours at the projected points, labels apart,
+// and the windows that show them.
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "mapgeometry/footprint.h"
+#include "map/frm_immagine.h"
+#include "pictures/map_picture.h"
+#include "pictures/sky_picture.h"
+#include "platform/qt/qt_text.h"
+#include "sky/frm_sky.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+const Observer kStation{46.5, 8.95, 273};
+constexpr int kWidth = 1024;
+
+struct Sample {
+  std::unique_ptr<ElementTable> table = std::make_unique<ElementTable>();
+  OrbitModels models;
+  CivilTime top;  // the highest point of satellite 1's next pass
+  Sample() {
+    const auto sats = SampleSatellites();
+    for (std::size_t i = 0; i < sats.size(); ++i) (*table)[static_cast<int>(i) + 1] = sats[i];
+    models = MakeOrbitModels(*table, static_cast<int>(sats.size()));
+    top = FindPass(*models[0], SetupEngine(kStation), {2026, 5, 11, 0, 0, 0})->highest.utc;
+  }
+};
+
+QImage Grey() {
+  QImage grey(1024, 512, QImage::Format_RGB32);
+  grey.fill(QColor(128, 128, 128));
+  return grey;
+}
+
+QRgb Pixel(const QImage& image, const GeoPoint& at) {
+  const QPointF p = MapPoint(at, image.size());
+  return image.pixel(static_cast<int>(p.x()), static_cast<int>(p.y()));
+}
+
+QRgb Blend(QColor under, QColor over) {
+  QImage one(1, 1, QImage::Format_RGB32);
+  one.fill(under);
+  QPainter(&one).fillRect(0, 0, 1, 1, over);
+  return one.pixel(0, 0);
+}
+
+void ExpectApart(const std::vector<QRectF>& boxes) {
+  for (std::size_t i = 0; i < boxes.size(); ++i)
+    for (std::size_t j = i + 1; j < boxes.size(); ++j)
+      ASSERT_FALSE(boxes[i].intersects(boxes[j])) << i << " " << j;
+}
+
+TEST(MapPicture, StationSatellitesAndFootprintHaveTheirColours) {
+  const Sample sample;
+  MapScene scene = BuildMapScene(*sample.table, sample.models, kStation, sample.top, 1);
+  ASSERT_EQ(scene.selected, 0);
+  ASSERT_TRUE(scene.satellites[0].up);
+  scene.night.clear();
+  MapPainter painter(Grey());
+  const QImage full = painter.Render(scene, kWidth);
+  EXPECT_EQ(full.size(), QSize(kWidth, kWidth / 2));
+  EXPECT_EQ(Pixel(full, scene.station), mapcolour::kStation.rgb());
+  EXPECT_EQ(Pixel(full, scene.satellites[0].at), mapcolour::kUp.rgb());
+  // A satellite below the horizon whose marker no other covers.
+  int down = 0;
+  for (std::size_t i = 1; i < scene.satellites.size(); ++i) {
+    const MapSatellite& s = scene.satellites[i];
+    bool alone = !s.up;
+    for (std::size_t j = 0; j < scene.satellites.size() && alone; ++j)
+      if (j != i && CentralAngle(s.at, scene.satellites[j].at) < 4.0) alone = false;
+    if (!alone) continue;
+    EXPECT_EQ(Pixel(full, s.at), mapcolour::kDown.rgb()) << s.name;
+    ++down;
+  }
+  EXPECT_GT(down, 3);
+  EXPECT_GT(painter.LabelBoxes().size(), 10u);
+  ExpectApart(painter.LabelBoxes());
+
+  // The footprint alone: shaded inside, untouched outside.
+  const MapSatellite sat = scene.satellites[0];
+  const double r = FootprintRadius(sample.models[0]->At(SetupEngine(kStation), sample.top)->raw.height);
+  scene.satellites = {{"", sat.at, true}};
+  scene.track.clear();
+  const QImage alone = painter.Render(scene, kWidth);
+  const double toward = sat.at.lat > 0 ? -1.0 : 1.0;  // away from the pole
+  EXPECT_EQ(Pixel(alone, {sat.at.lat + toward * r / 2, sat.at.lon}),
+            Blend(QColor(128, 128, 128), mapcolour::kFootprintFill));
+  EXPECT_EQ(Pixel(alone, {sat.at.lat + toward * r * 1.3, sat.at.lon}), qRgb(128, 128, 128));
+}
+
+TEST(SkyPicture, CurrentPositionAndPassLabelsApart) {
+  const Sample sample;
+  const SkyScene scene =
+      BuildSkyScene((*sample.table)[1].Name, *sample.models[0], kStation, sample.top);
+  ASSERT_TRUE(scene.now && scene.pass && scene.pass->current);
+  SkyPainter painter;
+  const QImage image = painter.Render(scene, 600);
+  const QPointF c = SkyCentre(image.size());
+  const SkyXY xy = SkyPoint(*scene.now);
+  const double r = SkyRadius(image.size());
+  EXPECT_EQ(image.pixel(static_cast<int>(c.x() + xy.x * r), static_cast<int>(c.y() + xy.y * r)),
+            skycolour::kNow.rgb());
+  // Heading (2 lines), N E S W, two ring labels, AOS, MAX, LOS.
+  EXPECT_EQ(painter.LabelBoxes().size(), 11u);
+  ExpectApart(painter.LabelBoxes());
+}
+
+class MapWindows : public WindowTest {};
+
+TEST_F(MapWindows, MapIsLiveAndScalesAndSkyFollowsTheTrackedSatellite) {
+  MakeForm(LoaderOf(SampleSatellites()));
+  form->Option1[4]->setChecked(true);
+  StartAtUtc({2026, 5, 11, 0, 0, 0});
+  form->Command1->click();
+  auto* map = form->findChild<FrmImmagine*>();
+  ASSERT_NE(map, nullptr);
+  EXPECT_FALSE(map->Label1->isVisible());
+  clock.now = AddSeconds(clock.now, 1);
+  form->Timer1Tick();
+  EXPECT_EQ(map->Scene().selected, 4);
+  EXPECT_EQ(map->Image1->pixmap().width(), map->Image1->width());
+
+  const int before = map->Image1->width();
+  map->resize(map->width() + before, map->height() + before);
+  EXPECT_NEAR(map->Image1->width(), 2 * before, 2);
+  EXPECT_EQ(map->Image1->height(), map->Image1->width() / 2);
+  EXPECT_GT(map->LblSatName->y(), map->Image1->height());
+
+  form->CmdSky->click();
+  auto* sky = form->findChild<FrmSky*>();
+  ASSERT_NE(sky, nullptr);
+  EXPECT_EQ(sky->Scene().name, qt::FromQString(qt::ToQString(SampleSatellites()[4].Name).trimmed()));
+}
+
+}  // namespace
+}  // namespace rdz::test
