@@ -24,6 +24,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
   ConnectRotor();
   ConnectForecast();
   ConnectSimulation();
+  ConnectClockMarks();
 }
 
 FrmTrack::~FrmTrack() = default;
@@ -42,6 +43,7 @@ void FrmTrack::Load() {
 }
 
 void FrmTrack::Timer1Tick() {
+  FollowZoneOffset();
   Clock& clock = services_.clock;
   // The clock is read afresh for each value shown.
   LblPCData->setText(qt::ToQString(FormatDate(clock.Now())));
@@ -53,13 +55,15 @@ void FrmTrack::Timer1Tick() {
 void FrmTrack::ShowUtc(std::optional<double> hours) {
   Clock& clock = services_.clock;
   // A difference that is not a number leaves UTC where it was: the PC clock
-  // keeps running and the table is computed for the frozen instant.
-  if (const auto offset = hours ? UtcDifferenceSeconds(*hours) : std::nullopt) {
+  // keeps running, the table is computed for the frozen instant and the UTC
+  // clock says why.
+  const auto offset = hours ? UtcDifferenceSeconds(*hours) : std::nullopt;
+  if (offset) {
     state_.UtcDateText = FormatDate(AddSeconds(clock.Now(), -*offset));
     state_.UtcTimeText = FormatTime(AddSeconds(clock.Now(), -*offset));
   }
-  lblOrario->setText(qt::ToQString(state_.UtcTimeText));
-  lblData->setText(qt::ToQString(state_.UtcDateText));
+  ShowUtcLabels(offset.has_value());
+  ShowClockMarks();
 }
 
 void FrmTrack::RefreshLiveTable() { rdz::RefreshLiveTable(state_, *this); }
@@ -105,7 +109,10 @@ void FrmTrack::ShowRotorPosition(const std::string& az, const std::string& el) {
   LblEL->setText(qt::ToQString(el));
 }
 
-void FrmTrack::ShowTitle(const std::string& caption) { setWindowTitle(qt::ToQString(caption)); }
+void FrmTrack::ShowTitle(const std::string& caption) {
+  caption_ = caption;
+  ShowClockMarks();
+}
 
 void FrmTrack::EnableRotorTimer(bool enabled) { Timer2.SetEnabled(enabled); }
 

@@ -14,6 +14,7 @@
 #include "orbit/tracker_state.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/services.h"
+#include "platform/utc_difference.h"
 #include "rotor/tracking_controller.h"
 
 class QButtonGroup;
@@ -28,6 +29,9 @@ namespace rdz {
 class FrmConfig;
 class FrmImmagine;
 class TrackingPicture;
+namespace qt {
+class BackgroundJob;
+}
 struct ElementDownload;
 
 // The main window: clocks, UTC difference, the live table of up to 60
@@ -59,6 +63,8 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void MnuLoadInternetClick();
   void MnuLoadFile1Click();
   void MnuConfigClick();
+  // "VelkAtomicClock": checks the PC clock against a time server, off this thread.
+  void MnuVelkClockClick();
   // Double-click on LblSat(index): the element box, then the forecast.
   void LblSatDblClick(int index);
   void ShowSatelliteElements(int row);
@@ -144,6 +150,12 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void RunElementDownload(const ElementDownload& download);
   void ConnectForecast();
   void ConnectSimulation();
+  // The UTC difference from the system's zone, and the clocks' invalid and simulated marks.
+  void ConnectClockMarks();
+  void FollowZoneOffset();
+  bool Simulating() const;
+  void ShowUtcLabels(bool valid);
+  void ShowClockMarks();
   void LoadAOSLOS();
 
   TrackerState& state_;
@@ -155,6 +167,11 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
   QPointer<FrmConfig> configEditor_;
+  qt::BackgroundJob* clockCheck_ = nullptr;
+  UtcDifferenceDefault utcDefault_;
+  std::string caption_ = kStandardCaption;  // as the table and the rotor last set it
+  bool utcValid_ = true;
+  std::optional<std::pair<bool, bool>> shownMarks_;  // valid, simulating  // a child of the window, made on first use
   bool forecastRunning_ = false;
   bool forecastStop_ = false;     // the running forecast ends at its next yield
   bool forecastRestart_ = false;  // and a new one starts in the same window

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
+#include "platform/sntp.h"
 #include "platform/sound.h"
 #include "rotor/parallel_port.h"
 
@@ -20,6 +21,7 @@ struct Services {
   std::filesystem::path programDir;  // where amateur.txt and config.txt live
   ParallelPort& port;                // LPT1, where the rotor interface listens
   InternetLibrary* internet = nullptr;  // HTTP for the element download; none: nothing arrives
+  SntpClient* sntp = nullptr;           // the clock check's time server; none: no check
 };
 
 }  // namespace rdz
