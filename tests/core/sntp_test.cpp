@@ -198,7 +198,7 @@ TEST(CliClock, PrintsOffsetAndDelayFromTheConfiguredOrGivenServer) {
   SntpResponder responder({"answer", "2"});
   test::TempDir dir;
   dir.Write("config.txt", test::CrLf({"NTPSERVER = " + responder.server()}));
-  for (const std::string args : {"clock --dir " + dir.path().string(),
+  for (const std::string& args : {"clock --dir " + dir.path().string(),
                                  "clock --server " + responder.server() + " --dir /nonexistent"}) {
     const auto [status, out] = RunProgram(args);
     EXPECT_EQ(status, 0) << args;
