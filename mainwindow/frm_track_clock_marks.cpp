@@ -1,6 +1,7 @@
 // What the clocks tell beyond the time: a UTC difference taken from the system
 // until the user types one, a difference that is not a number, and simulated time.
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -20,6 +21,17 @@ void SetTextColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
   QPalette p = w->palette();
   p.setColor(role, colour);
   w->setPalette(p);
+}
+
+// The headings keep their place: a longer one gets a smaller font to fit.
+void SetHeading(QLabel* label, const QString& text) {
+  if (!label->property("clockFont").isValid()) label->setProperty("clockFont", label->font());
+  QFont font = label->property("clockFont").value<QFont>();
+  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > label->width()) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
+  label->setFont(font);
+  label->setText(text);
 }
 
 }  // namespace
@@ -66,8 +78,8 @@ void FrmTrack::ShowClockMarks() {
     SetTextColour(l, QPalette::WindowText, utcValid_ ? clock : kInvalidColour);
   }
   SetTextColour(TxtUtc, QPalette::Text, utcValid_ ? palette().color(QPalette::Text) : kInvalidColour);
-  Label1->setText(simulating ? QStringLiteral("SIM UTC:") : QStringLiteral("UTC:"));
-  Label5->setText(simulating ? QStringLiteral("SIM PC:") : QStringLiteral("PCtime:"));
+  SetHeading(Label1, simulating ? QStringLiteral("SIM UTC:") : QStringLiteral("UTC:"));
+  SetHeading(Label5, simulating ? QStringLiteral("SIM PC:") : QStringLiteral("PCtime:"));
 }
 
 }  // namespace rdz

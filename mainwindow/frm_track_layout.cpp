@@ -80,8 +80,7 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   const int y2 = y1 + h + Twips(60);
 
   // The two clocks: UTC above, the PC's local time below.
-  // Wide enough for the headings of simulated time too.
-  const int headW = std::max(clock.horizontalAdvance(QStringLiteral("SIM UTC:")),
+  const int headW = std::max(clock.horizontalAdvance(QStringLiteral("UTC:")),
                              clock.horizontalAdvance(QStringLiteral("PCtime:"))) + Twips(120);
   const int dateW = clock.horizontalAdvance(QStringLiteral("00/00/0000")) + Twips(150);
   const int timeW = clock.horizontalAdvance(QStringLiteral("00:00:00")) + Twips(90);

@@ -111,7 +111,8 @@ SntpOutcome UdpSntpClient::Query(const NtpServer& server, std::chrono::milliseco
 
   std::uint8_t reply[256];
   for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    // Rounded up: poll must not give up before the limit.
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     pollfd p{socket.fd, POLLIN, 0};
     const int ready = left.count() > 0 ? ::poll(&p, 1, static_cast<int>(left.count())) : 0;
     if (ready < 0 && errno == EINTR) continue;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ class SntpResponder {
   SntpResponder(const SntpResponder&) = delete;
   SntpResponder& operator=(const SntpResponder&) = delete;
 
-  int port() const { return port_; }
+  std::uint16_t port() const { return static_cast<std::uint16_t>(port_); }
   std::string server() const { return "127.0.0.1:" + std::to_string(port_); }
 
  private:
