@@ -11,6 +11,7 @@
 #include "orbit/engine.h"
 #include "orbit/row_text.h"
 #include "platform/civil_time.h"
+#include "platform/program_files.h"
 
 namespace rdz {
 
@@ -29,7 +30,7 @@ constexpr const char* kUsage =
 struct Request {
   std::string command;
   std::filesystem::path dir;
-  std::string file = "amateur.txt";
+  std::string file = kElementFileName;
   std::vector<std::string> positional;
 };
 
@@ -39,7 +40,7 @@ std::optional<Request> ParseArgs(const std::vector<std::string>& args,
     err << kUsage;
     return std::nullopt;
   }
-  Request request{args[0], defaultDir, "amateur.txt", {}};
+  Request request{args[0], defaultDir, kElementFileName, {}};
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--dir" || arg == "--file") {
@@ -120,15 +121,15 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
 
   TrackerState state;
   state.ElementFileName = request->file;
-  const LoadOutcome outcome = LoadElements(request->dir, state);
-  if (outcome == LoadOutcome::MissingElementFile) {
+  const LoadReport load = LoadElements(request->dir, state);
+  if (load.outcome == LoadOutcome::MissingElementFile) {
     err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file)
-        << "\n";
+        << " (" << load.reason << ")\n";
     return 1;
   }
-  if (outcome == LoadOutcome::MissingConfigFile) {
-    err << "rodedizevad-cli: warning: no config.txt in " << request->dir
-        << "; the station stays at latitude 0, longitude 0\n";
+  if (load.outcome == LoadOutcome::MissingConfigFile) {
+    err << "rodedizevad-cli: warning: cannot read config.txt in " << request->dir << " ("
+        << load.reason << "); the station stays at latitude 0, longitude 0\n";
   }
 
   const EngineContext engine = SetupEngine(state.Station);

@@ -2,13 +2,14 @@
 #include <QApplication>
 #include <iostream>
 
-#include "download/curl_internet.h"
+#include "platform/curl/curl_internet.h"
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
 #include "platform/program_directory.h"
+#include "platform/qt/qt_background_work.h"
 #include "platform/qt/qt_services.h"
+#include "platform/parport/linux_parallel_port.h"
 #include "platform/sntp/udp_sntp_client.h"
-#include "rotor/linux_parallel_port.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -23,9 +24,17 @@ int main(int argc, char** argv) {
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
   rdz::LinuxParallelPort port;
-  rdz::CurlInternet internet;
   rdz::UdpSntpClient sntp;
-  const rdz::Services services{clock, messages, sound, events, programDir.dir, port, &internet, &sntp};
+  rdz::qt::QtBackgroundWork background;  // outlives the window, which cancels its download
+  const rdz::Services services{clock,
+                               messages,
+                               sound,
+                               events,
+                               programDir.dir,
+                               port,
+                               [] { return std::make_shared<rdz::CurlInternet>(); },
+                               &background,
+                               &sntp};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

@@ -19,14 +19,15 @@ std::string EditorTextFromLines(const std::vector<std::string>& lines) {
 
 EditorText ReadConfigForEditor(const std::filesystem::path& file) {
   std::error_code ec;
-  const std::filesystem::file_status st = std::filesystem::status(file, ec);
-  if (st.type() == std::filesystem::file_type::not_found) return {true, {}};
-  // A folder or a device opens on some systems and then reads as nothing:
-  // treating that as an empty file would let the editor save over it.
-  if (ec || !std::filesystem::is_regular_file(st)) return {false, {}};
-  const auto lines = ReadTextLines(file);
-  if (!lines) return {false, {}};
-  return {true, EditorTextFromLines(*lines)};
+  if (std::filesystem::status(file, ec).type() == std::filesystem::file_type::not_found) {
+    return {true, {}, {}};
+  }
+  // Anything else that cannot be read, a folder or a FIFO included, is never
+  // taken for an empty file: the editor would save over it.
+  std::string reason;
+  const auto lines = ReadTextLines(file, &reason);
+  if (!lines) return {false, {}, reason};
+  return {true, EditorTextFromLines(*lines), {}};
 }
 
 std::string ConfigFileBytes(std::string_view editorText) {
@@ -41,7 +42,7 @@ std::string ConfigFileBytes(std::string_view editorText) {
   return bytes;
 }
 
-bool SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText) {
+WriteOutcome SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText) {
   return WriteFileAtomically(file, ConfigFileBytes(editorText));
 }
 

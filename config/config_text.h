@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/atomic_file.h"
+
 namespace rdz {
 
 // config.txt as the editor shows it: every non-empty line followed by CR LF,
@@ -13,6 +15,7 @@ std::string EditorTextFromLines(const std::vector<std::string>& lines);
 struct EditorText {
   bool readable = true;  // false: the file exists but could not be read
   std::string text;      // lines joined as above
+  std::string reason;    // when not readable: why
 };
 
 // A missing file is readable and empty (saving creates it); a file that exists
@@ -23,8 +26,8 @@ EditorText ReadConfigForEditor(const std::filesystem::path& file);
 // box separates lines with LF), followed by one CR LF.
 std::string ConfigFileBytes(std::string_view editorText);
 
-// Replaces the file atomically with ConfigFileBytes(editorText). False when
-// the file was not written; the old one is then untouched.
-bool SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText);
+// Replaces the file atomically with ConfigFileBytes(editorText). When not
+// ok the old file is untouched and the outcome says why.
+WriteOutcome SaveConfigFromEditor(const std::filesystem::path& file, std::string_view editorText);
 
 }  // namespace rdz

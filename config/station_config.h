@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,20 +9,27 @@
 
 namespace rdz {
 
-inline constexpr const char* kConfigFileName = "config.txt";
+// The station keys of config lines: "LA = ", "LO = ", "HT = ", "TEMPOSCANN = "
+// and "KEPURL = ", each at the very start of a line. The last line of a key
+// wins; a key whose value is not a finite number, and a KEPURL without an
+// address, count as absent there.
+struct StationKeys {
+  std::optional<double> LA{};
+  std::optional<double> LO{};
+  std::optional<double> HT{};
+  std::optional<std::int16_t> TEMPOSCANN{};  // rounded half to even, clamped into 16 bits
+  std::optional<std::string> KEPURL{};       // blanks around it trimmed; never empty
+  friend bool operator==(const StationKeys&, const StationKeys&) = default;
+};
 
-// Applies the station keys ("LA = ", "LO = ", "HT = " and, when asked,
-// "TEMPOSCANN = ") of config lines, and "KEPURL = " (the rest of the line, blanks
-// trimmed) when kepUrl is given. The last line of a key wins; Observer fields
-// whose key is absent keep their value. TEMPOSCANN is clamped into its range.
-void ApplyStationLines(const std::vector<std::string>& lines, bool withScanInterval,
-                       Observer& station, std::int16_t& tempoScann,
-                       std::string* kepUrl = nullptr);
+StationKeys ReadStationKeys(const std::vector<std::string>& lines);
 
-// Reads config.txt in the program directory and applies it as above.
-// False, with nothing changed, when the file cannot be read.
-bool LoadStationConfig(const std::filesystem::path& programDir, bool withScanInterval,
-                       Observer& station, std::int16_t& tempoScann,
-                       std::string* kepUrl = nullptr);
+// The station record with the fields the keys give replaced; the others stay.
+Observer WithStationKeys(Observer station, const StationKeys& keys);
+
+// config.txt in the program directory read as above. Nothing when it cannot
+// be read; `reason` then says why.
+std::optional<StationKeys> ReadStationConfig(const std::filesystem::path& programDir,
+                                             std::string* reason = nullptr);
 
 }  // namespace rdz

@@ -8,6 +8,7 @@
 #include "config/config_text.h"
 #include "platform/qt/fixed_pitch_font.h"
 #include "platform/qt/qt_text.h"
+#include "platform/program_files.h"
 #include "platform/qt/twips.h"
 
 namespace rdz {
@@ -32,7 +33,7 @@ QString EditedText(const QPlainTextEdit* box) {
 }  // namespace
 
 FrmConfig::FrmConfig(std::filesystem::path programDir, MessageBox& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), file_(std::move(programDir) / "config.txt"),
+    : QWidget(parent, Qt::Window), file_(std::move(programDir) / kConfigFileName),
       messages_(messages) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Caption());
@@ -58,7 +59,7 @@ void FrmConfig::config() {
   if (!read.readable) {
     TxtConfig->clear();
     TxtConfig->setReadOnly(true);
-    messages_.Show(kConfigNotRead, kProgramName, MessageIcon::Exclamation);
+    messages_.Show(ConfigNotRead(read.reason), kProgramName, MessageIcon::Exclamation);
     return;
   }
   QString text = qt::ToQString(read.text);
@@ -67,13 +68,18 @@ void FrmConfig::config() {
 }
 
 void FrmConfig::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (!mayWrite_) return;
-  if (SaveConfigFromEditor(file_, qt::FromQString(EditedText(TxtConfig)))) {
-    messages_.Show(kRestartReminder, kProgramName, MessageIcon::Exclamation);
-  } else {
-    messages_.Show(kConfigNotSaved, kProgramName, MessageIcon::Exclamation);
+  if (!mayWrite_) {
+    event->accept();
+    return;
   }
+  const WriteOutcome saved = SaveConfigFromEditor(file_, qt::FromQString(EditedText(TxtConfig)));
+  if (!saved.ok) {
+    event->ignore();
+    messages_.Show(ConfigNotSaved(saved.reason), kProgramName, MessageIcon::Exclamation);
+    return;
+  }
+  event->accept();
+  messages_.Show(kRestartReminder, kProgramName, MessageIcon::Exclamation);
 }
 
 }  // namespace rdz

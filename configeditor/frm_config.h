@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <filesystem>
+#include <string>
 
 #include "platform/message_box.h"
 
@@ -9,13 +10,17 @@ class QPlainTextEdit;
 namespace rdz {
 
 inline constexpr const char* kRestartReminder = "For run new config please restart RODEDIZEVAD!";
-inline constexpr const char* kConfigNotRead =
-    "config.txt could not be read. The editor will not save over it.";
-inline constexpr const char* kConfigNotSaved =
-    "config.txt could not be saved. Your changes were not written.";
+inline std::string ConfigNotRead(const std::string& reason) {
+  return "config.txt could not be read (" + reason + "). The editor will not save over it.";
+}
+inline std::string ConfigNotSaved(const std::string& reason) {
+  return "config.txt could not be saved (" + reason +
+         "). Your changes are kept in the editor, which stays open until they are saved.";
+}
 
 // The editor of config.txt: one text box over the whole window, filled when
-// the window loads and written back when the user closes it.
+// the window loads and written back when the user closes it. A failed save
+// keeps the window open with the text.
 class FrmConfig final : public QWidget {
   Q_OBJECT
 
@@ -31,7 +36,7 @@ class FrmConfig final : public QWidget {
   QPlainTextEdit* TxtConfig = nullptr;
 
  protected:
-  // Unload: saves, then reminds the user to restart.
+  // Unload: saves, then reminds the user to restart; stays open when the save fails.
   void closeEvent(QCloseEvent* event) override;
 
  private:

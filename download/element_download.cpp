@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "config/station_config.h"
 #include "download/read_url.h"
 #include "orbit/element_loader.h"
+#include "orbit/engine.h"
 #include "platform/atomic_file.h"
+#include "platform/crlf_text.h"
 #include "platform/text_lines.h"
-#include "platform/windows_drive_path.h"
 
 namespace rdz {
 
@@ -14,61 +16,73 @@ namespace {
 
 std::string Shown(const ElementDownload& d) { return std::string("[.../") + d.fileName + "]"; }
 
-DownloadResult Refusal(const std::string& url, const ElementDownload& d, const char* why) {
+DownloadResult Refusal(const DownloadRequest& r, const std::string& cause) {
   return {false,
-          "ATTENTION: no element sets received from " + url + why + " - " + Shown(d) +
-              " not changed.",
+          "ATTENTION: no element sets received from " + r.url + " (" + cause + ") - " +
+              Shown(r.download) + " not changed.",
           MessageIcon::Exclamation};
 }
 
-bool HoldsElementSets(const std::string& text) {
-  auto table = std::make_unique<ElementTable>();
-  return ReadElementBlocks(SplitTextLines(text), *table) > 0;
+// A partial answer (206) is a piece of the file, not the file.
+bool IsWholeSuccess(int status) { return status >= 200 && status <= 299 && status != 206; }
+
+// Why an answer cannot be the provider's file; empty when it may be.
+std::string AnswerFault(const UrlReading& reading, std::size_t bodySize) {
+  if (reading.status != 0 && !IsWholeSuccess(reading.status)) {
+    return "HTTP " + std::to_string(reading.status);
+  }
+  if (bodySize > kMaxBodyBytes) return "more than 16 MiB";
+  if (!reading.failure.empty()) return reading.failure;
+  if (!reading.complete) return "the transfer did not complete";
+  if (reading.status == 0) return "no HTTP answer";
+  return {};
 }
 
 }  // namespace
 
-std::string ElementFileText(std::string_view body) {
-  std::string text;
-  text.reserve(body.size() + body.size() / 32 + 2);
-  for (const char c : body) {
-    if (c == '\n') text += '\r';
-    text += c;
-  }
-  text += "\r\n";
-  return text;
+std::string ElementSetUrl(const std::filesystem::path& programDir) {
+  const auto keys = ReadStationConfig(programDir);
+  return keys && keys->KEPURL ? *keys->KEPURL : std::string(kBuiltInElementSetUrl);
 }
 
-DownloadResult StoreElementDownload(std::string_view body, const std::string& url,
-                                    const std::filesystem::path& programDir,
-                                    const ElementDownload& download,
-                                    const std::optional<std::filesystem::path>& secondCopy) {
-  if (body.size() > kMaxBodyBytes) return Refusal(url, download, " (more than 16 MiB)");
-  const std::string text = ElementFileText(body);
-  if (!HoldsElementSets(text)) return Refusal(url, download, "");
-  if (!WriteFileAtomically(programDir / download.fileName, text)) {
-    return {false, "ATTENTION: " + Shown(download) + " could not be written and was not changed.",
+bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
+  auto table = std::make_unique<ElementTable>();
+  const int count = ReadElementBlocks(SplitTextLines(text), *table);
+  if (!check.utc) return count > 0;
+  const CivilTime& t = *check.utc;
+  const EngineContext engine = SetupEngine(check.station);
+  const double tn = TimeNow(engine, t.year, t.month, t.day, t.hour, t.minute, t.second);
+  for (int k = 1; k <= count; ++k) {
+    if (PropagateSatellite(engine, (*table)[k], t.year, tn)) return true;
+  }
+  return false;
+}
+
+DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest& request) {
+  if (body.size() > kMaxBodyBytes) return Refusal(request, "more than 16 MiB");
+  const std::string text = CrLfText(body);
+  if (!HoldsUsableElementSets(text, request.check)) return Refusal(request, "not an element file");
+  const WriteOutcome written = WriteFileAtomically(request.programDir / request.download.fileName, text);
+  if (!written.ok) {
+    return {false,
+            "ATTENTION: " + Shown(request.download) + " could not be written (" + written.reason +
+                ") and was not changed.",
             MessageIcon::Exclamation};
   }
   // The second copy is a convenience for one particular set-up: its absence is no failure.
-  if (secondCopy) WriteFileAtomically(*secondCopy, text);
+  if (request.secondCopy) WriteFileAtomically(*request.secondCopy, text);
   return {true,
-          std::string("OK, new Internet kepler data with ") + Shown(download) + " downloadet....",
+          std::string("OK, new Internet kepler data with ") + Shown(request.download) +
+              " downloadet....",
           MessageIcon::None};
 }
 
-DownloadResult DownloadElementFile(InternetLibrary& internet, const std::string& url,
-                                   const std::filesystem::path& programDir,
-                                   const ElementDownload& download) {
-  bool complete = false;
-  const std::string body = ReadUrl(internet, url, &complete);
-  // Blocks that arrived before the connection broke off are not the provider's file.
-  if (!complete && body.size() <= kMaxBodyBytes) {
-    return Refusal(url, download, " (the transfer did not complete)");
-  }
-  const auto secondCopy =
-      download.fixedCopy ? WindowsDrivePath(kFixedCopyPath) : std::optional<std::filesystem::path>{};
-  return StoreElementDownload(body, url, programDir, download, secondCopy);
+DownloadResult DownloadElementFile(InternetLibrary& internet, const DownloadRequest& request) {
+  UrlReading reading;
+  const std::string body = ReadUrl(internet, request.url, &reading);
+  const std::string fault = AnswerFault(reading, body.size());
+  if (!fault.empty()) return Refusal(request, fault);
+  return StoreElementDownload(body, request);
 }
 
 }  // namespace rdz

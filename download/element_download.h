@@ -4,12 +4,23 @@
 #include <string>
 #include <string_view>
 
-#include "download/internet_library.h"
+#include "config/observer.h"
+#include "platform/civil_time.h"
+#include "platform/internet_library.h"
 #include "platform/message_box.h"
+#include "platform/program_files.h"
 
 namespace rdz {
 
 inline constexpr const char* kFixedCopyPath = "d:\\prog\\radio\\dude\\amateur.txt";
+
+// Where the element sets come from unless config.txt names another address.
+inline constexpr const char* kBuiltInElementSetUrl =
+    "http://www.amsat.org/amsat/ftp/keps/current/amsat.all";
+
+// The address that config.txt in the program directory holds now ("KEPURL = "),
+// else the built-in one.
+std::string ElementSetUrl(const std::filesystem::path& programDir);
 
 // One of the two download commands: the file it writes and the box shown
 // before the network is waited for.
@@ -20,9 +31,9 @@ struct ElementDownload {
 };
 
 inline constexpr ElementDownload kNewFileDownload{
-    "amateur1.txt", "ATTENTION: Waiting INTERNET network and create new file amateur1.txt", false};
+    kNewElementFileName, "ATTENTION: Waiting INTERNET network and create new file amateur1.txt", false};
 inline constexpr ElementDownload kUpdateDownload{
-    "amateur.txt", "ATTENTION: Waiting INTERNET network and UPDATE new file amateur.txt", true};
+    kElementFileName, "ATTENTION: Waiting INTERNET network and UPDATE new file amateur.txt", true};
 
 // What the command tells the user, and whether the file now holds new
 // element sets (then it is loaded; otherwise the table keeps what it showed).
@@ -32,21 +43,32 @@ struct DownloadResult {
   MessageIcon icon = MessageIcon::None;
 };
 
-// The body as an element file: every LF becomes CR LF, then one CR LF more.
-std::string ElementFileText(std::string_view body);
+// A downloaded file is usable when at least one of its element sets can be
+// computed for this station at this instant (none: when one loads at all).
+struct ElementCheck {
+  Observer station;
+  std::optional<CivilTime> utc;
+};
 
-// Checks the body and writes the element file (and the second copy, when
-// given; its failure is ignored). A body without a complete "Satellite:"
-// block, or one larger than kMaxBodyBytes, leaves every file as it was.
-DownloadResult StoreElementDownload(std::string_view body, const std::string& url,
-                                    const std::filesystem::path& programDir,
-                                    const ElementDownload& download,
-                                    const std::optional<std::filesystem::path>& secondCopy);
+// Everything one download needs, copied, so that it can run on any thread.
+struct DownloadRequest {
+  ElementDownload download;
+  std::string url;
+  std::filesystem::path programDir;
+  ElementCheck check;
+  std::optional<std::filesystem::path> secondCopy;  // where kFixedCopyPath is on this system
+};
 
-// Fetches the URL and stores it as above; a body that did not arrive to its
-// end leaves every file as it was too.
-DownloadResult DownloadElementFile(InternetLibrary& internet, const std::string& url,
-                                   const std::filesystem::path& programDir,
-                                   const ElementDownload& download);
+bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check);
+
+// Checks the body and writes it as an element file (CrLfText) (and the second copy, when
+// given; its failure is ignored). A body that is not usable, or one larger
+// than kMaxBodyBytes, leaves every file as it was.
+DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest& request);
+
+// Fetches the request's URL and stores it as above. Only a whole answer with
+// a success status counts; anything else leaves every file as it was, and the
+// message says why.
+DownloadResult DownloadElementFile(InternetLibrary& internet, const DownloadRequest& request);
 
 }  // namespace rdz

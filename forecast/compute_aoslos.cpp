@@ -11,7 +11,7 @@ ForecastEnd ComputeAOSLOS(TrackerState& state, ForecastState& forecast,
                           ForecastOutput& out, const Propagator& propagate) {
   const int n = forecast.ForecastSat + 1;
   if (n < 1 || n > ElementTable::kNameCapacity) return ForecastEnd::Stopped;
-  LoadStationConfig(programDir, false, state.Station, state.TEMPOSCANN);
+  if (const auto keys = ReadStationConfig(programDir)) state.Station = WithStationKeys(state.Station, *keys);
   forecast.ForecastInPass = 0;
   const EngineContext engine = SetupEngine(state.Station);
   // Own copies: handlers that run between samples (a reload, a simulation

@@ -3,23 +3,17 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <algorithm>
-#include <QScreen>
 #include <QTextCursor>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "forecast/forecast_text.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/twips.h"
 
 namespace rdz {
 
 namespace {
-
-int Twips(const QWidget* w, int twips) {
-  const QScreen* s = w->screen();
-  const double dpi = s != nullptr ? s->logicalDotsPerInchX() : 96.0;
-  return qRound(twips * dpi / 1440.0);
-}
 
 // The box breaks lines itself; CR LF pairs become its line breaks.
 QString BoxText(const std::string& piece) {
@@ -41,13 +35,13 @@ FrmAOSLOS::FrmAOSLOS(QWidget* parent) : QWidget(parent, Qt::Window) {
   // Tab stops every 720 twips, widened where the font that stands in for MS
   // Sans Serif is too wide for a field such as "AZ:  360" to fit between two.
   const int field = QFontMetrics(font).horizontalAdvance(QStringLiteral("AZ:  360    "));
-  TxtAOSLOS->setTabStopDistance(std::max(Twips(this, 720), field));
+  TxtAOSLOS->setTabStopDistance(std::max(qt::Twips(this, 720), field));
   TxtAOSLOS->setPlainText(QStringLiteral("AOS LOS"));
   // The box fills the client area, also when the user resizes the window.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(TxtAOSLOS);
-  resize(Twips(this, 7695), Twips(this, 6045));
+  resize(qt::Twips(this, 7695), qt::Twips(this, 6045));
   repaintTimer_.setSingleShot(true);
   repaintTimer_.setInterval(kRepaintMs);
   QObject::connect(&repaintTimer_, &QTimer::timeout, TxtAOSLOS,

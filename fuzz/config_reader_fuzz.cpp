@@ -13,16 +13,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const auto lines = rdz::SplitTextLines(text);
-  rdz::Observer station;
-  std::int16_t scan = 0;
-  rdz::ApplyStationLines(lines, true, station, scan);
-  std::string kepUrl;
-  rdz::ApplyStationLines(lines, false, station, scan, &kepUrl);
+  const rdz::Observer station = rdz::WithStationKeys({}, rdz::ReadStationKeys(lines));
   rdz::ElementSet sat;
   sat.MeanMotion = 14.9;
   sat.Eccentricity = 0.001;
-  rdz::ApplyAttitudeLines(lines, "AO-40", sat);
-  rdz::ApplyAttitudeLines(lines, "", sat);
+  (void)rdz::AttitudeFor(lines, "");
+  const rdz::Attitude attitude = rdz::AttitudeFor(lines, "AO-40");
+  sat.Alat = attitude.Alat;
+  sat.Alon = attitude.Alon;
   (void)rdz::PersonalDataText(station);
   const rdz::EngineContext engine = rdz::SetupEngine(station);
   rdz::PropagateSatellite(engine, sat, 2026, 131.5);

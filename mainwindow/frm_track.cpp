@@ -35,7 +35,7 @@ void FrmTrack::Load() {
   setWindowTitle(QString::fromLatin1(kStandardCaption));
   // Before anything is loaded: the table is refreshed over an empty element table.
   Timer1Tick();
-  state_.ElementFileName = "amateur.txt";
+  state_.ElementFileName = kElementFileName;
   // On screen before the loading work starts.
   show();
   loader_(services_.programDir, state_);

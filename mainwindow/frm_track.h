@@ -4,8 +4,10 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
+#include "download/element_commands.h"
 #include "mainwindow/frm_track_menus.h"
 #include "forecast/compute_aoslos.h"
 #include "forecastwindow/frm_aoslos.h"
@@ -21,6 +23,7 @@ class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 class QRadioButton;
 
@@ -32,12 +35,14 @@ class TrackingPicture;
 namespace qt {
 class BackgroundJob;
 }
-struct ElementDownload;
 
 // The main window: clocks, UTC difference, the live table of up to 60
 // satellites with their option buttons, rotor display and buttons, and the
 // time-simulation buttons. Controls keep the names the handlers use.
-class FrmTrack final : public QMainWindow, public LiveTableView, public TrackingView {
+class FrmTrack final : public QMainWindow,
+                       public LiveTableView,
+                       public TrackingView,
+                       public ElementCommandView {
   Q_OBJECT
 
  public:
@@ -65,6 +70,8 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void MnuConfigClick();
   // "VelkAtomicClock": checks the PC clock against a time server, off this thread.
   void MnuVelkClockClick();
+  // True from the start of a download until its result is shown and loaded.
+  bool DownloadRunning() const { return elementCommands_->Busy(); }
   // Double-click on LblSat(index): the element box, then the forecast.
   void LblSatDblClick(int index);
   void ShowSatelliteElements(int row);
@@ -106,6 +113,12 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   void EmphasiseTrackerStatus(bool on) override;
   bool SelectTrackerOff() override;
 
+  // ElementCommandView
+  void BlankTable() override { UpdateFile(); }
+  void RefreshTable() override { RefreshLiveTable(); }
+  void ShowDownloadRunning(const std::string& url) override;
+  void ShowDownloadEnded() override;
+
   // Controls.
   QLabel* Label1 = nullptr;
   QLabel* lblData = nullptr;
@@ -134,6 +147,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   qt::QtTimer Timer2{4000, false};
   qt::QtTimer Timer3{1, false};
   FrmTrackMenus Menus;
+  QPointer<QProgressDialog> DownloadProgress;  // while a download runs, with its Cancel button
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -147,7 +161,6 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   int CreateTopBand(QWidget* area, int right);
   int CreateTable(QWidget* area, int top);
   void CreateMenus();
-  void RunElementDownload(const ElementDownload& download);
   void ConnectForecast();
   void ConnectSimulation();
   // The UTC difference from the system's zone, and the clocks' invalid and simulated marks.
@@ -161,6 +174,7 @@ class FrmTrack final : public QMainWindow, public LiveTableView, public Tracking
   TrackerState& state_;
   Services services_;
   ElementLoader loader_;
+  std::unique_ptr<ElementCommands> elementCommands_;
   std::array<RowColours, kTableRows> rowColours_{};
   ForecastState forecast_;
   QPointer<FrmAOSLOS> aoslos_;

@@ -13,6 +13,7 @@
 #include "mainwindow/tracking_picture.h"
 #include "orbit/row_text.h"
 #include "platform/qt/fixed_pitch_font.h"
+#include "platform/qt/twips.h"
 
 namespace rdz {
 
@@ -54,11 +55,7 @@ void MakeLine(QWidget* parent, QFrame::Shape shape, const QRect& where) {
 
 }  // namespace
 
-int FrmTrack::Twips(int twips) const {
-  const QScreen* s = screen();
-  const double dpi = s != nullptr ? s->logicalDotsPerInchX() : 96.0;
-  return qRound(twips * dpi / 1440.0);
-}
+int FrmTrack::Twips(int twips) const { return qt::Twips(this, twips); }
 
 void FrmTrack::CreateControls() {
   auto* area = new QWidget(this);

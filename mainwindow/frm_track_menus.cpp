@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 
 #include "config/personal_data.h"
 #include "download/element_download.h"
@@ -24,6 +25,11 @@ void FrmTrack::CreateMenus() {
   };
   const auto announce = box(kAnnouncementText, kAnnouncementTitle);
   const auto nothing = [] {};
+  elementCommands_ = std::make_unique<ElementCommands>(
+      state_, *this,
+      ElementCommands::Services{services_.messages, services_.events, services_.programDir,
+                                services_.internet, services_.background},
+      loader_);
 
   m.Mnu1 = bar->addMenu(QStringLiteral("&Menu"));
   m.MnuLoadFile = item(m.Mnu1, "AMSAT Kepler files         [amateur.txt]", [this] { MnuLoadFileClick(); });
@@ -60,37 +66,29 @@ void FrmTrack::CreateMenus() {
                    [this] { services_.messages.Show(InformationText(services_.programDir), kProgramName); });
 }
 
-void FrmTrack::MnuLoadFileClick() {
-  UpdateFile();
-  state_.ElementFileName = "amateur.txt";
-  services_.messages.Show(kReloadText, kProgramName);
-  loader_(services_.programDir, state_);
-  RefreshLiveTable();
-  services_.events.LetPendingEventsRun();
+void FrmTrack::MnuLoadFileClick() { elementCommands_->Reload(); }
+
+void FrmTrack::MnuLoadInternetClick() { elementCommands_->Download(kNewFileDownload); }
+
+void FrmTrack::MnuLoadFile1Click() { elementCommands_->Download(kUpdateDownload); }
+
+void FrmTrack::ShowDownloadRunning(const std::string& url) {
+  for (QAction* a : {Menus.MnuLoadFile, Menus.MnuLoadInternet, Menus.MnuLoadFile1}) a->setEnabled(false);
+  // Not modal: the clocks and the table go on while the transfer runs.
+  DownloadProgress = new QProgressDialog(qt::ToQString("Receiving element sets from\n" + url),
+                                         QStringLiteral("Cancel"), 0, 0, this);
+  DownloadProgress->setWindowTitle(QString::fromLatin1(kProgramName));
+  DownloadProgress->setWindowModality(Qt::NonModal);
+  DownloadProgress->setAutoClose(false);
+  DownloadProgress->setAutoReset(false);
+  QObject::connect(DownloadProgress, &QProgressDialog::canceled, this,
+                   [this] { elementCommands_->Cancel(); });
+  DownloadProgress->show();
 }
 
-void FrmTrack::MnuLoadInternetClick() { RunElementDownload(kNewFileDownload); }
-
-void FrmTrack::MnuLoadFile1Click() { RunElementDownload(kUpdateDownload); }
-
-void FrmTrack::RunElementDownload(const ElementDownload& download) {
-  UpdateFile();
-  const std::string previousFile = state_.ElementFileName;
-  state_.ElementFileName = download.fileName;
-  services_.messages.Show(download.waitingText, kProgramName);
-  // The window waits here; the box above was the user's notice.
-  const DownloadResult result =
-      services_.internet != nullptr
-          ? DownloadElementFile(*services_.internet, state_.KepUrl, services_.programDir, download)
-          : StoreElementDownload({}, state_.KepUrl, services_.programDir, download, std::nullopt);
-  services_.messages.Show(result.message, kProgramName, result.icon);
-  if (result.written) {
-    loader_(services_.programDir, state_);
-  } else {
-    // The table still holds the sets of the file it came from.
-    state_.ElementFileName = previousFile;
-  }
-  RefreshLiveTable();
+void FrmTrack::ShowDownloadEnded() {
+  delete DownloadProgress;
+  for (QAction* a : {Menus.MnuLoadFile, Menus.MnuLoadInternet, Menus.MnuLoadFile1}) a->setEnabled(true);
 }
 
 }  // namespace rdz

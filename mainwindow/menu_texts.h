@@ -23,7 +23,5 @@ inline constexpr const char* kInformationText =
 inline std::string InformationText(const std::filesystem::path& programDir) {
   return std::string(kInformationText) + "\r\n\r\nProgram directory: " + programDir.string();
 }
-inline constexpr const char* kReloadText =
-    "OK, new kepler data from Amsat file [.../amateur.txt] loadet....";
 
 }  // namespace rdz

@@ -6,6 +6,7 @@
 #include "config/attitude_config.h"
 #include "config/station_config.h"
 #include "platform/lenient_number.h"
+#include "platform/program_files.h"
 #include "platform/text_lines.h"
 
 namespace rdz {
@@ -74,21 +75,26 @@ int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table
   return stored;
 }
 
-LoadOutcome LoadElements(const std::filesystem::path& programDir, TrackerState& state) {
-  const auto lines = ReadTextLines(programDir / state.ElementFileName);
-  if (!lines) return LoadOutcome::MissingElementFile;
+LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state) {
+  std::string reason;
+  const auto lines = ReadTextLines(programDir / state.ElementFileName, &reason);
+  if (!lines) return {LoadOutcome::MissingElementFile, state.ElementFileName, reason};
 
   state.SatCount = ReadElementBlocks(*lines, state.Elements);
-  bool configRead = true;
+  const auto config = ReadTextLines(programDir / kConfigFileName, &reason);
+  const std::vector<std::string> none;
   for (int k = 1; k <= state.SatCount; ++k) {
     ElementSet& sat = state.Elements[k];
-    configRead = LoadSatelliteAttitude(programDir, TrimBlanks(sat.Name), sat) && configRead;
+    const Attitude attitude = AttitudeFor(config ? *config : none, TrimBlanks(sat.Name));
+    sat.Alat = attitude.Alat;
+    sat.Alon = attitude.Alon;
   }
-  if (!configRead) return LoadOutcome::MissingConfigFile;
-  if (!LoadStationConfig(programDir, true, state.Station, state.TEMPOSCANN, &state.KepUrl)) {
-    return LoadOutcome::MissingConfigFile;
-  }
-  return LoadOutcome::Loaded;
+  if (!config) return {LoadOutcome::MissingConfigFile, kConfigFileName, reason};
+
+  const StationKeys keys = ReadStationKeys(*config);
+  state.Station = WithStationKeys(state.Station, keys);
+  if (keys.TEMPOSCANN) state.TEMPOSCANN = *keys.TEMPOSCANN;
+  return {};
 }
 
 }  // namespace rdz

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "orbit/tracker_state.h"
+#include "platform/program_files.h"
 
 namespace rdz {
 
@@ -19,9 +20,19 @@ enum class LoadOutcome {
   MissingConfigFile,  // elements stored with default attitudes; station unchanged
 };
 
+// A file that is missing or cannot be read counts as missing; the report says
+// which one and why.
+struct LoadReport {
+  LoadOutcome outcome = LoadOutcome::Loaded;
+  std::string file;    // bare name of the file not read
+  std::string reason;  // the system's few words, e.g. "no such file or directory"
+  // For callers that only tell the outcomes apart.
+  operator LoadOutcome() const { return outcome; }  // NOLINT(google-explicit-constructor)
+};
+
 // The start-up load: the element file named by state.ElementFileName in the
 // program directory, each satellite's attitude from config.txt, then the
-// station keys and TEMPOSCANN.
-LoadOutcome LoadElements(const std::filesystem::path& programDir, TrackerState& state);
+// station keys and TEMPOSCANN. config.txt is read once.
+LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state);
 
 }  // namespace rdz

@@ -21,7 +21,6 @@ struct TrackerState {
   std::string UtcTimeText;          // "hh:mm:ss"
   std::string SubSatLat;            // satellite 1 as the map window last showed it
   std::string SubSatLon;
-  std::string KepUrl = "http://www.amsat.org/amsat/ftp/keps/current/amsat.all";  // "KEPURL = "
 };
 
 }  // namespace rdz

@@ -4,12 +4,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <string>
+#include <optional>
+
+#include "platform/os_reason.h"
 
 namespace rdz {
 namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kMaxLinkHops = 40;  // as the kernel's own limit
+constexpr std::size_t kTempSuffixLength = 6;  // mkstemp's XXXXXX
+
+WriteOutcome Failed(std::string reason) { return {false, std::move(reason)}; }
+
+WriteOutcome FromErrno(int err) { return Failed(OsReason(err)); }
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -23,27 +35,99 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// The existing file's permissions, so a replaced file keeps them.
-mode_t ModeToKeep(const std::filesystem::path& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-  return 0644;
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link); the end need not exist. Relative links count from the link's folder.
+std::optional<fs::path> FollowLinks(fs::path path, int& err) {
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::error_code ec;
+    const fs::path to = fs::read_symlink(path, ec);
+    if (ec) {
+      err = ec.value();
+      return std::nullopt;
+    }
+    path = to.is_absolute() ? to : path.parent_path() / to;
+  }
+  err = ELOOP;
+  return std::nullopt;
+}
+
+// The mode bits count even for root, whom access() would let write anything:
+// a file the user made read-only is a refusal, not a permission question.
+bool ReadOnly(const fs::path& path, const struct stat& st) {
+  if ((st.st_mode & 0222) == 0) return true;
+  if (st.st_uid == ::geteuid() && (st.st_mode & S_IWUSR) == 0) return true;
+  return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+}
+
+bool IsOwnTemporaryOf(const std::string& name, const std::string& target) {
+  const std::string prefix = "." + target + ".";
+  if (name.size() != prefix.size() + kTempSuffixLength || name.compare(0, prefix.size(), prefix) != 0) {
+    return false;
+  }
+  for (std::size_t i = prefix.size(); i < name.size(); ++i) {
+    if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+  }
+  return true;
+}
+
+// Leftovers of a write that was killed before its rename.
+void RemoveStaleTemporaries(const fs::path& folder, const std::string& target) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (IsOwnTemporaryOf(it->path().filename().string(), target) &&
+        it->symlink_status(ec).type() == fs::file_type::regular) {
+      fs::remove(it->path(), ec);
+    }
+  }
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes) && ::fchmod(fd, ModeToKeep(path)) == 0 && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
+WriteOutcome WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+  int err = 0;
+  const std::optional<fs::path> target = FollowLinks(path, err);
+  if (!target) return FromErrno(err);
+
+  mode_t mode = 0644;
+  struct stat st {};
+  if (::stat(target->c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return Failed(kNotARegularFile);
+    if (ReadOnly(*target, st)) return Failed("file is read-only");
+    mode = st.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return FromErrno(errno);
   }
-  return true;
+
+  const fs::path folder = target->has_parent_path() ? target->parent_path() : ".";
+  const std::string name = target->filename().string();
+  RemoveStaleTemporaries(folder, name);
+
+  std::string temp = (folder / ("." + name + ".XXXXXX")).string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return FromErrno(errno);
+  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  err = ok ? 0 : errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok && ::rename(temp.c_str(), target->c_str()) != 0) {
+    ok = false;
+    err = errno;
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return FromErrno(err);
+  }
+  // The rename is only durable once the folder itself is on disk.
+  const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+  return {true, {}};
 }
 
 }  // namespace rdz

@@ -1,13 +1,14 @@
 #pragma once
 #include <filesystem>
 
-#include "download/internet_library.h"
+#include "platform/background_work.h"
+#include "platform/internet_library.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
 #include "platform/sntp.h"
 #include "platform/sound.h"
-#include "rotor/parallel_port.h"
+#include "platform/parallel_port.h"
 
 namespace rdz {
 
@@ -20,8 +21,9 @@ struct Services {
   EventLoop& events;
   std::filesystem::path programDir;  // where amateur.txt and config.txt live
   ParallelPort& port;                // LPT1, where the rotor interface listens
-  InternetLibrary* internet = nullptr;  // HTTP for the element download; none: nothing arrives
-  SntpClient* sntp = nullptr;           // the clock check's time server; none: no check
+  InternetFactory internet;             // HTTP for the element download; none: nothing arrives
+  BackgroundWork* background = nullptr;  // none: work runs at once on the calling thread
+  SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
 };
 
 }  // namespace rdz

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "rotor/parallel_port.h"
+#include "platform/parallel_port.h"
 
 namespace rdz {
 

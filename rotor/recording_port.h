@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "rotor/parallel_port.h"
+#include "platform/parallel_port.h"
 
 namespace rdz {
 

@@ -3,16 +3,11 @@
 #include "orbit/live_table.h"
 #include "rotor/kv250.h"
 #include "platform/lenient_number.h"
+#include "platform/text_lines.h"
 
 namespace rdz {
 
 namespace {
-
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 void TrackingOff(TrackingView& view, ParallelPort& port) {
   view.ShowTrackerStatus("KV 250 tracker Offline");
@@ -31,7 +26,7 @@ void SelectForTracking(int option, const ElementTable& elements, TrackingView& v
     TrackingOff(view, port);
     return;
   }
-  view.ShowTrackerStatus("KV 250 [" + TrimBlanks(elements[option + 1].Name) + "]");
+  view.ShowTrackerStatus("KV 250 [" + std::string(TrimBlanks(elements[option + 1].Name)) + "]");
   // The tick below finds "StBy" and stops the timer again; the next refresh
   // re-enables it with this short interval, so the first command follows it at once.
   view.EnableRotorTimer(true);

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "orbit/element_table.h"
-#include "rotor/parallel_port.h"
+#include "platform/parallel_port.h"
 
 namespace rdz {
 

@@ -98,7 +98,9 @@ TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(r.err.empty());
   }
+  // A folder where config.txt should be: read as missing, never an abort.
   std::filesystem::remove(dir.path() / "config.txt");
+  std::filesystem::create_directory(dir.path() / "config.txt");
   const CliRun r = Cli({"table", "11/05/2026", "12:00:00"});
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.err.find("config.txt"), std::string::npos);

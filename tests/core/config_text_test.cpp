@@ -19,6 +19,12 @@ TEST(ConfigEditorText, EveryNonEmptyLineIsKeptAndWrittenWithCrLf) {
   EXPECT_EQ(text.substr(text.size() - 29), "X40\r\na lone LF\nstays inside\r\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 41);
 
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  const EditorText folder = ReadConfigForEditor(file);
+  EXPECT_FALSE(folder.readable);
+  EXPECT_EQ(folder.reason, "not a regular file");
+
   EXPECT_EQ(ConfigFileBytes("a\r\nb\nc\n"), "a\r\nb\r\nc\r\n\r\n");
 }
 

@@ -1,64 +1,126 @@
+// Reading a URL, checking and storing a downloaded element file, and the address it comes from.
 #include <gtest/gtest.h>
 
+#include "core/fake_internet.h"
 #include "core/temp_dir.h"
 #include "download/element_download.h"
 #include "download/read_url.h"
+#include "platform/crlf_text.h"
 
 namespace rdz {
 namespace {
 
-// Hands out its pieces and records the calls with the handles they got.
-struct FakeInternet final : InternetLibrary {
-  std::vector<std::string> pieces{"Satellite: ", std::string(2048, 'x')};
-  Handle root = 7, request = 9;
-  std::string calls;
-  Handle InternetOpenA(const char*, unsigned long, const char*, const char*, unsigned long) override {
-    return calls += "open", root;
-  }
-  Handle InternetOpenUrlA(Handle r, const char* url, const char*, unsigned long, unsigned long flags,
-                          std::uintptr_t) override {
-    return calls += "|" + std::to_string(r) + url + "/" + std::to_string(flags), request;
-  }
-  bool InternetReadFile(Handle h, char* buffer, unsigned long size, unsigned long& read) override {
-    calls += "|r" + std::to_string(h);
-    read = pieces.empty() ? 0 : static_cast<unsigned long>(pieces.front().copy(buffer, size));
-    if (!pieces.empty()) pieces.erase(pieces.begin());
-    return true;
-  }
-  bool InternetCloseHandle(Handle h) override { return calls += "|c" + std::to_string(h), true; }
-};
+using test::Answer;
+using test::Block;
+using test::FakeInternet;
 
-TEST(ReadUrl, ReadsUntilNothingComesJoinsThePiecesAndClosesWhatWasOpened) {
+TEST(ReadUrl, AsksForTheStatusReadsUntilNothingComesAndClosesWhatWasOpened) {
   FakeInternet net;
-  bool complete = false;
-  EXPECT_EQ(ReadUrl(net, "http://h/a", &complete), "Satellite: " + std::string(2048, 'x'));
-  EXPECT_TRUE(complete);
-  EXPECT_EQ(net.calls, "open|7http://h/a/2147483648|r9|r9|r9|c9|c7");  // reload, not the cache
-  net.calls.clear();
-  net.request = 0;  // not opened: neither read nor closed
-  EXPECT_EQ(ReadUrl(net, "u", &complete), "");
-  EXPECT_FALSE(complete);
+  net.answer.pieces = {"Satellite: ", std::string(2048, 'x')};
+  net.answer.status = 203;
+  UrlReading reading;
+  EXPECT_EQ(ReadUrl(net, "http://h/a", &reading), "Satellite: " + std::string(2048, 'x'));
+  EXPECT_TRUE(reading.complete);
+  EXPECT_EQ(reading.status, 203);
+  EXPECT_EQ(net.calls, "open|7http://h/a/2147483648|s9|r9|r9|r9|c9|c7");  // reload, not the cache
+
+  net = {};
+  net.answer = {.pieces = {"abc"}, .endsOk = false, .failure = "timed out"};
+  EXPECT_EQ(ReadUrl(net, "u", &reading), "abc");
+  EXPECT_FALSE(reading.complete);
+  EXPECT_EQ(reading.failure, "timed out");
+
+  net = {};
+  net.answer = {.failure = "connection refused", .opens = false};  // neither read nor closed
+  EXPECT_EQ(ReadUrl(net, "u", &reading), "");
+  EXPECT_EQ(reading.status, 0);
+  EXPECT_EQ(reading.failure, "connection refused");
   EXPECT_EQ(net.calls, "open|7u/2147483648|c7");
 }
 
-TEST(StoreElementDownload, SecondCopyOversizedBodyAndFailedWrite) {
-  test::TempDir dir;
-  const std::string body = "Satellite: AO-07\n" + std::string(11, '\n');
-  std::filesystem::create_directory(dir.path() / "copy");
-  EXPECT_TRUE(StoreElementDownload(body, "u", dir.path(), kUpdateDownload,
-                                   dir.path() / "copy" / "amateur.txt").written);
-  EXPECT_EQ(dir.Read("copy/amateur.txt"), dir.Read("amateur.txt"));
+TEST(CrLfText, EveryLineEndBecomesOneThatTheReaderSplitsOnce) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"a\nb", "a\r\nb\r\n"},          {"a\r\nb\r\n", "a\r\nb\r\n\r\n"},
+      {"a\rb", "a\rb\r\n"},            {"\n\n", "\r\n\r\n\r\n"},
+      {"", "\r\n"},                    {"a\r\r\nb", "a\r\r\nb\r\n"},
+      {"\na\n\r\n", "\r\na\r\n\r\n\r\n"},
+  };
+  for (const auto& [body, text] : cases) EXPECT_EQ(CrLfText(body), text) << body;
+}
 
-  const DownloadResult big = StoreElementDownload(body + std::string(kMaxBodyBytes, '\n'), "http://h/k",
-                                                  dir.path(), kNewFileDownload, std::nullopt);
-  EXPECT_FALSE(big.written);
-  EXPECT_NE(big.message.find("no element sets received from http://h/k"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "amateur1.txt"));
+class StoreTest : public ::testing::Test {
+ protected:
+  DownloadRequest Request(const ElementDownload& d = kNewFileDownload) {
+    return {d, "http://h/k", dir.path(), {{}, CivilTime{2026, 5, 11, 12, 0, 0}}, std::nullopt};
+  }
+  test::TempDir dir;
+};
+
+TEST_F(StoreTest, OnlyAWholeSuccessfulAnswerWithAComputableSetIsWritten) {
+  const std::string good = "header\n\n" + Block("AO-07");
+  struct Case {
+    Answer answer;
+    std::string cause;  // empty: written
+  } cases[] = {
+      {{.pieces = {good}}, ""},
+      {{.status = 204, .pieces = {Block("X", "0"), good}}, ""},
+      {{.pieces = {Block("X", "0")}}, "not an element file"},
+      {{.pieces = {"<html>Satellite: none</html>\n"}}, "not an element file"},
+      {{.pieces = {good.substr(0, 100)}}, "not an element file"},
+      {{.pieces = {}}, "not an element file"},
+      {{.status = 404, .pieces = {good}}, "HTTP 404"},
+      {{.status = 500, .pieces = {good}}, "HTTP 500"},
+      {{.status = 206, .pieces = {good}}, "HTTP 206"},
+      {{.status = 302, .pieces = {good}}, "HTTP 302"},
+      {{.status = 0, .pieces = {good}}, "no HTTP answer"},
+      {{.pieces = {good}, .endsOk = false}, "the transfer did not complete"},
+      {{.pieces = {good}, .endsOk = false, .failure = "timed out"}, "timed out"},
+      {{.failure = "connection refused", .opens = false}, "connection refused"},
+      {{.pieces = {good, std::string(kMaxBodyBytes, '\n')}}, "more than 16 MiB"},
+  };
+  for (const Case& c : cases) {
+    dir.Write("amateur1.txt", "old");
+    FakeInternet net;
+    net.answer = c.answer;
+    const DownloadResult r = DownloadElementFile(net, Request());
+    const std::string why = c.cause + " / " + std::to_string(c.answer.status);
+    EXPECT_EQ(r.written, c.cause.empty()) << why;
+    if (c.cause.empty()) {
+      std::string body;
+      for (const std::string& piece : c.answer.pieces) body += piece;
+      EXPECT_EQ(dir.Read("amateur1.txt"), CrLfText(body)) << why;
+    } else {
+      EXPECT_EQ(r.message, "ATTENTION: no element sets received from http://h/k (" + c.cause +
+                               ") - [.../amateur1.txt] not changed.");
+      EXPECT_EQ(dir.Read("amateur1.txt"), "old") << why;
+    }
+  }
+}
+
+TEST_F(StoreTest, WithoutAnInstantASetThatLoadsIsEnough) {
+  DownloadRequest request = Request();
+  EXPECT_FALSE(StoreElementDownload(Block("X", "0"), request).written);
+  request.check.utc.reset();
+  EXPECT_TRUE(StoreElementDownload(Block("X", "0"), request).written);
+}
+
+TEST_F(StoreTest, SecondCopyIsWrittenAndAFailedWriteSaysWhy) {
+  std::filesystem::create_directory(dir.path() / "copy");
+  DownloadRequest request = Request(kUpdateDownload);
+  request.secondCopy = dir.path() / "copy" / "amateur.txt";
+  EXPECT_TRUE(StoreElementDownload(Block("A"), request).written);
+  EXPECT_EQ(dir.Read("copy/amateur.txt"), CrLfText(Block("A")));
+  EXPECT_EQ(dir.Read("amateur.txt"), CrLfText(Block("A")));
+  // A second copy that cannot be written is no failure.
+  request.secondCopy = dir.path() / "missing" / "amateur.txt";
+  EXPECT_TRUE(StoreElementDownload(Block("A"), request).written);
 
   std::filesystem::create_directory(dir.path() / "amateur1.txt");  // cannot be replaced
-  const DownloadResult r = StoreElementDownload(body, "u", dir.path(), kNewFileDownload, std::nullopt);
+  const DownloadResult r = StoreElementDownload(Block("A"), Request());
   EXPECT_FALSE(r.written);
-  EXPECT_EQ(r.message, "ATTENTION: [.../amateur1.txt] could not be written and was not changed.");
+  const std::string head = "ATTENTION: [.../amateur1.txt] could not be written (";
+  EXPECT_EQ(r.message.substr(0, head.size()), head);
+  EXPECT_GT(r.message.size(), head.size() + std::string(") and was not changed.").size()) << r.message;
 }
 
 }  // namespace

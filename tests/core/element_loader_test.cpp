@@ -24,23 +24,23 @@ std::string Blocks(int count) {
 }
 
 struct Loaded {
-  LoadOutcome outcome;
+  LoadReport report;
   TrackerState state;
 };
 
 Loaded Load(const test::TempDir& dir, TrackerState state = {}) {
   state.ElementFileName = "amateur.txt";
-  const LoadOutcome outcome = LoadElements(dir.path(), state);
-  return {outcome, std::move(state)};
+  LoadReport report = LoadElements(dir.path(), state);
+  return {std::move(report), std::move(state)};
 }
 
-TEST(ElementFile, ReadsEveryFieldFromItsColumnAndTheAttitudeByTrimmedName) {
+TEST(ElementFile, ReadsEveryFieldFromItsColumnAndEachAttitudeByTrimmedName) {
   test::TempDir dir;
-  dir.Write("amateur.txt", Block("AO-07"));
-  dir.Write("config.txt", test::CrLf({"AO-07 ALAT(-45) ALON(210)"}));
-  const auto [outcome, state] = Load(dir);
-  EXPECT_EQ(outcome, LoadOutcome::Loaded);
-  ASSERT_EQ(state.SatCount, 1);
+  dir.Write("amateur.txt", Block("AO-07") + Block("UO-11") + Block("AO-0"));
+  dir.Write("config.txt", test::CrLf({"UO-11 ALAT(5) ALON(6)", "AO-07 ALAT(-45) ALON(210)"}));
+  const auto [report, state] = Load(dir);
+  EXPECT_EQ(report.outcome, LoadOutcome::Loaded);
+  ASSERT_EQ(state.SatCount, 3);
   const ElementSet& s = state.Elements[1];
   EXPECT_EQ(s.Name, "AO-07    ");
   EXPECT_EQ((std::vector{s.EpochYear, s.EpochDay, s.Inclination, s.Raan, s.Eccentricity,
@@ -48,6 +48,8 @@ TEST(ElementFile, ReadsEveryFieldFromItsColumnAndTheAttitudeByTrimmedName) {
                          s.SemiAxis, s.Alat, s.Alon}),
             (std::vector{2026.0, 131.02828537, 101.9918, 143.8856, 0.0012125, 200.3561, 181.7211,
                          12.53697443, -0.00000226, 35586.0, 0.0, -45.0, 210.0}));
+  EXPECT_EQ(state.Elements[2].Alat, 5);
+  EXPECT_EQ(state.Elements[3].Alat, -45);  // the line begins with "AO-0" too
 }
 
 TEST(ElementFile, NamesAreCutOrPaddedToNineCharactersAndEpochsGiveYearAndDay) {
@@ -76,9 +78,9 @@ TEST(ElementFile, TextWithoutBlocksOrWithLfLineEndsHoldsNoSatellite) {
   std::string lfOnly = Block("AO-07") + Block("UO-11");
   std::erase(lfOnly, '\r');
   dir.Write("amateur.txt", lfOnly);
-  const auto [outcome, state] = Load(dir);
+  const auto [report, state] = Load(dir);
   EXPECT_EQ(state.SatCount, 0);
-  EXPECT_EQ(outcome, LoadOutcome::Loaded);
+  EXPECT_EQ(report.outcome, LoadOutcome::Loaded);
   EXPECT_EQ(state.Station.LA, 46.5);  // the station is still read
 }
 
@@ -86,8 +88,8 @@ TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {
   test::TempDir dir;
   dir.Write("amateur.txt", Blocks(99));
   dir.Write("config.txt", test::CrLf({"LA = 46.5", "TEMPOSCANN = 1000"}));
-  const auto [outcome, state] = Load(dir);
-  EXPECT_EQ(outcome, LoadOutcome::Loaded);
+  const auto [report, state] = Load(dir);
+  EXPECT_EQ(report.outcome, LoadOutcome::Loaded);
   EXPECT_EQ(state.SatCount, 80);
   EXPECT_EQ(state.Elements[80].Name, "SAT-80   ");
   EXPECT_TRUE(state.Elements[81].Name.empty());
@@ -98,16 +100,21 @@ TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {
   EXPECT_EQ(Load(dir).state.SatCount, 2);
 }
 
-// Without config.txt every satellite is stored with the default attitude and the
-// station stays as it was; without the element file nothing changes at all.
-TEST(ElementFile, MissingFiles) {
+// A file that cannot be read is missing, whatever stands in its place (the
+// kinds are the reader's), and the report names it. Without config.txt every
+// satellite has the default attitude and the station stays; without the
+// element file nothing changes at all.
+TEST(ElementFile, UnreadableFilesCountAsMissing) {
   test::TempDir dir;
   dir.Write("amateur.txt", Blocks(5));
+  std::filesystem::create_directories(dir.path() / "config.txt" / "x");
   TrackerState earlier;
   earlier.Station.LA = 10.0;
   earlier.TEMPOSCANN = 250;
-  auto [outcome, state] = Load(dir, earlier);
-  EXPECT_EQ(outcome, LoadOutcome::MissingConfigFile);
+  earlier.Elements[1].Alat = 7;
+  auto [report, state] = Load(dir, earlier);
+  EXPECT_EQ(report.outcome, LoadOutcome::MissingConfigFile);
+  EXPECT_EQ(report.file + ": " + report.reason, "config.txt: not a regular file");
   EXPECT_EQ(state.SatCount, 5);
   for (int k = 1; k <= 5; ++k) {
     EXPECT_EQ(state.Elements[k].Alat, 0);
@@ -116,9 +123,12 @@ TEST(ElementFile, MissingFiles) {
   EXPECT_EQ(state.Station.LA, 10.0);
   EXPECT_EQ(state.TEMPOSCANN, 250);
 
+  std::filesystem::remove_all(dir.path() / "config.txt");
   dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
   state.ElementFileName = "amateur1.txt";
-  EXPECT_EQ(LoadElements(dir.path(), state), LoadOutcome::MissingElementFile);
+  report = LoadElements(dir.path(), state);
+  EXPECT_EQ(report.outcome, LoadOutcome::MissingElementFile);
+  EXPECT_EQ(report.file + ": " + report.reason, "amateur1.txt: no such file or directory");
   EXPECT_EQ(state.SatCount, 5);
   EXPECT_EQ(state.Elements[5].Name, "SAT-5    ");
   EXPECT_EQ(state.Station.LA, 10.0);

@@ -1,4 +1,4 @@
-// The KV250 command word, its 49 port writes, the kv250 command and the LPT1 port.
+// The KV250 command word, its 49 port writes and the kv250 command.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +8,6 @@
 #include "app/cli.h"
 #include "core/temp_dir.h"
 #include "rotor/kv250.h"
-#include "rotor/linux_parallel_port.h"
 #include "rotor/recording_port.h"
 
 namespace rdz {
@@ -57,24 +56,6 @@ TEST(Kv250, ParkAndTheCommandLineThatPrintsTheWritesAndRefusesNonNumbers) {
   EXPECT_EQ(RunCli({"kv250", "north", "0"}, ".", none, err), 1);
   EXPECT_EQ(RunCli({"kv250", "0"}, ".", none, err), 2);
   EXPECT_TRUE(none.str().empty());
-}
-
-// No device node, and a file that is not a parallel port: the writes vanish
-// and one line, naming the device, says why.
-TEST(LinuxParallelPort, UnusableDeviceFailsSilentlyAndSaysSoOnce) {
-  test::TempDir dir;
-  dir.Write("not-a-port", "");
-  for (const auto& device : {dir.path() / "parport9", dir.path() / "not-a-port"}) {
-    testing::internal::CaptureStderr();
-    {
-      LinuxParallelPort port(device.string(), false);
-      SendTracker(10.0, 20.0, port);
-      SendTracker(0.0, 0.0, port);
-    }
-    const std::string report = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
-    EXPECT_NE(report.find(device.string()), std::string::npos) << report;
-  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <limits>
@@ -41,16 +42,33 @@ TEST(LenientNumber, AWholeNumberIsTheWholeTextAndFinite) {
   }
 }
 
-TEST(TextLines, LinesEndAtCrOrCrLfButNotAtALoneLfAndAMissingFileIsNoFile) {
+TEST(TextLines, LinesEndAtCrOrCrLfButNotAtALoneLf) {
   using V = std::vector<std::string>;
   EXPECT_EQ(SplitTextLines("a\r\nb\rc"), (V{"a", "b", "c"}));
   EXPECT_EQ(SplitTextLines("a\nb\r\n"), (V{"a\nb"}));
   EXPECT_EQ(SplitTextLines("a\r\r\nb\r\n\r\n"), (V{"a", "", "b", ""}));
   EXPECT_TRUE(SplitTextLines("").empty());
+  EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+  EXPECT_EQ(TrimBlanks("\t a\t", " \t"), "a");
+  EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+// Only a regular file is read; anything else is refused at once, with the reason.
+TEST(TextLines, ReadsOnlyRegularFilesAndNeverWaitsOnAFifo) {
   test::TempDir dir;
-  EXPECT_FALSE(ReadTextLines(dir.path() / "absent.txt").has_value());
   dir.Write("empty.txt", "");
-  EXPECT_EQ(ReadTextLines(dir.path() / "empty.txt"), V{});
+  dir.Write("big.txt", std::string(100000, 'x') + "\r\ny");
+  std::filesystem::create_directory(dir.path() / "folder");
+  ASSERT_EQ(::mkfifo((dir.path() / "fifo").c_str(), 0644), 0);
+  EXPECT_EQ(ReadTextLines(dir.path() / "empty.txt"), std::vector<std::string>{});
+  EXPECT_EQ(ReadTextLines(dir.path() / "big.txt")->back(), "y");
+  for (const auto& [name, reason] : {std::pair{"absent", "no such file or directory"},
+                                     {"folder", "not a regular file"},
+                                     {"fifo", "not a regular file"}}) {
+    std::string why;
+    EXPECT_FALSE(ReadTextLines(dir.path() / name, &why)) << name;
+    EXPECT_EQ(why, reason) << name;
+  }
 }
 
 TEST(NumberText, ShortestPlainDecimal) {
@@ -67,7 +85,13 @@ TEST(CivilTime, ShiftsAcrossBoundariesAndParsesOnlyTheProgramsOwnTexts) {
 
   EXPECT_EQ(ParseDateTime("11/05/2026", "07:08:09"), (CivilTime{2026, 5, 11, 7, 8, 9}));
   EXPECT_FALSE(ParseDateTime("2026-05-11", "07:08:09"));
-  EXPECT_FALSE(ParseDateTime("31/02/2026", "07:08:09"));
+  // February by leap year: every fourth, not centuries, but every fourth century.
+  for (const auto& [date, valid] : {std::pair{"29/02/2024", true}, {"29/02/2000", true},
+                                    {"29/02/2023", false}, {"29/02/2100", false},
+                                    {"30/02/2024", false}, {"28/02/2023", true},
+                                    {"31/04/2026", false}, {"31/12/2026", true}}) {
+    EXPECT_EQ(ParseDateTime(date, "07:08:09").has_value(), valid) << date;
+  }
   EXPECT_FALSE(ParseDateTime("11/05/2026", "24:00:00"));
   EXPECT_FALSE(ParseDateTime("11/05/2026", "7:08:09"));
   EXPECT_FALSE(ParseDateTime("1a/05/2026", "07:08:09"));

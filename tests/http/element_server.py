@@ -1,7 +1,11 @@
-# HTTP on 127.0.0.1 for the download tests; prints its port. /files/NAME serves the
-# folder's NAME, /moved/NAME redirects there, /cut/NAME breaks off 20 bytes before the
-# end of NAME, /empty is empty, /silent never answers.
-import http.server, os, sys, time
+# HTTP on 127.0.0.1 for the download tests; prints its port, and exits when its
+# standard input closes, so that it never outlives the test that started it.
+#   /files/NAME     the folder's NAME          /moved/NAME   redirects to /files/NAME
+#   /cut/NAME       NAME broken off 20 bytes before its end
+#   /status/CODE/NAME   NAME with that status   /loop        redirects to itself
+#   /empty          an empty body              /silent       never answers
+#   /slow           headers, then a byte a second
+import http.server, os, sys, threading, time
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -16,21 +20,47 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body[:len(body) - cut])
 
+    def served(self, name):
+        path = os.path.join(sys.argv[1], name)
+        if not os.path.isfile(path):
+            return None
+        with open(path, "rb") as f:
+            return f.read()
+
     def do_GET(self):
-        kind, name = os.path.split(self.path)
-        file = os.path.join(sys.argv[1], name)
-        if kind in ("/files", "/cut") and os.path.isfile(file):
-            with open(file, "rb") as f:
-                return self.answer(200, f.read(), cut=20 if kind == "/cut" else 0)
-        if kind == "/moved":
+        parts = self.path.strip("/").split("/")
+        kind, name = parts[0], parts[-1]
+        if kind in ("files", "cut") and self.served(name) is not None:
+            return self.answer(200, self.served(name), cut=20 if kind == "cut" else 0)
+        if kind == "status" and len(parts) == 3:
+            return self.answer(int(parts[1]), self.served(name) or b"")
+        if kind == "moved":
             return self.answer(302, location="/files/" + name)
-        if self.path == "/empty":
+        if kind == "loop":
+            return self.answer(302, location="/loop")
+        if kind == "empty":
             return self.answer(200)
-        if self.path == "/silent":
+        if kind == "silent":
             return time.sleep(60)
+        if kind == "slow":
+            self.send_response(200)
+            self.send_header("Content-Length", "1000")
+            self.end_headers()
+            for _ in range(60):
+                self.wfile.write(b"x")
+                self.wfile.flush()
+                time.sleep(1)
+            return
         self.answer(404, b"<html><body><h1>404 Not Found</h1></body></html>\n")
+
+
+def exit_when_parent_goes():
+    sys.stdin.buffer.read()
+    os._exit(0)
+
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
 server.daemon_threads = True
+threading.Thread(target=exit_when_parent_goes, daemon=True).start()
 print(server.server_address[1], flush=True)
 server.serve_forever()

@@ -2,6 +2,8 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <sys/stat.h>
 
 #include "configeditor/frm_config.h"
 #include "window/window_fixture.h"
@@ -46,27 +48,41 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   EXPECT_EQ(dir.Read("config.txt"), "LA = 1\r\nLO = 2\r\n\r\n");
 }
 
-TEST_F(ConfigEditor, UnreadableIsNeverSavedOverAndUnwritableIsReported) {
+// A file that cannot be read is never saved over; a failed save keeps the
+// window open with the edits and says why, and the next close that saves ends it.
+TEST_F(ConfigEditor, UnreadableIsNeverSavedOverAndAFailedSaveKeepsTheEdits) {
   const auto editorOn = [&] {
     auto* editor = new FrmConfig(dir.path(), messages);
     editor->Load();
     editor->show();
     return editor;
   };
-  std::filesystem::create_directories(dir.path() / "config.txt" / "x");
-  FrmConfig* editor = editorOn();
+  const auto config = dir.path() / "config.txt";
+  std::filesystem::create_directories(config / "x");
+  QPointer<FrmConfig> editor = editorOn();
   EXPECT_TRUE(editor->TxtConfig->isReadOnly());
   Close(editor);
-  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kConfigNotRead)});
+  EXPECT_FALSE(editor);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].find("not a regular file"), std::string::npos);
 
-  // Readable on opening, then a folder that a rename cannot replace.
-  std::filesystem::remove_all(dir.path() / "config.txt");
+  std::filesystem::remove_all(config);
   dir.Write("config.txt", "LA = 1\r\n");
   editor = editorOn();
-  std::filesystem::remove(dir.path() / "config.txt");
-  std::filesystem::create_directories(dir.path() / "config.txt" / "x");
+  editor->TxtConfig->setPlainText("LA = 2");
+  ::chmod(config.c_str(), 0444);
   Close(editor);
-  EXPECT_EQ(messages.shown.back(), kConfigNotSaved);
+  ASSERT_TRUE(editor);
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_EQ(editor->TxtConfig->toPlainText(), "LA = 2");
+  EXPECT_NE(messages.shown.back().find("file is read-only"), std::string::npos);
+  EXPECT_EQ(dir.Read("config.txt"), "LA = 1\r\n");
+
+  ::chmod(config.c_str(), 0644);
+  Close(editor);
+  EXPECT_FALSE(editor);
+  EXPECT_EQ(dir.Read("config.txt"), "LA = 2\r\n");
+  EXPECT_EQ(messages.shown.back(), kRestartReminder);
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites) {
       st.Elements[static_cast<int>(i) + 1] = satellites[i];
     }
     st.SatCount = static_cast<int>(satellites.size());
-    std::int16_t scan = 0;
-    ApplyStationLines(SplitTextLines(SampleFile("config.txt")), true, st.Station, scan);
-    st.TEMPOSCANN = scan;
+    const StationKeys keys = ReadStationKeys(SplitTextLines(SampleFile("config.txt")));
+    st.Station = WithStationKeys(st.Station, keys);
+    st.TEMPOSCANN = keys.TEMPOSCANN.value_or(0);
     return LoadOutcome::Loaded;
   };
 }
@@ -45,8 +45,9 @@ void WindowTest::WriteSampleFiles() {
   dir.Write("config.txt", SampleFile("config.txt"));
 }
 
-void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetLibrary* internet) {
-  const Services services{clock, messages, sound, events, dir.path(), port, internet};
+void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetFactory internet) {
+  const Services services{clock, messages, sound, events, dir.path(), port, std::move(internet),
+                          &background};
   form = std::make_unique<FrmTrack>(state, services, std::move(loader));
   // Ticks come from the test, never from the wall clock.
   form->Timer1.SetEnabled(false);

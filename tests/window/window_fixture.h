@@ -10,6 +10,7 @@
 #include "core/temp_dir.h"
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
+#include "platform/qt/qt_background_work.h"
 #include "platform/services.h"
 #include "rotor/recording_port.h"
 
@@ -64,7 +65,7 @@ class WindowTest : public ::testing::Test {
  protected:
   // The program directory holding the sample amateur.txt and config.txt.
   void WriteSampleFiles();
-  void MakeForm(FrmTrack::ElementLoader loader = &LoadElements, InternetLibrary* internet = nullptr);
+  void MakeForm(FrmTrack::ElementLoader loader = &LoadElements, InternetFactory internet = {});
   // Start-up, then the clock at a local time with TxtUtc's "1": UTC one hour earlier.
   void StartAtUtc(const CivilTime& utc);
   std::string RowText(int row) const;
@@ -76,6 +77,7 @@ class WindowTest : public ::testing::Test {
   FakeEventLoop events;
   RecordingPort port;
   TrackerState state;
+  qt::QtBackgroundWork background;
   std::unique_ptr<FrmTrack> form;
 };
 

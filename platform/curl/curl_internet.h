@@ -1,9 +1,11 @@
 #pragma once
+#include <atomic>
 #include <chrono>
 #include <map>
 #include <memory>
+#include <string>
 
-#include "download/internet_library.h"
+#include "platform/internet_library.h"
 
 namespace rdz {
 
@@ -17,7 +19,7 @@ struct InternetTimeLimits {
 // The Internet library over libcurl: HTTP and HTTPS only, redirects followed,
 // certificates verified, the system's proxy settings, no cache. The body is
 // pulled from the network as it is read, so memory stays small whatever the
-// server sends.
+// server sends. A cancel takes effect within a tenth of a second.
 class CurlInternet final : public InternetLibrary {
  public:
   explicit CurlInternet(InternetTimeLimits limits = {});
@@ -33,12 +35,20 @@ class CurlInternet final : public InternetLibrary {
   bool InternetReadFile(Handle request, char* buffer, unsigned long toRead,
                         unsigned long& bytesRead) override;
   bool InternetCloseHandle(Handle handle) override;
+  int HttpStatusCode(Handle request) override;
+  std::string LastFailure() const override;
+  void Cancel() noexcept override;
 
  private:
   struct Session;
   struct Transfer;
 
+  // Keeps the cause when a transfer ended in failure.
+  void NoteEnd(const Transfer& t);
+
   InternetTimeLimits limits_;
+  std::atomic<bool> cancelled_{false};
+  std::string lastFailure_;
   Handle next_ = 1;
   std::map<Handle, std::unique_ptr<Session>> sessions_;
   std::map<Handle, std::unique_ptr<Transfer>> transfers_;

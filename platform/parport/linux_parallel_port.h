@@ -2,7 +2,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "rotor/parallel_port.h"
+#include "platform/parallel_port.h"
 
 namespace rdz {
 

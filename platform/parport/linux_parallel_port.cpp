@@ -1,4 +1,4 @@
-#include "rotor/linux_parallel_port.h"
+#include "platform/parport/linux_parallel_port.h"
 
 #include <fcntl.h>
 #include <linux/ppdev.h>

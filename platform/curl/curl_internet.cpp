@@ -1,8 +1,10 @@
-#include "download/curl_internet.h"
+#include "platform/curl/curl_internet.h"
 
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -15,6 +17,7 @@ struct CurlInternet::Session {
 
 struct CurlInternet::Transfer {
   Handle root = 0;
+  const std::atomic<bool>* cancelled = nullptr;
   CURLM* multi = nullptr;
   CURL* easy = nullptr;
   curl_slist* headers = nullptr;
@@ -32,27 +35,68 @@ struct CurlInternet::Transfer {
 
   std::size_t Available() const { return pending.size() - offset; }
 
+  void End(CURLcode code) {
+    done = true;
+    result = code;
+  }
+
   // Lets the transfer run until `wanted` bytes wait or it has ended.
   void RunUntil(std::size_t wanted) {
     while (!done && Available() < wanted) {
+      if (cancelled->load()) {
+        End(CURLE_ABORTED_BY_CALLBACK);
+        break;
+      }
       // Drop what was read before more arrives, so the buffer holds one piece, not the body.
       pending.erase(0, offset);
       offset = 0;
       int running = 0;
       if (curl_multi_perform(multi, &running) != CURLM_OK) {
-        done = true;
-        result = CURLE_FAILED_INIT;
+        End(CURLE_FAILED_INIT);
         break;
       }
       int left = 0;
       while (CURLMsg* msg = curl_multi_info_read(multi, &left)) {
-        if (msg->msg == CURLMSG_DONE) {
-          done = true;
-          result = msg->data.result;
-        }
+        if (msg->msg == CURLMSG_DONE) End(msg->data.result);
       }
+      // The short wait bounds how long a cancel goes unnoticed.
       if (!done && Available() < wanted) curl_multi_poll(multi, nullptr, 0, 100, nullptr);
     }
+  }
+
+  // The cause of a failed transfer in a few words.
+  std::string Failure() const {
+    switch (result) {
+      case CURLE_OK:
+        return {};
+      case CURLE_ABORTED_BY_CALLBACK:
+        return "cancelled";
+      case CURLE_OPERATION_TIMEDOUT:
+        return "timed out";
+      case CURLE_TOO_MANY_REDIRECTS:
+        return "too many redirects";
+      case CURLE_COULDNT_RESOLVE_HOST:
+        return "host not found";
+      case CURLE_COULDNT_RESOLVE_PROXY:
+        return "proxy not found";
+      case CURLE_PEER_FAILED_VERIFICATION:
+        return "the server's certificate is not trusted";
+      case CURLE_PARTIAL_FILE:
+      case CURLE_RECV_ERROR:
+        return "the transfer did not complete";
+      case CURLE_COULDNT_CONNECT: {
+        long os = 0;
+        curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &os);
+        if (os == ECONNREFUSED) return "connection refused";
+        if (os == ENETUNREACH || os == EHOSTUNREACH) return "host unreachable";
+        return "could not connect";
+      }
+      default:
+        break;
+    }
+    std::string text = curl_easy_strerror(result);
+    if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    return text;
   }
 
   static std::size_t Write(char* data, std::size_t size, std::size_t count, void* self) {
@@ -74,8 +118,16 @@ CurlInternet::CurlInternet(InternetTimeLimits limits) : limits_(limits) { Initia
 
 CurlInternet::~CurlInternet() = default;
 
+void CurlInternet::NoteEnd(const Transfer& t) {
+  if (t.done && t.result != CURLE_OK) lastFailure_ = t.Failure();
+}
+
 InternetLibrary::Handle CurlInternet::InternetOpenA(const char* agent, unsigned long, const char*,
                                                     const char*, unsigned long) {
+  if (cancelled_) {
+    lastFailure_ = "cancelled";
+    return 0;
+  }
   auto session = std::make_unique<Session>();
   session->agent = agent != nullptr ? agent : "";
   const Handle h = next_++;
@@ -90,6 +142,7 @@ InternetLibrary::Handle CurlInternet::InternetOpenUrlA(Handle root, const char* 
   if (session == sessions_.end() || url == nullptr) return 0;
   auto t = std::make_unique<Transfer>();
   t->root = root;
+  t->cancelled = &cancelled_;
   t->multi = curl_multi_init();
   t->easy = curl_easy_init();
   if (t->multi == nullptr || t->easy == nullptr) return 0;
@@ -119,6 +172,7 @@ InternetLibrary::Handle CurlInternet::InternetOpenUrlA(Handle root, const char* 
   // Like the desktop library, opening waits for the answer to begin; an
   // address that cannot be reached fails here.
   t->RunUntil(1);
+  NoteEnd(*t);
   if (t->done && t->result != CURLE_OK && t->Available() == 0) return 0;
   const Handle h = next_++;
   transfers_[h] = std::move(t);
@@ -132,6 +186,7 @@ bool CurlInternet::InternetReadFile(Handle request, char* buffer, unsigned long 
   if (it == transfers_.end() || buffer == nullptr) return false;
   Transfer& t = *it->second;
   t.RunUntil(toRead);
+  NoteEnd(t);
   const std::size_t n = std::min<std::size_t>(toRead, t.Available());
   std::memcpy(buffer, t.pending.data() + t.offset, n);
   t.offset += n;
@@ -150,5 +205,17 @@ bool CurlInternet::InternetCloseHandle(Handle handle) {
   std::erase_if(transfers_, [handle](const auto& entry) { return entry.second->root == handle; });
   return true;
 }
+
+int CurlInternet::HttpStatusCode(Handle request) {
+  const auto it = transfers_.find(request);
+  if (it == transfers_.end()) return 0;
+  long code = 0;
+  curl_easy_getinfo(it->second->easy, CURLINFO_RESPONSE_CODE, &code);
+  return static_cast<int>(code);
+}
+
+std::string CurlInternet::LastFailure() const { return lastFailure_; }
+
+void CurlInternet::Cancel() noexcept { cancelled_ = true; }
 
 }  // namespace rdz

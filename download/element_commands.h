@@ -1,0 +1,69 @@
+#pragma once
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "download/element_download.h"
+#include "orbit/element_loader.h"
+#include "orbit/tracker_state.h"
+#include "platform/background_work.h"
+#include "platform/event_loop.h"
+#include "platform/internet_library.h"
+#include "platform/message_box.h"
+
+namespace rdz {
+
+inline constexpr const char* kReloadText =
+    "OK, new kepler data from Amsat file [.../amateur.txt] loadet....";
+
+// What the element commands change in the main window.
+class ElementCommandView {
+ public:
+  virtual ~ElementCommandView() = default;
+  virtual void BlankTable() = 0;    // every row "NO SAT..."
+  virtual void RefreshTable() = 0;  // one pass of the live table
+  // From the start of a transfer to its end, with a way to cancel it.
+  virtual void ShowDownloadRunning(const std::string& url) = 0;
+  virtual void ShowDownloadEnded() = 0;
+};
+
+// The reload of amateur.txt and the two downloads. A download's transfer runs
+// as background work; until it has ended, and its result has been shown and
+// loaded, every element command is refused.
+class ElementCommands {
+ public:
+  using Loader = std::function<LoadOutcome(const std::filesystem::path&, TrackerState&)>;
+
+  struct Services {
+    MessageBox& messages;
+    EventLoop& events;
+    std::filesystem::path programDir;
+    InternetFactory internet;              // none: nothing arrives
+    BackgroundWork* background = nullptr;  // none: the transfer runs at once
+  };
+
+  ElementCommands(TrackerState& state, ElementCommandView& view, Services services, Loader loader);
+  // A download still running is cancelled and its end is not shown.
+  ~ElementCommands();
+  ElementCommands(const ElementCommands&) = delete;
+  ElementCommands& operator=(const ElementCommands&) = delete;
+
+  bool Busy() const { return busy_; }
+  void Reload();
+  void Download(const ElementDownload& download);
+  void Cancel();
+
+ private:
+  void Finish(const ElementDownload& download, const DownloadResult& result);
+
+  TrackerState& state_;
+  ElementCommandView& view_;
+  Services services_;
+  Loader loader_;
+  bool busy_ = false;
+  std::shared_ptr<InternetLibrary> transfer_;  // the running download's library
+  std::shared_ptr<int> alive_ = std::make_shared<int>();  // lets a late end see we are gone
+};
+
+}  // namespace rdz

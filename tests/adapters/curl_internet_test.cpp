@@ -1,0 +1,85 @@
+// The libcurl adapter against the local test server: what arrives, the status,
+// and the cause when a transfer fails or is cancelled.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
+
+#include "core/temp_dir.h"
+#include "download/read_url.h"
+#include "http/element_server.h"
+#include "platform/curl/curl_internet.h"
+
+namespace rdz {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A port on 127.0.0.1 where nothing listens.
+int ClosedPort() {
+  const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof a;
+  ::bind(s, reinterpret_cast<sockaddr*>(&a), size);
+  ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &size);
+  ::close(s);
+  return ntohs(a.sin_port);
+}
+
+class CurlInternetTest : public ::testing::Test {
+ protected:
+  CurlInternetTest() { served.Write("k.txt", body); }
+  test::TempDir served;
+  std::string body = std::string(5000, 'k') + "\r\n";  // more than one 2048-byte piece
+  test::ElementServer server{served.path()};
+};
+
+TEST_F(CurlInternetTest, BodyStatusAndCauseOfEachAnswer) {
+  struct Case {
+    std::string url;
+    int status;
+    const char* failure;
+    std::string received;
+  } cases[] = {
+      {server.Url("/files/k.txt"), 200, "", body},
+      {server.Url("/moved/k.txt"), 200, "", body},
+      {server.Url("/status/404/k.txt"), 404, "", body},
+      {server.Url("/status/206/k.txt"), 206, "", body},
+      {server.Url("/cut/k.txt"), 200, "the transfer did not complete", body.substr(0, body.size() - 20)},
+      {server.Url("/loop"), 0, "too many redirects", ""},
+      {server.Url("/silent"), 0, "timed out", ""},
+      {"http://127.0.0.1:" + std::to_string(ClosedPort()) + "/", 0, "connection refused", ""},
+      {"file:///etc/hostname", 0, "unsupported protocol", ""},
+  };
+  for (const Case& c : cases) {
+    CurlInternet internet{{500ms, 1500ms}};
+    UrlReading reading;
+    EXPECT_EQ(ReadUrl(internet, c.url, &reading), c.received) << c.url;
+    EXPECT_EQ(reading.status, c.status) << c.url;
+    EXPECT_EQ(reading.failure, c.failure) << c.url;
+    EXPECT_EQ(reading.complete, *c.failure == '\0') << c.url;
+  }
+}
+
+TEST_F(CurlInternetTest, CancelFromAnotherThreadEndsTheTransfer) {
+  CurlInternet internet{{500ms, 60s}};  // not cancelled, it would take a minute
+  UrlReading reading;
+  std::string received = "?";
+  std::thread reader([&] { received = ReadUrl(internet, server.Url("/slow"), &reading); });
+  std::this_thread::sleep_for(300ms);
+  internet.Cancel();
+  reader.join();
+  EXPECT_EQ(reading.failure, "cancelled");
+  EXPECT_FALSE(reading.complete);
+  EXPECT_LT(received.size(), 10u);
+  // Once cancelled, the library opens nothing more.
+  EXPECT_EQ(ReadUrl(internet, server.Url("/files/k.txt"), &reading), "");
+  EXPECT_EQ(reading.failure, "cancelled");
+}
+
+}  // namespace
+}  // namespace rdz
