@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "config/station_config.h"
+#include "platform/program_files.h"
 #include "platform/text_lines.h"
 
 namespace rdz {
