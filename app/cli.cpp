@@ -1,4 +1,5 @@
 #include "app/cli.h"
+#include "app/cli_clock.h"
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
 
@@ -21,7 +22,10 @@ constexpr const char* kUsage =
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
-    "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
+    "       rodedizevad-cli clock [--dir DIR] [--server HOST[:PORT]]\n"
+    "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n"
+    "clock prints the PC clock's offset from a time server (PC minus server) and the\n"
+    "round trip, in seconds.\n";
 
 struct Request {
   std::string command;
@@ -93,12 +97,15 @@ std::string StateText(const RawSatState& raw) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-           std::ostream& out, std::ostream& err) {
+           std::ostream& out, std::ostream& err, SntpClient* sntp) {
   if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    out << kUsage;
+    out << kUsage << "Program directory (amateur.txt, config.txt): " << defaultDir.string() << "\n";
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
+  if (!args.empty() && args[0] == "clock" && sntp != nullptr) {
+    return RunClock(args, defaultDir, *sntp, out, err);
+  }
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

@@ -1,9 +1,13 @@
 #include <iostream>
 
 #include "app/cli.h"
-#include "platform/executable_directory.h"
+#include "platform/program_directory.h"
+#include "platform/sntp/udp_sntp_client.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  return rdz::RunCli(args, rdz::ExecutableDirectory(), std::cout, std::cerr);
+  const rdz::ProgramDirectory programDir = rdz::PrepareProgramDirectory();
+  if (!programDir.problem.empty()) std::cerr << "rodedizevad-cli: warning: " << programDir.problem << "\n";
+  rdz::UdpSntpClient sntp;
+  return rdz::RunCli(args, programDir.dir, std::cout, std::cerr, &sntp);
 }
