@@ -16,9 +16,9 @@ namespace {
 TEST_F(WindowTest, ClockCheckRunsOffTheWindowThreadAndReportsTheOffset) {
   UdpSntpClient sntp;
   WriteSampleFiles();
-  const Services services{.clock = clock, .messages = messages, .sound = sound, .events = events,
-                          .programDir = dir.path(), .port = port, .background = &background,
-                          .sntp = &sntp};
+  const Services services{.clock = clock, .messages = messages, .sound = sound,
+                          .events = events, .programDir = dir.path(), .port = port,
+                          .internet = {}, .background = &background, .sntp = &sntp};
   form = std::make_unique<FrmTrack>(state, services, LoaderOf(SampleSatellites()));
   form->Timer1.SetEnabled(false);
   form->Load();
