@@ -48,6 +48,9 @@ TEST_F(WindowTest, ClockCheckRunsOffTheWindowThreadAndReportsTheOffset) {
   ASSERT_TRUE(std::regex_search(box, offset, std::regex("\\+([0-9]+\\.[0-9]{3}) s"))) << box;
   EXPECT_NEAR(std::stod(offset[1]), 3, 0.1) << box;
   EXPECT_TRUE(item->isEnabled());
+  setServer("127.0.0.1:99999");
+  item->trigger();  // the ended check lets the next one start
+  EXPECT_EQ(messages.boxes.size(), 3u);
 }
 
 }  // namespace
