@@ -1,4 +1,5 @@
 #include "app/cli.h"
+#include "app/cli_clock.h"
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
 #include "app/cli_passes_summary.h"
@@ -29,7 +30,10 @@ constexpr const char* kUsage =
     "       rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n"
     "       rodedizevad-cli map [--dir DIR] [--file NAME] [--width W] --out FILE.png DATE TIME\n"
     "       rodedizevad-cli sky [--dir DIR] [--file NAME] --out FILE.png SAT DATE TIME\n"
-    "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
+    "       rodedizevad-cli clock [--dir DIR] [--server HOST[:PORT]]\n"
+    "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n"
+    "clock prints the PC clock's offset from a time server (PC minus server) and the\n"
+    "round trip, in seconds.\n";
 
 struct Request {
   std::string command;
@@ -101,9 +105,9 @@ std::string StateText(const RawSatState& raw) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-           std::ostream& out, std::ostream& err) {
+           std::ostream& out, std::ostream& err, SntpClient* sntp) {
   if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    out << kUsage;
+    out << kUsage << "Program directory (amateur.txt, config.txt): " << defaultDir.string() << "\n";
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
@@ -112,6 +116,9 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return RunTrack(args, defaultDir, out, err, hamlib);
   }
   if (IsPassSummary(args)) return RunPassSummary(args, defaultDir, out, err);
+  if (!args.empty() && args[0] == "clock" && sntp != nullptr) {
+    return RunClock(args, defaultDir, *sntp, out, err);
+  }
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

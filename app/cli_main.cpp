@@ -1,16 +1,20 @@
 #include <iostream>
 
 #include "app/cli.h"
-#include "platform/executable_directory.h"
+#include "platform/program_directory.h"
+#include "platform/sntp/udp_sntp_client.h"
 #ifdef RDZ_CLI_PICTURES
 #include "app/cli_pictures.h"
 #endif
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  const rdz::ProgramDirectory programDir = rdz::PrepareProgramDirectory();
+  if (!programDir.problem.empty()) std::cerr << "rodedizevad-cli: warning: " << programDir.problem << "\n";
 #ifdef RDZ_CLI_PICTURES
   if (!args.empty() && (args[0] == "map" || args[0] == "sky"))
-    return rdz::RunPictureCommand(args, rdz::ExecutableDirectory(), std::cout, std::cerr);
+    return rdz::RunPictureCommand(args, programDir.dir, std::cout, std::cerr);
 #endif
-  return rdz::RunCli(args, rdz::ExecutableDirectory(), std::cout, std::cerr);
+  rdz::UdpSntpClient sntp;
+  return rdz::RunCli(args, programDir.dir, std::cout, std::cerr, &sntp);
 }

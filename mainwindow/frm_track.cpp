@@ -30,6 +30,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
   ConnectRotor();
   ConnectForecast();
   ConnectSimulation();
+  ConnectClockMarks();
 }
 
 FrmTrack::~FrmTrack() = default;
@@ -65,10 +66,11 @@ void FrmTrack::ShowPcTime(const CivilTime& local) {
   LblPCTime->setText(qt::ToQString(FormatTime(local)));
 }
 
-void FrmTrack::ShowUtc(const std::optional<CivilTime>& utc) {
-  if (!utc) return;
-  lblOrario->setText(qt::ToQString(FormatTime(*utc)));
-  lblData->setText(qt::ToQString(FormatDate(*utc)));
+void FrmTrack::ShowUtc(const CivilTime& utc) {
+  lblOrario->setText(qt::ToQString(FormatTime(utc)));
+  lblData->setText(qt::ToQString(FormatDate(utc)));
+  utcValid_ = true;
+  ShowClockMarks();
 }
 
 void FrmTrack::EnableClockTimer(bool on) { Timer1.SetEnabled(on); }
@@ -122,7 +124,10 @@ void FrmTrack::ShowRotorPosition(const std::string& az, const std::string& el) {
   LblEL->setText(qt::ToQString(el));
 }
 
-void FrmTrack::ShowTitle(const std::string& caption) { setWindowTitle(qt::ToQString(caption)); }
+void FrmTrack::ShowTitle(const std::string& caption) {
+  caption_ = caption;
+  ShowClockMarks();
+}
 
 void FrmTrack::EnableRotorTimer(bool enabled) { Timer2.SetEnabled(enabled); }
 

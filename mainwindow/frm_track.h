@@ -75,6 +75,8 @@ class FrmTrack final : public QMainWindow,
   // "Passes" in "Info": the pass list of every satellite.
   void MnuPassesClick();
   FrmPasses* PassesWindow() const;
+  // "VelkAtomicClock": checks the PC clock against a time server, off this thread.
+  void MnuVelkClockClick();
   // True from the start of a download until its result is shown and loaded.
   bool DownloadRunning() const { return elementCommands_->Busy(); }
   // Double-click on LblSat(index): the element box, then the forecast.
@@ -118,8 +120,11 @@ class FrmTrack final : public QMainWindow,
 
   // ClockView (RefreshLiveTable above)
   std::optional<double> UtcDifference() const override;
+  void ShowUtcDifference(const std::string& hours) override;
   void ShowPcTime(const CivilTime& local) override;
-  void ShowUtc(const std::optional<CivilTime>& utc) override;
+  void ShowUtc(const CivilTime& utc) override;
+  void ShowUtcInvalid() override;
+  void ShowSimulated(bool simulated) override;
   void EnableClockTimer(bool on) override;
   bool SimulationTimerEnabled() const override;
   void EnableSimulationTimer(bool on) override;
@@ -182,6 +187,9 @@ class FrmTrack final : public QMainWindow,
   void CreateMenus();
   void ConnectForecast();
   void ConnectSimulation();
+  // What the user types in TxtUtc, and the clocks' invalid and simulated marks.
+  void ConnectClockMarks();
+  void ShowClockMarks();
   void LoadAOSLOS();
 
   TrackerState& state_;
@@ -197,6 +205,11 @@ class FrmTrack final : public QMainWindow,
   QPointer<FrmConfig> configEditor_;
   QPointer<FrmPasses> passes_;
   int justSelected_ = -1;  // Option1 selected in the event being handled
+  bool clockCheckRunning_ = false;
+  std::string caption_ = kStandardCaption;  // as the table and the rotor last set it
+  bool utcValid_ = true;
+  bool simulated_ = false;
+  std::optional<std::pair<bool, bool>> shownMarks_;  // valid, simulated
 };
 
 }  // namespace rdz

@@ -44,7 +44,7 @@ void FrmTrack::CreateMenus() {
 
   m.mnu3 = bar->addMenu(QStringLiteral("Info"));
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
-  m.MnuVelkClock = item(m.mnu3, "VelkAtomicClock", announce);
+  m.MnuVelkClock = item(m.mnu3, "VelkAtomicClock", [this] { MnuVelkClockClick(); });
   m.MnuPasses = item(m.mnu3, "Passes", [this] { MnuPassesClick(); });
 
   m.MnuCfg = bar->addMenu(QStringLiteral("Config"));
@@ -64,7 +64,7 @@ void FrmTrack::CreateMenus() {
   // "?" is a command of its own in the bar, without a submenu.
   m.MnuInfo = bar->addAction(QStringLiteral("?"));
   QObject::connect(m.MnuInfo, &QAction::triggered, this,
-                   [this] { services_.messages.Show(kInformationText, kProgramName); });
+                   [this] { services_.messages.Show(InformationText(services_.programDir), kProgramName); });
 }
 
 void FrmTrack::MnuLoadFileClick() { elementCommands_->Reload(); }

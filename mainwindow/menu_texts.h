@@ -1,5 +1,7 @@
 #pragma once
 // Texts of the main window's menu boxes.
+#include <filesystem>
+#include <string>
 
 namespace rdz {
 
@@ -14,5 +16,9 @@ inline constexpr const char* kInformationText =
     "with automatic kepler reading from file or Internet!\r\n"
     "\r\n"
     "Questions and reports: https://rodedizevad.example.org";
+// The information box, naming the folder that holds the user's files.
+inline std::string InformationText(const std::filesystem::path& programDir) {
+  return std::string(kInformationText) + "\r\n\r\nProgram directory: " + programDir.string();
+}
 
 }  // namespace rdz

@@ -7,6 +7,7 @@
 #include "orbit/element_table.h"
 #include "orbit/orbit_model.h"
 #include "platform/civil_time.h"
+#include "platform/utc_difference.h"
 
 namespace rdz {
 
@@ -15,6 +16,7 @@ struct TimeKeeping {
   std::optional<CivilTime> Utc;  // the table's instant; none before the first clock tick
   double TimeStep = 0;           // hours per simulated step or forecast sample; 0 = real time
   double SimUtcDiff = 0;         // hours, the UTC difference in simulated time
+  UtcDifferenceDefault ZoneDifference;  // TxtUtc follows the system's zone until the user types
 };
 
 // The program-wide values every part of the tracker shares. One instance,

@@ -12,6 +12,9 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual CivilTime Now() = 0;
+  // The system's current offset from UTC (local minus UTC, daylight saving
+  // included); nothing where the clock cannot tell.
+  virtual std::optional<std::int64_t> UtcOffsetSeconds() { return std::nullopt; }
 };
 
 // A UTC difference in hours (local time minus UTC) as whole seconds, rounded to

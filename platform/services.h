@@ -7,6 +7,7 @@
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
 #include "platform/rotor.h"
+#include "platform/sntp.h"
 #include "platform/sound.h"
 #include "platform/parallel_port.h"
 
@@ -25,6 +26,7 @@ struct Services {
   BackgroundWork* background = nullptr;  // none: work runs at once on the calling thread
   RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
   ParallelPort* port2 = nullptr;          // LPT2; none: its bytes go nowhere
+  SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
 };
 
 }  // namespace rdz

@@ -1,5 +1,7 @@
 #include "simulation/simulation_controller.h"
 
+#include "forecast/compute_aoslos.h"
+
 namespace rdz {
 
 namespace {
@@ -14,16 +16,33 @@ std::optional<CivilTime> Shifted(const CivilTime& local, double hours) {
   return AddSeconds(local, -*offset);
 }
 
+// A fresh instant becomes the table's; without one the last stays and the
+// UTC clock says that it is frozen.
+void TakeUtc(const std::optional<CivilTime>& utc, TimeKeeping& time, ClockView& view) {
+  if (utc) {
+    time.Utc = utc;
+    view.ShowUtc(*utc);
+  } else {
+    view.ShowUtcInvalid();
+  }
+}
+
 }  // namespace
 
+bool Simulated(const TimeKeeping& time, const ClockView& view) {
+  return view.SimulationTimerEnabled() || (time.TimeStep != 0 && time.TimeStep != kForecastStep);
+}
+
 void ClockTick(TimeKeeping& time, Clock& clock, ClockView& view) {
+  if (const auto text = time.ZoneDifference.Follow(clock.UtcOffsetSeconds())) {
+    view.ShowUtcDifference(*text);
+  }
   // One reading for everything shown, so date and time never straddle midnight.
   const CivilTime now = clock.Now();
   view.ShowPcTime(now);
-  if (const auto hours = view.UtcDifference()) {
-    if (const auto utc = Shifted(now, *hours)) time.Utc = utc;
-  }
-  view.ShowUtc(time.Utc);
+  const auto hours = view.UtcDifference();
+  TakeUtc(hours ? Shifted(now, *hours) : std::nullopt, time, view);
+  view.ShowSimulated(Simulated(time, view));
   view.RefreshLiveTable();
 }
 
@@ -45,16 +64,19 @@ void SimulationClick(int index, TimeKeeping& time, std::int16_t& scanInterval, C
   } else if (index == kStop) {
     view.EnableClockTimer(true);
     view.EnableSimulationTimer(false);
-    ClockTick(time, clock, view);
     time.TimeStep = 0;
+    ClockTick(time, clock, view);
+    return;
   }
+  // Marked before the first simulated tick.
+  view.ShowSimulated(Simulated(time, view));
 }
 
 void SimulationTick(TimeKeeping& time, Clock& clock, ClockView& view) {
   time.SimUtcDiff += time.TimeStep;
   const CivilTime now = clock.Now();
-  if (const auto utc = Shifted(now, time.SimUtcDiff)) time.Utc = utc;
-  view.ShowUtc(time.Utc);
+  TakeUtc(Shifted(now, time.SimUtcDiff), time, view);
+  view.ShowSimulated(Simulated(time, view));
   // The PC clock shows the simulated local time.
   if (const auto local = view.UtcDifference()) {
     if (const auto pc = Shifted(now, time.SimUtcDiff - *local)) view.ShowPcTime(*pc);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "forecast/compute_aoslos.h"
 #include "simulation/simulation_controller.h"
 
 namespace rdz {
@@ -10,21 +11,27 @@ namespace {
 
 struct SetClock final : Clock {
   CivilTime now{2026, 5, 11, 13, 0, 0};
+  std::optional<std::int64_t> offset;  // the zone's, in seconds
   CivilTime Now() override { return now; }
+  std::optional<std::int64_t> UtcOffsetSeconds() override { return offset; }
 };
 
 // The main window as the controller sees it: TxtUtc, the two clocks, the timers.
 struct FakeClockView final : ClockView {
   std::optional<double> difference = 1;
-  std::string pc = "-", utc = "-";
-  bool timer1 = true, timer3 = false;
+  std::string pc = "-", utc = "-", written;
+  bool timer1 = true, timer3 = false, simulated = false;
   int interval = 1, refreshes = 0, yields = 0;
 
   std::optional<double> UtcDifference() const override { return difference; }
-  void ShowPcTime(const CivilTime& t) override { pc = FormatDate(t) + " " + FormatTime(t); }
-  void ShowUtc(const std::optional<CivilTime>& t) override {
-    if (t) utc = FormatDate(*t) + " " + FormatTime(*t);
+  void ShowUtcDifference(const std::string& hours) override {
+    difference = std::stod(hours);
+    written = hours;
   }
+  void ShowPcTime(const CivilTime& t) override { pc = FormatDate(t) + " " + FormatTime(t); }
+  void ShowUtc(const CivilTime& t) override { utc = FormatDate(t) + " " + FormatTime(t); }
+  void ShowUtcInvalid() override { utc = "invalid"; }
+  void ShowSimulated(bool on) override { simulated = on; }
   void RefreshLiveTable() override { ++refreshes; }
   void EnableClockTimer(bool on) override { timer1 = on; }
   bool SimulationTimerEnabled() const override { return timer3; }
@@ -50,13 +57,21 @@ class Simulation : public ::testing::Test {
 };
 
 TEST_F(Simulation, ClockTickShiftsByTheDifferenceAndANonNumberFreezesUtc) {
-  struct Case { CivilTime local; std::optional<double> hours; const char* pc; const char* utc; };
+  struct Case {
+    CivilTime local;
+    std::optional<double> hours;
+    const char* pc;
+    const char* shown;
+    const char* utc;  // what the table reads
+  };
   const Case cases[] = {
-      {{2026, 5, 12, 0, 30, 0}, 1, "12/05/2026 00:30:00", "11/05/2026 23:30:00"},
-      {{2026, 12, 31, 21, 15, 7}, -5, "31/12/2026 21:15:07", "01/01/2027 02:15:07"},
-      {{2024, 3, 1, 2, 0, 0}, 5.5, "01/03/2024 02:00:00", "29/02/2024 20:30:00"},
-      {{2026, 5, 12, 10, 7, 5}, std::nullopt, "12/05/2026 10:07:05", "29/02/2024 20:30:00"},
-      {{2026, 5, 12, 10, 7, 6}, 1e9, "12/05/2026 10:07:06", "29/02/2024 20:30:00"},
+      {{2026, 5, 12, 0, 30, 0}, 1, "12/05/2026 00:30:00", "11/05/2026 23:30:00", "11/05/2026 23:30:00"},
+      {{2026, 12, 31, 21, 15, 7}, -5, "31/12/2026 21:15:07", "01/01/2027 02:15:07",
+       "01/01/2027 02:15:07"},
+      {{2024, 3, 1, 2, 0, 0}, 5.5, "01/03/2024 02:00:00", "29/02/2024 20:30:00", "29/02/2024 20:30:00"},
+      {{2026, 5, 12, 10, 7, 5}, std::nullopt, "12/05/2026 10:07:05", "invalid", "29/02/2024 20:30:00"},
+      {{2026, 5, 12, 10, 7, 6}, 1e9, "12/05/2026 10:07:06", "invalid", "29/02/2024 20:30:00"},
+      {{2026, 5, 12, 10, 7, 7}, 0, "12/05/2026 10:07:07", "12/05/2026 10:07:07", "12/05/2026 10:07:07"},
   };
   int refreshes = 0;
   for (const Case& c : cases) {
@@ -64,10 +79,52 @@ TEST_F(Simulation, ClockTickShiftsByTheDifferenceAndANonNumberFreezesUtc) {
     view.difference = c.hours;
     ClockTick(time, clock, view);
     EXPECT_EQ(view.pc, c.pc);
-    EXPECT_EQ(view.utc, c.utc);
-    EXPECT_EQ(FormatDate(*time.Utc) + " " + FormatTime(*time.Utc), c.utc);  // what the table reads
+    EXPECT_EQ(view.utc, c.shown);
+    EXPECT_EQ(FormatDate(*time.Utc) + " " + FormatTime(*time.Utc), c.utc);
     EXPECT_EQ(view.refreshes, ++refreshes);
   }
+  EXPECT_EQ(view.written, "");  // a clock without a zone leaves TxtUtc alone
+}
+
+// Daylight saving moves TxtUtc, and UTC with it, until the user types a value.
+TEST_F(Simulation, ClockTickFollowsTheZoneUntilTheUserTypes) {
+  clock.offset = 3600;
+  ClockTick(time, clock, view);
+  EXPECT_EQ(view.written, "1");
+  EXPECT_EQ(view.utc, "11/05/2026 12:00:00");
+  clock.offset = 7200;
+  ClockTick(time, clock, view);
+  EXPECT_EQ(view.written, "2");
+  EXPECT_EQ(view.utc, "11/05/2026 11:00:00");
+  view.written.clear();
+  ClockTick(time, clock, view);
+  EXPECT_EQ(view.written, "");  // unchanged: the box is not written again
+  time.ZoneDifference.UserTyped();
+  view.difference = 3;
+  clock.offset = 3600;
+  ClockTick(time, clock, view);
+  EXPECT_EQ(view.written, "");
+  EXPECT_EQ(view.utc, "11/05/2026 10:00:00");
+}
+
+// Marked from the first click until STOP or the end of a forecast, paused included.
+TEST_F(Simulation, SimulatedTimeIsMarkedUntilRealTimeReturns) {
+  const struct {
+    int button;
+    bool simulated;
+  } steps[] = {{kForward, true}, {kPause, true}, {kPause, true}, {kStop, false},
+               {kPause, true},   {kStop, false}, {kFastBack, true}};
+  for (const auto& s : steps) {
+    Click(s.button);
+    EXPECT_EQ(view.simulated, s.simulated) << s.button;
+    if (view.timer3) Tick(0);
+    EXPECT_EQ(view.simulated, s.simulated) << s.button;
+  }
+  // A forecast started in real time steps too, but simulates nothing.
+  Click(kStop);
+  time.TimeStep = kForecastStep;
+  ClockTick(time, clock, view);
+  EXPECT_FALSE(view.simulated);
 }
 
 TEST_F(Simulation, StepButtonsChangeSpeedOnlyAndStopReturnsToRealTime) {

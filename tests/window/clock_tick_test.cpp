@@ -39,12 +39,13 @@ TEST_F(ClockTick, DifferenceInTheUsersNumberFormat) {
   EXPECT_EQ(TickAt({2026, 5, 12, 10, 0, 0}, "5,5"), "12/05/2026 10:00:00 | 12/05/2026 04:30:00");
 }
 
-// Each tick refreshes the table, but letters freeze UTC and with it the table.
+// Each tick refreshes the table, but letters freeze UTC and with it the table,
+// and the UTC clock says that the difference is invalid.
 TEST_F(ClockTick, LettersFreezeUtcAndTheTableWhileThePcClockRuns) {
   TickAt({2026, 5, 12, 10, 0, 0}, "1");
   const std::string shown = Rows();
   for (const QString bad : {"abc", "", "1e9", "nan"}) {
-    EXPECT_EQ(TickAt({2026, 5, 12, 10, 7, 5}, bad), "12/05/2026 10:07:05 | 12/05/2026 09:00:00");
+    EXPECT_EQ(TickAt({2026, 5, 12, 10, 7, 5}, bad), "12/05/2026 10:07:05 | UTC DIFF invalid");
     EXPECT_EQ(Rows(), shown);  // computed for the frozen instant
   }
   EXPECT_EQ(TickAt({2026, 5, 12, 10, 7, 10}, "1"), "12/05/2026 10:07:10 | 12/05/2026 09:07:10");

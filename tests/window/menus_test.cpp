@@ -51,15 +51,16 @@ TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
 
   const std::string news = "RODEdizevad|news at https://rodedizevad.example.org implemented soon on VELK2000";
   for (QAction* a : {m.MnuLoadGeoKepler, m.LoadGpsKepler, m.MnuMars, m.MnuLeo, m.MnuShuttle,
-                     m.MnuVelkClock, m.MnuBloBla, m.MnuPersData, m.MnuInfo}) {
+                     m.MnuBloBla, m.MnuPersData, m.MnuInfo}) {
     a->trigger();
   }
   const std::vector<std::string> expected{
-      news, news, news, news, news, news, "RODEdizevad|Implemented on config for a single sat!",
+      news, news, news, news, news, "RODEdizevad|Implemented on config for a single sat!",
       "VelkTrack - Load LON/LAT/HIG|" + PersonalDataText(state.Station),
       "RodeDizevad|RodeDizevad v0.05beta - amateur satellite tracker, map image courtesy of "
       "NASA\r\n\r\nReal time of the orbital satellites\r\nwith automatic kepler reading from "
-      "file or Internet!\r\n\r\nQuestions and reports: https://rodedizevad.example.org"};
+      "file or Internet!\r\n\r\nQuestions and reports: https://rodedizevad.example.org"
+      "\r\n\r\nProgram directory: " + dir.path().string()};
   EXPECT_EQ(messages.boxes, expected);
 
   // The port items move the check mark and keep the choice in config.txt.

@@ -1,0 +1,32 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/message_box.h"
+#include "platform/sntp.h"
+
+namespace rdz {
+
+// "NTPSERVER = HOST[:PORT]" of config.txt, read when the check starts. No file
+// or no such line: the public pool. `server` is empty when the value is unusable.
+struct NtpServerSetting {
+  std::string text;
+  std::optional<NtpServer> server;
+};
+NtpServerSetting ReadNtpServerSetting(const std::filesystem::path& programDir);
+
+// Beyond this the PC clock puts the satellites visibly in the wrong place.
+inline constexpr double kClockWarningSeconds = 1.0;
+
+struct ClockCheckBox {
+  std::string text;
+  MessageIcon icon = MessageIcon::None;
+};
+ClockCheckBox ClockCheckMessage(const std::string& serverText, const SntpOutcome& outcome);
+ClockCheckBox BadServerMessage(const std::string& serverText);
+
+// Seconds with three decimals; never "-0.000".
+std::string Seconds3(double seconds);
+
+}  // namespace rdz

@@ -1,0 +1,153 @@
+// The SNTP exchange: server names, packets, the offset arithmetic, and the real
+// UDP client and command against a local responder.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "clockcheck/clock_check.h"
+#include "core/sntp_responder.h"
+#include "core/temp_dir.h"
+#include "platform/sntp/udp_sntp_client.h"
+
+namespace rdz {
+namespace {
+
+using namespace std::chrono_literals;
+using test::SntpResponder;
+
+SystemTime At(double unixSeconds) {
+  return SystemTime(std::chrono::duration_cast<SystemTime::duration>(std::chrono::duration<double>(unixSeconds)));
+}
+
+TEST(NtpServerText, HostAndOptionalPortAlsoFromConfig) {
+  const std::pair<const char*, std::optional<NtpServer>> cases[] = {
+      {"pool.ntp.org", NtpServer{"pool.ntp.org", 123}}, {" 127.0.0.1:1230 ", NtpServer{"127.0.0.1", 1230}},
+      {"[::1]:65535", NtpServer{"::1", 65535}},          {"fe80::1", NtpServer{"fe80::1", 123}},
+      {"host:", std::nullopt},   {"host:0", std::nullopt}, {"host:65536", std::nullopt},
+      {"host:12a", std::nullopt}, {"[::1]123", std::nullopt}, {"", std::nullopt}};
+  for (const auto& [text, server] : cases) EXPECT_EQ(ParseNtpServer(text), server) << text;
+
+  test::TempDir dir;
+  EXPECT_EQ(ReadNtpServerSetting(dir.path()).server, NtpServer{});  // no config.txt
+  dir.Write("config.txt", test::CrLf({"LA = 1", "NTPSERVER = 127.0.0.1:4123", " NTPSERVER = x"}));
+  EXPECT_EQ(ReadNtpServerSetting(dir.path()).server, (NtpServer{"127.0.0.1", 4123}));
+}
+
+// RFC 4330's arithmetic: a server 10 s ahead, 0.2 s of the exchange spent inside it.
+TEST(SntpExchange, OffsetIsPcMinusServerAndDelayLeavesOutTheServersTime) {
+  const ClockOffset m = MeasureOffset({At(1.78e9), At(1.78e9 + 10.1), At(1.78e9 + 10.3), At(1.78e9 + 0.5)});
+  EXPECT_NEAR(m.offsetSeconds, -9.95, 1e-6);
+  EXPECT_NEAR(m.delaySeconds, 0.3, 1e-6);
+}
+
+SntpPacket ReplyTo(const SntpPacket& request, double received, double sent) {
+  SntpPacket reply{};
+  reply[0] = 0x24;  // server, version 4
+  reply[1] = 2;
+  std::copy_n(request.begin() + 40, 8, reply.begin() + 24);
+  std::copy_n(BuildSntpRequest(At(received)).begin() + 40, 8, reply.begin() + 32);
+  std::copy_n(BuildSntpRequest(At(sent)).begin() + 40, 8, reply.begin() + 40);
+  return reply;
+}
+
+// Fractions of a second survive, before and after the NTP era turns over in 2036.
+TEST(SntpExchange, TimestampsSurviveThePacketInBothEras) {
+  for (const double t : {1.7e9 + 0.25, 2.2e9 + 0.75}) {
+    const SntpPacket request = BuildSntpRequest(At(t));
+    std::string why;
+    const auto times = ReadSntpReply(ReplyTo(request, t + 100, t + 101.5), request, why);
+    ASSERT_TRUE(times) << why;
+    EXPECT_NEAR(std::chrono::duration<double>(times->received - At(t)).count(), 100, 1e-6);
+    EXPECT_NEAR(std::chrono::duration<double>(times->sent - At(t)).count(), 101.5, 1e-6);
+  }
+}
+
+TEST(SntpExchange, RepliesAClientMustNotBelieve) {
+  const SntpPacket request = BuildSntpRequest(At(1.7e9));
+  const struct {
+    std::size_t at;
+    std::uint8_t value;
+    const char* why;  // a part of the reason; "" for a reply to be ignored
+  } cases[] = {{0, 0x23, "not an SNTP server reply"}, {0, 0xE4, "not synchronised"},
+               {1, 0, "kiss code"},                   {25, 0xFF, ""}};
+  for (const auto& c : cases) {
+    SntpPacket reply = ReplyTo(request, 1.7e9, 1.7e9);
+    reply[c.at] = c.value;
+    std::string why = "unset";
+    EXPECT_FALSE(ReadSntpReply(reply, request, why)) << c.why;
+    if (*c.why != '\0') {
+      EXPECT_NE(why.find(c.why), std::string::npos) << why;
+    } else {
+      EXPECT_EQ(why, "");
+    }
+  }
+}
+
+TEST(ClockCheckBoxText, WarnsBeyondOneSecondEitherWay) {
+  const std::pair<double, MessageIcon> cases[] = {
+      {-0.9996, MessageIcon::None}, {1.2, MessageIcon::Exclamation}, {-3, MessageIcon::Exclamation}};
+  for (const auto& [offset, icon] : cases) {
+    EXPECT_EQ(ClockCheckMessage("h:1", {ClockOffset{offset, 0.01}, {}}).icon, icon) << offset;
+  }
+  EXPECT_EQ(ClockCheckMessage("h:1", {std::nullopt, "x"}).icon, MessageIcon::Exclamation);
+  EXPECT_EQ(Seconds3(-0.0004), "0.000");
+}
+
+TEST(UdpSntpClient, MeasuresAKnownOffsetAndLeavesOutTheServersHold) {
+  SntpResponder responder({"answer", "-12.5", "0.3"});  // server 12.5 s behind the PC
+  const SntpOutcome got = UdpSntpClient().Query({"127.0.0.1", responder.port()}, 5s);
+  ASSERT_TRUE(got.offset) << got.error;
+  EXPECT_NEAR(got.offset->offsetSeconds, 12.5, 0.05);
+  EXPECT_GE(got.offset->delaySeconds, -0.01);
+  EXPECT_LT(got.offset->delaySeconds, 0.15);
+}
+
+TEST(UdpSntpClient, SilenceKissAndRefusalEndInAReason) {
+  UdpSntpClient client;
+  std::uint16_t port = 0;
+  {
+    SntpResponder silent({"silent"});
+    port = silent.port();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(client.Query({"127.0.0.1", port}, 300ms).error, "no answer within 0.3 s");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 300ms);
+  }
+  // The port is free now: the refusal comes at once, long before the limit.
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_NE(client.Query({"127.0.0.1", port}, 5s).error.find("refused"), std::string::npos);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 4s);
+  SntpResponder kiss({"kiss"});
+  EXPECT_NE(client.Query({"127.0.0.1", kiss.port()}, 5s).error.find("RATE"), std::string::npos);
+}
+
+std::pair<int, std::string> RunProgram(const std::string& args) {
+  FILE* pipe = ::popen((std::string(RDZ_CLI_PATH) + " " + args).c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  return {::pclose(pipe), out};
+}
+
+TEST(CliClock, OffsetAndDelayFromTheConfiguredOrGivenServerAndOneLineWithoutAnswer) {
+  SntpResponder responder({"answer", "2"});
+  test::TempDir dir;
+  dir.Write("config.txt", test::CrLf({"NTPSERVER = " + responder.server()}));
+  for (const std::string& args :
+       {"clock --dir " + dir.path().string(), "clock --server " + responder.server() + " --dir /none"}) {
+    const auto [status, out] = RunProgram(args);
+    EXPECT_EQ(status, 0) << args;
+    double offset = 0, delay = -1;
+    ASSERT_EQ(std::sscanf(out.c_str(), "offset %lf\ndelay %lf\n", &offset, &delay), 2) << out;
+    EXPECT_NEAR(offset, -2, 0.05);
+    EXPECT_GE(delay, 0);
+  }
+  SntpResponder silent({"silent"});
+  const auto [status, err] = RunProgram("clock --server " + silent.server() + " 2>&1 >/dev/null");
+  EXPECT_NE(status, 0);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+}
+
+}  // namespace
+}  // namespace rdz
