@@ -86,6 +86,18 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
   return std::nullopt;
 }
 
+std::optional<std::string> ReadWholeText(const std::filesystem::path& path,
+                                         std::string* reason) {
+  std::string why;
+  try {
+    if (auto text = ReadWhole(path, why)) return text;
+  } catch (const std::exception&) {
+    why = "file too large";
+  }
+  if (reason != nullptr) *reason = why;
+  return std::nullopt;
+}
+
 std::string_view TrimBlanks(std::string_view text, std::string_view blanks) {
   const auto first = text.find_first_not_of(blanks);
   if (first == std::string_view::npos) return {};

@@ -17,6 +17,10 @@ std::vector<std::string> SplitTextLines(std::string_view text);
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path,
                                                       std::string* reason = nullptr);
 
+// The whole file as bytes, with the same refusals and reasons as ReadTextLines.
+std::optional<std::string> ReadWholeText(const std::filesystem::path& path,
+                                         std::string* reason = nullptr);
+
 // The text without the given characters at either end.
 std::string_view TrimBlanks(std::string_view text, std::string_view blanks = " ");
 
