@@ -6,6 +6,7 @@
 #include "download/read_url.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
+#include "orbit/sgp4_model.h"
 #include "platform/atomic_file.h"
 #include "platform/crlf_text.h"
 #include "platform/text_lines.h"
@@ -46,12 +47,14 @@ std::string ElementSetUrl(const std::filesystem::path& programDir) {
 }
 
 bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
-  auto table = std::make_unique<ElementTable>();
-  const int count = ReadElementBlocks(SplitTextLines(text), *table);
-  if (!check.utc) return count > 0;
+  // The same reading as a load, in any of the formats it recognises.
+  const ElementSetsRead read = ReadElementSets(text);
+  if (!check.utc) return !read.sets.empty();
   const EngineContext engine = SetupEngine(check.station);
-  for (int k = 1; k <= count; ++k) {
-    if (KeplerModel((*table)[k]).At(engine, *check.utc)) return true;
+  for (const ElementSet& sat : read.sets) {
+    const bool usable = sat.Mean ? Sgp4Model(*sat.Mean, sat.Alat, sat.Alon).At(engine, *check.utc).has_value()
+                                 : KeplerModel(sat).At(engine, *check.utc).has_value();
+    if (usable) return true;
   }
   return false;
 }
