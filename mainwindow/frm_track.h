@@ -151,6 +151,8 @@ class FrmTrack final : public QMainWindow,
   QLabel* Label8 = nullptr;
   QLabel* Label9 = nullptr;
   std::array<QLabel*, kTableRows> LblSat{};
+  QLabel* LblSatAge = nullptr;         // the selected satellite's name and element age
+  QLabel* LblElementStatus = nullptr;  // the last load's accounting and the age warning
   std::array<QRadioButton*, kTableRows + 1> Option1{};
   QButtonGroup* Option1Group = nullptr;
   qt::QtTimer Timer1{1000, true};
@@ -172,6 +174,7 @@ class FrmTrack final : public QMainWindow,
   void ConnectForecast();
   void ConnectSimulation();
   void LoadAOSLOS();
+  void ShowElementStatus();
 
   TrackerState& state_;
   Services services_;

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <sstream>
 #include <string>
 
 #include "app/cli.h"
 #include "core/temp_dir.h"
+#include "orbit/element_age.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
 #include "orbit/sgp4_model.h"
@@ -188,6 +191,30 @@ TEST(ElementFormats, CliListsEachEntryWithItsAgeAndStateAddsItsLines) {
   ASSERT_EQ(RunCli({"state", "--file", "v.txt", "1", "17/10/2020", "16:52:48"}, dir.path(), state, err), 0);
   EXPECT_NE(state.str().find("\ncatalog 5\nepoch 2020-10-13T04:52:48Z\nage 4.5\n"), std::string::npos)
       << state.str();
+}
+
+// The warning appears once simulated time passes the newest epoch by AGEWARN days.
+TEST(ElementFormats, AgeWarningCrossesItsThresholdInSimulatedTime) {
+  Loaded l = Load(test::SampleElements(), "AGEWARN = 3\r\n");
+  ASSERT_EQ(l.state.AGEWARN, 3);
+  double newest = -1e9;
+  for (int k = 1; k <= l.state.SatCount; ++k) newest = std::max(newest, EpochOf(l.state.Elements[k])->days1950);
+  const CivilTime start{2026, 5, 12, 0, 0, 0};
+  const double startDays = Days1950(start, 0);
+  const auto secondsToThreshold = static_cast<std::int64_t>((newest + 3 - startDays) * 86400);
+  const struct {
+    std::int64_t offset;
+    bool warned;
+  } kSteps[] = {{0, false}, {secondsToThreshold - 60, false}, {secondsToThreshold + 60, true}};
+  for (const auto& step : kSteps) {
+    l.state.Time.Utc = AddSeconds(start, step.offset);
+    const auto texts = ElementAgeAt(l.state, 2, *l.state.Time.Utc);
+    EXPECT_EQ(!texts.warning.empty(), step.warned) << step.offset;
+    EXPECT_EQ(texts.selected.rfind("AO-27 age ", 0), 0u);
+  }
+  l.state.ElementFileName = "geo.txt";
+  EXPECT_NE(ElementAgeAt(l.state, -1, AddSeconds(start, secondsToThreshold + 60))
+                .warning.find("GEO Kepler Internet"), std::string::npos);
 }
 
 }  // namespace
