@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "download/element_commands.h"
 #include "mainwindow/frm_track_menus.h"
@@ -175,6 +176,7 @@ class FrmTrack final : public QMainWindow,
   void ConnectSimulation();
   void LoadAOSLOS();
   void ShowElementStatus();
+  std::vector<QAction*> ElementMenuItems() const;
 
   TrackerState& state_;
   Services services_;
