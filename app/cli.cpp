@@ -1,6 +1,8 @@
 #include "app/cli.h"
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
+#include "app/cli_passes_summary.h"
+#include "app/cli_track.h"
 
 #include <cstdio>
 #include <optional>
@@ -12,6 +14,7 @@
 #include "orbit/sgp4_model.h"
 #include "platform/civil_time.h"
 #include "platform/program_files.h"
+#include "platform/hamlib/hamlib_rotor.h"
 
 namespace rdz {
 
@@ -23,6 +26,9 @@ constexpr const char* kUsage =
     "       rodedizevad-cli elements [--dir DIR] [--file NAME] DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli passes --summary|--ics [--days N] [--min-el E] [--dir DIR]\n"
+    "                              [--file NAME] SAT|all DATE TIME\n"
+    "       rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n";
 
 struct Request {
@@ -125,6 +131,11 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
+  if (!args.empty() && args[0] == "track") {
+    HamlibRotorLibrary hamlib;
+    return RunTrack(args, defaultDir, out, err, hamlib);
+  }
+  if (IsPassSummary(args)) return RunPassSummary(args, defaultDir, out, err);
   const auto request = ParseArgs(args, defaultDir, err);
   if (!request) return 2;
 

@@ -1,4 +1,4 @@
 # The window program, placed in the program directory beside its sample files.
 add_executable(rodedizevad ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
-target_link_libraries(rodedizevad PRIVATE rdz_mainwindow rdz_curl rdz_parport)
+target_link_libraries(rodedizevad PRIVATE rdz_mainwindow rdz_curl rdz_parport rdz_hamlib)
 add_dependencies(rodedizevad sample_files)

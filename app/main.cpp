@@ -1,10 +1,11 @@
 // The window program: the services over Qt, the shared tracker state and the main window.
 #include <QApplication>
 
-#include "platform/curl/curl_internet.h"
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
+#include "platform/curl/curl_internet.h"
 #include "platform/executable_directory.h"
+#include "platform/hamlib/hamlib_rotor.h"
 #include "platform/qt/qt_background_work.h"
 #include "platform/qt/qt_services.h"
 #include "platform/parport/linux_parallel_port.h"
@@ -18,7 +19,9 @@ int main(int argc, char** argv) {
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
   rdz::LinuxParallelPort port;
+  rdz::LinuxParallelPort port2("/dev/parport1", false);
   rdz::qt::QtBackgroundWork background;  // outlives the window, which cancels its download
+  rdz::HamlibRotorLibrary rotors;
   const rdz::Services services{clock,
                                messages,
                                sound,
@@ -26,7 +29,9 @@ int main(int argc, char** argv) {
                                rdz::ExecutableDirectory(),
                                port,
                                [] { return std::make_shared<rdz::CurlInternet>(); },
-                               &background};
+                               &background,
+                               &rotors,
+                               &port2};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+#include "mainwindow/rotor_link.h"
 #include "mainwindow/tracking_picture.h"
 #include "orbit/element_age.h"
 #include "platform/qt/qt_services.h"
@@ -44,6 +45,7 @@ void FrmTrack::Load() {
   // On screen before the loading work starts.
   show();
   loader_(services_.programDir, state_);
+  Rotors->Use(LoadRotorConfig(services_.programDir), false);
   RefreshLiveTable();
 }
 

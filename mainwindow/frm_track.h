@@ -32,6 +32,8 @@ namespace rdz {
 
 class FrmConfig;
 class FrmImmagine;
+class FrmPasses;
+class RotorLink;
 class TrackingPicture;
 
 // The main window: clocks, UTC difference, the live table of up to 60
@@ -68,6 +70,9 @@ class FrmTrack final : public QMainWindow,
   void MnuLoadInternetClick();
   void MnuLoadFile1Click();
   void MnuConfigClick();
+  // "Passes" in "Info": the pass list of every satellite.
+  void MnuPassesClick();
+  FrmPasses* PassesWindow() const;
   // True from the start of a download until its result is shown and loaded.
   bool DownloadRunning() const { return elementCommands_->Busy(); }
   // Double-click on LblSat(index): the element box, then the forecast.
@@ -161,6 +166,8 @@ class FrmTrack final : public QMainWindow,
   qt::QtTimer Timer3{1, false};
   FrmTrackMenus Menus;
   QPointer<QProgressDialog> DownloadProgress;  // while a download runs, with its Cancel button
+  // The rotor in use (KV250 on LPT1/LPT2 or Hamlib) and its status line.
+  RotorLink* Rotors = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -188,6 +195,7 @@ class FrmTrack final : public QMainWindow,
   // One instance each; a closed one is deleted, which clears its pointer.
   QPointer<FrmImmagine> map_;
   QPointer<FrmConfig> configEditor_;
+  QPointer<FrmPasses> passes_;
   int justSelected_ = -1;  // Option1 selected in the event being handled
 };
 

@@ -8,6 +8,7 @@
 #include "download/element_download.h"
 #include "mainwindow/frm_track.h"
 #include "mainwindow/menu_texts.h"
+#include "mainwindow/rotor_link.h"
 #include "platform/qt/qt_text.h"
 
 namespace rdz {
@@ -24,7 +25,6 @@ void FrmTrack::CreateMenus() {
     return [this, text, title] { services_.messages.Show(text, title); };
   };
   const auto announce = box(kAnnouncementText, kAnnouncementTitle);
-  const auto nothing = [] {};
   elementCommands_ = std::make_unique<ElementCommands>(
       state_, *this,
       ElementCommands::Services{services_.messages, services_.events, services_.programDir,
@@ -46,6 +46,7 @@ void FrmTrack::CreateMenus() {
   m.mnu3 = bar->addMenu(QStringLiteral("Info"));
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
   m.MnuVelkClock = item(m.mnu3, "VelkAtomicClock", announce);
+  m.MnuPasses = item(m.mnu3, "Passes", [this] { MnuPassesClick(); });
 
   m.MnuCfg = bar->addMenu(QStringLiteral("Config"));
   m.MnuConfig = item(m.MnuCfg, "Personal Data Configuration", [this] { MnuConfigClick(); });
@@ -54,12 +55,12 @@ void FrmTrack::CreateMenus() {
   });
 
   m.mnuTrk = bar->addMenu(QStringLiteral("Tracker"));
-  // Only the first port is driven; the check mark stays where it is whatever is chosen.
-  m.KV250_1 = item(m.mnuTrk, "KV250 LPT1", [this] { Menus.KV250_1->setChecked(true); });
-  m.KV250_1->setCheckable(true);
+  // The check mark shows the rotor in use; the choice is kept in config.txt.
+  m.KV250_1 = item(m.mnuTrk, "KV250 LPT1", [this] { Rotors->Use({}, true); });
+  m.KV250_2 = item(m.mnuTrk, "KV250 LPT2", [this] { Rotors->Use({RotorChoice{false, 2, {}}, {}}, true); });
+  m.TrkOther = item(m.mnuTrk, "Other", [this] { Rotors->ChooseOther(); });
+  for (QAction* a : {m.KV250_1, m.KV250_2, m.TrkOther}) a->setCheckable(true);
   m.KV250_1->setChecked(true);
-  m.KV250_2 = item(m.mnuTrk, "KV250 LPT2", nothing);
-  m.TrkOther = item(m.mnuTrk, "Other", box(kOtherTrackersText, kProgramName));
 
   // "?" is a command of its own in the bar, without a submenu.
   m.MnuInfo = bar->addAction(QStringLiteral("?"));

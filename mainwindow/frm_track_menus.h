@@ -19,6 +19,7 @@ struct FrmTrackMenus {
   QMenu* mnu3 = nullptr;
   QAction* MnuBloBla = nullptr;
   QAction* MnuVelkClock = nullptr;
+  QAction* MnuPasses = nullptr;
   QMenu* MnuCfg = nullptr;
   QAction* MnuConfig = nullptr;
   QAction* MnuPersData = nullptr;

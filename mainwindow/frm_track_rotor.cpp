@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "mainwindow/frm_track.h"
+#include "mainwindow/rotor_link.h"
 #include "platform/qt/qt_text.h"
 
 namespace rdz {
@@ -47,6 +48,7 @@ class FocusWatcher final : public QObject {
 }  // namespace
 
 void FrmTrack::ConnectRotor() {
+  Rotors = new RotorLink(*this, state_, services_);
   Timer2.OnTick([this] { Timer2Tick(); });
   // Clicks only: selecting a button from code (the park command) runs the
   // handler itself, so it does not run twice.
@@ -62,19 +64,22 @@ void FrmTrack::ConnectRotor() {
 void FrmTrack::Option1Click(int index) {
   justSelected_ = index;
   QTimer::singleShot(0, this, [this] { justSelected_ = -1; });
-  SelectForTracking(index, state_.Elements, *this, services_.port);
+  SelectForTracking(index, state_.Elements, *this, Rotors->Kv250Port());
 }
 
 void FrmTrack::Option1GotFocus(int index) {
   // Arrow keys select the next button and then move the focus to it: within
   // one user action the selection has the last word, whichever comes first.
   if (index == justSelected_) return;
-  TrackerOptionFocused(*this, services_.port);
+  TrackerOptionFocused(*this, Rotors->Kv250Port());
 }
 
-void FrmTrack::Timer2Tick() { RotorTick(*this, services_.port); }
+void FrmTrack::Timer2Tick() { RotorTick(*this, Rotors->Kv250Port()); }
 
-void FrmTrack::CmdRotorClick() { ParkAntenna(state_.Elements, *this, services_.port); }
+void FrmTrack::CmdRotorClick() {
+  ParkAntenna(state_.Elements, *this, Rotors->Kv250Port());
+  Rotors->Park();
+}
 
 std::string FrmTrack::RotorAzimuthText() const { return qt::FromQString(LblAZ->text()); }
 

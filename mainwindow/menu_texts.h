@@ -7,9 +7,6 @@ inline constexpr const char* kAnnouncementTitle = "RODEdizevad";
 inline constexpr const char* kAnnouncementText =
     "news at https://rodedizevad.example.org implemented soon on VELK2000";
 inline constexpr const char* kSingleSatText = "Implemented on config for a single sat!";
-inline constexpr const char* kOtherTrackersText =
-    "At the moment in this version I have implemented only my system Tracker KV250.  In future "
-    "as in VELK2000 according to demand I will already install other systems of AutoTracking.";
 inline constexpr const char* kInformationText =
     "RodeDizevad v0.05beta - amateur satellite tracker, map image courtesy of NASA\r\n"
     "\r\n"

@@ -201,7 +201,7 @@ int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table
 
 LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state) {
   std::string reason;
-  const auto text = ReadWholeText(programDir / state.ElementFileName, &reason);
+  const auto text = ReadTextFile(programDir / state.ElementFileName, &reason);
   if (!text) return {LoadOutcome::MissingElementFile, state.ElementFileName, reason, {}};
 
   const auto config = ReadTextLines(programDir / kConfigFileName, &reason);

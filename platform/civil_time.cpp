@@ -52,6 +52,12 @@ bool IsValidCivilTime(const CivilTime& t) {
          t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }
 
+std::int64_t UnixSeconds(const CivilTime& t) {
+  return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+}
+
+CivilTime CivilFromUnix(std::int64_t seconds) { return AddSeconds(CivilTime{1970, 1, 1, 0, 0, 0}, seconds); }
+
 CivilTime AddSeconds(const CivilTime& t, std::int64_t seconds) {
   const std::int64_t total = DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 +
                              t.minute * 60 + t.second + seconds;

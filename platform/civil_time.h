@@ -22,6 +22,10 @@ bool IsValidCivilTime(const CivilTime& t);
 // Shifts a time by a whole number of seconds, across days, months and years.
 CivilTime AddSeconds(const CivilTime& t, std::int64_t seconds);
 
+// Seconds since 1970-01-01 00:00:00 of the time read as UTC, and back.
+std::int64_t UnixSeconds(const CivilTime& t);
+CivilTime CivilFromUnix(std::int64_t seconds);
+
 // "dd/MM/yyyy" and "hh:mm:ss" (24-hour); always these separators, whatever the locale.
 std::string FormatDate(const CivilTime& t);
 std::string FormatTime(const CivilTime& t);

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
+#include "platform/rotor.h"
 #include "platform/sound.h"
 #include "platform/parallel_port.h"
 
@@ -22,6 +23,8 @@ struct Services {
   ParallelPort& port;                // LPT1, where the rotor interface listens
   InternetFactory internet;             // HTTP for the element download; none: nothing arrives
   BackgroundWork* background = nullptr;  // none: work runs at once on the calling thread
+  RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
+  ParallelPort* port2 = nullptr;          // LPT2; none: its bytes go nowhere
 };
 
 }  // namespace rdz

@@ -74,11 +74,10 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
   return lines;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path,
-                                                      std::string* reason) {
+std::optional<std::string> ReadTextFile(const std::filesystem::path& path, std::string* reason) {
   std::string why;
   try {
-    if (const auto text = ReadWhole(path, why)) return SplitTextLines(*text);
+    if (auto text = ReadWhole(path, why)) return text;
   } catch (const std::exception&) {  // bad_alloc or length_error: more than memory holds
     why = "file too large";
   }
@@ -86,16 +85,16 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
   return std::nullopt;
 }
 
-std::optional<std::string> ReadWholeText(const std::filesystem::path& path,
-                                         std::string* reason) {
-  std::string why;
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path,
+                                                      std::string* reason) {
+  const auto text = ReadTextFile(path, reason);
+  if (!text) return std::nullopt;
   try {
-    if (auto text = ReadWhole(path, why)) return text;
+    return SplitTextLines(*text);
   } catch (const std::exception&) {
-    why = "file too large";
+    if (reason != nullptr) *reason = "file too large";
+    return std::nullopt;
   }
-  if (reason != nullptr) *reason = why;
-  return std::nullopt;
 }
 
 std::string_view TrimBlanks(std::string_view text, std::string_view blanks) {

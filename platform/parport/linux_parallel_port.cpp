@@ -53,6 +53,11 @@ void LinuxParallelPort::OutPort(int address, int value) noexcept {
   }
 }
 
+bool LinuxParallelPort::Ready() noexcept {
+  if (access_ == Access::Unopened) Open();
+  return access_ == Access::Device || access_ == Access::Direct;
+}
+
 void LinuxParallelPort::Open() noexcept {
   access_ = Access::None;
   int error = 0;

@@ -20,6 +20,9 @@ class LinuxParallelPort final : public ParallelPort {
   LinuxParallelPort& operator=(const LinuxParallelPort&) = delete;
 
   void OutPort(int address, int value) noexcept override;
+  // Opens the port now rather than at the first write (reporting as above);
+  // false when no write can reach it.
+  bool Ready() noexcept;
 
  private:
   enum class Access { Unopened, Device, Direct, None };

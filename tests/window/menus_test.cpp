@@ -44,30 +44,31 @@ TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
             "&Menu|AMSAT Kepler files         [amateur.txt]|AMSAT Kepler Internet  [internet link]|"
             "AMSAT Kepler UDPATE  [amateur.txt]|GEO Kepler Internet|GPS Kepler Internet|"
             "Military Kepler Internet|LEO Kepler Internet|SHUTTLE Kepler Internet|"
-            "Info|Check BLON/BLAT|VelkAtomicClock|Config|Personal Data Configuration|"
+            "Info|Check BLON/BLAT|VelkAtomicClock|Passes|Config|Personal Data Configuration|"
             "Check Personal data|Tracker|KV250 LPT1|KV250 LPT2|Other");
   EXPECT_EQ(form->menuBar()->actions().back(), m.MnuInfo);
   EXPECT_EQ(m.MnuInfo->text(), "?");
 
   const std::string news = "RODEdizevad|news at https://rodedizevad.example.org implemented soon on VELK2000";
-  for (QAction* a : {m.MnuVelkClock, m.MnuBloBla, m.TrkOther, m.MnuPersData, m.MnuInfo}) {
+  for (QAction* a : {m.MnuVelkClock, m.MnuBloBla, m.MnuPersData, m.MnuInfo}) {
     a->trigger();
   }
   const std::vector<std::string> expected{
       news, "RODEdizevad|Implemented on config for a single sat!",
-      "RodeDizevad|At the moment in this version I have implemented only my system Tracker "
-      "KV250.  In future as in VELK2000 according to demand I will already install other "
-      "systems of AutoTracking.",
       "VelkTrack - Load LON/LAT/HIG|" + PersonalDataText(state.Station),
       "RodeDizevad|RodeDizevad v0.05beta - amateur satellite tracker, map image courtesy of "
       "NASA\r\n\r\nReal time of the orbital satellites\r\nwith automatic kepler reading from "
       "file or Internet!\r\n\r\nQuestions and reports: https://rodedizevad.example.org"};
   EXPECT_EQ(messages.boxes, expected);
 
-  // Neither port item moves the check mark or shows anything.
-  for (QAction* a : {m.KV250_1, m.KV250_2}) a->trigger();
+  // The port items move the check mark and keep the choice in config.txt.
+  m.KV250_2->trigger();
+  EXPECT_FALSE(m.KV250_1->isChecked());
+  EXPECT_TRUE(m.KV250_2->isChecked());
+  EXPECT_NE(dir.Read("config.txt").find("ROTOR = KV250 LPT2\r\n"), std::string::npos);
+  m.KV250_1->trigger();
   EXPECT_TRUE(m.KV250_1->isChecked());
-  EXPECT_FALSE(m.KV250_2->isChecked());
+  EXPECT_EQ(dir.Read("config.txt").find("ROTOR = "), std::string::npos);
   EXPECT_EQ(messages.boxes.size(), expected.size());
 }
 

@@ -76,6 +76,7 @@ class WindowTest : public ::testing::Test {
   FakeSound sound;
   FakeEventLoop events;
   RecordingPort port;
+  RotorLibrary* rotors = nullptr;  // set before MakeForm for a Hamlib rotor
   TrackerState state;
   qt::QtBackgroundWork background;
   std::unique_ptr<FrmTrack> form;

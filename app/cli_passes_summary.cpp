@@ -1,0 +1,170 @@
+#include "app/cli_passes_summary.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+
+#include "orbit/element_loader.h"
+#include "passes/pass_export.h"
+#include "passes/pass_time.h"
+#include "platform/civil_time.h"
+#include "platform/lenient_number.h"
+
+namespace rdz {
+
+namespace {
+
+constexpr const char* kSummaryUsage =
+    "usage: rodedizevad-cli passes --summary|--ics [--days N] [--min-el E] [--dir DIR] "
+    "[--file NAME] SAT|all DATE TIME\n"
+    "N whole days 1 to 31 (3 if not given), E degrees -90 to 90 (0); DATE dd/MM/yyyy, TIME "
+    "hh:mm:ss, UTC.\n";
+
+struct SummaryRequest {
+  bool calendar = false;
+  int days = 3;
+  double minElevation = 0;
+  std::filesystem::path dir;
+  std::string file = "amateur.txt";
+  std::vector<std::string> positional;
+};
+
+std::optional<SummaryRequest> Parse(const std::vector<std::string>& args,
+                                    const std::filesystem::path& defaultDir, std::ostream& err) {
+  SummaryRequest r;
+  r.dir = defaultDir;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--summary") continue;
+    if (arg == "--ics") {
+      r.calendar = true;
+      continue;
+    }
+    if (arg != "--days" && arg != "--min-el" && arg != "--dir" && arg != "--file") {
+      r.positional.push_back(arg);
+      continue;
+    }
+    if (i + 1 >= args.size()) {
+      err << "rodedizevad-cli: " << arg << " needs a value\n";
+      return std::nullopt;
+    }
+    const std::string& value = args[++i];
+    if (arg == "--dir") {
+      r.dir = value;
+    } else if (arg == "--file") {
+      r.file = value;
+    } else {
+      const auto number = WholeNumber(value);
+      const bool isDays = arg == "--days";
+      const bool fits = number && (isDays ? *number >= 1 && *number <= 31 &&
+                                                *number == static_cast<int>(*number)
+                                          : *number >= -90 && *number <= 90);
+      if (!fits) {
+        err << "rodedizevad-cli: " << arg << " '" << value << "' is out of range\n"
+            << kSummaryUsage;
+        return std::nullopt;
+      }
+      if (isDays) {
+        r.days = static_cast<int>(*number);
+      } else {
+        r.minElevation = *number;
+      }
+    }
+  }
+  if (r.positional.size() != 3) {
+    err << kSummaryUsage;
+    return std::nullopt;
+  }
+  return r;
+}
+
+void ReportVisibility(const std::vector<SatellitePasses>& found, const PassOptions& options,
+                      int days, std::ostream& err) {
+  for (const SatellitePasses& s : found) {
+    const std::string who = "rodedizevad-cli: " + std::to_string(s.number) + " " + s.name;
+    switch (s.search.visibility) {
+      case Visibility::NeverRises:
+        err << who << ": never above " << Angle1(options.horizon) << " degrees in "
+            << days << " days\n";
+        break;
+      case Visibility::NeverSets:
+        err << who << ": always above " << Angle1(options.horizon) << " degrees, never sets\n";
+        break;
+      case Visibility::Failed:
+        err << who << ": cannot be computed from its elements\n";
+        break;
+      case Visibility::Passes:
+        if (s.search.failedPropagations > 0) {
+          err << who << ": " << s.search.failedPropagations
+              << " instants could not be computed and were skipped\n";
+        }
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+bool IsPassSummary(const std::vector<std::string>& args) {
+  return !args.empty() && args[0] == "passes" &&
+         std::any_of(args.begin() + 1, args.end(),
+                     [](const std::string& a) { return a == "--summary" || a == "--ics"; });
+}
+
+int RunPassSummary(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
+                   std::ostream& out, std::ostream& err) {
+  const auto request = Parse(args, defaultDir, err);
+  if (!request) return 2;
+  const auto& pos = request->positional;
+  const auto instant = ParseDateTime(pos[1], pos[2]);
+  if (!instant) {
+    err << "rodedizevad-cli: '" << pos[1] << " " << pos[2]
+        << "' is not a UTC date and time as dd/MM/yyyy hh:mm:ss\n";
+    return 1;
+  }
+  TrackerState state;
+  state.ElementFileName = request->file;
+  const LoadOutcome outcome = LoadElements(request->dir, state);
+  if (outcome == LoadOutcome::MissingElementFile) {
+    err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file)
+        << "\n";
+    return 1;
+  }
+  if (outcome == LoadOutcome::MissingConfigFile) {
+    err << "rodedizevad-cli: warning: no config.txt in " << request->dir
+        << "; the station stays at latitude 0, longitude 0\n";
+  }
+
+  int only = 0;
+  if (pos[0] != "all") {
+    const auto number = WholeNumber(pos[0]);
+    if (!number || *number < 1 || *number > state.SatCount || *number != static_cast<int>(*number) ||
+        pos[0].find_first_not_of("0123456789") != std::string::npos) {
+      err << "rodedizevad-cli: satellite '" << pos[0] << "' is neither all nor between 1 and "
+          << state.SatCount << "\n";
+      return 1;
+    }
+    only = static_cast<int>(*number);
+  }
+
+  std::vector<ElementSet> satellites;
+  for (int k = 1; k <= state.SatCount; ++k) satellites.push_back(state.Elements[k]);
+  PassOptions options;
+  options.start = UnixSeconds(*instant);
+  options.seconds = std::int64_t{request->days} * 86400;
+  options.minElevation = request->minElevation;
+  options.horizon = ReadHorizon(request->dir).value_or(0.0);
+  const auto found = FindTablePasses(satellites, state.Station, options, only);
+  ReportVisibility(found, options, request->days, err);
+  const auto rows = TimeOrdered(found);
+  if (request->calendar) {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    out << PassesCalendar(rows, std::chrono::duration_cast<std::chrono::seconds>(now).count());
+  } else {
+    out << PassesCsv(rows, "\n");
+  }
+  return 0;
+}
+
+}  // namespace rdz

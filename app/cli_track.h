@@ -1,0 +1,19 @@
+#pragma once
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/rotor.h"
+
+namespace rdz {
+
+// `track [--dir DIR] [--file NAME] [--seconds N] SAT`: drives the rotor that
+// config.txt names after satellite SAT in real time, one line per command
+// (UTC time, commanded az el, read-back az el), until N seconds have passed or
+// SIGINT/SIGTERM arrives; then it parks when config.txt asks for it. `args`
+// starts with "track".
+int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
+             std::ostream& out, std::ostream& err, RotorLibrary& library);
+
+}  // namespace rdz

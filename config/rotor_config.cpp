@@ -1,0 +1,197 @@
+#include "config/rotor_config.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <sstream>
+
+#include "config/station_config.h"
+#include "platform/program_files.h"
+#include "platform/atomic_file.h"
+#include "platform/lenient_number.h"
+#include "platform/number_text.h"
+#include "platform/text_lines.h"
+
+namespace rdz {
+
+namespace {
+
+constexpr std::string_view kRotor = "ROTOR = ";
+constexpr std::string_view kRange = "ROTORAZRANGE = ";
+constexpr std::string_view kMaxEl = "ROTORMAXEL = ";
+constexpr std::string_view kMinChange = "ROTORMINSTEP = ";
+constexpr std::string_view kInterval = "ROTORINTERVAL = ";
+constexpr std::string_view kMinEl = "ROTORMINEL = ";
+constexpr std::string_view kPark = "ROTORPARK = ";
+constexpr std::string_view kWait = "ROTORWAIT = ";
+constexpr std::string_view kParkLos = "ROTORPARKLOS = ";
+constexpr std::string_view kKeys[] = {kRotor, kRange, kMaxEl, kMinChange, kInterval,
+                                      kMinEl, kPark, kWait, kParkLos};
+
+std::vector<std::string> Words(std::string_view text) {
+  std::istringstream in{std::string(text)};
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+std::optional<int> WholeDigits(const std::string& word, int max) {
+  if (word.empty() || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos) {
+    return std::nullopt;
+  }
+  const int value = std::stoi(word);
+  return value <= max ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<RotorChoice> ReadChoice(std::string_view value) {
+  const std::vector<std::string> words = Words(value);
+  if (words.empty()) return std::nullopt;
+  RotorChoice choice;
+  if (words[0] == "KV250") {
+    choice.lpt = words.size() > 1 && words[1] == "LPT2" ? 2 : 1;
+    return choice;
+  }
+  const auto model = WholeDigits(words[0], 999999);
+  if (!model || words.size() < 2) return std::nullopt;
+  choice.hamlib = true;
+  choice.connection.model = *model;
+  choice.connection.port = words[1];
+  if (words.size() > 2) choice.connection.speed = WholeDigits(words[2], 10000000).value_or(0);
+  return choice;
+}
+
+// A finite number within [low, high], or the value kept.
+void ReadNumber(std::string_view value, double low, double high, double& into) {
+  const double v = LenientNumber(value);
+  if (std::isfinite(v) && v >= low && v <= high) into = v;
+}
+
+std::optional<AzimuthRange> ReadRange(std::string_view value) {
+  const std::vector<std::string> words = Words(value);
+  if (words.empty()) return std::nullopt;
+  if (words[0] == "0-360") return AzimuthRange::From0To360;
+  if (words[0] == "-180-180") return AzimuthRange::From180To180;
+  if (words[0] == "0-450") return AzimuthRange::From0To450;
+  return std::nullopt;
+}
+
+const char* RangeText(AzimuthRange range) {
+  switch (range) {
+    case AzimuthRange::From180To180: return "-180-180";
+    case AzimuthRange::From0To450: return "0-450";
+    case AzimuthRange::From0To360: break;
+  }
+  return "0-360";
+}
+
+// The line each key gets; empty for no line at all.
+std::string LineFor(std::string_view key, const RotorConfig& config) {
+  const RotorSettings& s = config.settings;
+  const auto number = [&](double v) { return std::string(key) + ShortestDecimalText(v); };
+  if (key == kRotor) {
+    const RotorChoice& c = config.choice;
+    if (!c.hamlib) return c.lpt == 2 ? std::string(key) + "KV250 LPT2" : std::string();
+    std::string line = std::string(key) + std::to_string(c.connection.model) + " " + c.connection.port;
+    if (c.connection.speed > 0) line += " " + std::to_string(c.connection.speed);
+    return line;
+  }
+  if (key == kRange) return std::string(key) + RangeText(s.azimuthRange);
+  if (key == kMaxEl) return number(s.maxElevation);
+  if (key == kMinChange) return number(s.minChange);
+  if (key == kInterval) return number(s.intervalSeconds);
+  if (key == kMinEl) return number(s.minElevation);
+  if (key == kPark) return number(s.parkAzimuth) + " " + ShortestDecimalText(s.parkElevation);
+  if (key == kWait) return number(s.waitMinutes);
+  return number(s.parkAfterLos ? 1 : 0);
+}
+
+}  // namespace
+
+RotorConfig ReadRotorLines(const std::vector<std::string>& lines) {
+  RotorConfig config;
+  RotorSettings& s = config.settings;
+  for (const std::string& text : lines) {
+    const std::string_view line = text;
+    const auto value = [&](std::string_view key) -> std::optional<std::string_view> {
+      if (line.substr(0, key.size()) != key) return std::nullopt;
+      return line.substr(key.size());
+    };
+    if (const auto v = value(kRotor)) {
+      config.choice = ReadChoice(*v).value_or(RotorChoice{});
+    } else if (const auto v = value(kRange)) {
+      s.azimuthRange = ReadRange(*v).value_or(s.azimuthRange);
+    } else if (const auto v = value(kMaxEl)) {
+      s.maxElevation = LenientNumber(*v) >= 180 ? 180 : 90;
+    } else if (const auto v = value(kMinChange)) {
+      ReadNumber(*v, 0.01, 90, s.minChange);
+    } else if (const auto v = value(kInterval)) {
+      ReadNumber(*v, 0.1, 3600, s.intervalSeconds);
+    } else if (const auto v = value(kMinEl)) {
+      ReadNumber(*v, -10, 89, s.minElevation);
+    } else if (const auto v = value(kPark)) {
+      const auto az = ReadLeadingNumber(*v);
+      ReadNumber(*v, -180, 450, s.parkAzimuth);
+      if (az) ReadNumber(v->substr(az->end), 0, 180, s.parkElevation);
+    } else if (const auto v = value(kWait)) {
+      ReadNumber(*v, 0, 24 * 60, s.waitMinutes);
+    } else if (const auto v = value(kParkLos)) {
+      s.parkAfterLos = LenientNumber(*v) != 0;
+    }
+  }
+  return config;
+}
+
+RotorConfig LoadRotorConfig(const std::filesystem::path& programDir) {
+  const auto lines = ReadTextLines(programDir / kConfigFileName);
+  return ReadRotorLines(lines ? *lines : std::vector<std::string>{});
+}
+
+std::string WithRotorConfig(std::string_view bytes, const RotorConfig& config) {
+  std::string out;
+  std::vector<std::string_view> written;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    // A line ends at CR or CR LF; its end is kept exactly as it was.
+    std::size_t end = bytes.find('\r', pos);
+    std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+    if (end != std::string_view::npos && next < bytes.size() && bytes[next] == '\n') ++next;
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = bytes.substr(pos, end - pos);
+    const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                  [&](std::string_view k) { return line.substr(0, k.size()) == k; });
+    // The KV250 has no settings: only its ROTOR line changes.
+    const bool ours = key != std::end(kKeys) && (config.choice.hamlib || *key == kRotor);
+    if (!ours) {
+      out += bytes.substr(pos, next - pos);
+    } else if (std::find(written.begin(), written.end(), *key) == written.end()) {
+      written.push_back(*key);
+      const std::string replacement = LineFor(*key, config);
+      if (!replacement.empty()) out += replacement + std::string(bytes.substr(end, next - end));
+    }
+    pos = next;
+  }
+  for (const std::string_view key : kKeys) {
+    if (std::find(written.begin(), written.end(), key) != written.end()) continue;
+    if (!config.choice.hamlib && key != kRotor) continue;
+    const std::string line = LineFor(key, config);
+    if (line.empty()) continue;
+    // After a last line without its end (a lone LF does not end a line).
+    if (!out.empty() && !out.ends_with('\r') && !out.ends_with("\r\n")) out += "\r\n";
+    out += line + "\r\n";
+  }
+  return out;
+}
+
+WriteOutcome SaveRotorConfig(const std::filesystem::path& programDir, const RotorConfig& config) {
+  const std::filesystem::path file = programDir / kConfigFileName;
+  std::error_code ec;
+  std::string bytes;
+  // Only a file that reads whole may be replaced; a missing one is made.
+  if (std::filesystem::status(file, ec).type() != std::filesystem::file_type::not_found) {
+    std::string reason;
+    auto read = ReadTextFile(file, &reason);
+    if (!read) return {false, reason};
+    bytes = std::move(*read);
+  }
+  return WriteFileAtomically(file, WithRotorConfig(bytes, config));
+}
+
+}  // namespace rdz

@@ -1,0 +1,76 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace rdz {
+
+// Where a satellite stands for the station at one instant, unrounded.
+struct LookAngles {
+  double azimuth = 0;    // degrees, 0..360
+  double elevation = 0;  // degrees
+  double range = 0;      // km
+};
+
+// Bounds that hold for the orbit over the whole searched span. With them the
+// scan steps over the stretches where the satellite cannot reach the horizon.
+struct OrbitLimits {
+  double stationRadius = 0;   // km from the Earth's centre
+  double minRadius = 0;       // satellite, km from the Earth's centre
+  double maxRadius = 0;
+  double maxAngularRate = 0;  // radians per second about the Earth's centre,
+                              // the station's own turning included
+};
+
+// One satellite: its look angles at a whole second of UTC (seconds since
+// 1970-01-01), nothing when the model cannot compute that instant.
+struct SatelliteTrack {
+  std::function<std::optional<LookAngles>(std::int64_t unixSeconds)> look;
+  std::optional<OrbitLimits> limits;  // none: the whole span at the fine step
+};
+
+struct PassOptions {
+  std::int64_t start = 0;     // unix seconds
+  std::int64_t seconds = 3 * 86400;  // length of the span
+  double minElevation = 0;    // passes whose highest point is lower are left out
+  double horizon = 0;         // elevation of AOS and LOS, degrees
+};
+
+struct PassPoint {
+  std::int64_t time = 0;  // unix seconds
+  double azimuth = 0;
+  double elevation = 0;
+};
+
+// AOS is the first whole second at or above the horizon, LOS the last one.
+struct Pass {
+  PassPoint aos, tca, los;
+  bool aosFound = true;  // false: still up at the look-back limit, aos is that limit
+  bool losFound = true;
+  std::int64_t Duration() const { return los.time - aos.time; }
+};
+
+enum class Visibility {
+  Passes,      // rises and sets (the list may still be empty after the filter)
+  NeverRises,  // below the horizon over the whole span
+  NeverSets,   // above it over the span and a day either side
+  Failed,      // no instant of the span could be computed
+};
+
+struct PassSearch {
+  std::vector<Pass> passes;  // in time order
+  Visibility visibility = Visibility::Passes;
+  int failedPropagations = 0;  // instants skipped because the model failed
+};
+
+// The passes that overlap [start, start + seconds): one in progress at the start
+// gets its true AOS, one in progress at the end its true LOS.
+PassSearch FindPasses(const SatelliteTrack& track, const PassOptions& options);
+
+// How far before the start and after the end a pass is followed.
+inline constexpr std::int64_t kPassLookAround = 86400;
+// Coarsest step where nothing is known: a pass of a minute cannot slip between two.
+inline constexpr std::int64_t kFineStep = 30;
+
+}  // namespace rdz

@@ -1,0 +1,51 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/observer.h"
+#include "orbit/element_set.h"
+#include "orbit/engine.h"
+#include "passes/pass_finder.h"
+
+namespace rdz {
+
+// The program's own model as a track for the pass finder, with limits that
+// hold from `from` to `to` (unix seconds).
+SatelliteTrack EngineTrack(const EngineContext& engine, const ElementSet& sat, std::int64_t from,
+                           std::int64_t to);
+
+struct SatellitePasses {
+  int number = 0;    // entry in the element table, from 1
+  std::string name;  // trimmed
+  PassSearch search;
+};
+
+// One pass of a table, for lists in time order.
+struct PassRow {
+  int number = 0;
+  std::string name;
+  Pass pass;
+};
+
+// The passes of every given satellite (entry k at index k - 1), or of entry
+// `only` alone when it is not 0.
+std::vector<SatellitePasses> FindTablePasses(const std::vector<ElementSet>& satellites,
+                                             const Observer& station, const PassOptions& options,
+                                             int only = 0);
+
+// All passes by AOS, satellites in table order where AOS are equal.
+std::vector<PassRow> TimeOrdered(const std::vector<SatellitePasses>& found);
+
+// Index into `rows` of the first pass of satellite `number` that has not ended
+// at `now`; nothing when it has none.
+std::optional<std::size_t> NextPassOf(const std::vector<PassRow>& rows, int number,
+                                      std::int64_t now);
+
+// "HORIZON = " of config.txt in the program directory: the elevation of AOS and
+// LOS (the last line wins). Nothing without a readable file or key; a value
+// outside -10..80 degrees or not a number is not used.
+std::optional<double> ReadHorizon(const std::filesystem::path& programDir);
+
+}  // namespace rdz

@@ -1,0 +1,261 @@
+#include "passwindow/frm_passes.h"
+
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "passes/pass_export.h"
+#include "passes/pass_time.h"
+#include "platform/atomic_file.h"
+#include "platform/clock.h"
+#include "platform/qt/qt_text.h"
+
+namespace rdz {
+
+namespace {
+
+enum Column { kSat, kAosUtc, kAosLocal, kAosAz, kMaxEl, kLosUtc, kLosAz, kDuration, kColumns };
+constexpr int kSortRole = Qt::UserRole;
+constexpr int kRowRole = Qt::UserRole + 1;  // index into the pass list
+
+// Sorts by the value behind the text (a time, an angle), not by the text.
+class SortItem final : public QTableWidgetItem {
+ public:
+  SortItem(const std::string& text, double key) : QTableWidgetItem(qt::ToQString(text)) {
+    setData(kSortRole, key);
+    setFlags(flags() & ~Qt::ItemIsEditable);
+  }
+  bool operator<(const QTableWidgetItem& other) const override {
+    return data(kSortRole).toDouble() < other.data(kSortRole).toDouble();
+  }
+};
+
+std::string ClockText(std::int64_t unix) {
+  const CivilTime t = CivilFromUnix(unix);
+  return FormatDate(t) + " " + FormatTime(t);
+}
+
+std::string DurationText(std::int64_t seconds) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%lld:%02lld", static_cast<long long>(seconds / 60),
+                static_cast<long long>(seconds % 60));
+  return buffer;
+}
+
+std::string StatusText(const std::vector<SatellitePasses>& found, std::size_t passes,
+                       const CivilTime& start, int days) {
+  std::string never, always, failed;
+  const auto add = [](std::string& list, const std::string& name) {
+    list += (list.empty() ? "" : ", ") + name;
+  };
+  for (const SatellitePasses& s : found) {
+    if (s.search.visibility == Visibility::NeverRises) add(never, s.name);
+    if (s.search.visibility == Visibility::NeverSets) add(always, s.name);
+    if (s.search.visibility == Visibility::Failed || s.search.failedPropagations > 0)
+      add(failed, s.name);
+  }
+  std::string text = std::to_string(passes) + " passes of " + std::to_string(found.size()) +
+                     " satellites in " + std::to_string(days) + " days from " + FormatDate(start) +
+                     " " + FormatTime(start) + " UTC";
+  if (!never.empty()) text += "\nNever above the horizon: " + never;
+  if (!always.empty()) text += "\nAlways above the horizon: " + always;
+  if (!failed.empty()) text += "\nNot computable (instants skipped): " + failed;
+  return text;
+}
+
+}  // namespace
+
+// What the search reads and writes; shared, so a search still running when the
+// window closes writes into its own copy. The window reads it only after the end.
+struct FrmPasses::Search {
+  std::vector<ElementSet> satellites;
+  Observer station;
+  PassOptions options;
+  std::filesystem::path programDir;
+  std::vector<SatellitePasses> found;
+};
+
+FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir,
+                     MessageBox& messages, BackgroundWork* background, PassWindowLinks links,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      programDir_(std::move(programDir)),
+      messages_(messages),
+      links_(std::move(links)),
+      background_(background) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("RodeDizevad - Passes"));
+  resize(860, 520);
+
+  TxtDays = new QSpinBox(this);
+  TxtDays->setRange(1, 14);
+  TxtDays->setValue(3);
+  TxtDays->setSuffix(QStringLiteral(" days"));
+  TxtMinEl = new QDoubleSpinBox(this);
+  TxtMinEl->setRange(0, 90);
+  TxtMinEl->setDecimals(1);
+  TxtMinEl->setSuffix(QStringLiteral("° min el"));
+  CmdCompute = new QPushButton(QStringLiteral("Compute"), this);
+  CmdCsv = new QPushButton(QStringLiteral("Export CSV..."), this);
+  CmdIcs = new QPushButton(QStringLiteral("Export .ics..."), this);
+  auto* top = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{TxtDays, TxtMinEl, CmdCompute, CmdCsv, CmdIcs})
+    top->addWidget(w);
+  top->addStretch();
+
+  GrdPasses = new QTableWidget(0, kColumns, this);
+  GrdPasses->setHorizontalHeaderLabels({"Satellite", "AOS UTC", "AOS local", "AOS az", "Max el",
+                                        "LOS UTC", "LOS az", "Duration"});
+  GrdPasses->verticalHeader()->hide();
+  GrdPasses->setSelectionBehavior(QAbstractItemView::SelectRows);
+  GrdPasses->setSortingEnabled(true);
+  LblStatus = new QLabel(this);
+  LblStatus->setWordWrap(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(GrdPasses, 1);
+  layout->addWidget(LblStatus);
+
+  connect(CmdCompute, &QPushButton::clicked, this, [this] { Compute(); });
+  connect(CmdCsv, &QPushButton::clicked, this, [this] { ExportCsv(); });
+  connect(CmdIcs, &QPushButton::clicked, this, [this] { ExportCalendar(); });
+  connect(GrdPasses, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    const QTableWidgetItem* item = GrdPasses->item(row, kSat);
+    if (item == nullptr || !links_.selectSatellite) return;
+    const auto index = static_cast<std::size_t>(item->data(kRowRole).toULongLong());
+    if (index < rows_.size()) links_.selectSatellite(rows_[index].number);
+    MarkNextPass();
+  });
+}
+
+FrmPasses::~FrmPasses() = default;
+
+void FrmPasses::Compute() {
+  if (busy_) {
+    again_ = true;
+    return;
+  }
+  Start();
+}
+
+void FrmPasses::Start() {
+  auto search = std::make_shared<Search>();
+  for (int k = 1; k <= state_.SatCount && k <= ElementTable::kOrbitalCapacity; ++k)
+    search->satellites.push_back(state_.Elements[k]);
+  search->station = state_.Station;
+  search->options.start = UnixSeconds(links_.utcNow());
+  search->options.seconds = std::int64_t{TxtDays->value()} * 86400;
+  search->options.minElevation = TxtMinEl->value();
+  search->programDir = programDir_;
+  search_ = search;
+  CmdCompute->setEnabled(false);
+  LblStatus->setText(QStringLiteral("Computing..."));
+  busy_ = true;
+  auto work = [search] {
+    search->options.horizon = ReadHorizon(search->programDir).value_or(0.0);
+    search->found = FindTablePasses(search->satellites, search->station, search->options);
+  };
+  // The window may be closed before the search ends.
+  auto done = [window = QPointer<FrmPasses>(this)] {
+    if (window) window->Finished();
+  };
+  if (background_ == nullptr) {
+    work();
+    done();
+  } else {
+    background_->Start(std::move(work), std::move(done));
+  }
+}
+
+void FrmPasses::Finished() {
+  busy_ = false;
+  if (again_) {
+    again_ = false;
+    Start();
+    return;
+  }
+  CmdCompute->setEnabled(true);
+  rows_ = TimeOrdered(search_->found);
+  shownAt_ = search_->options.start;
+  ShowRows();
+  LblStatus->setText(qt::ToQString(StatusText(search_->found, rows_.size(),
+                                              CivilFromUnix(shownAt_), static_cast<int>(search_->options.seconds / 86400))));
+  MarkNextPass();
+  emit computed();
+}
+
+void FrmPasses::ShowRows() {
+  const auto hours = links_.utcDifference ? links_.utcDifference() : 0.0;
+  const std::int64_t local = UtcDifferenceSeconds(hours).value_or(0);
+  GrdPasses->setSortingEnabled(false);
+  GrdPasses->setRowCount(static_cast<int>(rows_.size()));
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const Pass& p = rows_[i].pass;
+    const auto aos = static_cast<double>(p.aos.time);
+    const auto row = static_cast<int>(i);
+    const auto put = [&](int column, const std::string& text, double key) {
+      GrdPasses->setItem(row, column, new SortItem(text, key));
+    };
+    put(kSat, rows_[i].name, rows_[i].number);
+    GrdPasses->item(row, kSat)->setData(kRowRole, static_cast<qulonglong>(i));
+    put(kAosUtc, ClockText(p.aos.time), aos);
+    put(kAosLocal, ClockText(p.aos.time + local), aos);
+    put(kAosAz, Azimuth1(p.aos.azimuth), p.aos.azimuth);
+    put(kMaxEl, Angle1(p.tca.elevation), p.tca.elevation);
+    put(kLosUtc, FormatTime(CivilFromUnix(p.los.time)), static_cast<double>(p.los.time));
+    put(kLosAz, Azimuth1(p.los.azimuth), p.los.azimuth);
+    put(kDuration, DurationText(p.Duration()), static_cast<double>(p.Duration()));
+  }
+  GrdPasses->setSortingEnabled(true);
+  GrdPasses->sortItems(kAosUtc);
+  GrdPasses->resizeColumnsToContents();
+}
+
+void FrmPasses::MarkNextPass() {
+  const int selected = links_.selectedSatellite ? links_.selectedSatellite() : 0;
+  const std::int64_t now = links_.utcNow ? UnixSeconds(links_.utcNow()) : shownAt_;
+  const auto next = NextPassOf(rows_, selected, now);
+  for (int row = 0; row < GrdPasses->rowCount(); ++row) {
+    const auto index = GrdPasses->item(row, kSat)->data(kRowRole).toULongLong();
+    const bool marked = next && index == *next;
+    for (int column = 0; column < kColumns; ++column) {
+      QTableWidgetItem* item = GrdPasses->item(row, column);
+      QFont font = item->font();
+      font.setBold(marked);
+      item->setFont(font);
+      item->setBackground(marked ? QBrush(QColor(0x80, 0xFF, 0x80)) : QBrush());
+    }
+  }
+}
+
+void FrmPasses::ExportCsv() {
+  Export("Export passes as CSV", "CSV (*.csv)", PassesCsv(rows_, "\r\n"));
+}
+
+void FrmPasses::ExportCalendar() {
+  const std::int64_t stamp = links_.utcNow ? UnixSeconds(links_.utcNow()) : shownAt_;
+  Export("Export passes as a calendar", "iCalendar (*.ics)", PassesCalendar(rows_, stamp));
+}
+
+void FrmPasses::Export(const std::string& caption, const std::string& filter,
+                       const std::string& bytes) {
+  if (!links_.chooseFile) return;
+  const std::string file = links_.chooseFile(caption, filter);
+  if (file.empty()) return;
+  const WriteOutcome written = WriteFileAtomically(file, bytes);
+  if (!written.ok) {
+    messages_.Show("The passes could not be written to " + file + ": " + written.reason + ".",
+                   kProgramName, MessageIcon::Exclamation);
+  }
+}
+
+}  // namespace rdz

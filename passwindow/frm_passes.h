@@ -1,0 +1,88 @@
+#pragma once
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "orbit/element_set.h"
+#include "orbit/tracker_state.h"
+#include "passes/table_passes.h"
+#include "platform/background_work.h"
+#include "platform/civil_time.h"
+#include "platform/message_box.h"
+
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace rdz {
+
+// What the Passes window needs from the main window.
+struct PassWindowLinks {
+  std::function<CivilTime()> utcNow;         // the instant the main window shows
+  std::function<double()> utcDifference;     // hours the local clock is ahead of UTC
+  std::function<int()> selectedSatellite;    // entry from 1; 0 for none
+  std::function<void(int)> selectSatellite;  // entry from 1
+  // The file to write; empty when the user cancels.
+  std::function<std::string(const std::string& caption, const std::string& filter)> chooseFile;
+};
+
+// The passes of every satellite of the table, in time order, for the chosen
+// days and minimum elevation. The search runs as background work.
+class FrmPasses final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // No `background`: the search runs at once on the calling thread.
+  FrmPasses(const TrackerState& state, std::filesystem::path programDir, MessageBox& messages,
+            BackgroundWork* background, PassWindowLinks links, QWidget* parent = nullptr);
+  ~FrmPasses() override;
+
+  // A new search from the main window's instant; one asked for while another
+  // runs starts when that one ends.
+  void Compute();
+  bool Busy() const { return busy_; }
+  // Marks the next pass of the satellite the main window has selected.
+  void MarkNextPass();
+  void ExportCsv();
+  void ExportCalendar();
+  const std::vector<PassRow>& Rows() const { return rows_; }
+  void SetFileChooser(std::function<std::string(const std::string&, const std::string&)> choose) {
+    links_.chooseFile = std::move(choose);
+  }
+
+  QSpinBox* TxtDays = nullptr;
+  QDoubleSpinBox* TxtMinEl = nullptr;
+  QPushButton* CmdCompute = nullptr;
+  QPushButton* CmdCsv = nullptr;
+  QPushButton* CmdIcs = nullptr;
+  QTableWidget* GrdPasses = nullptr;
+  QLabel* LblStatus = nullptr;
+
+ signals:
+  void computed();
+
+ private:
+  struct Search;
+  void Start();
+  void Finished();
+  void ShowRows();
+  void Export(const std::string& caption, const std::string& filter, const std::string& bytes);
+
+  const TrackerState& state_;
+  std::filesystem::path programDir_;
+  MessageBox& messages_;
+  PassWindowLinks links_;
+  std::vector<PassRow> rows_;
+  std::shared_ptr<Search> search_;
+  BackgroundWork* background_;
+  bool busy_ = false;
+  bool again_ = false;
+  std::int64_t shownAt_ = 0;  // the start of the list shown
+};
+
+}  // namespace rdz

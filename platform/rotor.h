@@ -1,0 +1,50 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rdz {
+
+// How a rotor is reached: a Hamlib model number and its port, which is a
+// serial device (with speed), a parallel port, or host:port for a rotctld.
+struct RotorConnection {
+  int model = 0;
+  std::string port;
+  int speed = 0;  // serial baud rate; 0 leaves the model's default
+  friend bool operator==(const RotorConnection&, const RotorConnection&) = default;
+};
+
+// The answer to one rotor call: ok, or the rotor library's reason.
+struct RotorCall {
+  bool ok = true;
+  std::string error;
+};
+
+// One opened rotor. Every call blocks until the rotor answers or the
+// connection's own time limit passes, so it belongs on a worker thread.
+class Rotor {
+ public:
+  virtual ~Rotor() = default;
+  virtual RotorCall Open() = 0;
+  // Azimuth in compass degrees on the rotor's own scale, elevation in degrees.
+  virtual RotorCall SetPosition(double azimuth, double elevation) = 0;
+  virtual RotorCall GetPosition(double& azimuth, double& elevation) = 0;
+};
+
+// A rotor model the library knows.
+struct RotorModel {
+  int model = 0;
+  std::string maker;
+  std::string name;
+};
+
+// Makes rotors and lists the models that can be made.
+class RotorLibrary {
+ public:
+  virtual ~RotorLibrary() = default;
+  // Not opened yet; nothing when the model is unknown.
+  virtual std::unique_ptr<Rotor> Make(const RotorConnection& connection, int timeoutMs) = 0;
+  virtual std::vector<RotorModel> Models() = 0;
+};
+
+}  // namespace rdz

@@ -1,0 +1,81 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "rotor/rotor_settings.h"
+
+namespace rdz {
+
+// A direction: azimuth in compass degrees (on the rotor's own scale once
+// planned, so it may be negative or above 360), elevation above the horizon.
+struct LookAngle {
+  double azimuth = 0;
+  double elevation = 0;
+};
+
+// Where the satellite stands at an instant given in seconds on the caller's
+// UTC scale; nothing when it cannot be computed. Any orbit model will do.
+using SkyPosition = std::function<std::optional<LookAngle>(double seconds)>;
+
+inline constexpr double kPlanStepSeconds = 10;
+// The longest pass looked at: high orbits stay up for hours.
+inline constexpr double kLongestPassSeconds = 12 * 3600;
+
+// How the rotor follows one pass. Plain stays inside the range as it is;
+// Overlap uses the azimuths past 360 (or below 0) of a 0-450 rotor; Flip turns
+// the azimuth by 180 and tilts the elevation over the top (180 - el); Unwind
+// is what is left when nothing else keeps the path inside the stops.
+enum class PassWay { Plain, Overlap, Flip, Unwind };
+
+struct PassPlan {
+  double aos = 0;  // first sample above the minimum elevation (or the start)
+  double los = 0;  // first sample after it that is not
+  PassWay way = PassWay::Plain;
+  bool flipped = false;
+  std::vector<LookAngle> path;  // rotor positions, one per 10 s from aos
+};
+
+// The pass from `start` (the satellite must be up then) to its LOS, sampled
+// every 10 s, and the way through it. Nothing when the satellite is not up at
+// `start` or cannot be computed.
+std::optional<PassPlan> PlanPass(const SkyPosition& sky, double start, const RotorSettings& settings);
+
+// Rotor position for a sky direction on a planned pass: flipped if the plan
+// is, and on the azimuth scale nearest `near` (the rotor's last position),
+// kept within the rotor's range.
+LookAngle RotorPosition(const LookAngle& sky, bool flipped, double near, const RotorSettings& settings);
+
+enum class CommandReason { Wait, Track, Park };
+
+struct RotorCommand {
+  LookAngle position;
+  CommandReason reason;
+};
+
+// Decides, tick by tick, where a Hamlib rotor should point for one satellite:
+// follows a planned pass, waits at its AOS azimuth before a near rise, parks
+// after LOS when asked, and sends nothing that has not moved by minChange.
+class PassPlanner {
+ public:
+  explicit PassPlanner(RotorSettings settings) : settings_(settings) {}
+
+  // The command to send at `now`, if any.
+  std::optional<RotorCommand> Step(const SkyPosition& sky, double now);
+  // The pass being followed, if any.
+  const std::optional<PassPlan>& Plan() const { return plan_; }
+  // Forget the pass and what was sent (another satellite, a new rotor).
+  void Reset();
+  const RotorSettings& Settings() const { return settings_; }
+
+ private:
+  std::optional<RotorCommand> Send(const LookAngle& position, CommandReason reason);
+  std::optional<LookAngle> AheadAos(const SkyPosition& sky, double now, double& aos) const;
+
+  RotorSettings settings_;
+  std::optional<PassPlan> plan_;
+  std::optional<LookAngle> sent_;
+  bool parked_ = false;
+};
+
+}  // namespace rdz

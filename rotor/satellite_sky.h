@@ -1,0 +1,16 @@
+#pragma once
+#include <memory>
+
+#include "config/observer.h"
+#include "orbit/orbit_model.h"
+#include "platform/civil_time.h"
+#include "rotor/pass_planner.h"
+
+namespace rdz {
+
+// Where the satellite of `model` stands seen from `station`, at whole seconds
+// (a fraction is dropped). The model is shared and the station copied, so a
+// later reload does not reach a running plan. No model: nowhere.
+SkyPosition SatelliteSky(const Observer& station, std::shared_ptr<const OrbitModel> model);
+
+}  // namespace rdz

@@ -1,0 +1,110 @@
+// `rodedizevad-cli track` against a real rotctld, and the ways it refuses.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <cmath>
+#include <sstream>
+#include <thread>
+
+#include "app/cli.h"
+#include "core/rotctld.h"
+#include "core/temp_dir.h"
+
+namespace rdz {
+namespace {
+
+constexpr const char* kQo100 = "33";  // geostationary: up all day from the sample station
+
+class CliTrack : public ::testing::Test {
+ protected:
+  void WriteFiles(const std::string& rotorLines) {
+    dir.Write("amateur.txt", test::SampleElements());
+    dir.Write("config.txt", test::SampleFile("config.txt") + rotorLines);
+  }
+  int Run(std::vector<std::string> args) {
+    args.insert(args.begin(), "track");
+    out.str("");
+    err.str("");
+    return RunCli(args, dir.path(), out, err);
+  }
+  static std::vector<double> Numbers(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<double> values;
+    for (std::string w; in >> w;) {
+      try {
+        values.push_back(std::stod(w));
+      } catch (...) {
+      }
+    }
+    return values;
+  }
+  test::TempDir dir;
+  std::ostringstream out, err;
+};
+
+TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
+  test::Rotctld closed;  // a port where nothing listens once it is stopped
+  closed.Stop();
+  struct Case {
+    std::string rotor;
+    std::vector<std::string> args;
+  };
+  const std::vector<Case> cases = {
+      {"", {"0"}},
+      {"", {"x"}},
+      {"", {"99"}},
+      {"", {"--file", "missing.txt", "1"}},
+      {"ROTOR = 2 " + closed.address() + "\r\n", {kQo100}},
+      {"ROTOR = 999999 /dev/null\r\n", {kQo100}},
+  };
+  for (const Case& c : cases) {
+    WriteFiles(c.rotor);
+    EXPECT_NE(Run(c.args), 0) << c.rotor << c.args[0];
+    const std::string e = err.str();
+    EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), 1) << e;
+    EXPECT_EQ(out.str(), "");
+  }
+  std::filesystem::remove(dir.path() / "config.txt");
+  EXPECT_NE(Run({kQo100}), 0);
+}
+
+TEST_F(CliTrack, RotctldEndsWhereTheSatelliteIsAndCtrlCParks) {
+  test::Rotctld rotctld;
+  ASSERT_TRUE(rotctld.ready());
+  // A station far south sees QO-100 low in the north: the dummy rotor, which
+  // turns 6 degrees a second from 0 0, gets there within a second.
+  dir.Write("amateur.txt", test::SampleElements());
+  dir.Write("config.txt", "LA = -76\r\nLO = 35\r\nROTOR = 2 " + rotctld.address() +
+                              "\r\nROTORPARK = 20 10\r\nROTORPARKLOS = 1\r\n");
+  const auto cli = [&](std::vector<std::string> more) {
+    std::vector<std::string> argv{RDZ_CLI_PATH, "track", "--dir", dir.path().string()};
+    argv.insert(argv.end(), more.begin(), more.end());
+    return test::Spawn(argv);
+  };
+  const test::Child run = cli({"--seconds", "3", kQo100});
+  const std::string text = test::ReadAll(run, 20);
+  EXPECT_EQ(test::WaitExit(run), 0) << text;
+  ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;  // it does not move
+  // "dd/MM/yyyy hh:mm:ss az el az el": sent, then read back at once.
+  const std::vector<double> sent = Numbers(text.substr(20));
+  ASSERT_EQ(sent.size(), 4u) << text;
+  const std::vector<double> p = Numbers(rotctld.Ask("p"));
+  ASSERT_EQ(p.size(), 2u);
+  EXPECT_NEAR(p[0], sent[0], 2);
+  EXPECT_NEAR(p[1], sent[1], 2);
+
+  // Interrupted: the park position goes out last, and the status is 0.
+  const test::Child stopped = cli({kQo100});
+  std::string seen = test::ReadAll(stopped, 1.5);
+  kill(stopped.pid, SIGINT);
+  seen += test::ReadAll(stopped, 10);
+  EXPECT_EQ(test::WaitExit(stopped), 0) << seen;
+  const std::vector<double> last = Numbers(seen.substr(seen.rfind('\n', seen.size() - 2) + 21));
+  ASSERT_GE(last.size(), 2u) << seen;
+  EXPECT_EQ(last[0], 20) << seen;
+  EXPECT_EQ(last[1], 10) << seen;
+}
+
+}  // namespace
+}  // namespace rdz

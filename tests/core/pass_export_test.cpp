@@ -1,0 +1,151 @@
+// The pass list as CSV lines, as a calendar, and from the command line.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli.h"
+#include "core/temp_dir.h"
+#include "passes/pass_export.h"
+#include "passes/pass_time.h"
+
+namespace rdz {
+namespace {
+
+PassRow Row(const std::string& name, std::int64_t aos, double aosAz, double maxEl,
+            double losAz) {
+  PassRow r;
+  r.number = 7;
+  r.name = name;
+  r.pass.aos = {aos, aosAz, 0.01};
+  r.pass.tca = {aos + 300, 123.45, maxEl};
+  r.pass.los = {aos + 611, losAz, 0.02};
+  return r;
+}
+
+const std::int64_t kNewYear = UnixSeconds({2027, 1, 1, 0, 0, 0});
+
+TEST(PassExport, CsvLinesCarryUtcTimesOneDecimalAndQuotedNames) {
+  const auto csv = PassesCsv({Row("AO-07", kNewYear - 5, 359.96, 45.04, -0.0),
+                              Row("A,\"B\"", kNewYear, 0.04, 0.05, 12.25)},
+                             "\r\n");
+  std::istringstream in(csv);
+  std::string header, first, second;
+  std::getline(in, header);
+  std::getline(in, first);
+  std::getline(in, second);
+  EXPECT_EQ(first,
+            "AO-07,2026-12-31T23:59:55Z,0.0,2027-01-01T00:04:55Z,123.5,45.0,"
+            "2027-01-01T00:10:06Z,0.0,611\r");
+  EXPECT_EQ(second.substr(0, 35), "\"A,\"\"B\"\"\",2027-01-01T00:00:00Z,0.0,");
+  EXPECT_EQ(second.substr(second.size() - 9), "12.2,611\r");  // 12.25 is 12.2499...
+}
+
+// Content lines of a calendar, unfolded.
+std::vector<std::string> Unfolded(const std::string& ics) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < ics.size()) {
+    const std::size_t end = ics.find("\r\n", at);
+    EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
+    if (end == std::string::npos) break;
+    const std::string line = ics.substr(at, end - at);
+    EXPECT_LE(line.size(), 75u) << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    if (!line.empty() && line[0] == ' ') {
+      lines.back() += line.substr(1);
+    } else {
+      lines.push_back(line);
+    }
+    at = end + 2;
+  }
+  return lines;
+}
+
+TEST(PassExport, CalendarFoldsLongLinesBetweenCharactersAndEscapesItsText) {
+  // A Latin-1 name long enough to be folded inside its two-byte characters;
+  // in the UID it makes a long plain line.
+  const std::string name = "SAT;" + std::string(80, '\xE9') + std::string(80, 'x');
+  const std::string ics = PassesCalendar({Row(name, kNewYear, 10, 44.5, 20)}, kNewYear - 86400);
+  const auto lines = Unfolded(ics);
+  std::string utf8;
+  for (int i = 0; i < 80; ++i) utf8 += "\xC3\xA9";
+  const auto has = [&](const std::string& l) {
+    return std::find(lines.begin(), lines.end(), l) != lines.end();
+  };
+  EXPECT_TRUE(has("SUMMARY:SAT\\;" + utf8 + std::string(80, 'x') + " pass\\, max 44\xC2\xB0"));  // 44.5 to even
+  EXPECT_TRUE(has("DTSTART:20270101T000000Z"));
+  EXPECT_TRUE(has("DTEND:20270101T001011Z"));
+  EXPECT_TRUE(has("DTSTAMP:20261231T000000Z"));
+  EXPECT_EQ(lines.front(), "BEGIN:VCALENDAR");
+  EXPECT_EQ(lines.back(), "END:VCALENDAR");
+}
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+class PassSummaryCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.Write("amateur.txt", test::SampleFile("amateur.txt"));
+    dir.Write("config.txt", test::SampleFile("config.txt"));
+  }
+  CliRun Cli(std::vector<std::string> args) const {
+    std::ostringstream out, err;
+    const int status = RunCli(args, dir.path(), out, err);
+    return {status, out.str(), err.str()};
+  }
+  test::TempDir dir;
+};
+
+TEST_F(PassSummaryCli, ListsEveryPassInTimeOrderAndSaysWhichSatellitesNeverSetOrRise) {
+  const CliRun all = Cli({"passes", "--summary", "--days", "1", "all", "11/05/2026", "12:00:00"});
+  ASSERT_EQ(all.status, 0) << all.err;
+  std::istringstream in(all.out);
+  std::string line, previous;
+  std::getline(in, line);
+  EXPECT_EQ(line, kPassCsvHeader);
+  int lines = 0, iss = 0;
+  for (; std::getline(in, line); ++lines) {
+    const std::string aos = line.substr(line.find(',') + 1, 20);
+    EXPECT_LE(previous, aos);
+    previous = aos;
+    if (line.rfind("ISS,", 0) == 0) ++iss;
+  }
+  EXPECT_GT(lines, 300);
+  EXPECT_NE(all.err.find("33 QO-100: always above 0.0 degrees"), std::string::npos) << all.err;
+  EXPECT_NE(all.err.find("never above"), std::string::npos);
+
+  // One satellite, a higher minimum and a horizon from config.txt.
+  dir.Write("config.txt", test::SampleFile("config.txt") + "HORIZON = 10\r\n");
+  const CliRun one =
+      Cli({"passes", "--summary", "--min-el", "30", "--days", "1", "6", "11/05/2026", "12:00:00"});
+  ASSERT_EQ(one.status, 0) << one.err;
+  const auto count = std::count(one.out.begin(), one.out.end(), '\n') - 1;
+  EXPECT_GT(count, 0);
+  EXPECT_LT(count, iss);
+}
+
+TEST_F(PassSummaryCli, RefusesBadOptionsAndSatellitesWithoutPrintingAList) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"passes", "--summary", "--days", "0", "all", "11/05/2026", "12:00:00"},
+      {"passes", "--summary", "--days", "1.5", "all", "11/05/2026", "12:00:00"},
+      {"passes", "--summary", "--min-el", "91", "all", "11/05/2026", "12:00:00"},
+      {"passes", "--summary", "--days"},
+      {"passes", "--summary", "0", "11/05/2026", "12:00:00"},
+      {"passes", "--summary", "81", "11/05/2026", "12:00:00"},
+      {"passes", "--ics", "ISS", "11/05/2026", "12:00:00"},
+      {"passes", "--summary", "all", "31/02/2026", "12:00:00"},
+      {"passes", "--summary", "all", "11/05/2026"},
+  };
+  for (const auto& args : bad) {
+    const CliRun r = Cli(args);
+    EXPECT_NE(r.status, 0) << args.back();
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(r.err.empty());
+  }
+}
+
+}  // namespace
+}  // namespace rdz

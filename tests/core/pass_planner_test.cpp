@@ -1,0 +1,163 @@
+// The pass planner on made-up passes: the way through the stops, the
+// threshold, waiting before AOS and parking after LOS.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "rotor/pass_planner.h"
+
+namespace rdz {
+namespace {
+
+// A pass from t = 0 to t = duration: the azimuth turns evenly from `from` to
+// `to` (continuous degrees, so 300 -> 420 crosses north), the elevation rises
+// to `top` halfway.
+SkyPosition MadeUpPass(double from, double to, double top = 60, double duration = 600) {
+  return [=](double t) -> std::optional<LookAngle> {
+    if (t <= 0 || t >= duration) return LookAngle{from, -10};
+    const double f = t / duration;
+    return LookAngle{std::fmod(from + f * (to - from) + 720, 360), top * std::sin(std::numbers::pi * f)};
+  };
+}
+
+// The sky direction a rotor position points at.
+LookAngle Pointing(const LookAngle& rotor) {
+  if (rotor.elevation <= 90) return {std::fmod(rotor.azimuth + 720, 360), rotor.elevation};
+  return {std::fmod(rotor.azimuth + 180 + 720, 360), 180 - rotor.elevation};
+}
+
+struct Sent {
+  double t;
+  RotorCommand command;
+};
+
+std::vector<Sent> Drive(PassPlanner& planner, const SkyPosition& sky, double from, double to,
+                      double tick = 0.25) {
+  std::vector<Sent> sent;
+  for (double t = from; t <= to; t += tick) {
+    if (auto c = planner.Step(sky, t)) sent.push_back({t, *c});
+  }
+  return sent;
+}
+
+struct NorthCase {
+  AzimuthRange range;
+  double maxEl;
+  double from, to;  // the pass's azimuths
+  PassWay way;
+  int unwinds;      // moves of more than 10 degrees between two commands
+};
+
+TEST(PassPlanner, ChoosesOneWayThroughEachRangeAndFollowsItInSmallSteps) {
+  using R = AzimuthRange;
+  const NorthCase cases[] = {
+      {R::From0To360, 90, 300, 420, PassWay::Unwind, 1},
+      {R::From0To360, 180, 300, 420, PassWay::Flip, 0},
+      {R::From0To360, 180, 100, 200, PassWay::Plain, 0},
+      {R::From180To180, 90, 300, 420, PassWay::Plain, 0},
+      {R::From180To180, 90, 120, 240, PassWay::Unwind, 1},
+      {R::From180To180, 180, 240, 120, PassWay::Flip, 0},
+      {R::From0To450, 90, 300, 420, PassWay::Overlap, 0},
+      {R::From0To450, 180, 60, -60, PassWay::Overlap, 0},
+      {R::From0To450, 90, 10, 80, PassWay::Plain, 0},
+  };
+  for (const NorthCase& c : cases) {
+    const std::string name = std::to_string(static_cast<int>(c.range)) + " max el " +
+                             std::to_string(c.maxEl) + " from " + std::to_string(c.from);
+    RotorSettings settings;
+    settings.azimuthRange = c.range;
+    settings.maxElevation = c.maxEl;
+    PassPlanner planner(settings);
+    const SkyPosition sky = MadeUpPass(c.from, c.to);
+    const std::vector<Sent> sent = Drive(planner, sky, -100, 700);
+    ASSERT_GT(sent.size(), 30u) << name;
+
+    const AzimuthLimits limits = LimitsOf(c.range);
+    int unwinds = 0;
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+      const LookAngle& p = sent[i].command.position;
+      EXPECT_GE(p.azimuth, limits.low) << name;
+      EXPECT_LE(p.azimuth, limits.high) << name;
+      EXPECT_GE(p.elevation, 0) << name;
+      EXPECT_LE(p.elevation, c.maxEl) << name;
+      if (sent[i].command.reason == CommandReason::Track) {
+        const LookAngle want = *sky(sent[i].t);
+        const LookAngle got = Pointing(p);
+        EXPECT_NEAR(std::remainder(got.azimuth - want.azimuth, 360), 0, 1e-6) << name;
+        EXPECT_NEAR(got.elevation, want.elevation, 1e-6) << name;
+      }
+      if (i == 0) continue;
+      const LookAngle& q = sent[i - 1].command.position;
+      const double step = std::max(std::abs(p.azimuth - q.azimuth), std::abs(p.elevation - q.elevation));
+      EXPECT_GE(step, settings.minChange) << name;
+      const bool aos = sent[i - 1].command.reason == CommandReason::Wait;
+      if (step > 10) {
+        ++unwinds;
+      } else if (!aos) {
+        EXPECT_LE(step, settings.minChange + 0.1) << name << " at " << sent[i].t;
+      }
+    }
+    EXPECT_EQ(unwinds, c.unwinds) << name;
+    // The plan is gone after LOS; look at it again for its way.
+    PassPlanner again(settings);
+    again.Step(sky, 1);
+    ASSERT_TRUE(again.Plan()) << name;
+    EXPECT_EQ(again.Plan()->way, c.way) << name;
+    EXPECT_EQ(again.Plan()->flipped, c.way == PassWay::Flip) << name;
+  }
+}
+
+TEST(PassPlanner, WaitsAtTheAosAzimuthOnlyWithinTheWaitingTime) {
+  RotorSettings settings;
+  settings.waitMinutes = 2;
+  const SkyPosition sky = MadeUpPass(300, 420, 60);
+  PassPlanner planner(settings);
+  const std::vector<Sent> sent = Drive(planner, sky, -400, 0.5, 1);
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_GE(sent[0].t, -120);
+  EXPECT_LT(sent[0].t, -100);
+  EXPECT_EQ(sent[0].command.reason, CommandReason::Wait);
+  EXPECT_NEAR(sent[0].command.position.azimuth, 300, 3);
+  EXPECT_EQ(sent[0].command.position.elevation, 0);
+
+  // A flipping rotor waits at the far side, tipped over to the horizon.
+  settings.maxElevation = 180;
+  PassPlanner flipping(settings);
+  const auto wait = flipping.Step(sky, -60);
+  ASSERT_TRUE(wait);
+  EXPECT_NEAR(wait->position.azimuth, 120, 3);
+  EXPECT_EQ(wait->position.elevation, 180);
+}
+
+TEST(PassPlanner, ParksOnceAfterLosOnlyWhenAsked) {
+  for (const bool park : {false, true}) {
+    RotorSettings settings;
+    settings.parkAfterLos = park;
+    settings.parkAzimuth = 180;
+    settings.parkElevation = 5;
+    PassPlanner planner(settings);
+    const std::vector<Sent> sent = Drive(planner, MadeUpPass(100, 200), 300, 1200, 1);
+    int parks = 0;
+    for (const Sent& s : sent) {
+      if (s.command.reason != CommandReason::Park) continue;
+      ++parks;
+      EXPECT_GE(s.t, 600);
+      EXPECT_EQ(s.command.position.azimuth, 180);
+      EXPECT_EQ(s.command.position.elevation, 5);
+    }
+    EXPECT_EQ(parks, park ? 1 : 0);
+  }
+}
+
+TEST(PassPlanner, SatelliteThatCannotBeComputedSendsNothing) {
+  PassPlanner planner{RotorSettings{}};
+  const SkyPosition nothing = [](double) -> std::optional<LookAngle> { return std::nullopt; };
+  const SkyPosition nan = [](double) -> std::optional<LookAngle> { return LookAngle{NAN, NAN}; };
+  EXPECT_FALSE(planner.Step(nothing, 0));
+  EXPECT_FALSE(planner.Step(nan, 0));
+  EXPECT_FALSE(planner.Plan());
+}
+
+}  // namespace
+}  // namespace rdz

@@ -1,0 +1,46 @@
+#pragma once
+#include <string>
+#include <sys/types.h>
+
+#include <vector>
+
+namespace rdz::test {
+
+// Hamlib's rotctld with the dummy rotor (model 1) on a free port of
+// 127.0.0.1. It is killed with this object, and by the kernel if the test
+// process dies first.
+class Rotctld {
+ public:
+  // `config`: rotctld's -C settings, e.g. "min_az=0,max_az=360,max_el=180".
+  explicit Rotctld(const std::string& config = "");
+  ~Rotctld();
+  Rotctld(const Rotctld&) = delete;
+  Rotctld& operator=(const Rotctld&) = delete;
+
+  int port() const { return port_; }
+  std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
+  bool ready() const { return ready_; }
+  void Stop();
+  // One command on a connection of its own ("p", "P 10 20"); the answer's
+  // lines joined by blanks, empty when it did not answer.
+  std::string Ask(const std::string& command) const;
+
+ private:
+  pid_t pid_ = -1;
+  int port_ = 0;
+  bool ready_ = false;
+};
+
+// Runs a program with its output into a pipe; the child gets SIGKILL if the
+// test process dies.
+struct Child {
+  pid_t pid = -1;
+  int out = -1;  // read end of its stdout and stderr
+};
+Child Spawn(const std::vector<std::string>& argv);
+// Everything the child writes until it closes its output or `seconds` pass.
+std::string ReadAll(const Child& child, double seconds);
+// The child's exit status, or -1 when it did not exit normally.
+int WaitExit(const Child& child);
+
+}  // namespace rdz::test

@@ -1,0 +1,108 @@
+// "Passes" in "Info": the list of every satellite's passes and its links to the table.
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "passes/pass_export.h"
+#include "passes/pass_time.h"
+#include "passwindow/frm_passes.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+class PassesWindow : public WindowTest {
+ protected:
+  FrmPasses* OpenAndWait() {
+    form->Menus.MnuPasses->trigger();
+    FrmPasses* passes = form->PassesWindow();
+    Wait(passes);
+    return passes;
+  }
+  static void Wait(FrmPasses* passes) {
+    QElapsedTimer timer;
+    timer.start();
+    while (passes->Busy() && timer.elapsed() < 60000) QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+  }
+  static std::string Cell(const FrmPasses* w, int row, int column) {
+    return w->GrdPasses->item(row, column)->text().toStdString();
+  }
+  static bool Marked(const FrmPasses* w, int row) { return w->GrdPasses->item(row, 0)->font().bold(); }
+};
+
+TEST_F(PassesWindow, ListsAllPassesInTimeOrderMarksTheSelectedOneAndSelectsOnDoubleClick) {
+  WriteSampleFiles();
+  MakeForm();
+  form->Option1[5]->setChecked(true);  // ISS
+  StartAtUtc({2026, 5, 11, 12, 0, 0});
+  FrmPasses* w = OpenAndWait();
+  ASSERT_NE(w, nullptr);
+  ASSERT_FALSE(w->Busy());
+  ASSERT_GT(w->GrdPasses->rowCount(), 1000);
+  ASSERT_EQ(static_cast<std::size_t>(w->GrdPasses->rowCount()), w->Rows().size());
+  // Local time as the clocks show it: TxtUtc is 1 hour.
+  const PassRow& first = w->Rows().front();
+  EXPECT_EQ(Cell(w, 0, 0), first.name);
+  const CivilTime aos = CivilFromUnix(first.pass.aos.time);
+  EXPECT_EQ(Cell(w, 0, 1), FormatDate(aos) + " " + FormatTime(aos));
+  EXPECT_EQ(Cell(w, 0, 2), FormatDate(aos) + " " + FormatTime(AddSeconds(aos, 3600)));
+  EXPECT_NE(w->LblStatus->text().indexOf("QO-100"), -1);
+
+  int marked = -1;
+  for (int row = 0; row < w->GrdPasses->rowCount(); ++row) {
+    if (Marked(w, row)) {
+      EXPECT_EQ(marked, -1) << "one row only";
+      marked = row;
+    }
+  }
+  ASSERT_GE(marked, 0);
+  EXPECT_EQ(Cell(w, marked, 0), "ISS");
+  for (int row = 0; row < marked; ++row) EXPECT_NE(Cell(w, row, 0), "ISS");
+
+  // Sorted by highest elevation, the top row is the highest pass.
+  w->GrdPasses->sortItems(4, Qt::DescendingOrder);
+  double top = 0;
+  for (const PassRow& r : w->Rows()) top = std::max(top, r.pass.tca.elevation);
+  EXPECT_EQ(Cell(w, 0, 4), Angle1(top));
+
+  // A double-click on a pass of satellite 2 selects it for tracking; its next pass is marked.
+  w->GrdPasses->sortItems(1);
+  int row2 = 0;
+  while (Cell(w, row2, 0) != "UO-11") ++row2;
+  emit w->GrdPasses->cellDoubleClicked(row2, 3);
+  EXPECT_TRUE(form->Option1[1]->isChecked());
+  EXPECT_TRUE(Marked(w, row2));
+  EXPECT_FALSE(Marked(w, marked));
+}
+
+TEST_F(PassesWindow, ExportsTheListAndSaysWhenTheFileCannotBeWritten) {
+  WriteSampleFiles();
+  MakeForm();
+  StartAtUtc({2026, 5, 11, 12, 0, 0});
+  FrmPasses* w = OpenAndWait();
+  w->TxtDays->setValue(1);
+  w->CmdCompute->click();
+  Wait(w);
+  std::string target = (dir.path() / "passes.csv").string();
+  w->SetFileChooser([&](const std::string&, const std::string&) { return target; });
+  w->CmdCsv->click();
+  EXPECT_EQ(dir.Read("passes.csv"), PassesCsv(w->Rows(), "\r\n"));
+  target = (dir.path() / "passes.ics").string();
+  w->CmdIcs->click();
+  EXPECT_EQ(dir.Read("passes.ics").substr(0, 17), "BEGIN:VCALENDAR\r\n");
+  EXPECT_TRUE(messages.shown.empty());
+
+  target = (dir.path() / "missing" / "passes.csv").string();
+  w->CmdCsv->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].find(target), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rdz::test
