@@ -12,6 +12,7 @@
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
 #include "orbit/row_text.h"
+#include "orbit/sgp4_model.h"
 #include "platform/civil_time.h"
 #include "platform/program_files.h"
 #include "platform/hamlib/hamlib_rotor.h"
@@ -23,6 +24,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: rodedizevad-cli table [--dir DIR] [--file NAME] DATE TIME\n"
     "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli elements [--dir DIR] [--file NAME] DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "       rodedizevad-cli passes --summary|--ics [--days N] [--min-el E] [--dir DIR]\n"
@@ -66,7 +68,7 @@ std::optional<Request> ParseArgs(const std::vector<std::string>& args,
     }
   }
   const std::string& command = request.command;
-  const std::size_t wanted = command == "table" ? 2 : command == "state" || command == "passes" ? 3 : 0;
+  const std::size_t wanted = command == "table" || command == "elements" ? 2 : command == "state" || command == "passes" ? 3 : 0;
   if (wanted == 0) {
     err << "rodedizevad-cli: unknown command '" << request.command << "'\n" << kUsage;
     return std::nullopt;
@@ -100,6 +102,30 @@ std::string StateText(const RawSatState& raw) {
   std::string text;
   for (const auto& [name, value] : fields) text += std::string(name) + " " + Fixed9(value) + "\n";
   return text;
+}
+
+std::string EpochText(const ElementSet& sat) {
+  const auto epoch = EpochOf(sat);
+  if (!epoch) return "-";
+  char buffer[64];
+  const CivilTime& t = epoch->utc;
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.year, t.month, t.day,
+                t.hour, t.minute, t.second);
+  return buffer;
+}
+
+std::string AgeText(const ElementSet& sat, const CivilTime& utc) {
+  const auto age = AgeDays(sat, utc);
+  if (!age) return "-";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.1f", *age);
+  return buffer;
+}
+
+std::string ElementLine(int k, const ElementSet& sat, const CivilTime& utc) {
+  return std::to_string(k) + " " + sat.Name + " " + std::to_string(sat.CatalogNumber) + " " +
+         FormatName(sat.Format) + " " + ModelName(sat) + " " + EpochText(sat) + " " +
+         AgeText(sat, utc);
 }
 
 }  // namespace
@@ -160,6 +186,13 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
 
+  if (request->command == "elements") {
+    std::ostringstream text;
+    for (int k = 1; k <= state.SatCount; ++k) text << ElementLine(k, state.Elements[k], *instant) << "\n";
+    out << text.str();
+    return 0;
+  }
+
   const auto sat = ParseSatNumber(pos[0]);
   if (!sat || *sat < 1 || *sat > state.SatCount) {
     err << "rodedizevad-cli: satellite number '" << pos[0] << "' is not between 1 and "
@@ -176,7 +209,12 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
         << ") cannot be computed from its elements\n";
     return 1;
   }
+  const ElementSet& entry = state.Elements[*sat];
   out << StateText(p->raw);
+  out << "rangerate " << (p->raw.rangeRate ? Fixed9(*p->raw.rangeRate) : "-") << "\n"
+      << "catalog " << entry.CatalogNumber << "\n"
+      << "epoch " << EpochText(entry) << "\n"
+      << "age " << AgeText(entry, *instant) << "\n";
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 #include "platform/lenient_number.h"
 #include "platform/program_files.h"
@@ -63,6 +64,17 @@ StationKeys ReadStationKeys(const std::vector<std::string>& lines) {
       Keep(keys.TEMPOSCANN, ToScanInterval(ValueAfter(line, "TEMPOSCANN = ")));
     } else if (StartsWith(line, "KEPURL = ")) {
       Keep(keys.KEPURL, UrlAfter(line, "KEPURL = "));
+    } else if (StartsWith(line, "SATS = ")) {
+      Keep(keys.SATS, UrlAfter(line, "SATS = "));
+    } else if (StartsWith(line, "AGEWARN = ")) {
+      Keep(keys.AGEWARN, ValueAfter(line, "AGEWARN = "));
+    } else {
+      const std::pair<const char*, std::optional<std::string>*> urls[] = {
+          {"GEOURL = ", &keys.GEOURL}, {"GPSURL = ", &keys.GPSURL}, {"MILURL = ", &keys.MILURL},
+          {"LEOURL = ", &keys.LEOURL}, {"SHUTTLEURL = ", &keys.SHUTTLEURL}};
+      for (const auto& [key, value] : urls) {
+        if (StartsWith(line, key)) Keep(*value, UrlAfter(line, key));
+      }
     }
   }
   return keys;

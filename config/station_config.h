@@ -10,7 +10,7 @@
 namespace rdz {
 
 // The station keys of config lines: "LA = ", "LO = ", "HT = ", "TEMPOSCANN = "
-// and "KEPURL = ", each at the very start of a line. The last line of a key
+// "KEPURL = ", "SATS = ", "AGEWARN = " and the group addresses ("GEOURL = " ...), each at the very start of a line. The last line of a key
 // wins; a key whose value is not a finite number, and a KEPURL without an
 // address, count as absent there.
 struct StationKeys {
@@ -19,6 +19,9 @@ struct StationKeys {
   std::optional<double> HT{};
   std::optional<std::int16_t> TEMPOSCANN{};  // rounded half to even, clamped into 16 bits
   std::optional<std::string> KEPURL{};       // blanks around it trimmed; never empty
+  std::optional<std::string> SATS{};         // names or catalog numbers, comma-separated
+  std::optional<double> AGEWARN{};           // days
+  std::optional<std::string> GEOURL{}, GPSURL{}, MILURL{}, LEOURL{}, SHUTTLEURL{};
   friend bool operator==(const StationKeys&, const StationKeys&) = default;
 };
 

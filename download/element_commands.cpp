@@ -2,6 +2,10 @@
 
 #include "platform/windows_drive_path.h"
 
+#include <algorithm>
+#include <system_error>
+#include <vector>
+
 namespace rdz {
 
 namespace {
@@ -44,16 +48,53 @@ void ElementCommands::Reload() {
   services_.events.LetPendingEventsRun();
 }
 
+bool ElementCommands::AnsweredFromDisk(const ElementDownload& download) {
+  if (download.group == nullptr) return false;
+  const auto now = services_.now();
+  const auto spacing = std::chrono::seconds(kGroupRequestSpacingSeconds);
+  const std::filesystem::path file = services_.programDir / download.fileName;
+  auto last = groupAsked_.find(download.group) != groupAsked_.end()
+                  ? groupAsked_[download.group]
+                  : std::chrono::system_clock::time_point::min();
+  std::error_code error;
+  const auto written = std::filesystem::last_write_time(file, error);
+  const bool onDisk = !error;
+  if (onDisk) {
+    last = std::max(last, std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+                              std::chrono::file_clock::to_sys(written)));
+  }
+  if (last == std::chrono::system_clock::time_point::min() || now - last >= spacing) return false;
+
+  const std::string name = std::string("[.../") + download.fileName + "]";
+  if (!onDisk) {
+    services_.messages.Show("ATTENTION: " + std::string(download.group) +
+                                " was asked for less than two hours ago; try again later.",
+                            kProgramName, MessageIcon::Exclamation);
+    return true;
+  }
+  view_.BlankTable();
+  services_.messages.Show("Less than two hours since " + std::string(download.group) +
+                              " was fetched: shown from " + name + " on disk, not downloaded again.",
+                          kProgramName);
+  state_.ElementFileName = download.fileName;
+  loader_(services_.programDir, state_);
+  view_.RefreshTable();
+  return true;
+}
+
 void ElementCommands::Download(const ElementDownload& download) {
   if (busy_) return;
+  if (AnsweredFromDisk(download)) return;
+  if (download.group != nullptr) groupAsked_[download.group] = services_.now();
   busy_ = true;
   view_.BlankTable();
   services_.messages.Show(download.waitingText, kProgramName);
 
   // Everything the transfer needs is copied now: the table and config.txt may change meanwhile.
-  DownloadRequest request{download, ElementSetUrl(services_.programDir), services_.programDir,
+  std::vector<std::string> urls = ElementSetUrls(services_.programDir, download);
+  DownloadRequest request{download, urls.front(), services_.programDir,
                           {state_.Station, state_.Time.Utc},
-                          std::nullopt};
+                          std::nullopt, {urls.begin() + 1, urls.end()}};
   if (download.fixedCopy) request.secondCopy = WindowsDrivePath(kFixedCopyPath);
   if (services_.internet) transfer_ = services_.internet();
   if (!transfer_) transfer_ = std::make_shared<NoInternet>();

@@ -1,5 +1,7 @@
 #pragma once
+#include <chrono>
 #include <filesystem>
+#include <map>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,7 +30,7 @@ class ElementCommandView {
   virtual void ShowDownloadEnded() = 0;
 };
 
-// The reload of amateur.txt and the two downloads. A download's transfer runs
+// The reload of amateur.txt, the two AMSAT downloads and the group downloads. A download's transfer runs
 // as background work; until it has ended, and its result has been shown and
 // loaded, every element command is refused.
 class ElementCommands {
@@ -41,6 +43,9 @@ class ElementCommands {
     std::filesystem::path programDir;
     InternetFactory internet;              // none: nothing arrives
     BackgroundWork* background = nullptr;  // none: the transfer runs at once
+    std::function<std::chrono::system_clock::time_point()> now = [] {
+      return std::chrono::system_clock::now();
+    };
   };
 
   ElementCommands(TrackerState& state, ElementCommandView& view, Services services, Loader loader);
@@ -56,6 +61,8 @@ class ElementCommands {
 
  private:
   void Finish(const ElementDownload& download, const DownloadResult& result);
+  // A group asked for less than two hours ago: its file on disk is shown instead.
+  bool AnsweredFromDisk(const ElementDownload& download);
 
   TrackerState& state_;
   ElementCommandView& view_;
@@ -64,6 +71,7 @@ class ElementCommands {
   bool busy_ = false;
   std::shared_ptr<InternetLibrary> transfer_;  // the running download's library
   std::shared_ptr<int> alive_ = std::make_shared<int>();  // lets a late end see we are gone
+  std::map<std::string, std::chrono::system_clock::time_point> groupAsked_;
 };
 
 }  // namespace rdz

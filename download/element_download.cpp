@@ -1,11 +1,15 @@
 #include "download/element_download.h"
 
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
 
 #include "config/station_config.h"
 #include "download/read_url.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
+#include "orbit/sgp4_model.h"
 #include "platform/atomic_file.h"
 #include "platform/crlf_text.h"
 #include "platform/text_lines.h"
@@ -27,8 +31,8 @@ DownloadResult Refusal(const DownloadRequest& r, const std::string& cause) {
 bool IsWholeSuccess(int status) { return status >= 200 && status <= 299 && status != 206; }
 
 // Why an answer cannot be the provider's file; empty when it may be.
-std::string AnswerFault(const UrlReading& reading, std::size_t bodySize) {
-  if (reading.status != 0 && !IsWholeSuccess(reading.status)) {
+std::string AnswerFault(const UrlReading& reading, std::size_t bodySize, bool only200) {
+  if (reading.status != 0 && (only200 ? reading.status != 200 : !IsWholeSuccess(reading.status))) {
     return "HTTP " + std::to_string(reading.status);
   }
   if (bodySize > kMaxBodyBytes) return "more than 16 MiB";
@@ -45,13 +49,37 @@ std::string ElementSetUrl(const std::filesystem::path& programDir) {
   return keys && keys->KEPURL ? *keys->KEPURL : std::string(kBuiltInElementSetUrl);
 }
 
+std::string CelestrakGroupUrl(const char* group) {
+  std::string url = kCelestrakGroupUrl;
+  url.replace(url.find("%s"), 2, group);
+  return url;
+}
+
+std::vector<std::string> ElementSetUrls(const std::filesystem::path& programDir,
+                                        const ElementDownload& download) {
+  const auto keys = ReadStationConfig(programDir).value_or(StationKeys{});
+  if (download.group != nullptr) {
+    const std::pair<const char*, const std::optional<std::string>*> configured[] = {
+        {"GEOURL", &keys.GEOURL}, {"GPSURL", &keys.GPSURL}, {"MILURL", &keys.MILURL},
+        {"LEOURL", &keys.LEOURL}, {"SHUTTLEURL", &keys.SHUTTLEURL}};
+    for (const auto& [key, url] : configured) {
+      if (download.urlKey != nullptr && std::string_view(key) == download.urlKey && *url) return {**url};
+    }
+    return {CelestrakGroupUrl(download.group)};
+  }
+  if (keys.KEPURL) return {*keys.KEPURL};
+  return {kBuiltInElementSetUrl, kAmsatTleUrl, CelestrakGroupUrl("amateur")};
+}
+
 bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
-  auto table = std::make_unique<ElementTable>();
-  const int count = ReadElementBlocks(SplitTextLines(text), *table);
-  if (!check.utc) return count > 0;
+  // The same reading as a load, in any of the formats it recognises.
+  const ElementSetsRead read = ReadElementSets(text);
+  if (!check.utc) return !read.sets.empty();
   const EngineContext engine = SetupEngine(check.station);
-  for (int k = 1; k <= count; ++k) {
-    if (KeplerModel((*table)[k]).At(engine, *check.utc)) return true;
+  for (const ElementSet& sat : read.sets) {
+    const bool usable = sat.Mean ? Sgp4Model(*sat.Mean, sat.Alat, sat.Alon).At(engine, *check.utc).has_value()
+                                 : KeplerModel(sat).At(engine, *check.utc).has_value();
+    if (usable) return true;
   }
   return false;
 }
@@ -76,11 +104,24 @@ DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest
 }
 
 DownloadResult DownloadElementFile(InternetLibrary& internet, const DownloadRequest& request) {
-  UrlReading reading;
-  const std::string body = ReadUrl(internet, request.url, &reading);
-  const std::string fault = AnswerFault(reading, body.size());
-  if (!fault.empty()) return Refusal(request, fault);
-  return StoreElementDownload(body, request);
+  std::vector<std::string> urls{request.url};
+  urls.insert(urls.end(), request.fallbacks.begin(), request.fallbacks.end());
+  std::string failures;
+  for (const std::string& url : urls) {
+    DownloadRequest one = request;
+    one.url = url;
+    UrlReading reading;
+    const std::string body = ReadUrl(internet, url, &reading);
+    const std::string fault = AnswerFault(reading, body.size(), request.download.group != nullptr);
+    DownloadResult result = fault.empty() ? StoreElementDownload(body, one) : Refusal(one, fault);
+    if (result.written) {
+      if (&url != &urls.front()) result.message += " (from " + url + ")";
+      return result;
+    }
+    failures += (failures.empty() ? "" : "\n") + result.message;
+    if (reading.failure == "cancelled") break;  // the user stopped the whole download
+  }
+  return {false, failures, MessageIcon::Exclamation};
 }
 
 }  // namespace rdz

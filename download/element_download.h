@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/observer.h"
 #include "platform/civil_time.h"
@@ -22,13 +23,47 @@ inline constexpr const char* kBuiltInElementSetUrl =
 // else the built-in one.
 std::string ElementSetUrl(const std::filesystem::path& programDir);
 
+
 // One of the two download commands: the file it writes and the box shown
 // before the network is waited for.
 struct ElementDownload {
   const char* fileName;
   const char* waitingText;
   bool fixedCopy;  // also writes kFixedCopyPath, where that drive exists
+  // CelesTrak group downloads: the group, the config key that may replace its
+  // address, and the menu command's caption.
+  const char* group = nullptr;
+  const char* urlKey = nullptr;
 };
+
+// CelesTrak asks for the same group at most once in two hours.
+inline constexpr int kGroupRequestSpacingSeconds = 2 * 60 * 60;
+inline constexpr const char* kCelestrakGroupUrl =
+    "https://celestrak.org/NORAD/elements/gp.php?GROUP=%s&FORMAT=csv";
+// Tried in turn when no KEPURL is configured and the built-in address gives nothing usable.
+inline constexpr const char* kAmsatTleUrl = "https://www.amsat.org/tle/current/nasabare.txt";
+
+inline constexpr ElementDownload kGeoDownload{
+    "geo.txt", "ATTENTION: Waiting INTERNET network and create new file geo.txt", false, "geo", "GEOURL"};
+inline constexpr ElementDownload kGpsDownload{
+    "gps.txt", "ATTENTION: Waiting INTERNET network and create new file gps.txt", false, "gps-ops", "GPSURL"};
+inline constexpr ElementDownload kMilitaryDownload{
+    "military.txt", "ATTENTION: Waiting INTERNET network and create new file military.txt", false,
+    "military", "MILURL"};
+inline constexpr ElementDownload kLeoDownload{
+    "leo.txt", "ATTENTION: Waiting INTERNET network and create new file leo.txt", false, "weather", "LEOURL"};
+inline constexpr ElementDownload kShuttleDownload{
+    "shuttle.txt", "ATTENTION: Waiting INTERNET network and create new file shuttle.txt", false,
+    "stations", "SHUTTLEURL"};
+
+// CelesTrak's GP query for the group.
+std::string CelestrakGroupUrl(const char* group);
+
+// Every address a download tries, in order: a group's configured or default
+// address; a configured KEPURL alone; else the built-in AMSAT address, then
+// AMSAT's TLE file, then CelesTrak's amateur group.
+std::vector<std::string> ElementSetUrls(const std::filesystem::path& programDir,
+                                        const ElementDownload& download);
 
 inline constexpr ElementDownload kNewFileDownload{
     kNewElementFileName, "ATTENTION: Waiting INTERNET network and create new file amateur1.txt", false};
@@ -57,6 +92,7 @@ struct DownloadRequest {
   std::filesystem::path programDir;
   ElementCheck check;
   std::optional<std::filesystem::path> secondCopy;  // where kFixedCopyPath is on this system
+  std::vector<std::string> fallbacks{};  // tried in turn while nothing usable has arrived
 };
 
 bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check);
@@ -67,8 +103,10 @@ bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check);
 DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest& request);
 
 // Fetches the request's URL and stores it as above. Only a whole answer with
-// a success status counts; anything else leaves every file as it was, and the
-// message says why.
+// a success status counts (for a group download, 200 alone); anything else
+// leaves every file as it was, and the message says why. While nothing usable
+// has arrived the fallbacks are tried in turn, and the message names the
+// address that delivered.
 DownloadResult DownloadElementFile(InternetLibrary& internet, const DownloadRequest& request);
 
 }  // namespace rdz

@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include "mainwindow/rotor_link.h"
 #include "mainwindow/tracking_picture.h"
+#include "orbit/element_age.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"
 
@@ -36,7 +38,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
 FrmTrack::~FrmTrack() = default;
 
 void FrmTrack::Load() {
-  resize(Twips(13000), Twips(9000));
+  resize(Twips(13000), Twips(9000) + statusBar()->sizeHint().height());
   move(0, 0);
   setWindowTitle(QString::fromLatin1(kStandardCaption));
   // Before anything is loaded: the table is refreshed over an empty element table.
@@ -55,6 +57,17 @@ void FrmTrack::RefreshLiveTable() {
   if (state_.Time.Utc) {
     rdz::RefreshLiveTable(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, *this);
   }
+  ShowElementStatus();
+}
+
+void FrmTrack::ShowElementStatus() {
+  ElementAgeTexts texts;
+  if (state_.Time.Utc) texts = ElementAgeAt(state_, SelectedOption(), *state_.Time.Utc);
+  LblSatAge->setText(qt::ToQString(texts.selected));
+  std::string status = state_.LoadSummary;
+  if (!texts.warning.empty()) status += (status.empty() ? "" : "   ") + texts.warning;
+  LblElementStatus->setText(qt::ToQString(status));
+  LblElementStatus->setStyleSheet(texts.warning.empty() ? QString() : QStringLiteral("color: #c00000"));
 }
 
 std::optional<double> FrmTrack::UtcDifference() const {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "download/element_commands.h"
 #include "mainwindow/frm_track_menus.h"
@@ -165,6 +166,8 @@ class FrmTrack final : public QMainWindow,
   QLabel* Label8 = nullptr;
   QLabel* Label9 = nullptr;
   std::array<QLabel*, kTableRows> LblSat{};
+  QLabel* LblSatAge = nullptr;         // the selected satellite's name and element age
+  QLabel* LblElementStatus = nullptr;  // the last load's accounting and the age warning
   std::array<QRadioButton*, kTableRows + 1> Option1{};
   QButtonGroup* Option1Group = nullptr;
   qt::QtTimer Timer1{1000, true};
@@ -191,6 +194,8 @@ class FrmTrack final : public QMainWindow,
   void ConnectClockMarks();
   void ShowClockMarks();
   void LoadAOSLOS();
+  void ShowElementStatus();
+  std::vector<QAction*> ElementMenuItems() const;
 
   TrackerState& state_;
   Services services_;

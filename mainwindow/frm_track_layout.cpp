@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QScreen>
 
 #include "mainwindow/frm_track.h"
@@ -147,6 +148,10 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   Frame1->setFrameShape(QFrame::StyledPanel);
   Frame1->setFrameShadow(QFrame::Sunken);
   Frame1->setGeometry(right - frameW, y1 - Twips(30), frameW, y2 + h - y1 + Twips(60));
+  // Between the tracker switch and Frame1: the selected satellite's element age.
+  LblSatAge = MakeLabel(area, QString(), font(), QRect(x, y1, std::max(0, right - frameW - gap - x), h));
+  LblElementStatus = new QLabel(this);
+  statusBar()->addWidget(LblElementStatus, 1);
   const int fy2 = y2 - y1 + Twips(30);
   Label2 = MakeLabel(Frame1, QStringLiteral("UTC DIFF:"), font(), QRect(fm, Twips(30), leftW, h));
   TxtUtc = new QComboBox(Frame1);

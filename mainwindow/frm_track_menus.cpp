@@ -36,11 +36,12 @@ void FrmTrack::CreateMenus() {
   m.MnuLoadInternet = item(m.Mnu1, "AMSAT Kepler Internet  [internet link]",
                            [this] { MnuLoadInternetClick(); });
   m.MnuLoadFile1 = item(m.Mnu1, "AMSAT Kepler UDPATE  [amateur.txt]", [this] { MnuLoadFile1Click(); });
-  m.MnuLoadGeoKepler = item(m.Mnu1, "GEO Kepler Internet", announce);
-  m.LoadGpsKepler = item(m.Mnu1, "GPS Kepler Internet", announce);
-  m.MnuMars = item(m.Mnu1, "Military Kepler Internet", announce);
-  m.MnuLeo = item(m.Mnu1, "LEO Kepler Internet", announce);
-  m.MnuShuttle = item(m.Mnu1, "SHUTTLE Kepler Internet", announce);
+  const auto group = [this](const ElementDownload& d) { return [this, &d] { elementCommands_->Download(d); }; };
+  m.MnuLoadGeoKepler = item(m.Mnu1, "GEO Kepler Internet", group(kGeoDownload));
+  m.LoadGpsKepler = item(m.Mnu1, "GPS Kepler Internet", group(kGpsDownload));
+  m.MnuMars = item(m.Mnu1, "Military Kepler Internet", group(kMilitaryDownload));
+  m.MnuLeo = item(m.Mnu1, "LEO Kepler Internet", group(kLeoDownload));
+  m.MnuShuttle = item(m.Mnu1, "SHUTTLE Kepler Internet", group(kShuttleDownload));
 
   m.mnu3 = bar->addMenu(QStringLiteral("Info"));
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
@@ -67,6 +68,12 @@ void FrmTrack::CreateMenus() {
                    [this] { services_.messages.Show(InformationText(services_.programDir), kProgramName); });
 }
 
+std::vector<QAction*> FrmTrack::ElementMenuItems() const {
+  const FrmTrackMenus& m = Menus;
+  return {m.MnuLoadFile, m.MnuLoadInternet, m.MnuLoadFile1, m.MnuLoadGeoKepler,
+          m.LoadGpsKepler, m.MnuMars, m.MnuLeo, m.MnuShuttle};
+}
+
 void FrmTrack::MnuLoadFileClick() { elementCommands_->Reload(); }
 
 void FrmTrack::MnuLoadInternetClick() { elementCommands_->Download(kNewFileDownload); }
@@ -74,7 +81,7 @@ void FrmTrack::MnuLoadInternetClick() { elementCommands_->Download(kNewFileDownl
 void FrmTrack::MnuLoadFile1Click() { elementCommands_->Download(kUpdateDownload); }
 
 void FrmTrack::ShowDownloadRunning(const std::string& url) {
-  for (QAction* a : {Menus.MnuLoadFile, Menus.MnuLoadInternet, Menus.MnuLoadFile1}) a->setEnabled(false);
+  for (QAction* a : ElementMenuItems()) a->setEnabled(false);
   // Not modal: the clocks and the table go on while the transfer runs.
   DownloadProgress = new QProgressDialog(qt::ToQString("Receiving element sets from\n" + url),
                                          QStringLiteral("Cancel"), 0, 0, this);
@@ -89,7 +96,7 @@ void FrmTrack::ShowDownloadRunning(const std::string& url) {
 
 void FrmTrack::ShowDownloadEnded() {
   delete DownloadProgress;
-  for (QAction* a : {Menus.MnuLoadFile, Menus.MnuLoadInternet, Menus.MnuLoadFile1}) a->setEnabled(true);
+  for (QAction* a : ElementMenuItems()) a->setEnabled(true);
 }
 
 }  // namespace rdz

@@ -1,10 +1,14 @@
 #include "orbit/element_loader.h"
 
 #include <algorithm>
+#include <cctype>
+#include <memory>
+#include <utility>
 #include <string_view>
 
 #include "config/attitude_config.h"
 #include "config/station_config.h"
+#include "orbit/element_text.h"
 #include "orbit/engine.h"
 #include "platform/lenient_number.h"
 #include "platform/program_files.h"
@@ -54,10 +58,8 @@ void ReadBlock(const std::string* block, ElementSet& sat) {
   sat.SemiAxis = 0;
 }
 
-}  // namespace
-
-int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table) {
-  int stored = 0;
+// Every whole block of an AMSAT text, in file order.
+void ReadAmsatSets(const std::vector<std::string>& lines, ElementSetsRead& out) {
   std::size_t i = 0;
   while (i < lines.size()) {
     if (lines[i].compare(0, 10, "Satellite:") != 0) {
@@ -65,38 +67,180 @@ int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table
       continue;
     }
     // A block cut short by the end of the file is not a satellite.
-    if (lines.size() - i < kBlockLines) break;
-    // Files often hold more satellites than the table: keep the first ones, skip the rest.
-    if (stored < ElementTable::kOrbitalCapacity) {
-      ++stored;
-      ReadBlock(&lines[i], table[stored]);
+    if (lines.size() - i < kBlockLines) {
+      ++out.counts.skippedIncomplete;
+      break;
     }
+    ElementSet sat;
+    ReadBlock(&lines[i], sat);
+    const double catalog = NumberFromColumn(lines[i + 1], 16);
+    if (catalog >= 0 && catalog < 1e9) sat.CatalogNumber = static_cast<std::uint32_t>(catalog);
+    out.sets.push_back(std::move(sat));
+    out.fullNames.emplace_back(TrimBlanks(FromColumn(lines[i], 12)));
     i += kBlockLines;
   }
+}
+
+ElementSet FromMeanSet(const MeanElementSet& set) {
+  ElementSet sat;
+  sat.Name = set.Name.substr(0, kNameWidth);
+  sat.Name.resize(kNameWidth, ' ');
+  sat.EpochYear = set.Epoch.year;
+  sat.EpochDay = set.EpochDays1950 - Days1950(CivilTime{set.Epoch.year, 1, 1, 0, 0, 0}, 0) + 1.0;
+  sat.Inclination = set.Inclination;
+  sat.Raan = set.Raan;
+  sat.Eccentricity = set.Eccentricity;
+  sat.ArgPerigee = set.ArgPerigee;
+  sat.MeanAnomaly = set.MeanAnomaly;
+  sat.MeanMotion = set.MeanMotion;
+  sat.DecayRate = set.MeanMotionDot;
+  sat.EpochRev = set.EpochRev;
+  sat.Format = set.Format;
+  sat.CatalogNumber = set.CatalogNumber;
+  sat.Mean = std::make_shared<const MeanElementSet>(set);
+  return sat;
+}
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+const char* FormatWord(ElementFormat format) {
+  switch (format) {
+    case ElementFormat::Amsat: return "amsat";
+    case ElementFormat::Tle: return "tle";
+    case ElementFormat::OmmCsv: return "omm csv";
+    case ElementFormat::OmmXml: return "omm xml";
+    case ElementFormat::OmmJson: return "omm json";
+    case ElementFormat::Unknown: break;
+  }
+  return "unknown format";
+}
+
+}  // namespace
+
+ElementSetsRead ReadElementSets(std::string_view text) {
+  ElementSetsRead out;
+  const ElementFormat format = DetectElementFormat(text);
+  if (format == ElementFormat::Amsat || format == ElementFormat::Unknown) {
+    ReadAmsatSets(SplitTextLines(text), out);
+    out.counts.format = out.sets.empty() ? format : ElementFormat::Amsat;
+  } else {
+    const MeanElementFile file = ReadMeanElementText(text);
+    for (const MeanElementSet& set : file.Sets) {
+      out.sets.push_back(FromMeanSet(set));
+      out.fullNames.emplace_back(TrimBlanks(set.Name));
+    }
+    out.counts.format = file.Format;
+    out.counts.skippedBadChecksum = file.SkippedBadChecksum;
+    out.counts.skippedMalformed = file.SkippedMalformed;
+    out.counts.skippedIncomplete = file.SkippedIncomplete;
+  }
+  out.counts.read = static_cast<int>(out.sets.size());
+  return out;
+}
+
+std::vector<std::string> SplitSats(std::string_view value) {
+  std::vector<std::string> names;
+  while (true) {
+    const auto comma = value.find(',');
+    const std::string_view item = TrimBlanks(value.substr(0, comma), " \t");
+    if (!item.empty()) names.emplace_back(item);
+    if (comma == std::string_view::npos) break;
+    value.remove_prefix(comma + 1);
+  }
+  return names;
+}
+
+bool SatsSelects(const std::vector<std::string>& selection, const ElementSet& sat,
+                 const std::string& fullName) {
+  if (selection.empty()) return true;
+  for (const std::string& item : selection) {
+    if (item.find_first_not_of("0123456789") == std::string::npos) {
+      if (item.size() <= 9 && std::stoul(item) == sat.CatalogNumber) return true;
+    } else if (SameNoCase(item, fullName) || SameNoCase(item, TrimBlanks(sat.Name))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string LoadSummaryText(const ElementLoadCounts& c) {
+  std::string text = std::string("Elements (") + FormatWord(c.format) + "): " +
+                     std::to_string(c.read) + " read";
+  if (c.Skipped() > 0) {
+    text += ", " + std::to_string(c.Skipped()) + " skipped (";
+    const std::pair<int, const char*> why[] = {{c.skippedBadChecksum, "bad checksum"},
+                                               {c.skippedMalformed, "malformed"},
+                                               {c.skippedIncomplete, "cut short"}};
+    const char* separator = "";
+    for (const auto& [n, what] : why) {
+      if (n == 0) continue;
+      text += separator + std::to_string(n) + " " + what;
+      separator = ", ";
+    }
+    text += ")";
+  }
+  if (c.notSelected > 0) text += ", " + std::to_string(c.notSelected) + " not in SATS";
+  if (c.leftOut > 0) {
+    text += ", " + std::to_string(c.leftOut) + " left out (table holds " +
+            std::to_string(ElementTable::kOrbitalCapacity) + ")";
+  }
+  return text;
+}
+
+int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table) {
+  ElementSetsRead read;
+  ReadAmsatSets(lines, read);
+  const int stored = std::min<int>(static_cast<int>(read.sets.size()), ElementTable::kOrbitalCapacity);
+  for (int k = 1; k <= stored; ++k) table[k] = std::move(read.sets[static_cast<std::size_t>(k - 1)]);
   return stored;
 }
 
 LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state) {
   std::string reason;
-  const auto lines = ReadTextLines(programDir / state.ElementFileName, &reason);
-  if (!lines) return {LoadOutcome::MissingElementFile, state.ElementFileName, reason};
+  const auto text = ReadTextFile(programDir / state.ElementFileName, &reason);
+  if (!text) return {LoadOutcome::MissingElementFile, state.ElementFileName, reason, {}};
 
-  state.SatCount = ReadElementBlocks(*lines, state.Elements);
   const auto config = ReadTextLines(programDir / kConfigFileName, &reason);
   const std::vector<std::string> none;
+  const std::vector<std::string>& configLines = config ? *config : none;
+  const StationKeys keys = ReadStationKeys(configLines);
+  const std::vector<std::string> selection = SplitSats(keys.SATS.value_or(""));
+
+  ElementSetsRead read = ReadElementSets(*text);
+  ElementLoadCounts counts = read.counts;
+  int stored = 0;
+  for (std::size_t i = 0; i < read.sets.size(); ++i) {
+    if (!SatsSelects(selection, read.sets[i], read.fullNames[i])) {
+      ++counts.notSelected;
+    } else if (stored >= ElementTable::kOrbitalCapacity) {
+      // Files often hold more satellites than the table: keep the first ones.
+      ++counts.leftOut;
+    } else {
+      state.Elements[++stored] = std::move(read.sets[i]);
+    }
+  }
+  counts.stored = stored;
+  state.SatCount = stored;
   for (int k = 1; k <= state.SatCount; ++k) {
     ElementSet& sat = state.Elements[k];
-    const Attitude attitude = AttitudeFor(config ? *config : none, TrimBlanks(sat.Name));
+    const Attitude attitude = AttitudeFor(configLines, TrimBlanks(sat.Name));
     sat.Alat = attitude.Alat;
     sat.Alon = attitude.Alon;
   }
   state.Models = MakeOrbitModels(state.Elements, state.SatCount);
-  if (!config) return {LoadOutcome::MissingConfigFile, kConfigFileName, reason};
+  state.LoadSummary = LoadSummaryText(counts);
+  if (!config) return {LoadOutcome::MissingConfigFile, kConfigFileName, reason, counts};
 
-  const StationKeys keys = ReadStationKeys(*config);
   state.Station = WithStationKeys(state.Station, keys);
   if (keys.TEMPOSCANN) state.TEMPOSCANN = *keys.TEMPOSCANN;
-  return {};
+  if (keys.AGEWARN) state.AGEWARN = *keys.AGEWARN;
+  LoadReport report;
+  report.counts = counts;
+  return report;
 }
 
 }  // namespace rdz

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "orbit/tracker_state.h"
@@ -14,6 +15,38 @@ namespace rdz {
 // text is not counted.
 int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table);
 
+// How one load accounted for every set of the element file.
+struct ElementLoadCounts {
+  ElementFormat format = ElementFormat::Unknown;
+  int read = 0;                // sets read from the file
+  int skippedBadChecksum = 0;  // TLE lines whose checksum does not match
+  int skippedMalformed = 0;    // a field missing or unreadable
+  int skippedIncomplete = 0;   // a set cut short by the end of the file
+  int notSelected = 0;         // read, but not named by SATS
+  int leftOut = 0;             // selected, but past the table's capacity
+  int stored = 0;
+  int Skipped() const { return skippedBadChecksum + skippedMalformed + skippedIncomplete; }
+};
+
+// One line for the window's status: e.g. "Elements (tle): 85 read, 1 skipped
+// (1 bad checksum), 5 left out (table holds 80)".
+std::string LoadSummaryText(const ElementLoadCounts& counts);
+
+// The sets of an element text in file order, each as a table entry (names cut
+// or padded to 9 characters, attitudes not yet applied), whatever its format.
+struct ElementSetsRead {
+  std::vector<ElementSet> sets;
+  std::vector<std::string> fullNames;  // as read, for SATS
+  ElementLoadCounts counts;            // format, read and skipped filled in
+};
+ElementSetsRead ReadElementSets(std::string_view text);
+
+// Whether "SATS = " (names or catalog numbers, comma-separated, names without
+// regard to case) names this set. An empty selection names every set.
+bool SatsSelects(const std::vector<std::string>& selection, const ElementSet& sat,
+                 const std::string& fullName);
+std::vector<std::string> SplitSats(std::string_view value);
+
 enum class LoadOutcome {
   Loaded,             // elements, attitudes and station read
   MissingElementFile, // nothing changed
@@ -26,13 +59,15 @@ struct LoadReport {
   LoadOutcome outcome = LoadOutcome::Loaded;
   std::string file;    // bare name of the file not read
   std::string reason;  // the system's few words, e.g. "no such file or directory"
+  ElementLoadCounts counts;
   // For callers that only tell the outcomes apart.
   operator LoadOutcome() const { return outcome; }  // NOLINT(google-explicit-constructor)
 };
 
 // The start-up load: the element file named by state.ElementFileName in the
 // program directory, each satellite's attitude from config.txt, then the
-// station keys and TEMPOSCANN. config.txt is read once.
+// station keys, TEMPOSCANN and AGEWARN. config.txt is read once; its SATS key
+// picks the sets that fill the table.
 LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state);
 
 }  // namespace rdz

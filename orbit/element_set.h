@@ -1,5 +1,9 @@
 #pragma once
+#include <cstdint>
+#include <memory>
 #include <string>
+
+#include "orbit/mean_elements.h"
 
 namespace rdz {
 
@@ -20,6 +24,11 @@ struct ElementSet {
   double SemiAxis = 0;        // km; 0 means derive it from MeanMotion
   double Alat = 0;            // antenna attitude latitude, degrees
   double Alon = 180;          // antenna attitude longitude, degrees
+  ElementFormat Format = ElementFormat::Amsat;
+  std::uint32_t CatalogNumber = 0;
+  // The SGP4 mean elements of a TLE or OMM set; none for AMSAT sets, which keep
+  // the program's own model.
+  std::shared_ptr<const MeanElementSet> Mean{};
 };
 
 }  // namespace rdz

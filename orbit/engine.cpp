@@ -1,4 +1,5 @@
 #include "orbit/engine.h"
+#include "orbit/sgp4_model.h"
 
 #include <algorithm>
 #include <climits>
@@ -278,6 +279,23 @@ std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int y
   }
   const double elevation = Deg * std::asin(u);
 
+  // Range rate from the time derivatives of the same expressions (per day), so
+  // nothing above changes.
+  const double dm = mm_ * (1.0 + 6.0 * dt);
+  const double de = dm / (1.0 - ec_ * cose);
+  const double dcx = -a0_ * sine * de * kd - a0_ * (cose - ec_) * 2.0 * dc_;
+  const double dcy = b0_ * cose * de * kd - b0_ * sine * 2.0 * dc_;
+  const double dap = wd_ * (1.0 + 14.0 * dt);
+  const double y0 = cx * sw + cy * cw;
+  const double dx = dcx * cw - dcy * sw - dap * y0;
+  const double dy0 = dcx * sw + dcy * cw + dap * x;
+  const double dq = qd_ * (1.0 + 14.0 * dt) - EarthRotRate;
+  const double dyc = dy0 * ci_;
+  const double dsx = dx * cq - dyc * sq - dq * sy;
+  const double dsy = dx * sq + dyc * cq + dq * sx;
+  const double dsz = dy0 * si_;
+  const double rangeRate = (rx0 * dsx + ry0 * dsy + rz0 * dsz) / range / 86400.0;
+
   const double rs = std::sqrt(sx * sx + sy * sy + sz * sz);
   const double subLatitude = Deg * std::asin(ClampUnit(sz / rs));
   const double subLongitude = Deg * std::atan2(sy, sx);
@@ -301,7 +319,8 @@ std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int y
   raw.squint = squint;
   raw.revolution = rn;
   raw.meanAnomaly = m;
-  if (!AllFinite({azimuth, elevation, range, height, subLatitude, subLongitude, phase,
+  raw.rangeRate = rangeRate;
+  if (!AllFinite({rangeRate, azimuth, elevation, range, height, subLatitude, subLongitude, phase,
                   raw.illumination, squint, rn})) {
     return std::nullopt;
   }
@@ -331,7 +350,14 @@ OrbitModels MakeOrbitModels(const ElementTable& elements, int count) {
   OrbitModels models;
   const int n = std::clamp(count, 0, ElementTable::kOrbitalCapacity);
   models.reserve(static_cast<std::size_t>(n));
-  for (int k = 1; k <= n; ++k) models.push_back(std::make_shared<KeplerModel>(elements[k]));
+  for (int k = 1; k <= n; ++k) {
+    const ElementSet& sat = elements[k];
+    if (sat.Mean) {
+      models.push_back(std::make_shared<Sgp4Model>(*sat.Mean, sat.Alat, sat.Alon));
+    } else {
+      models.push_back(std::make_shared<KeplerModel>(sat));
+    }
+  }
   return models;
 }
 

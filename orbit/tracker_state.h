@@ -28,6 +28,8 @@ struct TrackerState {
   std::string ElementFileName;      // bare name inside the program directory
   Observer Station;                 // the station record
   std::int16_t TEMPOSCANN = 0;      // simulation tick, milliseconds
+  double AGEWARN = 14;              // days: older elements are warned about
+  std::string LoadSummary;          // how the last load accounted for the file's sets
   TimeKeeping Time;
   std::string SubSatLat;            // satellite 1 as the map window last showed it
   std::string SubSatLon;

@@ -61,10 +61,11 @@ TEST_F(CliTest, StatePrintsEveryFieldUnrounded) {
   std::string name, value;
   while (lines >> name >> value) {
     names.push_back(name);
-    EXPECT_EQ(value.size() - value.find('.') - 1, 9u) << name;
+    if (names.size() <= 11) EXPECT_EQ(value.size() - value.find('.') - 1, 9u) << name;
   }
   EXPECT_EQ(names, (std::vector<std::string>{"az", "el", "range", "height", "sublat", "sublon",
-                                             "phase", "illum", "squint", "rn"}));
+                                             "phase", "illum", "squint", "rn", "rangerate",
+                                             "catalog", "epoch", "age"}));
 }
 
 TEST_F(CliTest, ABadSatelliteGetsTheFailureMarkerAndTheOthersGoOn) {

@@ -2,6 +2,7 @@
 // the transfer as background work, refused commands meanwhile, and the end.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 
 #include "core/fake_internet.h"
@@ -52,7 +53,8 @@ class ElementCommandsTest : public ::testing::Test {
     if (!commands) {
       commands = std::make_unique<ElementCommands>(
           state, view,
-          ElementCommands::Services{boxes, events, dir.path(), [this] { return net; }, &work},
+          ElementCommands::Services{boxes, events, dir.path(), [this] { return net; }, &work,
+                                    [this] { return now; }},
           [this](const std::filesystem::path&, TrackerState& s) {
             loads.push_back(s.ElementFileName);
             return LoadOutcome::Loaded;
@@ -69,7 +71,69 @@ class ElementCommandsTest : public ::testing::Test {
   std::shared_ptr<test::FakeInternet> net = std::make_shared<test::FakeInternet>();
   std::vector<std::string> loads;
   std::unique_ptr<ElementCommands> commands;
+  std::chrono::system_clock::time_point now = std::chrono::system_clock::now();
 };
+
+// CelesTrak's rules for a group: 200 alone is an answer, and the same group is
+// not asked again within two hours; the file on disk answers instead.
+TEST_F(ElementCommandsTest, GroupDownloadTakesOnly200AndIsNotRepeatedWithinTwoHours) {
+  const std::string geo = CelestrakGroupUrl("geo");
+  const struct {
+    std::chrono::seconds after;
+    int status;
+    bool asked, written;
+    const char* says;
+  } kSteps[] = {
+      {std::chrono::seconds(0), 203, true, false, "(HTTP 203)"},
+      {std::chrono::seconds(7199), 200, false, false, "try again later"},
+      {std::chrono::seconds(7200), 200, true, true, "downloadet"},
+      {std::chrono::seconds(7200 + 7199), 200, false, true, "on disk"},
+  };
+  const auto start = now;
+  for (const auto& step : kSteps) {
+    now = start + step.after;
+    net->calls.clear();
+    net->answer = {.status = step.status, .pieces = {test::Block("AO-07")}};
+    loads.clear();
+    state.ElementFileName = "amateur.txt";
+    Commands().Download(kGeoDownload);
+    work.RunAll();
+    EXPECT_EQ(net->calls.find("|7" + geo + "/") != std::string::npos, step.asked) << net->calls;
+    EXPECT_EQ(state.ElementFileName, step.written ? "geo.txt" : "amateur.txt") << step.says;
+    EXPECT_NE(boxes.shown.back().find(step.says), std::string::npos) << boxes.shown.back();
+  }
+  // A configured address replaces CelesTrak's, for that group only.
+  dir.Write("config.txt", "GEOURL = http://127.0.0.1:1/g\r\n");
+  now += std::chrono::hours(3);
+  Commands().Download(kGeoDownload);
+  work.RunAll();
+  Commands().Download(kGpsDownload);
+  work.RunAll();
+  EXPECT_NE(net->calls.find("|7http://127.0.0.1:1/g/"), std::string::npos) << net->calls;
+  EXPECT_NE(net->calls.find("|7" + CelestrakGroupUrl("gps-ops") + "/"), std::string::npos);
+}
+
+// Without KEPURL the AMSAT download falls back address by address and names the one that delivered.
+TEST_F(ElementCommandsTest, AmsatDownloadFallsBackWithoutKepurlOnly) {
+  const std::string tle =
+      "ISS (ZARYA)\n1 25544U 98067A   26131.50000000  .00016717  00000-0  10270-3 0  9005\n"
+      "2 25544  51.6400 208.9163 0006317  69.9862  25.2906 15.49560000123453\n";
+  net->byUrl[kBuiltInElementSetUrl] = {.status = 404};
+  net->byUrl[kAmsatTleUrl] = {.pieces = {tle}};
+  Commands().Download(kNewFileDownload);
+  work.RunAll();
+  EXPECT_EQ(state.ElementFileName, "amateur1.txt") << boxes.shown.back();
+  EXPECT_NE(boxes.shown.back().find(std::string("(from ") + kAmsatTleUrl + ")"), std::string::npos)
+      << boxes.shown.back();
+  EXPECT_EQ(net->calls.find(CelestrakGroupUrl("amateur")), std::string::npos);
+
+  dir.Write("config.txt", "KEPURL = http://127.0.0.1:1/k\r\n");
+  net->calls.clear();
+  net->byUrl["http://127.0.0.1:1/k"] = {.status = 404};
+  Commands().Download(kNewFileDownload);
+  work.RunAll();
+  EXPECT_EQ(net->calls.find(kAmsatTleUrl), std::string::npos) << net->calls;
+}
 
 // The address is the one config.txt holds when the command runs (a fresh
 // install has neither file); only a file that was written is named and loaded.

@@ -1,5 +1,6 @@
 #pragma once
 // A scripted Internet library and element blocks for the download tests.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct Answer {
 // Hands out the answer's pieces and records the calls with the handles they got.
 struct FakeInternet final : InternetLibrary {
   Answer answer;
+  std::map<std::string, Answer> byUrl{};  // answers for particular addresses
   Handle root = 7, request = 9;
   std::string calls;
   std::size_t at = 0;  // read so far of the first piece
@@ -28,6 +30,7 @@ struct FakeInternet final : InternetLibrary {
   Handle InternetOpenUrlA(Handle r, const char* url, const char*, unsigned long, unsigned long flags,
                           std::uintptr_t) override {
     calls += "|" + std::to_string(r) + url + "/" + std::to_string(flags);
+    if (const auto it = byUrl.find(url); it != byUrl.end()) answer = it->second, at = 0;
     return answer.opens ? request : 0;
   }
   bool InternetReadFile(Handle h, char* buffer, unsigned long size, unsigned long& read) override {

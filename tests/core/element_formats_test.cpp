@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "app/cli.h"
+#include "core/temp_dir.h"
+#include "orbit/element_age.h"
+#include "orbit/element_loader.h"
+#include "orbit/engine.h"
+#include "orbit/sgp4_model.h"
+
+namespace rdz {
+namespace {
+
+// Vanguard 1 (python3-sgp4's sample set) in each format the loader recognises.
+const char* kLine1 = "1 00005U 58002B   20287.20333880 -.00000016  00000-0 -22483-4 0  9998";
+const char* kLine2 = "2 00005  34.2443 225.5254 1845686 162.2516 205.2356 10.84869164218149";
+const char* kCsvHeader =
+    "OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,"
+    "ARG_OF_PERICENTER,MEAN_ANOMALY,EPHEMERIS_TYPE,CLASSIFICATION_TYPE,NORAD_CAT_ID,"
+    "ELEMENT_SET_NO,REV_AT_EPOCH,BSTAR,MEAN_MOTION_DOT,MEAN_MOTION_DDOT";
+
+std::string CsvRow(const std::string& name, unsigned catalog) {
+  return name + ",1958-002B,2020-10-13T04:52:48.472320,10.84869164,.1845686,34.2443,225.5254,"
+                "162.2516,205.2356,0,U," + std::to_string(catalog) + ",999,21814,-.22483E-4,-1.6E-7,0";
+}
+
+std::string Xml() {
+  return "<?xml version=\"1.0\"?><ndm><omm><body><segment><metadata>"
+         "<OBJECT_NAME>VANGUARD 1</OBJECT_NAME><OBJECT_ID>1958-002B</OBJECT_ID>"
+         "<MEAN_ELEMENT_THEORY>SGP4</MEAN_ELEMENT_THEORY></metadata><data><meanElements>"
+         "<EPOCH>2020-10-13T04:52:48.472320</EPOCH><MEAN_MOTION>10.84869164</MEAN_MOTION>"
+         "<ECCENTRICITY>.1845686</ECCENTRICITY><INCLINATION>34.2443</INCLINATION>"
+         "<RA_OF_ASC_NODE>225.5254</RA_OF_ASC_NODE><ARG_OF_PERICENTER>162.2516</ARG_OF_PERICENTER>"
+         "<MEAN_ANOMALY>205.2356</MEAN_ANOMALY></meanElements><tleParameters>"
+         "<EPHEMERIS_TYPE>0</EPHEMERIS_TYPE><CLASSIFICATION_TYPE>U</CLASSIFICATION_TYPE>"
+         "<NORAD_CAT_ID>5</NORAD_CAT_ID><ELEMENT_SET_NO>999</ELEMENT_SET_NO>"
+         "<REV_AT_EPOCH>21814</REV_AT_EPOCH><BSTAR>-.22483E-4</BSTAR>"
+         "<MEAN_MOTION_DOT>-1.6E-7</MEAN_MOTION_DOT><MEAN_MOTION_DDOT>0</MEAN_MOTION_DDOT>"
+         "</tleParameters></data></segment></body></omm></ndm>";
+}
+
+std::string Json() {
+  return R"([{"OBJECT_NAME":"VANGUARD 1","OBJECT_ID":"1958-002B","EPOCH":"2020-10-13T04:52:48.472320",
+"MEAN_MOTION":10.84869164,"ECCENTRICITY":0.1845686,"INCLINATION":34.2443,"RA_OF_ASC_NODE":225.5254,
+"ARG_OF_PERICENTER":162.2516,"MEAN_ANOMALY":205.2356,"EPHEMERIS_TYPE":0,"CLASSIFICATION_TYPE":"U",
+"NORAD_CAT_ID":5,"ELEMENT_SET_NO":999,"REV_AT_EPOCH":21814,"BSTAR":-2.2483e-5,
+"MEAN_MOTION_DOT":-1.6e-7,"MEAN_MOTION_DDOT":0}])";
+}
+
+const CivilTime kLater{2020, 10, 14, 12, 0, 0};
+
+struct Loaded {
+  TrackerState state;
+  LoadReport report;
+};
+
+Loaded Load(const std::string& elements, const std::string& config = "LA = 46.5\r\nLO = 8.95\r\n") {
+  test::TempDir dir;
+  dir.Write("elements.txt", elements);
+  dir.Write("config.txt", config);
+  Loaded out;
+  out.state.ElementFileName = "elements.txt";
+  out.report = LoadElements(dir.path(), out.state);
+  return out;
+}
+
+TEST(ElementFormats, EveryFormatFillsTheTableWithAnSgp4Entry) {
+  const std::string tle3 = std::string("0 VANGUARD 1\r\n") + kLine1 + "\r\n" + kLine2 + "\r\n";
+  const std::string tle2 = std::string(kLine1) + "\n" + kLine2 + "\n";
+  const struct {
+    std::string text;
+    ElementFormat format;
+    const char* name;
+  } kCases[] = {
+      {tle3, ElementFormat::Tle, "VANGUARD "},
+      {tle2, ElementFormat::Tle, "00005    "},
+      {std::string(kCsvHeader) + "\r" + CsvRow("VANGUARD 1", 5) + "\r", ElementFormat::OmmCsv, "VANGUARD "},
+      {Xml(), ElementFormat::OmmXml, "VANGUARD "},
+      {Json(), ElementFormat::OmmJson, "VANGUARD "},
+  };
+  const Loaded reference = Load(tle3);
+  const EngineContext engine = SetupEngine(reference.state.Station);
+  const auto expected = reference.state.Models.at(0)->At(engine, kLater);
+  ASSERT_TRUE(expected);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.text.substr(0, 30));
+    // The attitude line names the set as the table shows it, trimmed.
+    const Loaded l = Load(c.text, std::string("LA = 46.5\r\nLO = 8.95\r\n") + c.name + " ALAT(10) ALON(200)\r\n");
+    EXPECT_EQ(l.report.outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(l.report.counts.format, c.format);
+    EXPECT_EQ(l.report.counts.read, 1);
+    ASSERT_EQ(l.state.SatCount, 1);
+    const ElementSet& sat = l.state.Elements[1];
+    EXPECT_EQ(sat.Name, c.name);
+    EXPECT_EQ(sat.CatalogNumber, 5u);
+    EXPECT_STREQ(ModelName(sat), "sgp4");
+    EXPECT_EQ(sat.Alat, 10);
+    EXPECT_EQ(sat.Alon, 200);
+    const auto p = l.state.Models.at(0)->At(engine, kLater);
+    ASSERT_TRUE(p);
+    EXPECT_NEAR(p->raw.azimuth, expected->raw.azimuth, 1e-6);
+    EXPECT_NEAR(p->raw.range, expected->raw.range, 1e-5);
+    EXPECT_EQ(p->state.RN, expected->state.RN);
+  }
+}
+
+TEST(ElementFormats, SatsPicksInFileOrderAndEverySetIsAccountedFor) {
+  std::string csv = std::string(kCsvHeader) + "\n";
+  for (unsigned n = 1; n <= 85; ++n) csv += CsvRow("SAT " + std::to_string(n), 100000 + n) + "\n";
+  csv += "BROKEN,1958-002B,not a date,10.8,.18,34,225,162,205,0,U,99,999,1,0,0,0\n";
+
+  const Loaded all = Load(csv);
+  EXPECT_EQ(all.state.SatCount, 80);
+  EXPECT_EQ(all.state.Elements[80].Name, "SAT 80   ");
+  EXPECT_EQ(all.report.counts.read, 85);
+  EXPECT_EQ(all.report.counts.leftOut, 5);
+  EXPECT_EQ(all.report.counts.Skipped(), 1);
+  EXPECT_EQ(all.state.LoadSummary,
+            "Elements (omm csv): 85 read, 1 skipped (1 malformed), 5 left out (table holds 80)");
+
+  const Loaded picked = Load(csv, "SATS = sat 84, 100003 ,SAT 2,nothing\r\n");
+  ASSERT_EQ(picked.state.SatCount, 3);
+  EXPECT_EQ(picked.state.Elements[1].Name, "SAT 2    ");
+  EXPECT_EQ(picked.state.Elements[2].CatalogNumber, 100003u);
+  EXPECT_EQ(picked.state.Elements[3].Name, "SAT 84   ");
+  EXPECT_EQ(picked.report.counts.notSelected, 82);
+  EXPECT_EQ(picked.report.counts.leftOut, 0);
+
+  // The same key picks AMSAT sets; a TLE line with a bad checksum is counted, not loaded.
+  const Loaded amsat = Load(test::SampleElements(), "SATS = 22825\r\n");
+  ASSERT_EQ(amsat.state.SatCount, 1);
+  EXPECT_EQ(amsat.state.Elements[1].Name, "AO-27    ");
+  std::string bad = std::string("X\n") + kLine1 + "\n" + kLine2 + "\n";
+  bad[bad.size() - 2] = '0';
+  const Loaded checksum = Load(bad + "0 VANGUARD 1\n" + kLine1 + "\n" + kLine2 + "\n");
+  EXPECT_EQ(checksum.state.SatCount, 1);
+  EXPECT_EQ(checksum.report.counts.skippedBadChecksum, 1);
+}
+
+// The range rate each model gives against the change of its own range over one second.
+TEST(ElementFormats, RangeRateMatchesTheRangesHalfASecondEitherSide) {
+  const Loaded sample = Load(test::SampleElements());
+  const Loaded vanguard = Load(std::string("V\n") + kLine1 + "\n" + kLine2 + "\n");
+  const EngineContext engine = SetupEngine(sample.state.Station);
+  int checked = 0;
+  for (int k = 1; k <= sample.state.SatCount; ++k) {
+    const ElementSet& sat = sample.state.Elements[k];
+    // The model solves Kepler's equation to 0.002 rad: only near-circular orbits
+    // give a range smooth enough for a one-second difference.
+    if (sat.Eccentricity > 0.01) continue;
+    const KeplerModel model(sat);
+    for (const double tn : {131.5, 140.25, 200.0}) {
+      const auto p = model.AtDay(engine, 2026, tn);
+      const auto before = model.AtDay(engine, 2026, tn - 0.5 / 86400);
+      const auto after = model.AtDay(engine, 2026, tn + 0.5 / 86400);
+      if (!p || !before || !after) continue;
+      ASSERT_TRUE(p->raw.rangeRate);
+      EXPECT_NEAR(*p->raw.rangeRate, after->raw.range - before->raw.range, 2e-5) << sat.Name << tn;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 60);
+  const auto* sgp4 = dynamic_cast<const Sgp4Model*>(vanguard.state.Models.at(0).get());
+  ASSERT_NE(sgp4, nullptr);
+  for (int hour = 0; hour < 24; hour += 3) {
+    const CivilTime t{2020, 10, 14, hour, 17, 31};
+    const auto p = sgp4->At(engine, t);
+    const auto before = sgp4->At(engine, AddSeconds(t, -1), 0.5);
+    const auto after = sgp4->At(engine, t, 0.5);
+    ASSERT_TRUE(p && before && after);
+    // SGP4's velocity is not exactly the derivative of its position (a few tenths of m/s).
+    EXPECT_NEAR(*p->raw.rangeRate, after->raw.range - before->raw.range, 1e-3) << hour;
+  }
+}
+
+TEST(ElementFormats, CliListsEachEntryWithItsAgeAndStateAddsItsLines) {
+  test::TempDir dir;
+  dir.Write("v.txt", std::string("0 VANGUARD 1\n") + kLine1 + "\n" + kLine2 + "\n");
+  dir.Write("amateur.txt", test::SampleElements());
+  std::ostringstream out, err;
+  ASSERT_EQ(RunCli({"elements", "--file", "v.txt", "17/10/2020", "16:52:48"}, dir.path(), out, err), 0);
+  EXPECT_EQ(out.str(), "1 VANGUARD  5 tle sgp4 2020-10-13T04:52:48Z 4.5\n");
+  std::ostringstream amsat, state;
+  ASSERT_EQ(RunCli({"elements", "21/05/2026", "00:40:43"}, dir.path(), amsat, err), 0);
+  EXPECT_EQ(amsat.str().rfind("1 AO-07     7530 amsat plan13 2026-05-11T00:40:43Z 10.0\n", 0), 0u);
+  ASSERT_EQ(RunCli({"state", "--file", "v.txt", "1", "17/10/2020", "16:52:48"}, dir.path(), state, err), 0);
+  EXPECT_NE(state.str().find("\ncatalog 5\nepoch 2020-10-13T04:52:48Z\nage 4.5\n"), std::string::npos)
+      << state.str();
+}
+
+// The warning appears once simulated time passes the newest epoch by AGEWARN days.
+TEST(ElementFormats, AgeWarningCrossesItsThresholdInSimulatedTime) {
+  Loaded l = Load(test::SampleElements(), "AGEWARN = 3\r\n");
+  ASSERT_EQ(l.state.AGEWARN, 3);
+  double newest = -1e9;
+  for (int k = 1; k <= l.state.SatCount; ++k) newest = std::max(newest, EpochOf(l.state.Elements[k])->days1950);
+  const CivilTime start{2026, 5, 12, 0, 0, 0};
+  const double startDays = Days1950(start, 0);
+  const auto secondsToThreshold = static_cast<std::int64_t>((newest + 3 - startDays) * 86400);
+  const struct {
+    std::int64_t offset;
+    bool warned;
+  } kSteps[] = {{0, false}, {secondsToThreshold - 60, false}, {secondsToThreshold + 60, true}};
+  for (const auto& step : kSteps) {
+    l.state.Time.Utc = AddSeconds(start, step.offset);
+    const auto texts = ElementAgeAt(l.state, 2, *l.state.Time.Utc);
+    EXPECT_EQ(!texts.warning.empty(), step.warned) << step.offset;
+    EXPECT_EQ(texts.selected.rfind("AO-27 age ", 0), 0u);
+  }
+  l.state.ElementFileName = "geo.txt";
+  EXPECT_NE(ElementAgeAt(l.state, -1, AddSeconds(start, secondsToThreshold + 60))
+                .warning.find("GEO Kepler Internet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rdz
