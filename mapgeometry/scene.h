@@ -38,7 +38,7 @@ struct SkyScene {
   std::string name;
   CivilTime utc;
   std::optional<AzEl> now;  // nothing when the model cannot be computed
-  std::optional<Pass> pass;
+  std::optional<SkyPass> pass;
 };
 
 SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const Observer& station,

@@ -33,7 +33,7 @@ struct Sampler {
     }
     return above;
   }
-  PassPoint Point(std::int64_t s) const { return {AddSeconds(origin, s), At(s).value_or(AzEl{})}; }
+  SkyPassPoint Point(std::int64_t s) const { return {AddSeconds(origin, s), At(s).value_or(AzEl{})}; }
 };
 
 }  // namespace
@@ -44,12 +44,12 @@ SkyXY SkyPoint(const AzEl& at) {
   return {r * std::sin(a), -r * std::cos(a)};
 }
 
-std::optional<Pass> FindPass(const OrbitModel& model, const EngineContext& station,
+std::optional<SkyPass> FindPass(const OrbitModel& model, const EngineContext& station,
                              const CivilTime& utc, double searchHours) {
   const Sampler sampler{model, station, utc};
   if (!sampler.At(0) || !(searchHours > 0)) return std::nullopt;
   const auto limit = static_cast<std::int64_t>(searchHours * 3600.0);
-  Pass pass;
+  SkyPass pass;
   pass.current = sampler.Up(0);
 
   // The second the satellite is first up (start) and the last (end).

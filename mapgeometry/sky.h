@@ -21,7 +21,7 @@ struct SkyXY {
 // on the screen. Below the horizon the point lies outside the circle.
 SkyXY SkyPoint(const AzEl& at);
 
-struct PassPoint {
+struct SkyPassPoint {
   CivilTime utc;
   AzEl at;
 };
@@ -29,11 +29,11 @@ struct PassPoint {
 // One pass over the station: rise (AOS), highest point and set (LOS) to the
 // second, and the path between them. `current` when the satellite was up at
 // the instant asked for; a rise or set beyond the search window is missing.
-struct Pass {
+struct SkyPass {
   bool current = false;
-  std::optional<PassPoint> aos;
-  PassPoint highest;
-  std::optional<PassPoint> los;
+  std::optional<SkyPassPoint> aos;
+  SkyPassPoint highest;
+  std::optional<SkyPassPoint> los;
   std::vector<AzEl> path;
 };
 
@@ -41,7 +41,7 @@ struct Pass {
 // The model is sampled every 10 s and the horizon crossings found by
 // bisection. Nothing when there is no pass in the window or the model cannot
 // be computed at `utc`.
-std::optional<Pass> FindPass(const OrbitModel& model, const EngineContext& station,
+std::optional<SkyPass> FindPass(const OrbitModel& model, const EngineContext& station,
                              const CivilTime& utc, double searchHours = 24.0);
 
 }  // namespace rdz

@@ -94,13 +94,13 @@ void SkyPainter::Paint(QPainter& painter, const QSize& size, const SkyScene& sce
   }
 
   if (scene.pass) {
-    const Pass& pass = *scene.pass;
+    const SkyPass& pass = *scene.pass;
     QPolygonF path;
     for (const AzEl& p : pass.path) path << ToPixel(p, c, r);
     painter.setPen(QPen(skycolour::kPath, 2));
     painter.drawPolyline(path);
     struct Mark {
-      const PassPoint* point;
+      const SkyPassPoint* point;
       QString text;
     };
     std::vector<Mark> marks;
