@@ -6,15 +6,8 @@
 namespace rdz {
 namespace {
 
-// Days from 1970-01-01 to a civil date (proleptic Gregorian).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
+// Days from 1970-01-01 to a civil date.
+std::int64_t DaysFromCivil(int y, int m, int d) { return UnixSeconds(CivilTime{y, m, d, 0, 0, 0}) / 86400; }
 
 constexpr std::int64_t kDays1950From1970 = -7306;  // 1949-12-31 relative to 1970-01-01
 
