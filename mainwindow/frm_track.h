@@ -17,6 +17,7 @@
 #include "orbit/tracker_state.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/services.h"
+#include "radio/transponder_choice.h"
 #include "rotor/tracking_controller.h"
 #include "simulation/simulation_controller.h"
 
@@ -177,6 +178,8 @@ class FrmTrack final : public QMainWindow,
   QPointer<QProgressDialog> DownloadProgress;  // while a download runs, with its Cancel button
   // The rotor in use (KV250 on LPT1/LPT2 or Hamlib) and its status line.
   RotorLink* Rotors = nullptr;
+  // The selected satellite's transponders, the one worked, for the Doppler line and the rig.
+  TransponderChoice Transponders;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
