@@ -1,0 +1,56 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rdz {
+
+// How a radio is reached: a Hamlib rig model number and its port, a serial
+// device (with speed) or host:port for a rigctld.
+struct RigConnection {
+  int model = 0;
+  std::string port;
+  int speed = 0;  // serial baud rate; 0 leaves the model's default
+  friend bool operator==(const RigConnection&, const RigConnection&) = default;
+};
+
+// The answer to one rig call: ok, or the rig library's reason.
+struct RigCall {
+  bool ok = true;
+  std::string error;
+};
+
+// Which of the radio's VFOs a frequency goes to.
+enum class RigVfo { Current, A, B, Main, Sub };
+
+// One opened radio. Every call blocks until the radio answers or the
+// connection's own time limit passes, so it belongs on a worker thread.
+class Rig {
+ public:
+  virtual ~Rig() = default;
+  virtual RigCall Open() = 0;
+  virtual RigCall SetFrequency(RigVfo vfo, double hz) = 0;
+  virtual RigCall GetFrequency(RigVfo vfo, double& hz) = 0;
+  // Split: `receive` receives and `transmit` sends.
+  virtual RigCall SetSplit(RigVfo receive, RigVfo transmit) = 0;
+  // The transmit frequency that goes with `receive` in split.
+  virtual RigCall SetSplitFrequency(RigVfo receive, double hz) = 0;
+};
+
+// A rig model the library knows.
+struct RigModel {
+  int model = 0;
+  std::string maker;
+  std::string name;
+};
+
+// Makes radios and lists the models that can be made.
+class RigLibrary {
+ public:
+  virtual ~RigLibrary() = default;
+  // Not opened yet; nothing when the model is unknown.
+  virtual std::unique_ptr<Rig> Make(const RigConnection& connection, int timeoutMs) = 0;
+  virtual std::vector<RigModel> Models() = 0;
+};
+
+}  // namespace rdz

@@ -1,0 +1,42 @@
+#pragma once
+#include <optional>
+
+#include "radio/rig_settings.h"
+#include "radio/transponder.h"
+
+namespace rdz {
+
+// The ground-side frequencies to send to the radio now; empty: leave that VFO.
+struct RigTargets {
+  std::optional<double> downlink;
+  std::optional<double> uplink;
+};
+
+// Keeps a radio on a transponder through a pass, following the operator's
+// dial. Knows neither time nor threads: each step gets the range rate and
+// the downlink VFO as last read after the last set.
+class DopplerFollower {
+ public:
+  explicit DopplerFollower(const RigSettings& settings) : settings_(settings) {}
+
+  // One look. `follow`: the satellite is up or about to rise; when it is not,
+  // nothing is set and the next pass starts from the passband's middle again.
+  RigTargets Step(const Transponder* transponder, bool follow, double rangeRateKmS,
+                  std::optional<double> readBack);
+
+  // The satellite-side frequencies being worked; empty before the first step.
+  const std::optional<double>& SatelliteDownlink() const { return satDown_; }
+  std::optional<double> SatelliteUplink() const;
+  // A set the radio refused: it is sent again at the next step.
+  void Unsent(bool uplink) { (uplink ? setUp_ : setDown_).reset(); }
+  // The threshold for the transponder's mode.
+  double Threshold(const Transponder& t) const;
+
+ private:
+  RigSettings settings_;
+  std::optional<Transponder> transponder_;  // the one being followed
+  std::optional<double> satDown_;
+  std::optional<double> setDown_, setUp_;   // ground side, as last sent
+};
+
+}  // namespace rdz

@@ -1,0 +1,107 @@
+// The rig driver over a fake radio: which calls carry each link, failures in
+// a row disengage it, the operator's dial is read back and followed.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "radio/rig_driver.h"
+
+namespace rdz {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct FakeRig final : Rig {
+  std::mutex m;
+  std::vector<std::string> calls;
+  std::atomic<bool> fails{false}, openFails{false};
+  std::atomic<double> dial{0};
+  RigCall Note(std::string call) {
+    std::lock_guard lock(m);
+    calls.push_back(std::move(call));
+    return fails ? RigCall{false, "Communication timed out"} : RigCall{};
+  }
+  RigCall Open() override { return openFails ? RigCall{false, "IO error"} : Note("open"); }
+  RigCall SetFrequency(RigVfo vfo, double hz) override {
+    if (!fails && vfo == RigVfo::A) dial = hz;
+    return Note("set " + std::to_string(static_cast<int>(vfo)));
+  }
+  RigCall GetFrequency(RigVfo, double& hz) override {
+    hz = dial;
+    return Note("get");
+  }
+  RigCall SetSplit(RigVfo, RigVfo) override { return Note("split"); }
+  RigCall SetSplitFrequency(RigVfo, double) override { return Note("split set"); }
+};
+
+const Transponder kFm{"fm", 145.96e6, 145.96e6, 435.5e6, 435.5e6, "FM", false};
+
+struct Driven {
+  explicit Driven(RigSettings s = {RigVfo::A, RigVfo::B, 20, 350}) : driver(std::unique_ptr<Rig>(fake), s, 200) {}
+  FakeRig* fake = new FakeRig;
+  RigDriver driver;
+  RigTargets TickAndWait(double rangeRate, bool follow = true) {
+    const RigTargets t = driver.Tick(&kFm, follow, rangeRate);
+    driver.WaitForAnswers();
+    driver.Collect();
+    return t;
+  }
+};
+
+TEST(RigDriver, EachLinkGoesToItsVfoOrThroughSplit) {
+  Driven named;
+  named.TickAndWait(-5);
+  EXPECT_EQ(named.fake->calls, (std::vector<std::string>{"open", "set 1", "set 2", "get"}));
+  Driven split({RigVfo::Current, RigVfo::B, 20, 350});
+  split.TickAndWait(-5);
+  EXPECT_EQ(split.fake->calls, (std::vector<std::string>{"open", "split", "set 0", "split set", "get"}));
+}
+
+TEST(RigDriver, FiveFailuresInARowDisengageWithTheRadiosReason) {
+  Driven d;
+  d.TickAndWait(-5);
+  d.fake->fails = true;
+  d.TickAndWait(-4);  // both sets and the read: 3
+  d.TickAndWait(-4);  // the refused sets once more: 5
+  EXPECT_FALSE(d.driver.Engaged());
+  EXPECT_EQ(d.driver.Error(), "Communication timed out");
+  d.fake->fails = false;
+  const std::size_t before = d.fake->calls.size();
+  EXPECT_FALSE(d.driver.Tick(&kFm, true, 3).downlink);
+  d.driver.WaitForAnswers();
+  EXPECT_EQ(d.fake->calls.size(), before);
+
+  Driven recovering;
+  recovering.TickAndWait(-5);
+  recovering.fake->fails = true;
+  recovering.TickAndWait(-4);  // 3
+  recovering.fake->fails = false;
+  recovering.TickAndWait(-4);  // the refused ones are sent again and pass
+  recovering.fake->fails = true;
+  recovering.TickAndWait(-4);  // a read only: 1
+  EXPECT_TRUE(recovering.driver.Engaged());
+
+  Driven closed;
+  closed.fake->openFails = true;
+  closed.TickAndWait(-5);
+  EXPECT_FALSE(closed.driver.Engaged());
+  EXPECT_EQ(closed.driver.Error(), "IO error");
+}
+
+TEST(RigDriver, DialReadBackIsFollowed) {
+  Driven d;
+  d.TickAndWait(-5);
+  const double sent = d.fake->dial;
+  ASSERT_TRUE(d.driver.ReadBack());
+  EXPECT_EQ(*d.driver.ReadBack(), sent);
+  // The operator turns the dial by 5 kHz; the next tick takes it up.
+  d.fake->dial = sent + 5000;
+  d.TickAndWait(-5);  // reads it
+  d.TickAndWait(-5);  // follows it
+  EXPECT_NEAR(*d.driver.Follower().SatelliteDownlink(), 145.96e6 + 5000, 1);
+}
+
+}  // namespace
+}  // namespace rdz
