@@ -1,10 +1,10 @@
 #include "config/rotor_config.h"
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <sstream>
 
+#include "config/keyed_lines.h"
 #include "config/station_config.h"
 #include "platform/program_files.h"
 #include "platform/atomic_file.h"
@@ -145,53 +145,14 @@ RotorConfig LoadRotorConfig(const std::filesystem::path& programDir) {
 }
 
 std::string WithRotorConfig(std::string_view bytes, const RotorConfig& config) {
-  std::string out;
-  std::vector<std::string_view> written;
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    // A line ends at CR or CR LF; its end is kept exactly as it was.
-    std::size_t end = bytes.find('\r', pos);
-    std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-    if (end != std::string_view::npos && next < bytes.size() && bytes[next] == '\n') ++next;
-    if (end == std::string_view::npos) end = bytes.size();
-    const std::string_view line = bytes.substr(pos, end - pos);
-    const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
-                                  [&](std::string_view k) { return line.substr(0, k.size()) == k; });
-    // The KV250 has no settings: only its ROTOR line changes.
-    const bool ours = key != std::end(kKeys) && (config.choice.hamlib || *key == kRotor);
-    if (!ours) {
-      out += bytes.substr(pos, next - pos);
-    } else if (std::find(written.begin(), written.end(), *key) == written.end()) {
-      written.push_back(*key);
-      const std::string replacement = LineFor(*key, config);
-      if (!replacement.empty()) out += replacement + std::string(bytes.substr(end, next - end));
-    }
-    pos = next;
-  }
-  for (const std::string_view key : kKeys) {
-    if (std::find(written.begin(), written.end(), key) != written.end()) continue;
-    if (!config.choice.hamlib && key != kRotor) continue;
-    const std::string line = LineFor(key, config);
-    if (line.empty()) continue;
-    // After a last line without its end (a lone LF does not end a line).
-    if (!out.empty() && !out.ends_with('\r') && !out.ends_with("\r\n")) out += "\r\n";
-    out += line + "\r\n";
-  }
-  return out;
+  // The KV250 has no settings: only its ROTOR line changes.
+  return WithKeyedLines(
+      bytes, kKeys, [&](std::string_view key) { return LineFor(key, config); },
+      [&](std::string_view key) { return config.choice.hamlib || key == kRotor; });
 }
 
 WriteOutcome SaveRotorConfig(const std::filesystem::path& programDir, const RotorConfig& config) {
-  const std::filesystem::path file = programDir / kConfigFileName;
-  std::error_code ec;
-  std::string bytes;
-  // Only a file that reads whole may be replaced; a missing one is made.
-  if (std::filesystem::status(file, ec).type() != std::filesystem::file_type::not_found) {
-    std::string reason;
-    auto read = ReadTextFile(file, &reason);
-    if (!read) return {false, reason};
-    bytes = std::move(*read);
-  }
-  return WriteFileAtomically(file, WithRotorConfig(bytes, config));
+  return RewriteConfigFile(programDir, [&](std::string_view bytes) { return WithRotorConfig(bytes, config); });
 }
 
 }  // namespace rdz

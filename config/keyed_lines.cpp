@@ -1,0 +1,60 @@
+#include "config/keyed_lines.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/program_files.h"
+#include "platform/text_lines.h"
+
+namespace rdz {
+
+std::string WithKeyedLines(std::string_view bytes, std::span<const std::string_view> keys,
+                           const std::function<std::string(std::string_view key)>& lineFor,
+                           const std::function<bool(std::string_view key)>& owned) {
+  std::string out;
+  std::vector<std::string_view> written;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    // A line ends at CR or CR LF; its end is kept exactly as it was.
+    std::size_t end = bytes.find('\r', pos);
+    std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+    if (end != std::string_view::npos && next < bytes.size() && bytes[next] == '\n') ++next;
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = bytes.substr(pos, end - pos);
+    const auto key = std::find_if(keys.begin(), keys.end(),
+                                  [&](std::string_view k) { return line.substr(0, k.size()) == k; });
+    if (key == keys.end() || !owned(*key)) {
+      out += bytes.substr(pos, next - pos);
+    } else if (std::find(written.begin(), written.end(), *key) == written.end()) {
+      written.push_back(*key);
+      const std::string replacement = lineFor(*key);
+      if (!replacement.empty()) out += replacement + std::string(bytes.substr(end, next - end));
+    }
+    pos = next;
+  }
+  for (const std::string_view key : keys) {
+    if (std::find(written.begin(), written.end(), key) != written.end() || !owned(key)) continue;
+    const std::string line = lineFor(key);
+    if (line.empty()) continue;
+    // After a last line without its end (a lone LF does not end a line).
+    if (!out.empty() && !out.ends_with('\r') && !out.ends_with("\r\n")) out += "\r\n";
+    out += line + "\r\n";
+  }
+  return out;
+}
+
+WriteOutcome RewriteConfigFile(const std::filesystem::path& programDir,
+                               const std::function<std::string(std::string_view bytes)>& edit) {
+  const std::filesystem::path file = programDir / kConfigFileName;
+  std::error_code ec;
+  std::string bytes;
+  if (std::filesystem::status(file, ec).type() != std::filesystem::file_type::not_found) {
+    std::string reason;
+    auto read = ReadTextFile(file, &reason);
+    if (!read) return {false, reason};
+    bytes = std::move(*read);
+  }
+  return WriteFileAtomically(file, edit(bytes));
+}
+
+}  // namespace rdz

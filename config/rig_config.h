@@ -1,0 +1,37 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/atomic_file.h"
+#include "platform/rig.h"
+#include "radio/rig_settings.h"
+
+namespace rdz {
+
+// The radio in config.txt: "RIG = MODEL PORT [SPEED]" names it (no RIG key,
+// no radio), RIGRXVFO and RIGTXVFO its VFOs (CURRENT, A, B, MAIN or SUB),
+// RIGSSBHZ and RIGFMHZ the thresholds.
+struct RigConfig {
+  std::optional<RigConnection> connection;
+  RigSettings settings;
+};
+
+// The rig keys of config lines; the last line of a key wins, a value that
+// makes no sense keeps the default.
+RigConfig ReadRigLines(const std::vector<std::string>& lines);
+RigConfig LoadRigConfig(const std::filesystem::path& programDir);
+
+// The name config.txt uses for a VFO, and back (any case); empty when unknown.
+std::string_view RigVfoName(RigVfo vfo);
+std::optional<RigVfo> RigVfoNamed(std::string_view name);
+
+// The file's bytes with the rig keys set to `config`, every other line kept
+// byte for byte; without a radio only the RIG line goes.
+std::string WithRigConfig(std::string_view bytes, const RigConfig& config);
+// Rewrites config.txt that way, atomically; the old file is untouched on failure.
+WriteOutcome SaveRigConfig(const std::filesystem::path& programDir, const RigConfig& config);
+
+}  // namespace rdz
