@@ -6,6 +6,7 @@
 #include "orbit/tracker_state.h"
 #include "platform/curl/curl_internet.h"
 #include "platform/executable_directory.h"
+#include "platform/hamlib/hamlib_rig.h"
 #include "platform/hamlib/hamlib_rotor.h"
 #include "platform/program_directory.h"
 #include "platform/qt/qt_background_work.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   rdz::UdpSntpClient sntp;
   rdz::qt::QtBackgroundWork background;  // outlives the window, which cancels its download
   rdz::HamlibRotorLibrary rotors;
+  rdz::HamlibRigLibrary rigs;
   const rdz::Services services{clock,
                                messages,
                                sound,
@@ -41,7 +43,8 @@ int main(int argc, char** argv) {
                                &background,
                                &rotors,
                                &port2,
-                               &sntp};
+                               &sntp,
+                               &rigs};
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

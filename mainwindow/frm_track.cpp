@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+#include "mainwindow/rig_link.h"
 #include "mainwindow/rotor_link.h"
 #include "mainwindow/tracking_picture.h"
 #include "orbit/element_age.h"
@@ -30,6 +31,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
   QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
   QObject::connect(CmdSky, &QPushButton::clicked, this, [this] { CmdSkyClick(); });
   ConnectRotor();
+  Radios = new RigLink(*this, state_, services_);
   ConnectForecast();
   ConnectSimulation();
   ConnectClockMarks();
@@ -48,6 +50,7 @@ void FrmTrack::Load() {
   show();
   loader_(services_.programDir, state_);
   Rotors->Use(LoadRotorConfig(services_.programDir), false);
+  Radios->Use(LoadRigConfig(services_.programDir), false);
   RefreshLiveTable();
 }
 

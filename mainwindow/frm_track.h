@@ -34,6 +34,7 @@ namespace rdz {
 class FrmConfig;
 class FrmImmagine;
 class FrmPasses;
+class RigLink;
 class RotorLink;
 class FrmSky;
 class TrackingPicture;
@@ -178,6 +179,8 @@ class FrmTrack final : public QMainWindow,
   QPointer<QProgressDialog> DownloadProgress;  // while a download runs, with its Cancel button
   // The rotor in use (KV250 on LPT1/LPT2 or Hamlib) and its status line.
   RotorLink* Rotors = nullptr;
+  // The radio kept on the chosen transponder, and its status line.
+  RigLink* Radios = nullptr;
   // The selected satellite's transponders, the one worked, for the Doppler line and the rig.
   TransponderChoice Transponders;
 

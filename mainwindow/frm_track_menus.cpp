@@ -8,6 +8,7 @@
 #include "download/element_download.h"
 #include "mainwindow/frm_track.h"
 #include "mainwindow/menu_texts.h"
+#include "mainwindow/rig_link.h"
 #include "mainwindow/rotor_link.h"
 #include "platform/qt/qt_text.h"
 
@@ -61,6 +62,9 @@ void FrmTrack::CreateMenus() {
   m.TrkOther = item(m.mnuTrk, "Other", [this] { Rotors->ChooseOther(); });
   for (QAction* a : {m.KV250_1, m.KV250_2, m.TrkOther}) a->setCheckable(true);
   m.KV250_1->setChecked(true);
+  m.mnuTrk->addSeparator();
+  m.TrkRadio = item(m.mnuTrk, "Radio", [this] { Radios->Choose(); });
+  m.TrkRadio->setCheckable(true);
 
   // "?" is a command of its own in the bar, without a submenu.
   m.MnuInfo = bar->addAction(QStringLiteral("?"));

@@ -27,6 +27,7 @@ struct FrmTrackMenus {
   QAction* KV250_1 = nullptr;
   QAction* KV250_2 = nullptr;
   QAction* TrkOther = nullptr;
+  QAction* TrkRadio = nullptr;  // checked while a radio is in use
   QAction* MnuInfo = nullptr;
 };
 

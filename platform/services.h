@@ -10,6 +10,7 @@
 #include "platform/sntp.h"
 #include "platform/sound.h"
 #include "platform/parallel_port.h"
+#include "platform/rig.h"
 
 namespace rdz {
 
@@ -27,6 +28,7 @@ struct Services {
   RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
   ParallelPort* port2 = nullptr;          // LPT2; none: its bytes go nowhere
   SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
+  RigLibrary* rigs = nullptr;            // Hamlib radios; none: "Radio" lists no models
 };
 
 }  // namespace rdz

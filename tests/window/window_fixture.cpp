@@ -49,7 +49,7 @@ void WindowTest::WriteSampleFiles() {
 
 void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetFactory internet) {
   const Services services{clock, messages, sound, events, dir.path(), port, std::move(internet),
-                          &background, rotors};
+                          &background, rotors, nullptr, nullptr, rigs};
   form = std::make_unique<FrmTrack>(state, services, std::move(loader));
   // Ticks come from the test, never from the wall clock.
   form->Timer1.SetEnabled(false);

@@ -77,6 +77,7 @@ class WindowTest : public ::testing::Test {
   FakeEventLoop events;
   RecordingPort port;
   RotorLibrary* rotors = nullptr;  // set before MakeForm for a Hamlib rotor
+  RigLibrary* rigs = nullptr;      // set before MakeForm for a Hamlib radio
   TrackerState state;
   qt::QtBackgroundWork background;
   std::unique_ptr<FrmTrack> form;

@@ -1,0 +1,45 @@
+#pragma once
+#include <QDialog>
+#include <vector>
+
+#include "config/rig_config.h"
+#include "platform/rig.h"
+
+class QComboBox;
+class QDialogButtonBox;
+class QDoubleSpinBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace rdz {
+
+// "Tracker -> Radio": a Hamlib rig model from the library's list (searched by
+// maker or name), its port and speed, its receive and transmit VFOs and the
+// thresholds. "No radio" leaves every radio alone.
+class RigDialog final : public QDialog {
+ public:
+  RigDialog(std::vector<RigModel> models, const RigConfig& current, QWidget* parent = nullptr);
+
+  // The choice as shown; without a radio after "No radio".
+  RigConfig Result() const;
+
+  QLineEdit* Filter = nullptr;
+  QListWidget* Models = nullptr;
+  QLineEdit* Port = nullptr;
+  QComboBox* Speed = nullptr;
+  QComboBox* ReceiveVfo = nullptr;
+  QComboBox* TransmitVfo = nullptr;
+  QDoubleSpinBox* ThresholdSsb = nullptr;
+  QDoubleSpinBox* ThresholdFm = nullptr;
+  QDialogButtonBox* Buttons = nullptr;
+  QPushButton* NoRadio = nullptr;
+
+ private:
+  void ShowMatching(const QString& text);
+  void UpdateOk();
+
+  bool none_ = false;
+};
+
+}  // namespace rdz

@@ -1,0 +1,51 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+#include "config/rig_config.h"
+#include "devicedialogs/rig_dialog.h"
+#include "orbit/tracker_state.h"
+#include "platform/services.h"
+#include "radio/rig_driver.h"
+
+class QLabel;
+
+namespace rdz {
+
+class FrmTrack;
+
+// The radio behind the main window: kept on the chosen transponder of the
+// satellite selected for tracking, on its own timer and thread.
+class RigLink final : public QObject {
+ public:
+  RigLink(FrmTrack& window, TrackerState& state, const Services& services);
+  ~RigLink() override;
+
+  // Takes `config` into use; `save` writes it to config.txt as well.
+  void Use(const RigConfig& config, bool save);
+  const RigConfig& InUse() const { return config_; }
+  // "Tracker -> Radio": the rig dialog, not modal; OK takes its radio into use.
+  void Choose();
+  RigDialog* Dialog() const { return dialog_; }
+  // One look at the tracked satellite at the instant the window shows.
+  void Tick();
+  RigDriver* Driver() const { return driver_.get(); }
+
+  QTimer Timer;              // one look a second
+  QLabel* Status = nullptr;  // the radio's frequency read back, or why it stopped
+
+ private:
+  void ShowStatus();
+  void Collect();
+
+  FrmTrack& window_;
+  TrackerState& state_;
+  Services services_;
+  RigConfig config_;
+  std::unique_ptr<RigDriver> driver_;
+  QPointer<RigDialog> dialog_;
+};
+
+}  // namespace rdz
