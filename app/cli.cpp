@@ -15,6 +15,7 @@
 #include "orbit/sgp4_model.h"
 #include "platform/civil_time.h"
 #include "platform/program_files.h"
+#include "platform/hamlib/hamlib_rig.h"
 #include "platform/hamlib/hamlib_rotor.h"
 
 namespace rdz {
@@ -139,7 +140,8 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
   if (!args.empty() && args[0] == "track") {
     HamlibRotorLibrary hamlib;
-    return RunTrack(args, defaultDir, out, err, hamlib);
+    HamlibRigLibrary rigs;
+    return RunTrack(args, defaultDir, out, err, hamlib, rigs);
   }
   if (IsPassSummary(args)) return RunPassSummary(args, defaultDir, out, err);
   if (!args.empty() && args[0] == "clock" && sntp != nullptr) {

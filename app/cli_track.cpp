@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "app/cli_rig.h"
 #include "config/rotor_config.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
@@ -15,6 +16,7 @@
 #include "platform/lenient_number.h"
 #include "platform/parport/linux_parallel_port.h"
 #include "platform/program_files.h"
+#include "platform/text_lines.h"
 #include "rotor/rotor_driver.h"
 #include "rotor/satellite_sky.h"
 #include "rotor/tracking_controller.h"
@@ -117,10 +119,12 @@ struct TrackingValues final : TrackingView {
   bool SelectTrackerOff() override { return false; }
 };
 
-int TrackKv250(int lpt, const SkyPosition& sky, double end, std::ostream& out, std::ostream& err) {
-  // Only LPT1 may fall back to direct access of its fixed address.
-  LinuxParallelPort port(lpt == 2 ? "/dev/parport1" : "/dev/parport0", lpt == 1, err);
-  if (!port.Ready()) return 1;  // the port said why
+int TrackKv250(int lpt, const SkyPosition& sky, TrackRig* rig, double end, std::ostream& out, std::ostream& err) {
+  // Only LPT1 may fall back to direct access of its fixed address. Beside a
+  // radio a KV250 without a port goes on silently, its words going nowhere.
+  std::ostream nowhere(nullptr);
+  LinuxParallelPort port(lpt == 2 ? "/dev/parport1" : "/dev/parport0", lpt == 1, rig ? nowhere : err);
+  if (!port.Ready() && !rig) return 1;  // the port said why
   TrackingValues view;
   view.SetRotorInterval(kFirstCommandMs);
   for (double tick = NowSeconds(); !stopRequested && tick < end; tick += 1) {
@@ -134,6 +138,7 @@ int TrackKv250(int lpt, const SkyPosition& sky, double end, std::ostream& out, s
       view.ShowRotorPosition("StBy", "StBy");
     }
     view.EnableRotorTimer(up);
+    if (rig && !rig->Tick(tick, out, err)) return 1;
     while (!stopRequested && NowSeconds() < tick + 1) {
       if (view.timerOn && NowSeconds() >= view.due) {
         const std::string az = view.az, el = view.el;
@@ -146,7 +151,7 @@ int TrackKv250(int lpt, const SkyPosition& sky, double end, std::ostream& out, s
   return 0;
 }
 
-int TrackHamlib(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPosition& sky,
+int TrackHamlib(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPosition& sky, TrackRig* rig,
                 double end, std::ostream& out, std::ostream& err) {
   const RotorConnection& c = config.choice.connection;
   const std::string name = "rotor model " + std::to_string(c.model) + " on " + c.port;
@@ -180,6 +185,7 @@ int TrackHamlib(const RotorConfig& config, RotorLibrary& library, int sat, const
     const double now = NowSeconds();
     const bool sent = driver.Tick(sat, sky, now).has_value();
     if (sent) report(now);
+    if (rig && !rig->Tick(now, out, err)) return 1;
     driver.Collect();
     if (!driver.Engaged()) {
       err << "rodedizevad-cli: " << name << " stopped: " << driver.Error() << "\n";
@@ -196,7 +202,7 @@ int TrackHamlib(const RotorConfig& config, RotorLibrary& library, int sat, const
 }  // namespace
 
 int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-             std::ostream& out, std::ostream& err, RotorLibrary& library) {
+             std::ostream& out, std::ostream& err, RotorLibrary& library, RigLibrary& rigs) {
   const auto request = ParseTrack(args, defaultDir, err);
   if (!request) return 2;
   TrackerState state;
@@ -225,13 +231,22 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
     return 1;
   }
   const RotorConfig config = LoadRotorConfig(request->dir);
+  const RigConfig rigConfig = LoadRigConfig(request->dir);
+  std::optional<TrackRig> rig;
+  if (rigConfig.connection) {
+    const auto lines = ReadTextLines(request->dir / kConfigFileName);
+    rig.emplace(state.Models[static_cast<std::size_t>(k - 1)], state.Station,
+                TrackTransponders(lines ? *lines : std::vector<std::string>{}, TrimBlanks(state.Elements[k].Name)));
+    if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
+  }
+  TrackRig* radio = rig ? &*rig : nullptr;
   const double end = request->seconds ? NowSeconds() + *request->seconds : INFINITY;
 
   stopRequested = false;
   std::signal(SIGINT, RequestStop);
   std::signal(SIGTERM, RequestStop);
-  const int status = config.choice.hamlib ? TrackHamlib(config, library, k, sky, end, out, err)
-                                          : TrackKv250(config.choice.lpt, sky, end, out, err);
+  const int status = config.choice.hamlib ? TrackHamlib(config, library, k, sky, radio, end, out, err)
+                                          : TrackKv250(config.choice.lpt, sky, radio, end, out, err);
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
   return status;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/rig.h"
 #include "platform/rotor.h"
 
 namespace rdz {
@@ -11,9 +12,10 @@ namespace rdz {
 // `track [--dir DIR] [--file NAME] [--seconds N] SAT`: drives the rotor that
 // config.txt names after satellite SAT in real time, one line per command
 // (UTC time, commanded az el, read-back az el), until N seconds have passed or
-// SIGINT/SIGTERM arrives; then it parks when config.txt asks for it. `args`
-// starts with "track".
+// SIGINT/SIGTERM arrives; then it parks when config.txt asks for it. The
+// radio config.txt names (RIG) is kept on the satellite's first transponder
+// beside it. `args` starts with "track".
 int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-             std::ostream& out, std::ostream& err, RotorLibrary& library);
+             std::ostream& out, std::ostream& err, RotorLibrary& library, RigLibrary& rigs);
 
 }  // namespace rdz

@@ -1,5 +1,7 @@
 #include "radio/rig_driver.h"
 
+#include <utility>
+
 namespace rdz {
 
 RigDriver::RigDriver(std::unique_ptr<Rig> rig, RigSettings settings, int timeoutMs, std::function<void()> notify)

@@ -28,9 +28,9 @@ TEST(DopplerFollower, SetsAVfoOnlyWhenItDriftedPastTheModesThreshold) {
     double rangeRateStep;  // km/s per step
     bool expectSet;
   };
-  // 1e-5 km/s is 14.5 Hz at 435 MHz, 4.9 at 146; 3e-4 km/s is 435 Hz, 146 Hz.
-  const Case cases[] = {{&kLinear, 1e-5, false}, {&kLinear, 2e-5, true},
-                        {&kFm, 2e-4, false}, {&kFm, 3e-4, true}};
+  // 0.01 km/s is 14.5 Hz at 435 MHz; 0.3 km/s is 436 Hz there, 146 Hz at 146 MHz.
+  const Case cases[] = {{&kLinear, 0.01, false}, {&kLinear, 0.02, true},
+                        {&kFm, 0.2, false}, {&kFm, 0.3, true}};
   for (const Case& c : cases) {
     DopplerFollower f{RigSettings{}};
     const RigTargets first = f.Step(c.transponder, true, kApproaching, std::nullopt);
@@ -40,8 +40,8 @@ TEST(DopplerFollower, SetsAVfoOnlyWhenItDriftedPastTheModesThreshold) {
   // The drift adds up from the value sent, not from the previous step.
   DopplerFollower f{RigSettings{}};
   const RigTargets first = f.Step(&kLinear, true, 0, std::nullopt);
-  EXPECT_FALSE(f.Step(&kLinear, true, 1e-5, first.downlink).downlink);
-  EXPECT_TRUE(f.Step(&kLinear, true, 2e-5, first.downlink).downlink);
+  EXPECT_FALSE(f.Step(&kLinear, true, 0.01, first.downlink).downlink);
+  EXPECT_TRUE(f.Step(&kLinear, true, 0.02, first.downlink).downlink);
 }
 
 TEST(DopplerFollower, DialTurnedByTheOperatorMovesTheSatelliteSideAndTheUplink) {
