@@ -15,8 +15,6 @@
 
 namespace rdz::test {
 
-namespace {
-
 int FreePort() {
   const int s = socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in a{};
@@ -42,8 +40,6 @@ int Connect(int port) {
   close(s);
   return -1;
 }
-
-}  // namespace
 
 Child Spawn(const std::vector<std::string>& argv) {
   int fds[2];
@@ -112,8 +108,10 @@ void Rotctld::Stop() {
   pid_ = -1;
 }
 
-std::string Rotctld::Ask(const std::string& command) const {
-  const int s = Connect(port_);
+std::string Rotctld::Ask(const std::string& command) const { return test::Ask(port_, command); }
+
+std::string Ask(int port, const std::string& command) {
+  const int s = Connect(port);
   if (s < 0) return {};
   const std::string line = command + "\n";
   if (write(s, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {

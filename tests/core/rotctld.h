@@ -31,6 +31,13 @@ class Rotctld {
   bool ready_ = false;
 };
 
+// A free TCP port of 127.0.0.1, and a connection to one (-1: refused).
+int FreePort();
+int Connect(int port);
+// One command on a connection of its own to a Hamlib daemon on `port`; the
+// answer's lines joined by blanks, empty when it did not answer.
+std::string Ask(int port, const std::string& command);
+
 // Runs a program with its output into a pipe; the child gets SIGKILL if the
 // test process dies.
 struct Child {
