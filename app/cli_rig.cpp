@@ -85,9 +85,13 @@ bool TrackRig::Tick(double now, std::ostream& out, std::ostream& err) {
   const Transponder* transponder = transponders_.empty() ? nullptr : &transponders_.front();
   RigSky sky;
   if (transponder && model_) sky = RigSkyAt(station_, *model_, CivilFromUnix(static_cast<std::int64_t>(std::floor(now))));
-  const RigTargets sent = driver_->Tick(transponder, sky.follow, sky.rangeRate);
-  driver_->WaitForAnswers();
-  driver_->Collect();
+  driver_->Tick(transponder, sky.follow, sky.rangeRate);
+  // The dial is read, then the frequencies follow.
+  for (int i = 0; i < 2; ++i) {
+    driver_->WaitForAnswers();
+    driver_->Collect();
+  }
+  const RigTargets& sent = driver_->Sent();
   if (!driver_->Engaged()) {
     err << "rodedizevad-cli: " << name_ << " stopped: " << driver_->Error() << "\n";
     return false;

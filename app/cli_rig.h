@@ -19,7 +19,8 @@ std::vector<Transponder> TrackTransponders(const std::vector<std::string>& confi
 
 // The radio config.txt names, for `track`: kept on the satellite's first
 // transponder while it is up, one line per change (UTC time, "rig", the
-// downlink and uplink sent, "-" for one not sent, the downlink read back).
+// downlink and uplink sent, "-" for one not sent, the downlink VFO as read
+// before them).
 class TrackRig {
  public:
   TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station, std::vector<Transponder> transponders);

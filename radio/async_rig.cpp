@@ -99,7 +99,7 @@ void AsyncRig::Work() {
     lock.unlock();
     outcome.call = Call(outcome);
     lock.lock();
-    if (outcome.call.ok) settled_ = std::max(settled_, number);
+    settled_ = std::max(settled_, number);
     since_.reset();
     done_.push_back(outcome);
     lock.unlock();

@@ -24,7 +24,7 @@ class AsyncRig {
     Kind kind;
     RigCall call;
     double hz = 0;     // what was sent, or what the downlink VFO reads
-    long settled = 0;  // Read: the newest set finished before the read began
+    long settled = 0;  // Read: the newest set answered before the read began
   };
 
   AsyncRig(std::unique_ptr<Rig> rig, RigSettings settings, std::function<void()> notify);

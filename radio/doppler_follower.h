@@ -24,6 +24,10 @@ class DopplerFollower {
   RigTargets Step(const Transponder* transponder, bool follow, double rangeRateKmS,
                   std::optional<double> readBack);
 
+  // Whether `transponder` is the one being followed (a step would read the dial).
+  bool Follows(const Transponder* transponder) const {
+    return transponder && transponder_ && *transponder_ == *transponder;
+  }
   // The satellite-side frequencies being worked; empty before the first step.
   const std::optional<double>& SatelliteDownlink() const { return satDown_; }
   std::optional<double> SatelliteUplink() const;

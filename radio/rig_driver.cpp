@@ -14,19 +14,26 @@ void RigDriver::Fail(const std::string& error) {
   if (++failures_ >= kRigFailuresToDisengage) engaged_ = false;
 }
 
-RigTargets RigDriver::Tick(const Transponder* transponder, bool follow, double rangeRateKmS) {
-  if (!engaged_) return {};
+void RigDriver::Tick(const Transponder* transponder, bool follow, double rangeRateKmS) {
+  if (!engaged_) return;
   // A call that outlives its limit counts once, even while it still hangs.
   if (rig_.Busy().count() > timeoutMs_ + 1000) {
     if (!overdueCounted_) Fail("no answer from the radio");
     overdueCounted_ = true;
-    if (!engaged_) return {};
+    if (!engaged_) return;
   }
-  const RigTargets targets = follower_.Step(transponder, follow, rangeRateKmS, std::exchange(fresh_, std::nullopt));
-  if (targets.downlink) rig_.Set(AsyncRig::Kind::Downlink, *targets.downlink, ++sets_);
-  if (targets.uplink) rig_.Set(AsyncRig::Kind::Uplink, *targets.uplink, ++sets_);
+  sent_ = {};
+  look_ = Look{transponder ? std::optional<Transponder>(*transponder) : std::nullopt, follow, rangeRateKmS};
+  // Starting, another transponder, or LOS: the dial does not count.
+  if (!follow || !follower_.Follows(transponder)) Step(std::nullopt);
   rig_.Read();
-  return targets;
+}
+
+void RigDriver::Step(std::optional<double> readBack) {
+  const Look look = *std::exchange(look_, std::nullopt);
+  sent_ = follower_.Step(look.transponder ? &*look.transponder : nullptr, look.follow, look.rangeRate, readBack);
+  if (sent_.downlink) rig_.Set(AsyncRig::Kind::Downlink, *sent_.downlink, ++sets_);
+  if (sent_.uplink) rig_.Set(AsyncRig::Kind::Uplink, *sent_.uplink, ++sets_);
 }
 
 bool RigDriver::Collect() {
@@ -46,7 +53,7 @@ bool RigDriver::Collect() {
       if (o.kind == AsyncRig::Kind::Read) {
         readBack_ = o.hz;
         // A read begun before the newest set was done shows the old frequency.
-        if (o.settled == sets_) fresh_ = o.hz;
+        if (look_ && o.settled == sets_) Step(o.hz);
       }
     }
   }

@@ -21,11 +21,15 @@ class RigDriver {
   RigDriver(std::unique_ptr<Rig> rig, RigSettings settings, int timeoutMs, std::function<void()> notify = {});
 
   // One look: the transponder worked (none: leave the radio alone), whether
-  // the satellite is up or about to rise, and its range rate in km/s.
-  // Returns what was handed to the radio.
-  RigTargets Tick(const Transponder* transponder, bool follow, double rangeRateKmS);
+  // the satellite is up or about to rise, and its range rate in km/s. While
+  // a transponder is followed the dial is read first and the frequencies
+  // follow when it answers (Collect); the operator's turn is never overwritten
+  // by a frequency computed before it.
+  void Tick(const Transponder* transponder, bool follow, double rangeRateKmS);
   // Takes the radio's answers; true when any arrived.
   bool Collect();
+  // What was handed to the radio since the last Tick.
+  const RigTargets& Sent() const { return sent_; }
 
   bool Engaged() const { return engaged_; }
   // Why the radio was disengaged (the rig library's text).
@@ -38,6 +42,13 @@ class RigDriver {
 
  private:
   void Fail(const std::string& error);
+  void Step(std::optional<double> readBack);
+
+  struct Look {
+    std::optional<Transponder> transponder;
+    bool follow = false;
+    double rangeRate = 0;
+  };
 
   AsyncRig rig_;
   DopplerFollower follower_;
@@ -48,7 +59,8 @@ class RigDriver {
   bool overdueCounted_ = false;
   std::string error_;
   std::optional<double> readBack_;
-  std::optional<double> fresh_;  // read after the newest set: the operator's dial
+  std::optional<Look> look_;  // waiting for the dial to be read
+  RigTargets sent_;
 };
 
 }  // namespace rdz

@@ -1,0 +1,176 @@
+// The main window driving a real rigctld (Hamlib's dummy rig) through model
+// 2: chosen in the rig dialog, following a pass and the operator's dial, and
+// losing it.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <chrono>
+#include <thread>
+
+#include "core/rigctld.h"
+#include "devicedialogs/rig_dialog.h"
+#include "mainwindow/rig_link.h"
+#include "orbit/engine.h"
+#include "platform/hamlib/hamlib_rig.h"
+#include "platform/qt/qt_text.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+constexpr double kC = 299792.458;
+// An inverting linear transponder: 435.05 MHz down is 145.95 up.
+const Transponder kLinear{"linear", 435.0e6, 435.1e6, 145.9e6, 146.0e6, "USB", true};
+
+struct Found {
+  int sat = 0;
+  CivilTime at;
+};
+
+// A sample satellite well up and fast approaching, in 30 s steps over a day.
+Found ApproachingHigh() {
+  const Observer station{46.5, 8.95, 420};
+  const EngineContext engine = SetupEngine(station);
+  const std::vector<ElementSet> sats = SampleSatellites();
+  const CivilTime start{2026, 5, 11, 0, 0, 0};
+  for (std::size_t k = 0; k < sats.size(); ++k) {
+    const KeplerModel model(sats[k]);
+    for (int s = 0; s < 86400; s += 30) {
+      const CivilTime t = AddSeconds(start, s);
+      const auto p = model.At(engine, t);
+      if (p && p->raw.elevation > 10 && p->raw.rangeRate && *p->raw.rangeRate < -3) {
+        return {static_cast<int>(k) + 1, t};
+      }
+    }
+  }
+  return {};
+}
+
+class RigWindow : public WindowTest {
+ protected:
+  void Start(const std::string& rigLines) {
+    ASSERT_TRUE(rigctld->ready());
+    ASSERT_GT(found.sat, 0);
+    rigs = &hamlib;
+    WriteSampleFiles();
+    dir.Write("config.txt", SampleFile("config.txt") + rigLines);
+    MakeForm();
+    StartAtUtc(found.at);
+    form->Option1[static_cast<std::size_t>(found.sat - 1)]->click();
+    form->Timer1Tick();
+    form->Transponders = TransponderChoice{found.sat, {kLinear}, 0};
+  }
+  void StartWithRig() {
+    Start("RIG = 2 " + rigctld->address() + "\r\nRIGRXVFO = A\r\nRIGTXVFO = B\r\n");
+    form->Radios->Timer.stop();  // the test ticks
+  }
+  RigDriver& Driver() const { return *form->Radios->Driver(); }
+  // Lets the radio's answers arrive until `done` or `seconds` pass.
+  bool PumpUntil(const std::function<bool()>& done, double seconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+      QCoreApplication::processEvents();
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return done();
+  }
+  // One tick at the window's instant, and its answers in.
+  void TickAndSettle() {
+    form->Timer1Tick();
+    form->Radios->Tick();
+    const RigDriver& d = Driver();
+    PumpUntil([&] { return d.ReadBack() && std::abs(*d.ReadBack() - rigctld->Frequency("VFOA")) < 1; }, 5);
+  }
+  double RangeRate() const {
+    const auto p = state.Models[static_cast<std::size_t>(found.sat - 1)]->At(SetupEngine(state.Station),
+                                                                               *state.Time.Utc);
+    return p && p->raw.rangeRate ? *p->raw.rangeRate : NAN;
+  }
+  std::string Status() const { return qt::FromQString(form->Radios->Status->text()); }
+
+  Found found = ApproachingHigh();
+  HamlibRigLibrary hamlib;
+  std::unique_ptr<Rigctld> rigctld = std::make_unique<Rigctld>();
+};
+
+TEST_F(RigWindow, ChosenInTheDialogItIsSavedAndTakenIntoUse) {
+  Start("");
+  EXPECT_FALSE(form->Radios->Driver());
+  form->Menus.TrkRadio->trigger();
+  RigDialog* dialog = form->Radios->Dialog();
+  ASSERT_TRUE(dialog);
+  dialog->Filter->setText(QStringLiteral("net rigctl"));
+  QListWidgetItem* net = nullptr;
+  for (int i = 0; i < dialog->Models->count(); ++i) {
+    if (!dialog->Models->item(i)->isHidden()) {
+      ASSERT_FALSE(net) << "one model matches";
+      net = dialog->Models->item(i);
+    }
+  }
+  ASSERT_TRUE(net);
+  dialog->Models->setCurrentItem(net);
+  dialog->Port->setText(qt::ToQString(rigctld->address()));
+  dialog->ReceiveVfo->setCurrentIndex(1);
+  dialog->accept();
+  EXPECT_TRUE(form->Menus.TrkRadio->isChecked());
+  EXPECT_NE(dir.Read("config.txt").find("RIG = 2 " + rigctld->address() + "\r\nRIGRXVFO = A\r\n"), std::string::npos);
+  ASSERT_TRUE(form->Radios->Driver());
+  form->Radios->Timer.stop();
+  TickAndSettle();
+  EXPECT_NEAR(rigctld->Frequency("VFOA"), 435.05e6 * (1 - RangeRate() / kC), 20);
+  EXPECT_NE(Status().find("rig 4"), std::string::npos) << Status();
+  // "No radio": the RIG line goes and the radio is left alone.
+  form->Menus.TrkRadio->trigger();
+  form->Radios->Dialog()->NoRadio->click();
+  EXPECT_FALSE(form->Radios->Driver());
+  EXPECT_FALSE(form->Menus.TrkRadio->isChecked());
+  EXPECT_EQ(dir.Read("config.txt").find("RIG = "), std::string::npos);
+}
+
+TEST_F(RigWindow, FollowsThePassAndTheOperatorsDial) {
+  StartWithRig();
+  for (int step = 0; step < 6; ++step) {
+    TickAndSettle();
+    const double rr = RangeRate();
+    EXPECT_NEAR(rigctld->Frequency("VFOA"), 435.05e6 * (1 - rr / kC), 20) << step;
+    EXPECT_NEAR(rigctld->Frequency("VFOB"), 145.95e6 * (1 + rr / kC), 20) << step;
+    clock.now = AddSeconds(clock.now, 20);
+  }
+  // The operator tunes 3 kHz up: the satellite side follows, the inverted uplink goes down.
+  const double down = rigctld->Frequency("VFOA");
+  ASSERT_TRUE(rigctld->Tune("VFOA", down + 3000));
+  TickAndSettle();  // reads the dial
+  TickAndSettle();  // moves the uplink
+  const double rr = RangeRate();
+  const double satellite = *Driver().Follower().SatelliteDownlink();
+  EXPECT_NEAR(satellite, (down + 3000) / (1 - rr / kC), 1);
+  EXPECT_NEAR(rigctld->Frequency("VFOA"), down + 3000, 1);
+  EXPECT_NEAR(rigctld->Frequency("VFOB"), (145.95e6 - (satellite - 435.05e6)) * (1 + rr / kC), 20);
+}
+
+TEST_F(RigWindow, RigctldGoneLeavesTheWindowTickingAndSaysWhy) {
+  StartWithRig();
+  TickAndSettle();
+  ASSERT_TRUE(Driver().ReadBack());
+  rigctld->Stop();
+  std::string shown = qt::FromQString(form->LblPCTime->text());
+  for (int i = 0; i < 12 && Driver().Engaged(); ++i) {
+    clock.now = AddSeconds(clock.now, 1);
+    const auto before = std::chrono::steady_clock::now();
+    form->Timer1Tick();
+    form->Radios->Tick();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(200));
+    const std::string now = qt::FromQString(form->LblPCTime->text());
+    EXPECT_NE(now, shown);
+    shown = now;
+    PumpUntil([] { return false; }, 0.3);
+  }
+  ASSERT_FALSE(Driver().Engaged());
+  EXPECT_FALSE(Driver().Error().empty());
+  EXPECT_NE(Status().find("stopped: " + Driver().Error()), std::string::npos) << Status();
+}
+
+}  // namespace
+}  // namespace rdz::test
