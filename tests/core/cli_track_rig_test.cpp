@@ -38,8 +38,7 @@ TEST(CliTrackRig, KeepsTheRadioOnTheTransponderAndFollowsTheDial) {
   ASSERT_TRUE(rigctld.ready());
   test::TempDir dir;
   dir.Write("amateur.txt", test::SampleElements());
-  dir.Write("config.txt", test::SampleFile("config.txt") + kTransponder + "RIG = 2 " + rigctld.address() +
-                              "\r\nRIGRXVFO = A\r\nRIGTXVFO = B\r\n");
+  dir.Write("config.txt", test::SampleFile("config.txt") + kTransponder + "RIG = 2 " + rigctld.address() + "\r\n");
   const test::Child run =
       test::Spawn({RDZ_CLI_PATH, "track", "--dir", dir.path().string(), "--seconds", "5", kQo100});
   std::string text = test::ReadAll(run, 2);
@@ -50,16 +49,16 @@ TEST(CliTrackRig, KeepsTheRadioOnTheTransponderAndFollowsTheDial) {
   EXPECT_NEAR(first[0][0], 10489.675e6, 3000) << text;
   EXPECT_NEAR(first[0][1], 2400.175e6, 3000) << text;
   EXPECT_NEAR(first[0][2], first[0][0], 1);
-  const double down = rigctld.Frequency("VFOA"), up = rigctld.Frequency("VFOB");
+  const double down = rigctld.Frequency(), up = rigctld.SplitFrequency();
   EXPECT_NEAR(down, RigLines(text).back()[0], 20);
   EXPECT_NEAR(up, first[0][1], 20);
 
   // The operator tunes 5 kHz higher: the uplink follows, the dial is left there.
-  ASSERT_TRUE(rigctld.Tune("VFOA", down + 5000));
+  ASSERT_TRUE(rigctld.Tune(down + 5000));
   text += test::ReadAll(run, 10);
   EXPECT_EQ(test::WaitExit(run), 0) << text;
-  EXPECT_NEAR(rigctld.Frequency("VFOA"), down + 5000, 20) << text;
-  EXPECT_NEAR(rigctld.Frequency("VFOB"), up + 5000, 20) << text;
+  EXPECT_NEAR(rigctld.Frequency(), down + 5000, 20) << text;
+  EXPECT_NEAR(rigctld.SplitFrequency(), up + 5000, 20) << text;
 }
 
 TEST(CliTrackRig, RadioThatCannotBeReachedStopsTheCommandWithOneLine) {

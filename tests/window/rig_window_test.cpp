@@ -1,10 +1,12 @@
 // The main window driving a real rigctld (Hamlib's dummy rig) through model
 // 2: chosen in the rig dialog, following a pass and the operator's dial, and
 // losing it.
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <chrono>
 #include <thread>
@@ -63,25 +65,30 @@ class RigWindow : public WindowTest {
     form->Transponders = TransponderChoice{found.sat, {kLinear}, 0};
   }
   void StartWithRig() {
-    Start("RIG = 2 " + rigctld->address() + "\r\nRIGRXVFO = A\r\nRIGTXVFO = B\r\n");
+    Start("RIG = 2 " + rigctld->address() + "\r\n");
     form->Radios->Timer.stop();  // the test ticks
   }
   RigDriver& Driver() const { return *form->Radios->Driver(); }
   // Lets the radio's answers arrive until `done` or `seconds` pass.
   bool PumpUntil(const std::function<bool()>& done, double seconds) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done() && std::chrono::steady_clock::now() < end) {
+    for (;;) {
+      if (done()) return true;
+      if (std::chrono::steady_clock::now() >= end) return false;
       QCoreApplication::processEvents();
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return done();
   }
-  // One tick at the window's instant, and its answers in.
-  void TickAndSettle() {
+  // One tick at the window's instant; true once the dummy's VFOs are within
+  // `hz` of the downlink and uplink for satellite-side `down` and `up`.
+  bool TickUntil(double down, double up, double hz = 20) {
     form->Timer1Tick();
     form->Radios->Tick();
-    const RigDriver& d = Driver();
-    PumpUntil([&] { return d.ReadBack() && std::abs(*d.ReadBack() - rigctld->Frequency("VFOA")) < 1; }, 5);
+    const double rr = RangeRate();
+    return PumpUntil([&] {
+      return std::abs(rigctld->Frequency() - down * (1 - rr / kC)) <= hz &&
+             std::abs(rigctld->SplitFrequency() - up * (1 + rr / kC)) <= hz;
+    }, 5);
   }
   double RangeRate() const {
     const auto p = state.Models[static_cast<std::size_t>(found.sat - 1)]->At(SetupEngine(state.Station),
@@ -112,48 +119,44 @@ TEST_F(RigWindow, ChosenInTheDialogItIsSavedAndTakenIntoUse) {
   ASSERT_TRUE(net);
   dialog->Models->setCurrentItem(net);
   dialog->Port->setText(qt::ToQString(rigctld->address()));
-  dialog->ReceiveVfo->setCurrentIndex(1);
   dialog->accept();
   EXPECT_TRUE(form->Menus.TrkRadio->isChecked());
-  EXPECT_NE(dir.Read("config.txt").find("RIG = 2 " + rigctld->address() + "\r\nRIGRXVFO = A\r\n"), std::string::npos);
+  EXPECT_NE(dir.Read("config.txt").find("RIG = 2 " + rigctld->address() + "\r\n"), std::string::npos);
   ASSERT_TRUE(form->Radios->Driver());
   form->Radios->Timer.stop();
-  TickAndSettle();
-  EXPECT_NEAR(rigctld->Frequency("VFOA"), 435.05e6 * (1 - RangeRate() / kC), 20);
+  EXPECT_TRUE(TickUntil(435.05e6, 145.95e6));
+  PumpUntil([&] { return Driver().ReadBack().has_value(); }, 5);
   EXPECT_NE(Status().find("rig 4"), std::string::npos) << Status();
   // "No radio": the RIG line goes and the radio is left alone.
   form->Menus.TrkRadio->trigger();
   form->Radios->Dialog()->NoRadio->click();
   EXPECT_FALSE(form->Radios->Driver());
   EXPECT_FALSE(form->Menus.TrkRadio->isChecked());
-  EXPECT_EQ(dir.Read("config.txt").find("RIG = "), std::string::npos);
+  EXPECT_EQ(dir.Read("config.txt").find("\nRIG = "), std::string::npos);
 }
 
 TEST_F(RigWindow, FollowsThePassAndTheOperatorsDial) {
   StartWithRig();
   for (int step = 0; step < 6; ++step) {
-    TickAndSettle();
-    const double rr = RangeRate();
-    EXPECT_NEAR(rigctld->Frequency("VFOA"), 435.05e6 * (1 - rr / kC), 20) << step;
-    EXPECT_NEAR(rigctld->Frequency("VFOB"), 145.95e6 * (1 + rr / kC), 20) << step;
+    EXPECT_TRUE(TickUntil(435.05e6, 145.95e6)) << step;
     clock.now = AddSeconds(clock.now, 20);
   }
   // The operator tunes 3 kHz up: the satellite side follows, the inverted uplink goes down.
-  const double down = rigctld->Frequency("VFOA");
-  ASSERT_TRUE(rigctld->Tune("VFOA", down + 3000));
-  TickAndSettle();  // reads the dial
-  TickAndSettle();  // moves the uplink
-  const double rr = RangeRate();
-  const double satellite = *Driver().Follower().SatelliteDownlink();
-  EXPECT_NEAR(satellite, (down + 3000) / (1 - rr / kC), 1);
-  EXPECT_NEAR(rigctld->Frequency("VFOA"), down + 3000, 1);
-  EXPECT_NEAR(rigctld->Frequency("VFOB"), (145.95e6 - (satellite - 435.05e6)) * (1 + rr / kC), 20);
+  form->Timer1Tick();
+  const double down = rigctld->Frequency();
+  ASSERT_TRUE(rigctld->Tune(down + 3000));
+  const double satellite = (down + 3000) / (1 - RangeRate() / kC);
+  EXPECT_TRUE(TickUntil(satellite, 145.95e6 - (satellite - 435.05e6), 1));
+  EXPECT_NEAR(*Driver().Follower().SatelliteDownlink(), satellite, 1);
+  // And keeps correcting from there.
+  clock.now = AddSeconds(clock.now, 20);
+  EXPECT_TRUE(TickUntil(satellite, 145.95e6 - (satellite - 435.05e6)));
 }
 
 TEST_F(RigWindow, RigctldGoneLeavesTheWindowTickingAndSaysWhy) {
   StartWithRig();
-  TickAndSettle();
-  ASSERT_TRUE(Driver().ReadBack());
+  EXPECT_TRUE(TickUntil(435.05e6, 145.95e6)) << Status();
+  ASSERT_TRUE(PumpUntil([&] { return Driver().ReadBack().has_value(); }, 5)) << Status();
   rigctld->Stop();
   std::string shown = qt::FromQString(form->LblPCTime->text());
   for (int i = 0; i < 12 && Driver().Engaged(); ++i) {
