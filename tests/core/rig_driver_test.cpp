@@ -39,8 +39,14 @@ struct FakeRig final : Rig {
 const Transponder kFm{"fm", 145.96e6, 145.96e6, 435.5e6, 435.5e6, "FM", false};
 
 struct Driven {
-  explicit Driven(RigSettings s = {RigVfo::A, RigVfo::B, 20, 350}) : driver(std::unique_ptr<Rig>(fake), s, 200) {}
-  FakeRig* fake = new FakeRig;
+  explicit Driven(RigSettings s = {RigVfo::A, RigVfo::B, 20, 350}, bool openFails = false)
+      : fake([&] {
+          auto* f = new FakeRig;
+          f->openFails = openFails;  // before the driver opens it
+          return f;
+        }()),
+        driver(std::unique_ptr<Rig>(fake), s, 200) {}
+  FakeRig* fake;
   RigDriver driver;
   // The dial is read, then the frequencies follow.
   void TickAndWait(double rangeRate) {
@@ -86,8 +92,7 @@ TEST(RigDriver, FiveFailuresInARowDisengageWithTheRadiosReason) {
   for (int i = 0; i < 4; ++i) recovering.TickAndWait(-3);
   EXPECT_TRUE(recovering.driver.Engaged());
 
-  Driven closed;
-  closed.fake->openFails = true;
+  Driven closed({}, true);
   closed.TickAndWait(-5);
   EXPECT_FALSE(closed.driver.Engaged());
   EXPECT_EQ(closed.driver.Error(), "IO error");
