@@ -16,9 +16,8 @@ TEST(RigSky, FollowsFromTwoMinutesBeforeAosUntilLos) {
   const EngineContext lugano = SetupEngine({46.5, 8.95, 273});
   const CivilTime start{2026, 5, 11, 0, 0, 0};
   const auto up = [&](int s) { return iss.At(lugano, AddSeconds(start, s))->raw.elevation > 0; };
-  int aos = 0;
-  while (up(aos) || !up(aos + 1)) ++aos;
-  ++aos;
+  int aos = 1;
+  while (up(aos - 1) || !up(aos)) ++aos;
   int los = aos;
   while (up(los)) ++los;
   const auto at = [&](int s) { return RigSkyAt(lugano, iss, AddSeconds(start, s)); };

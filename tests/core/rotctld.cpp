@@ -15,6 +15,8 @@
 
 namespace rdz::test {
 
+namespace {
+
 int FreePort() {
   const int s = socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in a{};
@@ -29,6 +31,8 @@ int FreePort() {
   close(s);
   return port;
 }
+
+}  // namespace
 
 int Connect(int port) {
   const int s = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -84,9 +88,9 @@ int WaitExit(const Child& child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-Rotctld::Rotctld(const std::string& config) {
+Rotctld::Rotctld(const std::string& config, const std::string& program) {
   port_ = FreePort();
-  std::vector<std::string> argv{"rotctld", "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)};
+  std::vector<std::string> argv{program, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)};
   if (!config.empty()) argv.insert(argv.end(), {"-C", config});
   const Child child = Spawn(argv);
   pid_ = child.pid;
@@ -108,10 +112,8 @@ void Rotctld::Stop() {
   pid_ = -1;
 }
 
-std::string Rotctld::Ask(const std::string& command) const { return test::Ask(port_, command); }
-
-std::string Ask(int port, const std::string& command) {
-  const int s = Connect(port);
+std::string Rotctld::Ask(const std::string& command) const {
+  const int s = Connect(port_);
   if (s < 0) return {};
   const std::string line = command + "\n";
   if (write(s, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {

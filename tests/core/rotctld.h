@@ -12,7 +12,8 @@ namespace rdz::test {
 class Rotctld {
  public:
   // `config`: rotctld's -C settings, e.g. "min_az=0,max_az=360,max_el=180".
-  explicit Rotctld(const std::string& config = "");
+  // `program`: "rigctld" starts the dummy rig the same way.
+  explicit Rotctld(const std::string& config = "", const std::string& program = "rotctld");
   ~Rotctld();
   Rotctld(const Rotctld&) = delete;
   Rotctld& operator=(const Rotctld&) = delete;
@@ -31,12 +32,8 @@ class Rotctld {
   bool ready_ = false;
 };
 
-// A free TCP port of 127.0.0.1, and a connection to one (-1: refused).
-int FreePort();
+// A connection to a port of 127.0.0.1; -1 when refused.
 int Connect(int port);
-// One command on a connection of its own to a Hamlib daemon on `port`; the
-// answer's lines joined by blanks, empty when it did not answer.
-std::string Ask(int port, const std::string& command);
 
 // Runs a program with its output into a pipe; the child gets SIGKILL if the
 // test process dies.
