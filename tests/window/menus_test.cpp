@@ -45,7 +45,7 @@ TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
             "AMSAT Kepler UDPATE  [amateur.txt]|GEO Kepler Internet|GPS Kepler Internet|"
             "Military Kepler Internet|LEO Kepler Internet|SHUTTLE Kepler Internet|"
             "Info|Check BLON/BLAT|VelkAtomicClock|Passes|Config|Personal Data Configuration|"
-            "Check Personal data|Tracker|KV250 LPT1|KV250 LPT2|Other");
+            "Check Personal data|Tracker|KV250 LPT1|KV250 LPT2|Other||Radio");
   EXPECT_EQ(form->menuBar()->actions().back(), m.MnuInfo);
   EXPECT_EQ(m.MnuInfo->text(), "?");
 
