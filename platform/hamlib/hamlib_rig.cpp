@@ -3,6 +3,7 @@
 #include <hamlib/rig.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <mutex>
 #include <tuple>
@@ -19,7 +20,13 @@ std::mutex& Registry() {
 
 void QuietOnce() {
   static std::once_flag once;
-  std::call_once(once, [] { rig_set_debug(RIG_DEBUG_NONE); });
+  std::call_once(once, [] {
+    rig_set_debug(RIG_DEBUG_NONE);
+    // rig_open keeps the name of LC_NUMERIC across its own switch to "C" and
+    // restores it through a pointer that switch frees; with "C" already set
+    // there is nothing to free. The program's numbers never use LC_NUMERIC.
+    std::setlocale(LC_NUMERIC, "C");
+  });
 }
 
 // rigerror in 4.5 appends its whole debug buffer; rigerror2 gives the one
