@@ -24,6 +24,12 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
       services_(services),
       loader_(std::move(loader)),
       forecast_(state_, services_.programDir, services_.clock, *this) {
+  // Every load (start-up, reload, downloads) reads the transmitter list again.
+  loader_ = [this, inner = std::move(loader_)](const std::filesystem::path& dir, TrackerState& state) {
+    const LoadOutcome outcome = inner(dir, state);
+    ReadTransmitters();
+    return outcome;
+  };
   CreateControls();
   CreateMenus();
   Timer1.OnTick([this] { Timer1Tick(); });
@@ -38,7 +44,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
 FrmTrack::~FrmTrack() = default;
 
 void FrmTrack::Load() {
-  resize(Twips(13000), Twips(9000) + statusBar()->sizeHint().height());
+  resize(Twips(13000), Twips(9000) + radioRowHeight_ + statusBar()->sizeHint().height());
   move(0, 0);
   setWindowTitle(QString::fromLatin1(kStandardCaption));
   // Before anything is loaded: the table is refreshed over an empty element table.
@@ -58,6 +64,7 @@ void FrmTrack::RefreshLiveTable() {
     rdz::RefreshLiveTable(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, *this);
   }
   ShowElementStatus();
+  ShowDoppler();
 }
 
 void FrmTrack::ShowElementStatus() {

@@ -42,6 +42,7 @@ void FrmTrack::CreateMenus() {
   m.MnuMars = item(m.Mnu1, "Military Kepler Internet", group(kMilitaryDownload));
   m.MnuLeo = item(m.Mnu1, "LEO Kepler Internet", group(kLeoDownload));
   m.MnuShuttle = item(m.Mnu1, "SHUTTLE Kepler Internet", group(kShuttleDownload));
+  m.MnuTransponders = item(m.Mnu1, "Transponders Internet", group(kTransmitterDownload));
 
   m.mnu3 = bar->addMenu(QStringLiteral("Info"));
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
@@ -71,7 +72,7 @@ void FrmTrack::CreateMenus() {
 std::vector<QAction*> FrmTrack::ElementMenuItems() const {
   const FrmTrackMenus& m = Menus;
   return {m.MnuLoadFile, m.MnuLoadInternet, m.MnuLoadFile1, m.MnuLoadGeoKepler,
-          m.LoadGpsKepler, m.MnuMars, m.MnuLeo, m.MnuShuttle};
+          m.LoadGpsKepler, m.MnuMars, m.MnuLeo, m.MnuShuttle, m.MnuTransponders};
 }
 
 void FrmTrack::MnuLoadFileClick() { elementCommands_->Reload(); }
