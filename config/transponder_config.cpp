@@ -15,8 +15,9 @@ constexpr double kHzPerMHz = 1e6;
 
 std::optional<double> PositiveMHz(std::string_view text) {
   const auto read = ReadLeadingNumber(text);
-  if (!read || !std::isfinite(read->value) || read->value <= 0) return std::nullopt;
-  return read->value * kHzPerMHz;
+  if (!read || read->value <= 0) return std::nullopt;
+  const double hz = read->value * kHzPerMHz;
+  return std::isfinite(hz) ? std::optional(hz) : std::nullopt;
 }
 
 // "KEY(low)" or "KEY(low-high)" into the pair; false when absent or unusable.
