@@ -25,8 +25,8 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
       loader_(std::move(loader)),
       forecast_(state_, services_.programDir, services_.clock, *this) {
   // Every load (start-up, reload, downloads) reads the transmitter list again.
-  loader_ = [this, inner = std::move(loader_)](const std::filesystem::path& dir, TrackerState& state) {
-    const LoadOutcome outcome = inner(dir, state);
+  loader_ = [this, inner = std::move(loader_)](const std::filesystem::path& dir, TrackerState& into) {
+    const LoadOutcome outcome = inner(dir, into);
     ReadTransmitters();
     return outcome;
   };
