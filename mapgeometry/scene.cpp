@@ -4,6 +4,7 @@
 
 #include "mapgeometry/footprint.h"
 #include "mapgeometry/track.h"
+#include "platform/civil_time.h"
 
 namespace rdz {
 
@@ -40,14 +41,46 @@ MapScene BuildMapScene(const ElementTable& elements, const OrbitModels& models,
   return scene;
 }
 
-SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const Observer& station,
-                       const CivilTime& utc) {
+namespace {
+
+SkyScene SkyNow(const std::string& name, const OrbitModel& model, const EngineContext& engine,
+                const CivilTime& utc) {
   SkyScene scene;
   scene.name = TrimmedName(name);
   scene.utc = utc;
-  const EngineContext engine = SetupEngine(station);
   if (const auto p = model.At(engine, utc)) scene.now = AzEl{p->raw.azimuth, p->raw.elevation};
+  return scene;
+}
+
+constexpr std::int64_t kOpenEndedSeconds = 600;
+
+}  // namespace
+
+SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const Observer& station,
+                       const CivilTime& utc) {
+  const EngineContext engine = SetupEngine(station);
+  SkyScene scene = SkyNow(name, model, engine, utc);
   scene.pass = FindPass(model, engine, utc);
+  return scene;
+}
+
+SkyScene SkyPassCache::Scene(const std::string& name, const std::shared_ptr<const OrbitModel>& model,
+                             const Observer& station, const CivilTime& utc) {
+  const EngineContext engine = SetupEngine(station);
+  SkyScene scene = SkyNow(name, *model, engine, utc);
+  const std::int64_t t = UnixSeconds(utc);
+  const bool sameStation = station.LA == station_.LA && station.LO == station_.LO && station.HT == station_.HT;
+  if (model != model_ || !sameStation || t < from_ || t >= until_) {
+    pass_ = FindPass(*model, engine, utc);
+    ++searches_;
+    model_ = model;
+    station_ = station;
+    from_ = t;
+    until_ = pass_ && pass_->los ? UnixSeconds(pass_->los->utc) : t + kOpenEndedSeconds;
+  }
+  scene.pass = pass_;
+  // Risen since the search: the kept pass is now the current one.
+  if (scene.pass && scene.pass->aos) scene.pass->current = t >= UnixSeconds(scene.pass->aos->utc);
   return scene;
 }
 

@@ -15,7 +15,7 @@ void FrmSky::Redraw(int sat) {
   const int count = static_cast<int>(state_.Models.size());
   if (!state_.Time.Utc || count == 0) return;
   if (sat < 1 || sat > count) sat = 1;
-  scene_ = BuildSkyScene(state_.Elements[sat].Name, *state_.Models[static_cast<std::size_t>(sat - 1)],
+  scene_ = passes_.Scene(state_.Elements[sat].Name, state_.Models[static_cast<std::size_t>(sat - 1)],
                          state_.Station, *state_.Time.Utc);
   hasScene_ = true;
   update();

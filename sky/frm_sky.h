@@ -26,6 +26,7 @@ class FrmSky final : public QWidget {
 
  private:
   TrackerState& state_;
+  SkyPassCache passes_;
   SkyScene scene_;
   bool hasScene_ = false;
   SkyPainter painter_;

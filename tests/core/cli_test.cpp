@@ -6,6 +6,7 @@
 #include "app/cli.h"
 #include "core/temp_dir.h"
 #include "orbit/row_text.h"
+#include "passes/pass_export.h"
 
 namespace rdz {
 namespace {
@@ -19,7 +20,7 @@ class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir.Write("amateur.txt", test::SampleElements());
-    dir.Write("config.txt", test::CrLf({"LA = 46.5", "LO = 8.95", "HT = 420"}));
+    dir.Write("config.txt", test::SampleFile("config.txt"));
   }
   CliRun Cli(std::vector<std::string> args) const {
     std::ostringstream out, err;
@@ -61,7 +62,9 @@ TEST_F(CliTest, StatePrintsEveryFieldUnrounded) {
   std::string name, value;
   while (lines >> name >> value) {
     names.push_back(name);
-    if (names.size() <= 11) EXPECT_EQ(value.size() - value.find('.') - 1, 9u) << name;
+    if (names.size() <= 11) {
+      EXPECT_EQ(value.size() - value.find('.') - 1, 9u) << name;
+    }
   }
   EXPECT_EQ(names, (std::vector<std::string>{"az", "el", "range", "height", "sublat", "sublon",
                                              "phase", "illum", "squint", "rn", "rangerate",
@@ -83,6 +86,34 @@ TEST_F(CliTest, ABadSatelliteGetsTheFailureMarkerAndTheOthersGoOn) {
   EXPECT_TRUE(state.out.empty());
 }
 
+TEST_F(CliTest, PassSummaryListsEveryPassInTimeOrderAndSaysWhichNeverSetOrRise) {
+  const CliRun all = Cli({"passes", "--summary", "--days", "1", "all", "11/05/2026", "12:00:00"});
+  ASSERT_EQ(all.status, 0) << all.err;
+  std::istringstream in(all.out);
+  std::string line, previous;
+  std::getline(in, line);
+  EXPECT_EQ(line, kPassCsvHeader);
+  int lines = 0, iss = 0;
+  for (; std::getline(in, line); ++lines) {
+    const std::string aos = line.substr(line.find(',') + 1, 20);
+    EXPECT_LE(previous, aos);
+    previous = aos;
+    if (line.rfind("ISS,", 0) == 0) ++iss;
+  }
+  EXPECT_GT(lines, 300);
+  EXPECT_NE(all.err.find("33 QO-100: always above 0.0 degrees"), std::string::npos) << all.err;
+  EXPECT_NE(all.err.find("never above"), std::string::npos);
+
+  // One satellite, a higher minimum and a horizon from config.txt.
+  dir.Write("config.txt", test::SampleFile("config.txt") + "HORIZON = 10\r\n");
+  const CliRun one =
+      Cli({"passes", "--summary", "--min-el", "30", "--days", "1", "6", "11/05/2026", "12:00:00"});
+  ASSERT_EQ(one.status, 0) << one.err;
+  const auto count = std::count(one.out.begin(), one.out.end(), '\n') - 1;
+  EXPECT_GT(count, 0);
+  EXPECT_LT(count, iss);
+}
+
 TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"table", "31/02/2026", "12:00:00"},
@@ -93,9 +124,17 @@ TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
            {"table", "--file", "missing.txt", "11/05/2026", "12:00:00"},
            {"table", "--dir"},
            {"orbit", "11/05/2026", "12:00:00"},
+           {"passes", "--summary", "--days", "0", "all", "11/05/2026", "12:00:00"},
+           {"passes", "--summary", "--days", "1.5", "all", "11/05/2026", "12:00:00"},
+           {"passes", "--summary", "--min-el", "91", "all", "11/05/2026", "12:00:00"},
+           {"passes", "--summary", "--days"},
+           {"passes", "--summary", "0", "11/05/2026", "12:00:00"},
+           {"passes", "--summary", "81", "11/05/2026", "12:00:00"},
+           {"passes", "--ics", "ISS", "11/05/2026", "12:00:00"},
+           {"passes", "--summary", "all", "11/05/2026"},
            {}}) {
     const CliRun r = Cli(args);
-    EXPECT_NE(r.status, 0) << (args.empty() ? "" : args[0]);
+    EXPECT_NE(r.status, 0) << (args.empty() ? "" : args.back());
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(r.err.empty());
   }

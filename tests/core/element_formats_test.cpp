@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -10,46 +10,32 @@
 #include "core/temp_dir.h"
 #include "orbit/element_age.h"
 #include "orbit/element_loader.h"
+#include "orbit/element_text.h"
 #include "orbit/engine.h"
 #include "orbit/sgp4_model.h"
+#include "orbit/tle_reader.h"
 
 namespace rdz {
 namespace {
 
-// Vanguard 1 (python3-sgp4's sample set) in each format the loader recognises.
-const char* kLine1 = "1 00005U 58002B   20287.20333880 -.00000016  00000-0 -22483-4 0  9998";
-const char* kLine2 = "2 00005  34.2443 225.5254 1845686 162.2516 205.2356 10.84869164218149";
+// Vanguard 1 (python3-sgp4's sample set) in each format the readers recognise.
+const std::string kLine1 = "1 00005U 58002B   20287.20333880 -.00000016  00000-0 -22483-4 0  9998";
+const std::string kLine2 = "2 00005  34.2443 225.5254 1845686 162.2516 205.2356 10.84869164218149";
 const char* kCsvHeader =
     "OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,"
     "ARG_OF_PERICENTER,MEAN_ANOMALY,EPHEMERIS_TYPE,CLASSIFICATION_TYPE,NORAD_CAT_ID,"
     "ELEMENT_SET_NO,REV_AT_EPOCH,BSTAR,MEAN_MOTION_DOT,MEAN_MOTION_DDOT";
+const std::string kJson =
+    R"([{"OBJECT_NAME":"VANGUARD 1","OBJECT_ID":"1958-002B","EPOCH":"2020-10-13T04:52:48.472320",
+"MEAN_MOTION":10.84869164,"ECCENTRICITY":0.1845686,"INCLINATION":34.2443,"RA_OF_ASC_NODE":225.5254,
+"ARG_OF_PERICENTER":162.2516,"MEAN_ANOMALY":205.2356,"EPHEMERIS_TYPE":0,"CLASSIFICATION_TYPE":"U",
+"NORAD_CAT_ID":5,"ELEMENT_SET_NO":999,"REV_AT_EPOCH":21814,"BSTAR":-2.2483e-5,
+"MEAN_MOTION_DOT":-1.6e-7,"MEAN_MOTION_DDOT":0,"EXTRA":{"a":[1,2]}}])";
+const std::filesystem::path kSgp4SampleXml = "/usr/lib/python3/dist-packages/sgp4/sample_omm.xml";
 
 std::string CsvRow(const std::string& name, unsigned catalog) {
   return name + ",1958-002B,2020-10-13T04:52:48.472320,10.84869164,.1845686,34.2443,225.5254,"
                 "162.2516,205.2356,0,U," + std::to_string(catalog) + ",999,21814,-.22483E-4,-1.6E-7,0";
-}
-
-std::string Xml() {
-  return "<?xml version=\"1.0\"?><ndm><omm><body><segment><metadata>"
-         "<OBJECT_NAME>VANGUARD 1</OBJECT_NAME><OBJECT_ID>1958-002B</OBJECT_ID>"
-         "<MEAN_ELEMENT_THEORY>SGP4</MEAN_ELEMENT_THEORY></metadata><data><meanElements>"
-         "<EPOCH>2020-10-13T04:52:48.472320</EPOCH><MEAN_MOTION>10.84869164</MEAN_MOTION>"
-         "<ECCENTRICITY>.1845686</ECCENTRICITY><INCLINATION>34.2443</INCLINATION>"
-         "<RA_OF_ASC_NODE>225.5254</RA_OF_ASC_NODE><ARG_OF_PERICENTER>162.2516</ARG_OF_PERICENTER>"
-         "<MEAN_ANOMALY>205.2356</MEAN_ANOMALY></meanElements><tleParameters>"
-         "<EPHEMERIS_TYPE>0</EPHEMERIS_TYPE><CLASSIFICATION_TYPE>U</CLASSIFICATION_TYPE>"
-         "<NORAD_CAT_ID>5</NORAD_CAT_ID><ELEMENT_SET_NO>999</ELEMENT_SET_NO>"
-         "<REV_AT_EPOCH>21814</REV_AT_EPOCH><BSTAR>-.22483E-4</BSTAR>"
-         "<MEAN_MOTION_DOT>-1.6E-7</MEAN_MOTION_DOT><MEAN_MOTION_DDOT>0</MEAN_MOTION_DDOT>"
-         "</tleParameters></data></segment></body></omm></ndm>";
-}
-
-std::string Json() {
-  return R"([{"OBJECT_NAME":"VANGUARD 1","OBJECT_ID":"1958-002B","EPOCH":"2020-10-13T04:52:48.472320",
-"MEAN_MOTION":10.84869164,"ECCENTRICITY":0.1845686,"INCLINATION":34.2443,"RA_OF_ASC_NODE":225.5254,
-"ARG_OF_PERICENTER":162.2516,"MEAN_ANOMALY":205.2356,"EPHEMERIS_TYPE":0,"CLASSIFICATION_TYPE":"U",
-"NORAD_CAT_ID":5,"ELEMENT_SET_NO":999,"REV_AT_EPOCH":21814,"BSTAR":-2.2483e-5,
-"MEAN_MOTION_DOT":-1.6e-7,"MEAN_MOTION_DDOT":0}])";
 }
 
 const CivilTime kLater{2020, 10, 14, 12, 0, 0};
@@ -70,8 +56,10 @@ Loaded Load(const std::string& elements, const std::string& config = "LA = 46.5\
 }
 
 TEST(ElementFormats, EveryFormatFillsTheTableWithAnSgp4Entry) {
-  const std::string tle3 = std::string("0 VANGUARD 1\r\n") + kLine1 + "\r\n" + kLine2 + "\r\n";
-  const std::string tle2 = std::string(kLine1) + "\n" + kLine2 + "\n";
+  if (!std::filesystem::exists(kSgp4SampleXml)) GTEST_SKIP() << kSgp4SampleXml << " missing";
+  std::ifstream xml(kSgp4SampleXml);
+  const std::string tle3 = "0 VANGUARD 1\r\n" + kLine1 + "\r\n" + kLine2 + "\r\n";
+  const std::string tle2 = kLine1 + "\n" + kLine2;
   const struct {
     std::string text;
     ElementFormat format;
@@ -80,8 +68,8 @@ TEST(ElementFormats, EveryFormatFillsTheTableWithAnSgp4Entry) {
       {tle3, ElementFormat::Tle, "VANGUARD "},
       {tle2, ElementFormat::Tle, "00005    "},
       {std::string(kCsvHeader) + "\r" + CsvRow("VANGUARD 1", 5) + "\r", ElementFormat::OmmCsv, "VANGUARD "},
-      {Xml(), ElementFormat::OmmXml, "VANGUARD "},
-      {Json(), ElementFormat::OmmJson, "VANGUARD "},
+      {{std::istreambuf_iterator<char>(xml), {}}, ElementFormat::OmmXml, "VANGUARD "},
+      {kJson, ElementFormat::OmmJson, "VANGUARD "},
   };
   const Loaded reference = Load(tle3);
   const EngineContext engine = SetupEngine(reference.state.Station);
@@ -135,7 +123,7 @@ TEST(ElementFormats, SatsPicksInFileOrderAndEverySetIsAccountedFor) {
   const Loaded amsat = Load(test::SampleElements(), "SATS = 22825\r\n");
   ASSERT_EQ(amsat.state.SatCount, 1);
   EXPECT_EQ(amsat.state.Elements[1].Name, "AO-27    ");
-  std::string bad = std::string("X\n") + kLine1 + "\n" + kLine2 + "\n";
+  std::string bad = "X\n" + kLine1 + "\n" + kLine2 + "\n";
   bad[bad.size() - 2] = '0';
   const Loaded checksum = Load(bad + "0 VANGUARD 1\n" + kLine1 + "\n" + kLine2 + "\n");
   EXPECT_EQ(checksum.state.SatCount, 1);
@@ -145,7 +133,7 @@ TEST(ElementFormats, SatsPicksInFileOrderAndEverySetIsAccountedFor) {
 // The range rate each model gives against the change of its own range over one second.
 TEST(ElementFormats, RangeRateMatchesTheRangesHalfASecondEitherSide) {
   const Loaded sample = Load(test::SampleElements());
-  const Loaded vanguard = Load(std::string("V\n") + kLine1 + "\n" + kLine2 + "\n");
+  const Loaded vanguard = Load("V\n" + kLine1 + "\n" + kLine2 + "\n");
   const EngineContext engine = SetupEngine(sample.state.Station);
   int checked = 0;
   for (int k = 1; k <= sample.state.SatCount; ++k) {
@@ -180,7 +168,7 @@ TEST(ElementFormats, RangeRateMatchesTheRangesHalfASecondEitherSide) {
 
 TEST(ElementFormats, CliListsEachEntryWithItsAgeAndStateAddsItsLines) {
   test::TempDir dir;
-  dir.Write("v.txt", std::string("0 VANGUARD 1\n") + kLine1 + "\n" + kLine2 + "\n");
+  dir.Write("v.txt", "0 VANGUARD 1\n" + kLine1 + "\n" + kLine2 + "\n");
   dir.Write("amateur.txt", test::SampleElements());
   std::ostringstream out, err;
   ASSERT_EQ(RunCli({"elements", "--file", "v.txt", "17/10/2020", "16:52:48"}, dir.path(), out, err), 0);
@@ -215,6 +203,95 @@ TEST(ElementFormats, AgeWarningCrossesItsThresholdInSimulatedTime) {
   l.state.ElementFileName = "geo.txt";
   EXPECT_NE(ElementAgeAt(l.state, -1, AddSeconds(start, secondsToThreshold + 60))
                 .warning.find("GEO Kepler Internet"), std::string::npos);
+}
+
+TEST(MeanElementReader, CatalogNumbersBeyondFiveDigits) {
+  const std::string alpha5 =
+      "1 A0001U 58002B   20287.20333880 -.00000016  00000-0 -22483-4 0  9994\n"
+      "2 A0001  34.2443 225.5254 1845686 162.2516 205.2356 10.84869164218145\n";
+  const auto tle = ReadMeanElementText(alpha5);
+  ASSERT_EQ(tle.Sets.size(), 1u);
+  EXPECT_EQ(tle.Sets[0].CatalogNumber, 100001u);
+  EXPECT_EQ(tle.Sets[0].Name, "A0001");
+
+  const struct {
+    const char* field;
+    std::uint32_t number;  // 0: refused
+  } kTle[] = {{"Z9999", 339999}, {"J0000", 180000}, {"P1234", 231234}, {"H9999", 179999},
+              {"I0001", 0},      {"O0001", 0},      {"a0001", 0},      {"A 001", 0}};
+  for (const auto& c : kTle)
+    EXPECT_EQ(ReadTleCatalogNumber(c.field).value_or(0), c.number) << c.field;
+
+  const std::string header =
+      "OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,"
+      "ARG_OF_PERICENTER,MEAN_ANOMALY,NORAD_CAT_ID,BSTAR\r\n";
+  const std::string row = ",2026-123T01:02:03.5Z,15.5,.001,51.6,10,20,30,";
+  const auto csv = ReadMeanElementText(header + "\"NEW, SAT\",2026-001A" + row + "270001,1e-4\r\n" +
+                                       "BIG,X" + row + "123456789,0\r\n" +
+                                       "TOO BIG,X" + row + "1234567890,0\r\n" +
+                                       "SHORT,X,2026-05-03T01:02:03\r\n");
+  ASSERT_EQ(csv.Sets.size(), 2u);
+  EXPECT_EQ(csv.Sets[0].Name, "NEW, SAT");
+  EXPECT_EQ(csv.Sets[0].CatalogNumber, 270001u);
+  EXPECT_EQ(csv.Sets[0].Epoch, (CivilTime{2026, 5, 3, 1, 2, 3}));
+  EXPECT_EQ(csv.Sets[1].CatalogNumber, 123456789u);
+  EXPECT_EQ(csv.SkippedMalformed, 1);
+  EXPECT_EQ(csv.SkippedIncomplete, 1);
+}
+
+TEST(MeanElementReader, BadSetsAreCountedAndTheRestRead) {
+  std::string corrupt = kLine2;
+  corrupt[20] = '6';  // one digit changed, checksum left
+  const auto tle = ReadMeanElementText("SAT A\r" + kLine1 + "\r" + kLine2 + "\r" + "SAT B\r\n" +
+                                       kLine1 + "\r\n" + corrupt + "\r\n" + "0 SAT C\n" + kLine1 +
+                                       "\n" + "SAT D\n" + kLine1 + "\n" + kLine2 + "\n" +
+                                       kLine1.substr(0, 60) + "\n" + kLine2 + "\n");
+  ASSERT_EQ(tle.Sets.size(), 2u);
+  EXPECT_EQ(tle.Sets[0].Name, "SAT A");
+  EXPECT_EQ(tle.Sets[1].Name, "SAT D");
+  EXPECT_EQ(tle.SkippedBadChecksum, 1);
+  EXPECT_EQ(tle.SkippedIncomplete, 2);
+
+  const auto xml = ReadMeanElementText(
+      "<?xml version=\"1.0\"?><ndm><!-- two sets --><omm><OBJECT_NAME>OPEN</OBJECT_NAME>"
+      "<omm><OBJECT_NAME>A&amp;B</OBJECT_NAME>"
+      "<NORAD_CAT_ID>7</NORAD_CAT_ID><EPOCH>2026-02-29T00:00:00</EPOCH><MEAN_MOTION>1</MEAN_MOTION>"
+      "<ECCENTRICITY>0</ECCENTRICITY><INCLINATION>0</INCLINATION><RA_OF_ASC_NODE>0</RA_OF_ASC_NODE>"
+      "<ARG_OF_PERICENTER>0</ARG_OF_PERICENTER><MEAN_ANOMALY>0</MEAN_ANOMALY></omm>"
+      "<omm><OBJECT_NAME>A&amp;B</OBJECT_NAME><NORAD_CAT_ID>8</NORAD_CAT_ID>"
+      "<EPOCH>2024-02-29T23:59:59.999</EPOCH><MEAN_MOTION>1</MEAN_MOTION>"
+      "<ECCENTRICITY>0</ECCENTRICITY><INCLINATION>0</INCLINATION><RA_OF_ASC_NODE>0</RA_OF_ASC_NODE>"
+      "<ARG_OF_PERICENTER>0</ARG_OF_PERICENTER><MEAN_ANOMALY>0</MEAN_ANOMALY></omm>"
+      "<omm><OBJECT_NAME>NO EPOCH</OBJECT_NAME></omm><omm><OBJECT_NAME>CUT");
+  ASSERT_EQ(xml.Sets.size(), 1u);
+  EXPECT_EQ(xml.Sets[0].Name, "A&B");
+  EXPECT_EQ(xml.Sets[0].CatalogNumber, 8u);
+  EXPECT_EQ(xml.SkippedMalformed, 1);   // 29 February 2026 does not exist
+  EXPECT_EQ(xml.SkippedIncomplete, 3);  // not closed; no epoch; cut off
+
+  const auto json = ReadMeanElementText(kJson.substr(0, kJson.size() - 1) + ",{\"OBJECT_NAME\":");
+  EXPECT_EQ(json.Sets.size(), 1u);
+  EXPECT_EQ(json.SkippedIncomplete, 1);
+}
+
+TEST(MeanElementReader, FormatIsTakenFromTheContent) {
+  const struct {
+    std::string text;
+    ElementFormat format;
+  } kCases[] = {
+      {"\xEF\xBB\xBF  <?xml version=\"1.0\"?><ndm/>", ElementFormat::OmmXml},
+      {"\n[]", ElementFormat::OmmJson},
+      {"OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION\n", ElementFormat::OmmCsv},
+      {"ISS\n" + kLine1 + "\n" + kLine2, ElementFormat::Tle},
+      {"Satellite: AO-10\r\nCatalog number: 14129\r\n", ElementFormat::Amsat},
+      {"hello\n1 2\n", ElementFormat::Unknown},
+      {"", ElementFormat::Unknown},
+  };
+  for (const auto& c : kCases) {
+    const auto file = ReadMeanElementText(c.text);
+    EXPECT_EQ(file.Format, c.format) << c.text;
+    EXPECT_EQ(file.Sets.size(), c.format == ElementFormat::Tle ? 1u : 0u);
+  }
 }
 
 }  // namespace

@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "core/fake_internet.h"
 #include "core/temp_dir.h"
+#include "platform/crlf_text.h"
 #include "orbit/element_loader.h"
 
 namespace rdz {
 namespace {
 
-// One block in the provider's layout, values at their usual columns.
-std::string Block(const std::string& name) {
-  return test::CrLf({"Satellite: " + name, "Catalog number: 07530",
-                     "Epoch time:      26131.02828537",
-                     "Element set:     999", "Inclination:      101.9918 deg",
-                     "RA of node:       143.8856 deg", "Eccentricity:    0.0012125",
-                     "Arg of perigee:   200.3561 deg", "Mean anomaly:     181.7211 deg",
-                     "Mean motion:   12.53697443 rev/day", "Decay rate:       -2.26e-06 rev/day^2",
-                     "Epoch rev:           35586", "Checksum:              300", ""});
-}
+// One block in the provider's layout with CR LF line ends.
+std::string Block(const std::string& name) { return CrLfText(test::Block(name)); }
 
 std::string Blocks(int count) {
   std::string text = test::CrLf({"TO ALL RADIO AMATEURS BT", ""});
@@ -47,7 +41,7 @@ TEST(ElementFile, ReadsEveryFieldFromItsColumnAndEachAttitudeByTrimmedName) {
                          s.ArgPerigee, s.MeanAnomaly, s.MeanMotion, s.DecayRate, s.EpochRev,
                          s.SemiAxis, s.Alat, s.Alon}),
             (std::vector{2026.0, 131.02828537, 101.9918, 143.8856, 0.0012125, 200.3561, 181.7211,
-                         12.53697443, -0.00000226, 35586.0, 0.0, -45.0, 210.0}));
+                         12.53697443, -3.4e-07, 35586.0, 0.0, -45.0, 210.0}));
   EXPECT_EQ(state.Elements[2].Alat, 5);
   EXPECT_EQ(state.Elements[3].Alat, -45);  // the line begins with "AO-0" too
 }

@@ -52,14 +52,7 @@ class Session : public ::testing::Test {
     state.Models = MakeOrbitModels(state.Elements, 2);
     state.Station = {46.5, 8.95, 420};
   }
-  int Samples() const {
-    int n = 0;
-    for (auto at = view.text.find("DATE: "); at != std::string::npos;
-         at = view.text.find("DATE: ", at + 1)) {
-      ++n;
-    }
-    return n;
-  }
+  int Samples() const { return test::CountOf(view.text, "DATE: "); }
   void ExpectRealTimeAgain() const {
     EXPECT_TRUE(view.timer1);
     EXPECT_FALSE(view.timer3);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "mapgeometry/footprint.h"
 #include "mapgeometry/scene.h"
@@ -206,6 +207,35 @@ TEST(SkyPass, NextAndCurrentPassAreFoundToTheSecond) {
   EXPECT_TRUE(current->current);
   EXPECT_EQ(current->aos->utc, aos);
   EXPECT_EQ(current->los->utc, los);
+}
+
+// The kept pass answers as a new search would; it is searched again only at
+// LOS, after a jump back, or for another model or station.
+TEST(SkyPass, KeptPassIsReusedUntilLosOrATimeJump) {
+  const auto iss = std::make_shared<KeplerModel>(Iss());
+  const CivilTime start{2026, 5, 11, 0, 0, 0};
+  const auto first = FindPass(*iss, SetupEngine(kLugano), start);
+  ASSERT_TRUE(first && first->aos && first->los);
+  const CivilTime aos = first->aos->utc, los = first->los->utc;
+  const struct {
+    CivilTime at;
+    int searches;
+  } steps[] = {{start, 1}, {AddSeconds(aos, -1), 1}, {aos, 1}, {AddSeconds(los, -1), 1},
+               {los, 2},   {AddSeconds(los, 600), 2}, {start, 3}};
+  SkyPassCache cache;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(FormatTime(step.at));
+    const SkyScene kept = cache.Scene("ISS", iss, kLugano, step.at);
+    const SkyScene fresh = BuildSkyScene("ISS", *iss, kLugano, step.at);
+    EXPECT_EQ(cache.Searches(), step.searches);
+    ASSERT_TRUE(kept.pass && fresh.pass && kept.pass->los && fresh.pass->los);
+    EXPECT_EQ(kept.pass->current, fresh.pass->current);
+    EXPECT_EQ(kept.pass->los->utc, fresh.pass->los->utc);
+    EXPECT_EQ(kept.now->el, fresh.now->el);
+  }
+  cache.Scene("ISS", std::make_shared<KeplerModel>(Iss()), kLugano, start);  // a reloaded table
+  cache.Scene("ISS", iss, Observer{0.0, 0.0, 0.0}, start);
+  EXPECT_EQ(cache.Searches(), 5);
 }
 
 TEST(SkyPass, GeostationarySatellitesAreAlwaysUpOrNeverPass) {

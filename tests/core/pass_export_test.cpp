@@ -1,10 +1,8 @@
-// The pass list as CSV lines, as a calendar, and from the command line.
+// The pass list as CSV lines and as a calendar.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/cli.h"
-#include "core/temp_dir.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
 
@@ -78,73 +76,6 @@ TEST(PassExport, CalendarFoldsLongLinesBetweenCharactersAndEscapesItsText) {
   EXPECT_TRUE(has("DTSTAMP:20261231T000000Z"));
   EXPECT_EQ(lines.front(), "BEGIN:VCALENDAR");
   EXPECT_EQ(lines.back(), "END:VCALENDAR");
-}
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-class PassSummaryCli : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir.Write("amateur.txt", test::SampleFile("amateur.txt"));
-    dir.Write("config.txt", test::SampleFile("config.txt"));
-  }
-  CliRun Cli(std::vector<std::string> args) const {
-    std::ostringstream out, err;
-    const int status = RunCli(args, dir.path(), out, err);
-    return {status, out.str(), err.str()};
-  }
-  test::TempDir dir;
-};
-
-TEST_F(PassSummaryCli, ListsEveryPassInTimeOrderAndSaysWhichSatellitesNeverSetOrRise) {
-  const CliRun all = Cli({"passes", "--summary", "--days", "1", "all", "11/05/2026", "12:00:00"});
-  ASSERT_EQ(all.status, 0) << all.err;
-  std::istringstream in(all.out);
-  std::string line, previous;
-  std::getline(in, line);
-  EXPECT_EQ(line, kPassCsvHeader);
-  int lines = 0, iss = 0;
-  for (; std::getline(in, line); ++lines) {
-    const std::string aos = line.substr(line.find(',') + 1, 20);
-    EXPECT_LE(previous, aos);
-    previous = aos;
-    if (line.rfind("ISS,", 0) == 0) ++iss;
-  }
-  EXPECT_GT(lines, 300);
-  EXPECT_NE(all.err.find("33 QO-100: always above 0.0 degrees"), std::string::npos) << all.err;
-  EXPECT_NE(all.err.find("never above"), std::string::npos);
-
-  // One satellite, a higher minimum and a horizon from config.txt.
-  dir.Write("config.txt", test::SampleFile("config.txt") + "HORIZON = 10\r\n");
-  const CliRun one =
-      Cli({"passes", "--summary", "--min-el", "30", "--days", "1", "6", "11/05/2026", "12:00:00"});
-  ASSERT_EQ(one.status, 0) << one.err;
-  const auto count = std::count(one.out.begin(), one.out.end(), '\n') - 1;
-  EXPECT_GT(count, 0);
-  EXPECT_LT(count, iss);
-}
-
-TEST_F(PassSummaryCli, RefusesBadOptionsAndSatellitesWithoutPrintingAList) {
-  const std::vector<std::vector<std::string>> bad = {
-      {"passes", "--summary", "--days", "0", "all", "11/05/2026", "12:00:00"},
-      {"passes", "--summary", "--days", "1.5", "all", "11/05/2026", "12:00:00"},
-      {"passes", "--summary", "--min-el", "91", "all", "11/05/2026", "12:00:00"},
-      {"passes", "--summary", "--days"},
-      {"passes", "--summary", "0", "11/05/2026", "12:00:00"},
-      {"passes", "--summary", "81", "11/05/2026", "12:00:00"},
-      {"passes", "--ics", "ISS", "11/05/2026", "12:00:00"},
-      {"passes", "--summary", "all", "31/02/2026", "12:00:00"},
-      {"passes", "--summary", "all", "11/05/2026"},
-  };
-  for (const auto& args : bad) {
-    const CliRun r = Cli(args);
-    EXPECT_NE(r.status, 0) << args.back();
-    EXPECT_TRUE(r.out.empty());
-    EXPECT_FALSE(r.err.empty());
-  }
 }
 
 }  // namespace

@@ -86,27 +86,6 @@ TEST_F(Simulation, ClockTickShiftsByTheDifferenceAndANonNumberFreezesUtc) {
   EXPECT_EQ(view.written, "");  // a clock without a zone leaves TxtUtc alone
 }
 
-// Daylight saving moves TxtUtc, and UTC with it, until the user types a value.
-TEST_F(Simulation, ClockTickFollowsTheZoneUntilTheUserTypes) {
-  clock.offset = 3600;
-  ClockTick(time, clock, view);
-  EXPECT_EQ(view.written, "1");
-  EXPECT_EQ(view.utc, "11/05/2026 12:00:00");
-  clock.offset = 7200;
-  ClockTick(time, clock, view);
-  EXPECT_EQ(view.written, "2");
-  EXPECT_EQ(view.utc, "11/05/2026 11:00:00");
-  view.written.clear();
-  ClockTick(time, clock, view);
-  EXPECT_EQ(view.written, "");  // unchanged: the box is not written again
-  time.ZoneDifference.UserTyped();
-  view.difference = 3;
-  clock.offset = 3600;
-  ClockTick(time, clock, view);
-  EXPECT_EQ(view.written, "");
-  EXPECT_EQ(view.utc, "11/05/2026 10:00:00");
-}
-
 // Marked from the first click until STOP or the end of a forecast, paused included.
 TEST_F(Simulation, SimulatedTimeIsMarkedUntilRealTimeReturns) {
   const struct {

@@ -41,6 +41,12 @@ std::string CrLf(std::initializer_list<std::string_view> lines) {
   return out;
 }
 
+int CountOf(std::string_view text, std::string_view what) {
+  int n = 0;
+  for (auto at = text.find(what); at != std::string_view::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
 std::string SampleFile(const std::string& name) {
   return ReadFile(std::filesystem::path(RDZ_SAMPLE_DIR) / name);
 }

@@ -26,6 +26,9 @@ class TempDir {
 // Joins lines with CR LF, as the program's own files are written.
 std::string CrLf(std::initializer_list<std::string_view> lines);
 
+// How often `what` occurs in `text`, overlaps included.
+int CountOf(std::string_view text, std::string_view what);
+
 // A shipped sample file ("amateur.txt", "config.txt").
 std::string SampleFile(const std::string& name);
 inline std::string SampleElements() { return SampleFile("amateur.txt"); }

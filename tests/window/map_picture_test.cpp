@@ -1,17 +1,10 @@
-// The map and sky pictures: colours at the projected points, labels apart,
-// and the windows that show them.
+// The map and sky pictures: colours at the projected points, labels apart.
 #include <QImage>
-#include <QLabel>
 #include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "mapgeometry/footprint.h"
-#include "map/frm_immagine.h"
 #include "pictures/map_picture.h"
 #include "pictures/sky_picture.h"
-#include "platform/qt/qt_text.h"
-#include "sky/frm_sky.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {
@@ -109,33 +102,6 @@ TEST(SkyPicture, CurrentPositionAndPassLabelsApart) {
   // Heading (2 lines), N E S W, two ring labels, AOS, MAX, LOS.
   EXPECT_EQ(painter.LabelBoxes().size(), 11u);
   ExpectApart(painter.LabelBoxes());
-}
-
-class MapWindows : public WindowTest {};
-
-TEST_F(MapWindows, MapIsLiveAndScalesAndSkyFollowsTheTrackedSatellite) {
-  MakeForm(LoaderOf(SampleSatellites()));
-  form->Option1[4]->setChecked(true);
-  StartAtUtc({2026, 5, 11, 0, 0, 0});
-  form->Command1->click();
-  auto* map = form->findChild<FrmImmagine*>();
-  ASSERT_NE(map, nullptr);
-  EXPECT_FALSE(map->Label1->isVisible());
-  clock.now = AddSeconds(clock.now, 1);
-  form->Timer1Tick();
-  EXPECT_EQ(map->Scene().selected, 4);
-  EXPECT_EQ(map->Image1->pixmap().width(), map->Image1->width());
-
-  const int before = map->Image1->width();
-  map->resize(map->width() + before, map->height() + before);
-  EXPECT_NEAR(map->Image1->width(), 2 * before, 2);
-  EXPECT_EQ(map->Image1->height(), map->Image1->width() / 2);
-  EXPECT_GT(map->LblSatName->y(), map->Image1->height());
-
-  form->CmdSky->click();
-  auto* sky = form->findChild<FrmSky*>();
-  ASSERT_NE(sky, nullptr);
-  EXPECT_EQ(sky->Scene().name, qt::FromQString(qt::ToQString(SampleSatellites()[4].Name).trimmed()));
 }
 
 }  // namespace

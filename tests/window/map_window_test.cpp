@@ -1,4 +1,4 @@
-// The world map window opened with "MAP" and fed by the live table.
+// The world map window opened with "MAP" and fed by the live table; the sky window.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -6,6 +6,7 @@
 
 #include "map/frm_immagine.h"
 #include "platform/qt/qt_text.h"
+#include "sky/frm_sky.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {
@@ -47,6 +48,18 @@ TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
   const std::string shown = qt::FromQString(map->LblAZ->text() + map->LblEL->text() + "|" +
                                             map->LblLAT->text() + map->LblLON->text());
   EXPECT_EQ(shown, row.substr(9, 8) + "|" + row.substr(41, 8));
+  EXPECT_EQ(map->Scene().selected, 4);
+  EXPECT_FALSE(map->Label1->isVisible());
+  const int width = map->Image1->width();
+  EXPECT_EQ(map->Image1->pixmap().width(), width);
+  map->resize(map->width() + width, map->height() + width);
+  EXPECT_NEAR(map->Image1->width(), 2 * width, 2);
+  EXPECT_EQ(map->Image1->height(), map->Image1->width() / 2);
+  EXPECT_GT(map->LblSatName->y(), map->Image1->height());
+  form->CmdSky->click();
+  const auto* sky = form->findChild<FrmSky*>();
+  ASSERT_NE(sky, nullptr);
+  EXPECT_EQ(sky->Scene().name, qt::FromQString(qt::ToQString(SampleSatellites()[4].Name).trimmed()));
 
   // Closed: nothing is written, the last point is kept, and "MAP" starts afresh.
   map->close();

@@ -34,6 +34,7 @@ class RotorWindow : public WindowTest {
   void Refresh() { form->Timer1Tick(); }
   QRadioButton* Option(int i) const { return form->Option1[static_cast<std::size_t>(i)]; }
   std::string Az() const { return qt::FromQString(form->LblAZ->text()); }
+  std::string El() const { return qt::FromQString(form->LblEL->text()); }
   std::string Status() const { return qt::FromQString(Option(60)->text()); }
   std::string TrimmedName(int row) const {
     std::string name = state.Elements[row + 1].Name;
@@ -64,11 +65,13 @@ TEST_F(RotorWindow, SatelliteThatIsUpIsSentAfterTheNextRefreshThenEveryFourSecon
 
   Refresh();
   ASSERT_NE(Az(), "StBy");
+  EXPECT_EQ(form->windowTitle().toStdString(), "A:" + Az() + " E:" + El() + " " + kStandardCaption);
+  EXPECT_EQ(Background(form->LblSat[static_cast<std::size_t>(up)]), QColor(0x80, 0xFF, 0x80));
+  EXPECT_EQ(Foreground(form->LblSat[static_cast<std::size_t>(up)]), QColor(0xC0, 0x00, 0x00));
   EXPECT_EQ(form->Timer2.Interval(), 1);
   const QDeadlineTimer deadline(5000);
   while (port.writes.empty() && !deadline.hasExpired()) QCoreApplication::processEvents();
-  const std::string el = qt::FromQString(form->LblEL->text());
-  EXPECT_EQ(port.Values(), Transfer(Kv250Word(std::stod(Az()), std::stod(el))));
+  EXPECT_EQ(port.Values(), Transfer(Kv250Word(std::stod(Az()), std::stod(El()))));
   EXPECT_EQ(form->Timer2.Interval(), 4000);
   EXPECT_TRUE(Option(60)->font().bold());
 
@@ -90,7 +93,9 @@ TEST_F(RotorWindow, SatelliteBelowTheHorizonOrInAnEmptyRowIsNeverSent) {
     Option(row)->click();
     Refresh();
     EXPECT_EQ(Az(), "StBy");
+    EXPECT_EQ(El(), "StBy");
     EXPECT_FALSE(form->Timer2.Enabled());
+    EXPECT_EQ(Background(form->LblSat[static_cast<std::size_t>(down)]), form->palette().color(QPalette::Button));
     // The live table does not visit an empty row, so only a real one hides the picture.
     EXPECT_EQ(PictureShown(), row == 59);
   }

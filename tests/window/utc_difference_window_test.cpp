@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <cstdlib>
 #include <ctime>
@@ -32,6 +33,7 @@ class ZoneClock : public WindowTest {
  protected:
   ~ZoneClock() override {
     form.reset();
+    QLocale::setDefault(savedLocale_);
     if (savedTz_) {
       setenv("TZ", savedTz_->c_str(), 1);
     } else {
@@ -42,7 +44,7 @@ class ZoneClock : public WindowTest {
   void StartIn(const char* zone, const CivilTime& utc) {
     setenv("TZ", zone, 1);
     now_ = UtcInstant(utc);
-    const Services services{systemClock_, messages, sound, events, dir.path(), port};
+    const Services services{systemClock_, messages, sound, events, dir.path(), port, {}};
     form = std::make_unique<FrmTrack>(state, services, LoaderOf(SampleSatellites()));
     form->Timer1.SetEnabled(false);
     form->Load();
@@ -60,6 +62,7 @@ class ZoneClock : public WindowTest {
     }
   }
 
+  QLocale savedLocale_;
   std::time_t now_ = 0;
   SystemClock systemClock_{[this] { return now_; }};
   std::optional<std::string> savedTz_ =
@@ -102,15 +105,26 @@ TEST_F(ZoneClock, DaylightSavingIsFollowedUntilTheUserTypesAValue) {
   EXPECT_EQ(UtcShown(), "24/10/2026 23:00:00");
 }
 
+// Letters freeze UTC, and the table with it, while the PC clock runs on; the
+// box is read in the user's number format.
 TEST_F(ZoneClock, AnInvalidDifferenceAndSimulatedTimeAreMarked) {
   StartIn("UTC", {2026, 5, 11, 12, 0, 0});
   const QColor normal = Foreground(form->lblOrario);
-  form->TxtUtc->setEditText(QStringLiteral("one"));
+  const std::string row = RowText(0);
+  for (const QString bad : {"one", "nan", ""}) {
+    form->TxtUtc->setEditText(bad);
+    now_ += 600;
+    form->Timer1Tick();
+    EXPECT_EQ(UtcShown(), "UTC DIFF invalid");
+    EXPECT_EQ(RowText(0), row);
+    EXPECT_NE(Foreground(form->lblOrario), normal);
+  }
+  EXPECT_EQ(qt::FromQString(form->LblPCTime->text()), "12:30:00");
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  form->TxtUtc->setEditText(QStringLiteral("0,25"));
   form->Timer1Tick();
-  EXPECT_EQ(UtcShown(), "UTC DIFF invalid");
-  EXPECT_NE(Foreground(form->lblOrario), normal);
-  form->TxtUtc->setEditText(QStringLiteral("0"));
-  form->Timer1Tick();
+  EXPECT_EQ(UtcShown(), "11/05/2026 12:15:00");
+  EXPECT_NE(RowText(0), row);
   EXPECT_EQ(Foreground(form->lblOrario), normal);
 
   const std::string tracked = "A:10 E:20 " + std::string(kStandardCaption);
