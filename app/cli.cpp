@@ -1,5 +1,6 @@
 #include "app/cli.h"
 #include "app/cli_clock.h"
+#include "app/cli_doppler.h"
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
 #include "app/cli_passes_summary.h"
@@ -34,9 +35,12 @@ constexpr const char* kUsage =
     "       rodedizevad-cli map [--dir DIR] [--file NAME] [--width W] --out FILE.png DATE TIME\n"
     "       rodedizevad-cli sky [--dir DIR] [--file NAME] --out FILE.png SAT DATE TIME\n"
     "       rodedizevad-cli clock [--dir DIR] [--server HOST[:PORT]]\n"
+    "       rodedizevad-cli doppler [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n"
     "clock prints the PC clock's offset from a time server (PC minus server) and the\n"
-    "round trip, in seconds.\n";
+    "round trip, in seconds.\n"
+    "doppler prints the range rate (km/s) and, per transponder, the nominal and\n"
+    "corrected downlink and uplink in Hz (SAT also a catalog number or a name).\n";
 
 struct Request {
   std::string command;
@@ -138,6 +142,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
+  if (!args.empty() && args[0] == "doppler") return RunDoppler(args, defaultDir, out, err);
   if (!args.empty() && args[0] == "track") {
     HamlibRotorLibrary hamlib;
     HamlibRigLibrary rigs;

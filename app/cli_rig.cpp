@@ -13,20 +13,6 @@ namespace {
 
 constexpr int kCallLimitMs = 3000;
 
-// MHz in "KEY(low)" or "KEY(low-high)" as Hz.
-void ReadLink(std::string_view line, std::string_view key, std::optional<double>& low, std::optional<double>& high) {
-  const auto at = line.find(key);
-  if (at == std::string_view::npos) return;
-  const std::string_view value = line.substr(at + key.size());
-  const auto first = ReadLeadingNumber(value);
-  if (!first || !std::isfinite(first->value) || first->value <= 0) return;
-  low = high = first->value * 1e6;
-  if (first->end < value.size() && value[first->end] == '-') {
-    const auto second = ReadLeadingNumber(value.substr(first->end + 1));
-    if (second && std::isfinite(second->value) && second->value > first->value) high = second->value * 1e6;
-  }
-}
-
 std::string Hz(const std::optional<double>& hz) {
   if (!hz) return "-";
   char text[32];
@@ -35,29 +21,6 @@ std::string Hz(const std::optional<double>& hz) {
 }
 
 }  // namespace
-
-std::vector<Transponder> TrackTransponders(const std::vector<std::string>& configLines, std::string_view trimmedName) {
-  std::vector<Transponder> found;
-  for (const std::string& text : configLines) {
-    const std::string_view line = text;
-    if (trimmedName.empty() || line.substr(0, trimmedName.size()) != trimmedName ||
-        line.substr(trimmedName.size(), 1) != " ") {
-      continue;
-    }
-    Transponder t;
-    ReadLink(line, "DOWN(", t.downLow, t.downHigh);
-    ReadLink(line, "UP(", t.upLow, t.upHigh);
-    if (!t.downLow && !t.upLow) continue;
-    if (const auto m = line.find("MODE("); m != std::string_view::npos) {
-      const auto end = line.find(')', m);
-      t.mode = std::string(line.substr(m + 5, end == std::string_view::npos ? 0 : end - m - 5));
-    }
-    t.invert = line.find(" INVERT") != std::string_view::npos;
-    t.description = std::string(trimmedName);
-    found.push_back(t);
-  }
-  return found;
-}
 
 TrackRig::TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station,
                    std::vector<Transponder> transponders)

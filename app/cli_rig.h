@@ -12,11 +12,6 @@
 
 namespace rdz {
 
-// The transponders of one satellite from config.txt's lines
-// ('AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT', MHz, a range as
-// 'DOWN(435.030-435.120)'), the first being the default.
-std::vector<Transponder> TrackTransponders(const std::vector<std::string>& configLines, std::string_view trimmedName);
-
 // The radio config.txt names, for `track`: kept on the satellite's first
 // transponder while it is up, one line per change (UTC time, "rig", the
 // downlink and uplink sent, "-" for one not sent, the downlink VFO as read

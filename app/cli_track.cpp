@@ -17,6 +17,7 @@
 #include "platform/parport/linux_parallel_port.h"
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
+#include "radio/transmitter_list.h"
 #include "rotor/rotor_driver.h"
 #include "rotor/satellite_sky.h"
 #include "rotor/tracking_controller.h"
@@ -235,8 +236,10 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
   std::optional<TrackRig> rig;
   if (rigConfig.connection) {
     const auto lines = ReadTextLines(request->dir / kConfigFileName);
+    const auto list = ReadTransmitterFile(request->dir);
     rig.emplace(state.Models[static_cast<std::size_t>(k - 1)], state.Station,
-                TrackTransponders(lines ? *lines : std::vector<std::string>{}, TrimBlanks(state.Elements[k].Name)));
+                TranspondersFor(lines ? *lines : std::vector<std::string>{}, list ? *list : TransmitterList{},
+                                TrimBlanks(state.Elements[k].Name), state.Elements[k].CatalogNumber));
     if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
   }
   TrackRig* radio = rig ? &*rig : nullptr;

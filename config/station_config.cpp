@@ -71,7 +71,8 @@ StationKeys ReadStationKeys(const std::vector<std::string>& lines) {
     } else {
       const std::pair<const char*, std::optional<std::string>*> urls[] = {
           {"GEOURL = ", &keys.GEOURL}, {"GPSURL = ", &keys.GPSURL}, {"MILURL = ", &keys.MILURL},
-          {"LEOURL = ", &keys.LEOURL}, {"SHUTTLEURL = ", &keys.SHUTTLEURL}};
+          {"LEOURL = ", &keys.LEOURL}, {"SHUTTLEURL = ", &keys.SHUTTLEURL},
+          {"TRANSPONDERURL = ", &keys.TRANSPONDERURL}};
       for (const auto& [key, value] : urls) {
         if (StartsWith(line, key)) Keep(*value, UrlAfter(line, key));
       }

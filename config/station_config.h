@@ -10,7 +10,7 @@
 namespace rdz {
 
 // The station keys of config lines: "LA = ", "LO = ", "HT = ", "TEMPOSCANN = "
-// "KEPURL = ", "SATS = ", "AGEWARN = " and the group addresses ("GEOURL = " ...), each at the very start of a line. The last line of a key
+// "KEPURL = ", "SATS = ", "AGEWARN = " the group addresses ("GEOURL = " ...) and "TRANSPONDERURL = ", each at the very start of a line. The last line of a key
 // wins; a key whose value is not a finite number, and a KEPURL without an
 // address, count as absent there.
 struct StationKeys {
@@ -22,6 +22,7 @@ struct StationKeys {
   std::optional<std::string> SATS{};         // names or catalog numbers, comma-separated
   std::optional<double> AGEWARN{};           // days
   std::optional<std::string> GEOURL{}, GPSURL{}, MILURL{}, LEOURL{}, SHUTTLEURL{};
+  std::optional<std::string> TRANSPONDERURL{};  // the transmitter list's address
   friend bool operator==(const StationKeys&, const StationKeys&) = default;
 };
 

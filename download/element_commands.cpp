@@ -87,7 +87,7 @@ void ElementCommands::Download(const ElementDownload& download) {
   if (AnsweredFromDisk(download)) return;
   if (download.group != nullptr) groupAsked_[download.group] = services_.now();
   busy_ = true;
-  view_.BlankTable();
+  if (download.content == DownloadContent::ElementSets) view_.BlankTable();
   services_.messages.Show(download.waitingText, kProgramName);
 
   // Everything the transfer needs is copied now: the table and config.txt may change meanwhile.
@@ -124,7 +124,9 @@ void ElementCommands::Finish(const ElementDownload& download, const DownloadResu
   view_.ShowDownloadEnded();
   services_.messages.Show(result.message, kProgramName, result.icon);
   // A refused file leaves the table on the sets of the file it came from.
-  if (result.written) {
+  if (result.written && download.content == DownloadContent::Transmitters) {
+    view_.TransmittersChanged();
+  } else if (result.written) {
     state_.ElementFileName = download.fileName;
     loader_(services_.programDir, state_);
   }

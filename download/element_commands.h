@@ -28,9 +28,12 @@ class ElementCommandView {
   // From the start of a transfer to its end, with a way to cancel it.
   virtual void ShowDownloadRunning(const std::string& url) = 0;
   virtual void ShowDownloadEnded() = 0;
+  // A new transmitter list has been written: the transponders are read again.
+  virtual void TransmittersChanged() {}
 };
 
-// The reload of amateur.txt, the two AMSAT downloads and the group downloads. A download's transfer runs
+// The reload of amateur.txt, the two AMSAT downloads, the group downloads and
+// the transmitter list. A download's transfer runs
 // as background work; until it has ended, and its result has been shown and
 // loaded, every element command is refused.
 class ElementCommands {

@@ -20,9 +20,14 @@ namespace {
 
 std::string Shown(const ElementDownload& d) { return std::string("[.../") + d.fileName + "]"; }
 
+bool ForTransmitters(const DownloadRequest& r) {
+  return r.download.content == DownloadContent::Transmitters;
+}
+
 DownloadResult Refusal(const DownloadRequest& r, const std::string& cause) {
   return {false,
-          "ATTENTION: no element sets received from " + r.url + " (" + cause + ") - " +
+          std::string("ATTENTION: no ") + (ForTransmitters(r) ? "transponders" : "element sets") +
+              " received from " + r.url + " (" + cause + ") - " +
               Shown(r.download) + " not changed.",
           MessageIcon::Exclamation};
 }
@@ -58,6 +63,9 @@ std::string CelestrakGroupUrl(const char* group) {
 std::vector<std::string> ElementSetUrls(const std::filesystem::path& programDir,
                                         const ElementDownload& download) {
   const auto keys = ReadStationConfig(programDir).value_or(StationKeys{});
+  if (download.content == DownloadContent::Transmitters) {
+    return {keys.TRANSPONDERURL.value_or(kTransmitterListUrl)};
+  }
   if (download.group != nullptr) {
     const std::pair<const char*, const std::optional<std::string>*> configured[] = {
         {"GEOURL", &keys.GEOURL}, {"GPSURL", &keys.GPSURL}, {"MILURL", &keys.MILURL},
@@ -87,7 +95,11 @@ bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
 DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest& request) {
   if (body.size() > kMaxBodyBytes) return Refusal(request, "more than 16 MiB");
   const std::string text = CrLfText(body);
-  if (!HoldsUsableElementSets(text, request.check)) return Refusal(request, "not an element file");
+  if (ForTransmitters(request)) {
+    if (ReadTransmitterList(text).entries.empty()) return Refusal(request, "no transponder list");
+  } else if (!HoldsUsableElementSets(text, request.check)) {
+    return Refusal(request, "not an element file");
+  }
   const WriteOutcome written = WriteFileAtomically(request.programDir / request.download.fileName, text);
   if (!written.ok) {
     return {false,
@@ -97,6 +109,10 @@ DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest
   }
   // The second copy is a convenience for one particular set-up: its absence is no failure.
   if (request.secondCopy) WriteFileAtomically(*request.secondCopy, text);
+  if (ForTransmitters(request)) {
+    return {true, "OK, new transponder list with " + Shown(request.download) + " downloaded.",
+            MessageIcon::None};
+  }
   return {true,
           std::string("OK, new Internet kepler data with ") + Shown(request.download) +
               " downloadet....",

@@ -10,6 +10,7 @@
 #include "platform/internet_library.h"
 #include "platform/message_box.h"
 #include "platform/program_files.h"
+#include "radio/transmitter_list.h"
 
 namespace rdz {
 
@@ -24,7 +25,11 @@ inline constexpr const char* kBuiltInElementSetUrl =
 std::string ElementSetUrl(const std::filesystem::path& programDir);
 
 
-// One of the two download commands: the file it writes and the box shown
+// What a download brings: element sets that the table loads, or the list of
+// transmitters that the Doppler line and the rig read.
+enum class DownloadContent { ElementSets, Transmitters };
+
+// One of the download commands: the file it writes and the box shown
 // before the network is waited for.
 struct ElementDownload {
   const char* fileName;
@@ -34,6 +39,7 @@ struct ElementDownload {
   // address, and the menu command's caption.
   const char* group = nullptr;
   const char* urlKey = nullptr;
+  DownloadContent content = DownloadContent::ElementSets;
 };
 
 // CelesTrak asks for the same group at most once in two hours.
@@ -56,12 +62,18 @@ inline constexpr ElementDownload kShuttleDownload{
     "shuttle.txt", "ATTENTION: Waiting INTERNET network and create new file shuttle.txt", false,
     "stations", "SHUTTLEURL"};
 
+inline constexpr const char* kTransmitterListUrl = "https://db.satnogs.org/api/transmitters/?format=json";
+inline constexpr ElementDownload kTransmitterDownload{
+    kTransmitterFileName, "ATTENTION: Waiting INTERNET network and create new file transmitters.json", false,
+    nullptr, "TRANSPONDERURL", DownloadContent::Transmitters};
+
 // CelesTrak's GP query for the group.
 std::string CelestrakGroupUrl(const char* group);
 
 // Every address a download tries, in order: a group's configured or default
-// address; a configured KEPURL alone; else the built-in AMSAT address, then
-// AMSAT's TLE file, then CelesTrak's amateur group.
+// address; the transmitter list's (TRANSPONDERURL or SatNOGS); a configured
+// KEPURL alone; else the built-in AMSAT address, then AMSAT's TLE file, then
+// CelesTrak's amateur group.
 std::vector<std::string> ElementSetUrls(const std::filesystem::path& programDir,
                                         const ElementDownload& download);
 
@@ -97,7 +109,8 @@ struct DownloadRequest {
 
 bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check);
 
-// Checks the body and writes it as an element file (CrLfText) (and the second copy, when
+// Checks the body and writes it as an element file, or as the transmitter
+// list when it holds at least one transponder (CrLfText) (and the second copy, when
 // given; its failure is ignored). A body that is not usable, or one larger
 // than kMaxBodyBytes, leaves every file as it was.
 DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest& request);

@@ -25,6 +25,12 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
       services_(services),
       loader_(std::move(loader)),
       forecast_(state_, services_.programDir, services_.clock, *this) {
+  // Every load (start-up, reload, downloads) reads the transmitter list again.
+  loader_ = [this, inner = std::move(loader_)](const std::filesystem::path& dir, TrackerState& into) {
+    const LoadOutcome outcome = inner(dir, into);
+    ReadTransmitters();
+    return outcome;
+  };
   CreateControls();
   CreateMenus();
   Timer1.OnTick([this] { Timer1Tick(); });
@@ -40,7 +46,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
 FrmTrack::~FrmTrack() = default;
 
 void FrmTrack::Load() {
-  resize(Twips(13000), Twips(9000) + statusBar()->sizeHint().height());
+  resize(Twips(13000), Twips(9000) + radioRowHeight_ + statusBar()->sizeHint().height());
   move(0, 0);
   setWindowTitle(QString::fromLatin1(kStandardCaption));
   // Before anything is loaded: the table is refreshed over an empty element table.
@@ -61,6 +67,7 @@ void FrmTrack::RefreshLiveTable() {
     rdz::RefreshLiveTable(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, *this);
   }
   ShowElementStatus();
+  ShowDoppler();
 }
 
 void FrmTrack::ShowElementStatus() {

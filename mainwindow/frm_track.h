@@ -17,6 +17,7 @@
 #include "orbit/tracker_state.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/services.h"
+#include "radio/transmitter_list.h"
 #include "radio/transponder_choice.h"
 #include "rotor/tracking_controller.h"
 #include "simulation/simulation_controller.h"
@@ -80,6 +81,8 @@ class FrmTrack final : public QMainWindow,
   FrmPasses* PassesWindow() const;
   // "VelkAtomicClock": checks the PC clock against a time server, off this thread.
   void MnuVelkClockClick();
+  // True while transmitters.json is being read in the background.
+  bool TransmittersReading() const { return transmitterTaken_ != transmitterReads_; }
   // True from the start of a download until its result is shown and loaded.
   bool DownloadRunning() const { return elementCommands_->Busy(); }
   // Double-click on LblSat(index): the element box, then the forecast.
@@ -144,6 +147,12 @@ class FrmTrack final : public QMainWindow,
   void RefreshTable() override { RefreshLiveTable(); }
   void ShowDownloadRunning(const std::string& url) override;
   void ShowDownloadEnded() override;
+  void TransmittersChanged() override;
+
+  // The radio row: the transponder picked in CboTransponder, and the height
+  // the row adds under the top band.
+  void CboTransponderClick(int index);
+  int RadioRowHeight() const { return radioRowHeight_; }
 
   // Controls.
   QLabel* Label1 = nullptr;
@@ -183,6 +192,8 @@ class FrmTrack final : public QMainWindow,
   RigLink* Radios = nullptr;
   // The selected satellite's transponders, the one worked, for the Doppler line and the rig.
   TransponderChoice Transponders;
+  QComboBox* CboTransponder = nullptr;
+  QLabel* LblDoppler = nullptr;  // range rate, downlink to tune and uplink to send
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -193,6 +204,13 @@ class FrmTrack final : public QMainWindow,
   // Both return the bottom edge of what they placed, in pixels.
   int CreateTopBand(QWidget* area, int right);
   int CreateTable(QWidget* area, int top);
+  int CreateRadioRow(QWidget* area, int top);
+  // Transponders: the list read again after a load or a download, the choice
+  // refilled when the selection, the list or config.txt changes.
+  void ReadTransmitters();
+  void WatchConfigEditor();
+  void FillTransponders(int satellite);
+  void ShowDoppler();
   void CreateMenus();
   void ConnectForecast();
   void ConnectSimulation();
@@ -221,6 +239,11 @@ class FrmTrack final : public QMainWindow,
   bool utcValid_ = true;
   bool simulated_ = false;
   std::optional<std::pair<bool, bool>> shownMarks_;  // valid, simulated
+  TransmitterList transmitters_;
+  bool transpondersStale_ = true;
+  int transmitterReads_ = 0;  // only the newest read of transmitters.json is taken
+  int transmitterTaken_ = 0;
+  int radioRowHeight_ = 0;
 };
 
 }  // namespace rdz

@@ -62,7 +62,7 @@ void FrmTrack::CreateControls() {
   auto* area = new QWidget(this);
   setCentralWidget(area);
   const int width = Twips(13000) - Twips(120);
-  const int bandBottom = CreateTopBand(area, width);
+  const int bandBottom = CreateRadioRow(area, CreateTopBand(area, width));
   const int lineY = bandBottom + Twips(60);
   MakeLine(area, QFrame::HLine, QRect(Twips(120), lineY, width - Twips(120), Twips(30)));
   CreateTable(area, lineY + Twips(60));

@@ -25,7 +25,6 @@ void FrmTrack::CreateMenus() {
   const auto box = [this](const char* text, const char* title) {
     return [this, text, title] { services_.messages.Show(text, title); };
   };
-  const auto announce = box(kAnnouncementText, kAnnouncementTitle);
   elementCommands_ = std::make_unique<ElementCommands>(
       state_, *this,
       ElementCommands::Services{services_.messages, services_.events, services_.programDir,
@@ -43,6 +42,7 @@ void FrmTrack::CreateMenus() {
   m.MnuMars = item(m.Mnu1, "Military Kepler Internet", group(kMilitaryDownload));
   m.MnuLeo = item(m.Mnu1, "LEO Kepler Internet", group(kLeoDownload));
   m.MnuShuttle = item(m.Mnu1, "SHUTTLE Kepler Internet", group(kShuttleDownload));
+  m.MnuTransponders = item(m.Mnu1, "Transponders Internet", group(kTransmitterDownload));
 
   m.mnu3 = bar->addMenu(QStringLiteral("Info"));
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
@@ -75,7 +75,7 @@ void FrmTrack::CreateMenus() {
 std::vector<QAction*> FrmTrack::ElementMenuItems() const {
   const FrmTrackMenus& m = Menus;
   return {m.MnuLoadFile, m.MnuLoadInternet, m.MnuLoadFile1, m.MnuLoadGeoKepler,
-          m.LoadGpsKepler, m.MnuMars, m.MnuLeo, m.MnuShuttle};
+          m.LoadGpsKepler, m.MnuMars, m.MnuLeo, m.MnuShuttle, m.MnuTransponders};
 }
 
 void FrmTrack::MnuLoadFileClick() { elementCommands_->Reload(); }

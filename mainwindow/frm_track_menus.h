@@ -16,6 +16,7 @@ struct FrmTrackMenus {
   QAction* MnuMars = nullptr;
   QAction* MnuLeo = nullptr;
   QAction* MnuShuttle = nullptr;
+  QAction* MnuTransponders = nullptr;
   QMenu* mnu3 = nullptr;
   QAction* MnuBloBla = nullptr;
   QAction* MnuVelkClock = nullptr;

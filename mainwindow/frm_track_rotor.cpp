@@ -65,6 +65,7 @@ void FrmTrack::Option1Click(int index) {
   justSelected_ = index;
   QTimer::singleShot(0, this, [this] { justSelected_ = -1; });
   SelectForTracking(index, state_.Elements, *this, Rotors->Kv250Port());
+  ShowDoppler();
 }
 
 void FrmTrack::Option1GotFocus(int index) {

@@ -6,8 +6,6 @@
 namespace rdz {
 
 inline constexpr const char* kAnnouncementTitle = "RODEdizevad";
-inline constexpr const char* kAnnouncementText =
-    "news at https://rodedizevad.example.org implemented soon on VELK2000";
 inline constexpr const char* kSingleSatText = "Implemented on config for a single sat!";
 inline constexpr const char* kInformationText =
     "RodeDizevad v0.05beta - amateur satellite tracker, map image courtesy of NASA\r\n"

@@ -46,7 +46,7 @@ TEST_F(CliTrackRig, KeepsTheRadioOnTheTransponderBesideAKv250WithoutAPort) {
 TEST_F(CliTrackRig, RadioThatCannotBeReachedStopsTheCommandWithOneLine) {
   test::Rigctld gone;
   gone.Stop();
-  for (const std::string rig : {"RIG = 2 " + gone.address(), std::string("RIG = 999999 /dev/null")}) {
+  for (const std::string& rig : {"RIG = 2 " + gone.address(), std::string("RIG = 999999 /dev/null")}) {
     EXPECT_NE(Track(rig), 0) << rig;
     const std::string e = err.str();
     EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), 1) << e;

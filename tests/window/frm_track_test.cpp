@@ -95,9 +95,9 @@ TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
   EXPECT_EQ(RowText(0).substr(0, 9), state.Elements[1].Name);
   EXPECT_EQ(form->windowTitle().toStdString(), kStandardCaption);
   EXPECT_EQ(form->pos(), QPoint(0, 0));
-  // The status bar below the table adds its own height.
-  EXPECT_EQ(form->size(),
-            QSize(form->Twips(13000), form->Twips(9000) + form->statusBar()->sizeHint().height()));
+  // The radio row under the top band and the status bar below the table add their own heights.
+  EXPECT_EQ(form->size(), QSize(form->Twips(13000), form->Twips(9000) + form->RadioRowHeight() +
+                                                        form->statusBar()->sizeHint().height()));
 }
 
 // The option buttons are one group, tracking off at first; even with a row

@@ -43,7 +43,7 @@ TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
   EXPECT_EQ(captions.join('|').toStdString(),
             "&Menu|AMSAT Kepler files         [amateur.txt]|AMSAT Kepler Internet  [internet link]|"
             "AMSAT Kepler UDPATE  [amateur.txt]|GEO Kepler Internet|GPS Kepler Internet|"
-            "Military Kepler Internet|LEO Kepler Internet|SHUTTLE Kepler Internet|"
+            "Military Kepler Internet|LEO Kepler Internet|SHUTTLE Kepler Internet|Transponders Internet|"
             "Info|Check BLON/BLAT|VelkAtomicClock|Passes|Config|Personal Data Configuration|"
             "Check Personal data|Tracker|KV250 LPT1|KV250 LPT2|Other||Radio");
   EXPECT_EQ(form->menuBar()->actions().back(), m.MnuInfo);

@@ -1,7 +1,9 @@
 #include "window/window_fixture.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
+#include <chrono>
 
 #include "config/station_config.h"
 #include "orbit/element_loader.h"
@@ -58,6 +60,14 @@ void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetFactory intern
 void WindowTest::StartAtUtc(const CivilTime& utc) {
   clock.now = AddSeconds(utc, 3600);
   form->Load();
+  WaitForTransmitters();
+}
+
+void WindowTest::WaitForTransmitters() {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (form->TransmittersReading() && std::chrono::steady_clock::now() < end) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
 }
 
 std::string WindowTest::RowText(int row) const {

@@ -69,6 +69,8 @@ class WindowTest : public ::testing::Test {
   // Start-up, then the clock at a local time with TxtUtc's "1": UTC one hour earlier.
   void StartAtUtc(const CivilTime& utc);
   std::string RowText(int row) const;
+  // Lets the background read of transmitters.json arrive.
+  void WaitForTransmitters();
 
   TempDir dir;
   FakeClock clock;

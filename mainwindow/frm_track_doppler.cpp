@@ -1,0 +1,108 @@
+// The radio row under the top band: the selected satellite's transponders and
+// the Doppler line, refreshed on every tick of the live table.
+#include <QComboBox>
+#include <QPointer>
+#include <memory>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "configeditor/frm_config.h"
+#include "mainwindow/frm_track.h"
+#include "orbit/engine.h"
+#include "platform/program_files.h"
+#include "platform/qt/fixed_pitch_font.h"
+#include "platform/qt/qt_text.h"
+#include "platform/text_lines.h"
+#include "radio/doppler_line.h"
+
+namespace rdz {
+
+int FrmTrack::CreateRadioRow(QWidget* area, int top) {
+  const int m = Twips(120);
+  const int y = top + Twips(30);
+  auto* caption = new QLabel(QStringLiteral("Transponder:"), area);
+  CboTransponder = new QComboBox(area);
+  const int h = CboTransponder->sizeHint().height();
+  const int captionW = caption->fontMetrics().horizontalAdvance(caption->text()) + Twips(60);
+  caption->setGeometry(m, y, captionW, h);
+  CboTransponder->setGeometry(m + captionW, y, Twips(3300), h);
+  CboTransponder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  CboTransponder->setEnabled(false);
+  QObject::connect(CboTransponder, &QComboBox::activated, this, [this](int index) { CboTransponderClick(index); });
+  LblDoppler = new QLabel(area);
+  LblDoppler->setTextFormat(Qt::PlainText);
+  QFont font = qt::FixedPitchFont(10);
+  font.setBold(true);
+  LblDoppler->setFont(font);
+  const int x = CboTransponder->geometry().right() + Twips(180);
+  LblDoppler->setGeometry(x, y, Twips(13000) - Twips(120) - x, h);
+  radioRowHeight_ = y + h - top;
+  return y + h;
+}
+
+void FrmTrack::ReadTransmitters() {
+  // The downloaded list runs to megabytes: it is read away from this thread,
+  // and only the newest read is taken.
+  const int generation = ++transmitterReads_;
+  auto list = std::make_shared<TransmitterList>();
+  const auto read = [list, dir = services_.programDir] {
+    *list = ReadTransmitterFile(dir).value_or(TransmitterList{});
+  };
+  const auto take = [window = QPointer<FrmTrack>(this), list, generation] {
+    if (window == nullptr || generation != window->transmitterReads_) return;
+    window->transmitters_ = std::move(*list);
+    window->transmitterTaken_ = generation;
+    window->transpondersStale_ = true;
+    if (window->LblDoppler != nullptr) window->ShowDoppler();
+  };
+  if (services_.background != nullptr) {
+    services_.background->Start(read, take);
+  } else {
+    read();
+    take();
+  }
+}
+
+void FrmTrack::TransmittersChanged() { ReadTransmitters(); }
+
+void FrmTrack::WatchConfigEditor() {
+  // The editor is deleted once it has saved and closed; config.txt may hold new lines.
+  QObject::connect(configEditor_, &QObject::destroyed, this, [this] { transpondersStale_ = true; });
+}
+
+void FrmTrack::FillTransponders(int satellite) {
+  transpondersStale_ = false;
+  std::vector<Transponder> found;
+  if (satellite > 0) {
+    const auto config = ReadTextLines(services_.programDir / kConfigFileName);
+    const ElementSet& sat = state_.Elements[satellite];
+    found = TranspondersFor(config.value_or(std::vector<std::string>{}), transmitters_, TrimBlanks(sat.Name),
+                            sat.CatalogNumber);
+  }
+  Transponders = Rechoose(Transponders, satellite, std::move(found));
+  const QSignalBlocker quiet(CboTransponder);
+  CboTransponder->clear();
+  for (const Transponder& t : Transponders.transponders) CboTransponder->addItem(QString::fromStdString(t.description));
+  CboTransponder->setCurrentIndex(Transponders.chosen);
+  CboTransponder->setEnabled(!Transponders.transponders.empty());
+}
+
+void FrmTrack::CboTransponderClick(int index) {
+  if (index < 0 || index >= static_cast<int>(Transponders.transponders.size())) return;
+  Transponders.chosen = index;
+  ShowDoppler();
+}
+
+void FrmTrack::ShowDoppler() {
+  const int option = SelectedOption();
+  const int k = option >= 0 && option < kTableRows && option < state_.SatCount ? option + 1 : 0;
+  if (transpondersStale_ || k != Transponders.satellite) FillTransponders(k);
+  std::optional<double> rate;
+  if (k > 0 && state_.Time.Utc && static_cast<std::size_t>(k) <= state_.Models.size()) {
+    const auto p = state_.Models[static_cast<std::size_t>(k - 1)]->At(SetupEngine(state_.Station), *state_.Time.Utc);
+    if (p) rate = p->raw.rangeRate;
+  }
+  LblDoppler->setText(qt::ToQString(DopplerLineText(rate, Transponders.Chosen())));
+}
+
+}  // namespace rdz

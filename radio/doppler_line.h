@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "radio/transponder.h"
+#include "radio/transponder_choice.h"
+
+namespace rdz {
+
+// A transponder's nominal links (the middle of each passband) and what to
+// tune and send for them at a range rate, in Hz; empty where the link is missing.
+struct CorrectedLinks {
+  std::optional<double> downNominal, downTune, upNominal, upTune;
+};
+CorrectedLinks CorrectLinks(const Transponder& t, double rangeRateKmS);
+
+// Whole hertz as MHz with the hertz grouped: 145961234 -> "145.961 234".
+std::string MegahertzText(double hz);
+
+// The top band's Doppler line: "RR -5.123 km/s  DOWN 145.961 234  UP 432.148 766",
+// a missing link left out; empty without a range rate.
+std::string DopplerLineText(std::optional<double> rangeRateKmS, const Transponder* chosen);
+
+// The choice for `satellite` with these transponders: the transponder worked
+// before stays chosen while the same satellite keeps one equal to it, else
+// the first (the default).
+TransponderChoice Rechoose(const TransponderChoice& before, int satellite,
+                           std::vector<Transponder> transponders);
+
+}  // namespace rdz

@@ -1,0 +1,161 @@
+// Range rate against the change of the range itself, its sign around a pass,
+// the top band's Doppler line and `rodedizevad-cli doppler`.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "app/cli.h"
+#include "core/temp_dir.h"
+#include "orbit/element_loader.h"
+#include "orbit/engine.h"
+#include "orbit/sgp4_model.h"
+#include "platform/text_lines.h"
+#include "radio/doppler_line.h"
+
+namespace rdz {
+namespace {
+
+const Observer kStation{46.5, 8.95, 420};
+const CivilTime kStart{2026, 5, 11, 0, 0, 0};
+
+std::unique_ptr<OrbitModel> ModelOf(const std::string& text) {
+  const ElementSetsRead read = ReadElementSets(text);
+  EXPECT_FALSE(read.sets.empty());
+  const ElementSet& sat = read.sets.at(0);
+  if (sat.Mean) return std::make_unique<Sgp4Model>(*sat.Mean, sat.Alat, sat.Alon);
+  return std::make_unique<KeplerModel>(sat);
+}
+
+std::string AmsatSet(const std::string& name) {
+  const std::string all = test::SampleElements();
+  const auto at = all.find("Satellite: " + name);
+  const auto end = all.find('\r', all.find("Checksum", at));
+  return all.substr(at, end - at) + "\r\n";
+}
+
+TEST(DopplerChecks, RangeRateIsTheSymmetricDifferenceOfTheRange) {
+  const struct {
+    const char* what;
+    std::string text;
+    CivilTime start;
+    double tolerance;  // km/s; 1e-4 is a seventh of a hertz at 435 MHz
+  } cases[] = {
+      {"Kepler AO-07", AmsatSet("AO-07"), kStart, 1e-4},
+      {"SGP4 LEO", "1 28057U 03049A   06177.78615833  .00000060  00000-0  35940-4 0  1836\r\n"
+                   "2 28057  98.4283 247.6961 0000884  88.1964 271.9322 14.35478080140550\r\n",
+       {2006, 6, 26, 19, 0, 0}, 1e-4},
+      {"SDP4 Molniya", "1 08195U 75081A   06176.33215444  .00000099  00000-0  11873-3 0   813\r\n"
+                       "2 08195  64.1586 279.0717 6877146 264.7651  20.2257  2.00491383225656\r\n",
+       // SDP4's own velocity strays from the derivative of its position by
+       // up to about 1 m/s near perigee; the published code's does too.
+       {2006, 6, 25, 8, 0, 0}, 1.5e-3},
+  };
+  const EngineContext engine = SetupEngine(kStation);
+  for (const auto& c : cases) {
+    const auto model = ModelOf(c.text);
+    const auto range = [&](const CivilTime& t) { return model->At(engine, t).value().raw.range; };
+    int positive = 0, negative = 0;
+    for (int minute = 0; minute < 24 * 60; minute += 7) {
+      const CivilTime t = AddSeconds(c.start, minute * 60);
+      const auto p = model->At(engine, t);
+      ASSERT_TRUE(p && p->raw.rangeRate) << c.what;
+      // Whole seconds only: steps of 1 s and 2 s combined cancel the h^2 error.
+      const auto symmetric = [&](int h) { return (range(AddSeconds(t, h)) - range(AddSeconds(t, -h))) / (2 * h); };
+      const double difference = (4 * symmetric(1) - symmetric(2)) / 3;
+      ASSERT_NEAR(*p->raw.rangeRate, difference, c.tolerance) << c.what << " minute " << minute;
+      (*p->raw.rangeRate > 0 ? positive : negative) += 1;
+    }
+    EXPECT_GT(positive, 0) << c.what;
+    EXPECT_GT(negative, 0) << c.what;
+  }
+}
+
+TEST(DopplerChecks, ApproachingAtAosRecedingAtLos) {
+  const auto model = ModelOf(AmsatSet("AO-07"));
+  const EngineContext engine = SetupEngine(kStation);
+  const Transponder ao07{"B", 145.925e6, 145.975e6, 432.125e6, 432.175e6, "USB", true};
+  int passes = 0;
+  bool upBefore = false;
+  for (int s = 0; s < 86400; s += 10) {
+    const auto p = model->At(engine, AddSeconds(kStart, s)).value();
+    const bool up = p.raw.elevation > 0;
+    if (up != upBefore && s > 0) {
+      const CorrectedLinks links = CorrectLinks(ao07, *p.raw.rangeRate);
+      // Rising: the downlink arrives above nominal, the uplink must go below; setting: the reverse.
+      EXPECT_EQ(*links.downTune > *links.downNominal, up) << s;
+      EXPECT_EQ(*links.upTune < *links.upNominal, up) << s;
+      EXPECT_GT(std::fabs(*links.downTune - *links.downNominal), 100) << s;
+      passes += up;
+    }
+    upBefore = up;
+  }
+  EXPECT_GE(passes, 2);
+}
+
+TEST(DopplerLine, RangeRateAndTheChosenTransponderToTheHertz) {
+  const Transponder fm{"FM", 437.8e6, 437.8e6, 145.99e6, 145.99e6, "FM", false};
+  EXPECT_EQ(DopplerLineText(-5.0, &fm), "RR -5.000 km/s  DOWN 437.807 302  UP 145.987 565");
+  const Transponder beacon{"CW", 145.97e6, 145.97e6, {}, {}, "CW", false};
+  EXPECT_EQ(DopplerLineText(0.5, &beacon), "RR 0.500 km/s  DOWN 145.969 757");
+  EXPECT_EQ(DopplerLineText(0.5, nullptr), "RR 0.500 km/s");
+  EXPECT_EQ(DopplerLineText(std::nullopt, &fm), "");
+  EXPECT_EQ(MegahertzText(NAN), "-");
+
+  // The worked transponder stays chosen while the satellite keeps it.
+  const Transponder other{"B", 145.9e6, 145.9e6, {}, {}, "", false};
+  const TransponderChoice before{3, {fm, beacon}, 1};
+  EXPECT_EQ(Rechoose(before, 3, {other, beacon, fm}).chosen, 1);
+  EXPECT_EQ(Rechoose(before, 3, {other, fm}).chosen, 0);
+  EXPECT_EQ(Rechoose(before, 4, {fm, beacon}).chosen, 0);
+}
+
+class DopplerCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.Write("amateur.txt", test::SampleElements());
+    dir.Write("config.txt", test::CrLf({"LA = 46.5", "LO = 8.95", "HT = 420", "AO-07 ALAT(0) ALON(180)",
+                                        "AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT"}));
+    dir.Write("transmitters.json",
+              ReadTextFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json").value());
+  }
+  std::pair<int, std::string> Cli(std::vector<std::string> args, std::string* err = nullptr) const {
+    std::ostringstream out, errors;
+    const int status = RunCli(args, dir.path(), out, errors);
+    if (err != nullptr) *err = errors.str();
+    return {status, out.str()};
+  }
+  test::TempDir dir;
+};
+
+TEST_F(DopplerCli, RangeRateThenOneLinePerTransponderAndOneLineForAnError) {
+  const std::string state = Cli({"state", "1", "11/05/2026", "12:00:00"}).second;
+  const double rate = std::stod(state.substr(state.find("rangerate ") + 10));
+  const auto hz = [&](double f, double sign) { return std::to_string(std::llround(f * (1 + sign * rate / 299792.458))); };
+  char first[64];
+  std::snprintf(first, sizeof first, "rangerate %.6f\n", rate);
+  const std::string want = std::string(first) +
+      "USB (config.txt) 145950000 " + hz(145.95e6, -1) + " 432150000 " + hz(432.15e6, 1) + "\n" +
+      "Mode V/A (A) Linear 29450000 " + hz(29.45e6, -1) + " 145900000 " + hz(145.9e6, 1) + "\n" +
+      "Beacon 145970000 " + hz(145.97e6, -1) + " - -\n";
+  // By entry, catalog number and name alike.
+  for (const char* sat : {"1", "07530", " ao-07"})
+    EXPECT_EQ(Cli({"doppler", sat, "11/05/2026", "12:00:00"}), std::make_pair(0, want)) << sat;
+
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"doppler", "NO-SUCH", "11/05/2026", "12:00:00"},
+           {"doppler", "99999", "11/05/2026", "12:00:00"},
+           {"doppler", "1", "32/05/2026", "12:00:00"},
+           {"doppler", "1", "11/05/2026"},
+           {"doppler", "--file", "missing.txt", "1", "11/05/2026", "12:00:00"},
+           {"doppler", "1", "11/05/2026", "12:00:00", "--dir"}}) {
+    std::string err;
+    const auto [status, out] = Cli(args, &err);
+    EXPECT_NE(status, 0) << args[1];
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  }
+}
+
+}  // namespace
+}  // namespace rdz

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "config/transponder_config.h"
+#include "platform/text_lines.h"
+#include "radio/transmitter_list.h"
+
+namespace rdz {
+namespace {
+
+using Lines = std::vector<std::string>;
+using std::nullopt;
+
+TransmitterList Fixture() {
+  return ReadTransmitterList(
+      ReadTextFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json").value_or(""));
+}
+
+std::vector<std::string> Descriptions(const std::vector<Transponder>& ts) {
+  std::vector<std::string> d;
+  for (const Transponder& t : ts) d.push_back(t.description);
+  return d;
+}
+
+TEST(TransponderConfig, LinesOfTheSatelliteWithAtLeastOneUsableKey) {
+  const struct {
+    Lines lines;
+    const char* name;
+    std::vector<Transponder> want;
+  } cases[] = {
+      {{"AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT"}, "AO-07",
+       {{"USB (config.txt)", 145.95e6, 145.95e6, 432.15e6, 432.15e6, "USB", true}}},
+      // The trimmed name as written, then a blank; attitude lines are no transponders.
+      {{"AO-73 DOWN(145.9)", " AO-7 DOWN(145.9)", "ao-7 DOWN(145.9)", "AO-7 ALAT(0) ALON(180)"}, "AO-7", {}},
+      {{"AO-7 DOWN(145.975-145.925) UP(435.1)", "AO-7 UP(435.2) INVERTED"}, "AO-7",
+       {{"config.txt", 145.925e6, 145.975e6, 435.1e6, 435.1e6, "", false},
+        {"config.txt", nullopt, nullopt, 435.2e6, 435.2e6, "", false}}},
+      {{"SO-50 DOWN(-1) UP(abc) MODE( FM )", "SO-50 DOWN(1e999) UP(0)", "SO-50 DOWN(436.795-x)"}, "SO-50",
+       {{"FM (config.txt)", nullopt, nullopt, nullopt, nullopt, "FM", false},
+        {"config.txt", 436.795e6, 436.795e6, nullopt, nullopt, "", false}}},
+      {{"AO-7 DOWN(145.9)"}, "", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ConfiguredTransponders(c.lines, c.name), c.want) << c.lines[0];
+}
+
+TEST(TransmitterList, LiveWellFormedEntriesAndWhatComesBeforeABreak) {
+  const TransmitterList list = Fixture();
+  ASSERT_EQ(list.entries.size(), 6u);
+  EXPECT_EQ(list.dead, 1);
+  EXPECT_EQ(list.malformed, 2);
+  EXPECT_EQ(list.entries[0].catalogNumber, 7530u);
+  EXPECT_EQ(list.entries[0].transponder,
+            (Transponder{"Mode U/V (B) Linear", 145.925e6, 145.975e6, 432.125e6, 432.175e6, "USB", true}));
+  EXPECT_EQ(list.entries[2].transponder,
+            (Transponder{"Beacon", 145.97e6, 145.97e6, nullopt, nullopt, "CW", false}));
+  EXPECT_EQ(list.entries[5].transponder.description, "FM transponder \xe9");
+
+  const TransmitterList cut = ReadTransmitterList(R"([{"norad_cat_id":1,"downlink_low":1e8}, {"norad_cat_id":2,)");
+  EXPECT_EQ(cut.entries.size(), 1u);
+  EXPECT_EQ(cut.malformed, 1);
+  for (const char* text : {"", "[]", "{\"norad_cat_id\":1}", "<html>404</html>", "[1,2]"})
+    EXPECT_TRUE(ReadTransmitterList(text).entries.empty()) << text;
+}
+
+TEST(TransmitterList, ConfigLinesComeFirstAndReplaceTheSameDownlink) {
+  using D = std::vector<std::string>;
+  const TransmitterList list = Fixture();
+  EXPECT_EQ(Descriptions(TranspondersFor({}, list, "AO-07", 7530)),
+            (D{"Mode U/V (B) Linear", "Mode V/A (A) Linear", "Beacon"}));
+  const Lines config{"AO-07 ALAT(0) ALON(180)", "AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT"};
+  EXPECT_EQ(Descriptions(TranspondersFor(config, list, "AO-07", 7530)),
+            (D{"USB (config.txt)", "Mode V/A (A) Linear", "Beacon"}));
+  EXPECT_EQ(Descriptions(TranspondersFor(config, list, "AO-07", 0)), D{"USB (config.txt)"});
+}
+
+}  // namespace
+}  // namespace rdz

@@ -1,0 +1,90 @@
+// The radio row of the main window: the transponders of the selected
+// satellite from config.txt and transmitters.json, and the Doppler line.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "configeditor/frm_config.h"
+#include "orbit/engine.h"
+#include "platform/qt/qt_text.h"
+#include "platform/text_lines.h"
+#include "radio/doppler_line.h"
+#include "window/window_fixture.h"
+
+namespace rdz::test {
+namespace {
+
+using Items = std::vector<std::string>;
+
+class DopplerWindow : public WindowTest {
+ protected:
+  void SetUp() override {
+    WriteSampleFiles();
+    dir.Write("config.txt", SampleFile("config.txt") + "AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT\r\n");
+    dir.Write("transmitters.json",
+              ReadTextFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json").value());
+    MakeForm();
+    StartAtUtc({2026, 5, 11, 0, 0, 0});
+  }
+  void Select(int row) { form->Option1[static_cast<std::size_t>(row)]->click(); }
+  std::string Line() const { return qt::FromQString(form->LblDoppler->text()); }
+  // What the line must say for entry k and the chosen transponder at the window's instant.
+  std::string Expected(int k) const {
+    const auto p = state.Models[static_cast<std::size_t>(k - 1)]->At(SetupEngine(state.Station), *state.Time.Utc);
+    return DopplerLineText(p->raw.rangeRate, form->Transponders.Chosen());
+  }
+  Items Shown() const {
+    Items items;
+    for (int i = 0; i < form->CboTransponder->count(); ++i) items.push_back(qt::FromQString(form->CboTransponder->itemText(i)));
+    return items;
+  }
+};
+
+TEST_F(DopplerWindow, SelectedSatelliteItsTranspondersAndTheLineOnEveryTick) {
+  EXPECT_EQ(Line(), "");  // tracking off: no satellite
+  EXPECT_FALSE(form->CboTransponder->isEnabled());
+  Select(0);  // AO-07
+  EXPECT_EQ(Shown(), (Items{"USB (config.txt)", "Mode V/A (A) Linear", "Beacon"}));
+  EXPECT_EQ(Line(), Expected(1));
+  EXPECT_NE(Line().find("  DOWN 145.9"), std::string::npos) << Line();
+
+  const std::string before = Line();
+  clock.now = AddSeconds(clock.now, 60);
+  form->Timer1Tick();
+  EXPECT_EQ(Line(), Expected(1));
+  EXPECT_NE(Line(), before);
+
+  form->CboTransponderClick(2);
+  form->Timer1Tick();
+  EXPECT_EQ(form->Transponders.Chosen()->description, "Beacon");  // ticks keep the operator's pick
+  EXPECT_EQ(Line(), Expected(1));
+
+  Select(1);  // UO-11 has none: the range rate alone
+  EXPECT_FALSE(form->CboTransponder->isEnabled());
+  EXPECT_EQ(Line(), Expected(2));
+  EXPECT_EQ(Line().find("DOWN"), std::string::npos);
+}
+
+TEST_F(DopplerWindow, NewListAndSavedConfigAreReadOnce) {
+  Select(0);
+  dir.Write("transmitters.json", "[]");
+  form->Timer1Tick();
+  EXPECT_EQ(Shown().size(), 3u);  // not read on a tick
+  form->TransmittersChanged();
+  WaitForTransmitters();
+  EXPECT_EQ(Shown(), Items{"USB (config.txt)"});
+
+  form->MnuConfigClick();
+  auto* editor = form->findChild<FrmConfig*>();
+  ASSERT_NE(editor, nullptr);
+  editor->TxtConfig->appendPlainText(QStringLiteral("AO-07 DOWN(29.4500) MODE(CW)"));
+  editor->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  form->Timer1Tick();
+  EXPECT_EQ(Shown(), (Items{"USB (config.txt)", "CW (config.txt)"}));
+}
+
+}  // namespace
+}  // namespace rdz::test
