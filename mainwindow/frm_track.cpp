@@ -74,9 +74,11 @@ void FrmTrack::ShowElementStatus() {
   ElementAgeTexts texts;
   if (state_.Time.Utc) texts = ElementAgeAt(state_, SelectedOption(), *state_.Time.Utc);
   LblSatAge->setText(qt::ToQString(texts.selected));
+  LblSatAge->setToolTip(LblSatAge->text());
   std::string status = state_.LoadSummary;
   if (!texts.warning.empty()) status += (status.empty() ? "" : "   ") + texts.warning;
   LblElementStatus->setText(qt::ToQString(status));
+  LblElementStatus->setToolTip(LblElementStatus->text());  // the bar cuts long warnings
   LblElementStatus->setStyleSheet(texts.warning.empty() ? QString() : QStringLiteral("color: #c00000"));
 }
 

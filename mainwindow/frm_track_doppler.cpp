@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QPointer>
 #include <memory>
+#include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 #include <QSignalBlocker>
 
 #include "configeditor/frm_config.h"
@@ -35,7 +37,15 @@ int FrmTrack::CreateRadioRow(QWidget* area, int top) {
   font.setBold(true);
   LblDoppler->setFont(font);
   const int x = CboTransponder->geometry().right() + Twips(180);
-  LblDoppler->setGeometry(x, y, Twips(13000) - Twips(120) - x, h);
+  const int right = Twips(13000) - Twips(120);
+  const int dopplerW = QFontMetrics(font).horizontalAdvance(
+      QStringLiteral("RR -10.000 km/s  DOWN 2400.000 000  UP 1268.000 000"));
+  LblDoppler->setGeometry(x, y, std::min(dopplerW, right - x), h);
+  // The top band has no room left for the element age; this row has.
+  const int ageX = LblDoppler->geometry().right() + Twips(180);
+  LblSatAge->setParent(area);
+  LblSatAge->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  LblSatAge->setGeometry(ageX, y, std::max(0, right - ageX), h);
   radioRowHeight_ = y + h - top;
   return y + h;
 }

@@ -148,7 +148,7 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   Frame1->setFrameShape(QFrame::StyledPanel);
   Frame1->setFrameShadow(QFrame::Sunken);
   Frame1->setGeometry(right - frameW, y1 - Twips(30), frameW, y2 + h - y1 + Twips(60));
-  // Between the tracker switch and Frame1: the selected satellite's element age.
+  // The selected satellite's element age; the radio row gives it its place.
   LblSatAge = MakeLabel(area, QString(), font(), QRect(x, y1, std::max(0, right - frameW - gap - x), h));
   LblElementStatus = new QLabel(this);
   statusBar()->addWidget(LblElementStatus, 1);
