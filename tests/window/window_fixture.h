@@ -71,6 +71,10 @@ class WindowTest : public ::testing::Test {
   std::string RowText(int row) const;
   // Lets the background read of transmitters.json arrive.
   void WaitForTransmitters();
+  // Lets a device's answers arrive until `done` or `seconds` pass.
+  static bool PumpUntil(const std::function<bool()>& done, double seconds);
+  // A second a tick while the device is `engaged`: each tick is quick and the clock moves on.
+  void TickWhileEngaged(const std::function<bool()>& engaged, const std::function<void()>& deviceTick);
 
   TempDir dir;
   FakeClock clock;
