@@ -10,7 +10,6 @@
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
 #include "orbit/sgp4_model.h"
-#include "platform/text_lines.h"
 #include "radio/doppler_line.h"
 
 namespace rdz {
@@ -103,8 +102,7 @@ class DopplerCli : public ::testing::Test {
     dir.Write("amateur.txt", test::SampleElements());
     dir.Write("config.txt", test::CrLf({"LA = 46.5", "LO = 8.95", "HT = 420", "AO-07 ALAT(0) ALON(180)",
                                         "AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT"}));
-    dir.Write("transmitters.json",
-              ReadTextFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json").value());
+    dir.Write("transmitters.json", test::TransmittersFixture());
   }
   std::pair<int, std::string> Cli(std::vector<std::string> args, std::string* err = nullptr) const {
     std::ostringstream out, errors;
