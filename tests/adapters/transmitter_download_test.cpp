@@ -4,7 +4,7 @@
 
 #include "core/temp_dir.h"
 #include "download/element_commands.h"
-#include "http/element_server.h"
+#include "core/local_server.h"
 #include "platform/curl/curl_internet.h"
 
 namespace rdz {
