@@ -3,8 +3,6 @@
 // losing it.
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -78,14 +76,7 @@ TEST_F(RigWindow, ChosenInTheDialogItFollowsThePassAndTheOperatorsDial) {
   Start("");
   EXPECT_FALSE(form->Radios->Driver());
   form->Menus.TrkRadio->trigger();
-  RigDialog* dialog = form->Radios->Dialog();
-  ASSERT_TRUE(dialog);
-  dialog->Filter->setText(QStringLiteral("net rigctl"));
-  for (int i = 0; i < dialog->Models->count(); ++i) {
-    if (!dialog->Models->item(i)->isHidden()) dialog->Models->setCurrentItem(dialog->Models->item(i));
-  }
-  dialog->Port->setText(qt::ToQString(rigctld->address()));
-  dialog->accept();
+  ChooseModel(form->Radios->Dialog(), "net rigctl", rigctld->address());
   EXPECT_TRUE(form->Menus.TrkRadio->isChecked());
   EXPECT_NE(dir.Read("config.txt").find("RIG = 2 " + rigctld->address() + "\r\n"), std::string::npos);
   ASSERT_TRUE(form->Radios->Driver());

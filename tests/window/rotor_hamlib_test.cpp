@@ -1,8 +1,6 @@
 // The main window driving a real rotctld (Hamlib's dummy rotor) through
 // model 2: chosen in the rotor dialog, tracking, flipping, and losing it.
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <chrono>
 #include <thread>
@@ -81,20 +79,7 @@ TEST_F(HamlibWindow, ChosenInTheDialogItFollowsTheSatelliteAndTheKv250IsLeftAlon
   Start(Find(kLowNorth), "");
   ASSERT_FALSE(form->Rotors->Driver());  // no ROTOR key: the KV250
   form->Menus.TrkOther->trigger();
-  RotorDialog* dialog = form->Rotors->Dialog();
-  ASSERT_TRUE(dialog);
-  dialog->Filter->setText(QStringLiteral("net ROTCTL"));
-  QListWidgetItem* net = nullptr;
-  for (int i = 0; i < dialog->Models->count(); ++i) {
-    if (!dialog->Models->item(i)->isHidden()) {
-      ASSERT_FALSE(net) << "one model matches";
-      net = dialog->Models->item(i);
-    }
-  }
-  ASSERT_TRUE(net);
-  dialog->Models->setCurrentItem(net);
-  dialog->Port->setText(qt::ToQString(rotctld->address()));
-  dialog->accept();
+  ChooseModel(form->Rotors->Dialog(), "net ROTCTL", rotctld->address());
   EXPECT_TRUE(form->Menus.TrkOther->isChecked());
   EXPECT_FALSE(form->Menus.KV250_1->isChecked());
   EXPECT_NE(dir.Read("config.txt").find(Rotor()), std::string::npos);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QLineEdit>
+#include <QListWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -60,6 +62,22 @@ std::string PaddedName(const std::string& name);
 
 QColor Background(const QWidget* w);
 QColor Foreground(const QWidget* w);
+
+// Filters a device dialog's models down to one, takes it with `port`, and OK.
+template <class DeviceDialog>
+void ChooseModel(DeviceDialog* dialog, const char* filter, const std::string& port) {
+  ASSERT_TRUE(dialog);
+  dialog->Filter->setText(QString::fromLatin1(filter));
+  int shown = 0;
+  for (int i = 0; i < dialog->Models->count(); ++i) {
+    if (dialog->Models->item(i)->isHidden()) continue;
+    dialog->Models->setCurrentItem(dialog->Models->item(i));
+    ++shown;
+  }
+  ASSERT_EQ(shown, 1) << filter;
+  dialog->Port->setText(QString::fromStdString(port));
+  dialog->accept();
+}
 
 class WindowTest : public ::testing::Test {
  protected:
