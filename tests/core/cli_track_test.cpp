@@ -20,9 +20,9 @@ constexpr const char* kQo100 = "33";  // geostationary: up all day from the samp
 
 class CliTrack : public ::testing::Test {
  protected:
-  void WriteFiles(const std::string& rotorLines) {
+  void WriteFiles(const std::string& deviceLines) {
     dir.Write("amateur.txt", test::SampleElements());
-    dir.Write("config.txt", test::SampleFile("config.txt") + rotorLines);
+    dir.Write("config.txt", test::SampleFile("config.txt") + deviceLines);
   }
   int Run(std::vector<std::string> args) {
     args.insert(args.begin(), "track");
@@ -49,7 +49,7 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
   test::Rotctld closed;  // a port where nothing listens once it is stopped
   closed.Stop();
   struct Case {
-    std::string rotor;
+    std::string deviceLines;
     std::vector<std::string> args;
   };
   const std::vector<Case> cases = {
@@ -63,8 +63,8 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
       {"RIG = 999999 /dev/null\r\n", {"--seconds", "1", kQo100}},
   };
   for (const Case& c : cases) {
-    WriteFiles(c.rotor);
-    EXPECT_NE(Run(c.args), 0) << c.rotor << c.args[0];
+    WriteFiles(c.deviceLines);
+    EXPECT_NE(Run(c.args), 0) << c.deviceLines << c.args.back();
     const std::string e = err.str();
     EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), 1) << e;
     EXPECT_EQ(out.str(), "");
