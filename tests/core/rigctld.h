@@ -12,13 +12,10 @@ class Rigctld : public Rotctld {
   Rigctld() : Rotctld("", "rigctld") {}
   // The current VFO's frequency ("f") and the split transmit frequency ("i")
   // in Hz, 0 without an answer.
-  double Frequency() const { return Number("f"); }
-  double SplitFrequency() const { return Number("i"); }
+  double Frequency() const;
+  double SplitFrequency() const;
   // Turns the dial as a second client would ("F"); true when the rig took it.
-  bool Tune(double hz) const { return Ask("F " + std::to_string(static_cast<long long>(hz))) == "RPRT 0"; }
-
- private:
-  double Number(const std::string& command) const;
+  bool Tune(double hz) const;
 };
 
 }  // namespace rdz::test

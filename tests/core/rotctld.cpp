@@ -1,5 +1,4 @@
 #include "core/rotctld.h"
-#include "core/rigctld.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -114,33 +113,26 @@ void Rotctld::Stop() {
 }
 
 std::string Rotctld::Ask(const std::string& command) const {
-  std::string text;
-  // rigctld now and then drops a second client's connection unanswered: ask again.
-  for (int attempt = 0; attempt < 5 && text.empty(); ++attempt) {
-    const int s = Connect(port_);
-    if (s < 0) return {};
-    const std::string line = command + "\n";
-    if (write(s, line.data(), line.size()) == static_cast<ssize_t>(line.size())) {
-      shutdown(s, SHUT_WR);
-      char buffer[256];
-      pollfd p{s, POLLIN, 0};
-      for (ssize_t n = 0; poll(&p, 1, 2000) > 0 && (n = read(s, buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(n));
-      }
-    }
+  const int s = Connect(port_);
+  if (s < 0) return {};
+  const std::string line = command + "\n";
+  if (write(s, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
     close(s);
+    return {};
   }
+  shutdown(s, SHUT_WR);
+  std::string text;
+  char buffer[256];
+  pollfd p{s, POLLIN, 0};
+  while (poll(&p, 1, 2000) > 0) {
+    const ssize_t n = read(s, buffer, sizeof buffer);
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(s);
   for (char& c : text) c = c == '\n' ? ' ' : c;
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
-}
-
-double Rigctld::Number(const std::string& command) const {
-  try {
-    return std::stod(Ask(command));
-  } catch (...) {
-    return 0;
-  }
 }
 
 }  // namespace rdz::test
