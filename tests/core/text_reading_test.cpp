@@ -110,7 +110,7 @@ TEST(UtcDifference, HoursBecomeWholeSecondsAndUnusableValuesNothing) {
   // And back, as the box shows a difference taken from the system's zone.
   const std::pair<std::int64_t, const char*> shown[] = {
       {0, "0"},       {3600, "1"},      {19800, "5.5"}, {20700, "5.75"}, {-12600, "-3.5"},
-      {-1800, "-0.5"}, {-36000, "-10"}, {46800, "13"},  {-1, "0"}};
+      {-1800, "-0.5"}, {-36000, "-10"}, {46800, "13"},  {-1, "0"}, {1290, "0.36"}};
   for (const auto& [seconds, text] : shown) EXPECT_EQ(HoursText(seconds), text) << seconds;
 }
 
