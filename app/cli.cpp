@@ -1,4 +1,5 @@
 #include "app/cli.h"
+#include "app/cli_arguments.h"
 #include "app/cli_clock.h"
 #include "app/cli_doppler.h"
 #include "app/cli_kv250.h"
@@ -55,23 +56,9 @@ std::optional<Request> ParseArgs(const std::vector<std::string>& args,
     err << kUsage;
     return std::nullopt;
   }
-  Request request{args[0], defaultDir, kElementFileName, {}};
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--dir" || arg == "--file") {
-      if (i + 1 >= args.size()) {
-        err << "rodedizevad-cli: " << arg << " needs a value\n";
-        return std::nullopt;
-      }
-      if (arg == "--dir") {
-        request.dir = args[++i];
-      } else {
-        request.file = args[++i];
-      }
-    } else {
-      request.positional.push_back(arg);
-    }
-  }
+  const auto line = ParseCommandLine(args, defaultDir, {}, {}, err);
+  if (!line) return std::nullopt;
+  Request request{args[0], line->dir, line->file, line->positional};
   const std::string& command = request.command;
   const std::size_t wanted = command == "table" || command == "elements" ? 2 : command == "state" || command == "passes" ? 3 : 0;
   if (wanted == 0) {
@@ -158,25 +145,13 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   const auto& pos = request->positional;
   const std::string& date = pos[pos.size() - 2];
   const std::string& time = pos[pos.size() - 1];
-  const auto instant = ParseDateTime(date, time);
-  if (!instant) {
-    err << "rodedizevad-cli: '" << date << " " << time
-        << "' is not a UTC date and time as dd/MM/yyyy hh:mm:ss\n";
-    return 1;
-  }
+  const auto instant = InstantArgument(date, time, err);
+  if (!instant) return 1;
 
   TrackerState state;
-  state.ElementFileName = request->file;
-  const LoadReport load = LoadElements(request->dir, state);
-  if (load.outcome == LoadOutcome::MissingElementFile) {
-    err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file)
-        << " (" << load.reason << ")\n";
-    return 1;
-  }
-  if (load.outcome == LoadOutcome::MissingConfigFile) {
-    err << "rodedizevad-cli: warning: cannot read config.txt in " << request->dir << " ("
-        << load.reason << "); the station stays at latitude 0, longitude 0\n";
-  }
+  const auto load = LoadForCommand(request->dir, request->file, state, err);
+  if (!load) return 1;
+  WarnWithoutConfig(request->dir, *load, err);
 
   const EngineContext engine = SetupEngine(state.Station);
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/cli_arguments.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
 #include "platform/civil_time.h"
@@ -20,35 +21,14 @@ namespace {
 
 constexpr const char* kUsage = "usage: rodedizevad-cli doppler [--dir DIR] [--file NAME] SAT DATE TIME\n";
 
-struct DopplerRequest {
-  std::filesystem::path dir;
-  std::string file = kElementFileName;
-  std::vector<std::string> positional;
-};
-
-std::optional<DopplerRequest> ParseDoppler(const std::vector<std::string>& args,
-                                           const std::filesystem::path& defaultDir, std::ostream& err) {
-  DopplerRequest request{defaultDir, kElementFileName, {}};
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] != "--dir" && args[i] != "--file") {
-      request.positional.push_back(args[i]);
-    } else if (i + 1 >= args.size()) {
-      err << "rodedizevad-cli: " << args[i] << " needs a value\n";
-      return std::nullopt;
-    } else {
-      const std::string& value = args[++i];
-      if (args[i - 1] == "--dir") {
-        request.dir = value;
-      } else {
-        request.file = value;
-      }
-    }
-  }
-  if (request.positional.size() != 3) {
+std::optional<CommandLine> ParseDoppler(const std::vector<std::string>& args,
+                                        const std::filesystem::path& defaultDir, std::ostream& err) {
+  auto line = ParseCommandLine(args, defaultDir, {}, {}, err);
+  if (line && line->positional.size() != 3) {
     err << kUsage;
     return std::nullopt;
   }
-  return request;
+  return line;
 }
 
 std::string Upper(std::string_view text) {
@@ -93,20 +73,10 @@ int RunDoppler(const std::vector<std::string>& args, const std::filesystem::path
   const auto request = ParseDoppler(args, defaultDir, err);
   if (!request) return 2;
   const auto& pos = request->positional;
-  const auto instant = ParseDateTime(pos[1], pos[2]);
-  if (!instant) {
-    err << "rodedizevad-cli: '" << pos[1] << " " << pos[2]
-        << "' is not a UTC date and time as dd/MM/yyyy hh:mm:ss\n";
-    return 1;
-  }
+  const auto instant = InstantArgument(pos[1], pos[2], err);
+  if (!instant) return 1;
   TrackerState state;
-  state.ElementFileName = request->file;
-  const LoadReport load = LoadElements(request->dir, state);
-  if (load.outcome == LoadOutcome::MissingElementFile) {
-    err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file) << " ("
-        << load.reason << ")\n";
-    return 1;
-  }
+  if (!LoadForCommand(request->dir, request->file, state, err)) return 1;
   const int k = FindSatellite(state, pos[0]);
   if (k == 0) {
     err << "rodedizevad-cli: no satellite '" << pos[0] << "' among the " << state.SatCount

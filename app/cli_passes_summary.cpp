@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/cli_arguments.h"
 #include "orbit/element_loader.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
@@ -32,44 +33,26 @@ struct SummaryRequest {
 
 std::optional<SummaryRequest> Parse(const std::vector<std::string>& args,
                                     const std::filesystem::path& defaultDir, std::ostream& err) {
+  const auto line = ParseCommandLine(args, defaultDir, {"--days", "--min-el"}, {"--summary", "--ics"}, err);
+  if (!line) return std::nullopt;
   SummaryRequest r;
-  r.dir = defaultDir;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--summary") continue;
-    if (arg == "--ics") {
-      r.calendar = true;
-      continue;
-    }
-    if (arg != "--days" && arg != "--min-el" && arg != "--dir" && arg != "--file") {
-      r.positional.push_back(arg);
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      err << "rodedizevad-cli: " << arg << " needs a value\n";
+  r.dir = line->dir;
+  r.file = line->file;
+  r.positional = line->positional;
+  r.calendar = line->flags.count("--ics") != 0;
+  for (const auto& [option, value] : line->values) {
+    const auto number = WholeNumber(value);
+    const bool isDays = option == "--days";
+    const bool fits = number && (isDays ? *number >= 1 && *number <= 31 && *number == static_cast<int>(*number)
+                                        : *number >= -90 && *number <= 90);
+    if (!fits) {
+      err << "rodedizevad-cli: " << option << " '" << value << "' is out of range\n" << kSummaryUsage;
       return std::nullopt;
     }
-    const std::string& value = args[++i];
-    if (arg == "--dir") {
-      r.dir = value;
-    } else if (arg == "--file") {
-      r.file = value;
+    if (isDays) {
+      r.days = static_cast<int>(*number);
     } else {
-      const auto number = WholeNumber(value);
-      const bool isDays = arg == "--days";
-      const bool fits = number && (isDays ? *number >= 1 && *number <= 31 &&
-                                                *number == static_cast<int>(*number)
-                                          : *number >= -90 && *number <= 90);
-      if (!fits) {
-        err << "rodedizevad-cli: " << arg << " '" << value << "' is out of range\n"
-            << kSummaryUsage;
-        return std::nullopt;
-      }
-      if (isDays) {
-        r.days = static_cast<int>(*number);
-      } else {
-        r.minElevation = *number;
-      }
+      r.minElevation = *number;
     }
   }
   if (r.positional.size() != 3) {
@@ -117,24 +100,12 @@ int RunPassSummary(const std::vector<std::string>& args, const std::filesystem::
   const auto request = Parse(args, defaultDir, err);
   if (!request) return 2;
   const auto& pos = request->positional;
-  const auto instant = ParseDateTime(pos[1], pos[2]);
-  if (!instant) {
-    err << "rodedizevad-cli: '" << pos[1] << " " << pos[2]
-        << "' is not a UTC date and time as dd/MM/yyyy hh:mm:ss\n";
-    return 1;
-  }
+  const auto instant = InstantArgument(pos[1], pos[2], err);
+  if (!instant) return 1;
   TrackerState state;
-  state.ElementFileName = request->file;
-  const LoadOutcome outcome = LoadElements(request->dir, state);
-  if (outcome == LoadOutcome::MissingElementFile) {
-    err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file)
-        << "\n";
-    return 1;
-  }
-  if (outcome == LoadOutcome::MissingConfigFile) {
-    err << "rodedizevad-cli: warning: no config.txt in " << request->dir
-        << "; the station stays at latitude 0, longitude 0\n";
-  }
+  const auto load = LoadForCommand(request->dir, request->file, state, err);
+  if (!load) return 1;
+  WarnWithoutConfig(request->dir, *load, err);
 
   int only = 0;
   if (pos[0] != "all") {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/cli_arguments.h"
 #include "mapgeometry/scene.h"
 #include "orbit/element_loader.h"
 #include "pictures/map_picture.h"
@@ -39,31 +40,23 @@ std::optional<PictureRequest> Parse(const std::vector<std::string>& args,
                                     const std::filesystem::path& defaultDir, std::ostream& err) {
   PictureRequest r;
   r.command = args[0];
-  r.dir = defaultDir;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool takesValue = arg == "--dir" || arg == "--file" || arg == "--out" ||
-                            (arg == "--width" && r.command == "map");
-    if (!takesValue) {
-      r.positional.push_back(arg);
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      err << "rodedizevad-cli: " << arg << " needs a value\n";
+  // Only the map has a width; for the sky "--width" is a word too many.
+  const auto line = ParseCommandLine(args, defaultDir,
+                                     r.command == "map" ? std::set<std::string>{"--out", "--width"}
+                                                        : std::set<std::string>{"--out"},
+                                     {}, err);
+  if (!line) return std::nullopt;
+  r.dir = line->dir;
+  r.file = line->file;
+  r.positional = line->positional;
+  if (const auto it = line->values.find("--out"); it != line->values.end()) r.out = it->second;
+  if (const auto it = line->values.find("--width"); it != line->values.end()) {
+    const auto w = Whole(it->second, 64, kMaxWidth);
+    if (!w) {
+      err << "rodedizevad-cli: --width must be a whole number from 64 to " << kMaxWidth << "\n";
       return std::nullopt;
     }
-    const std::string& value = args[++i];
-    if (arg == "--dir") r.dir = value;
-    if (arg == "--file") r.file = value;
-    if (arg == "--out") r.out = value;
-    if (arg == "--width") {
-      const auto w = Whole(value, 64, kMaxWidth);
-      if (!w) {
-        err << "rodedizevad-cli: --width must be a whole number from 64 to " << kMaxWidth << "\n";
-        return std::nullopt;
-      }
-      r.width = *w;
-    }
+    r.width = *w;
   }
   const std::size_t wanted = r.command == "map" ? 2 : 3;
   if (r.out.empty() || r.positional.size() != wanted) {
@@ -91,20 +84,10 @@ int RunPictureCommand(const std::vector<std::string>& args, const std::filesyste
   const auto request = Parse(args, defaultDir, err);
   if (!request) return 2;
   const auto& pos = request->positional;
-  const auto instant = ParseDateTime(pos[pos.size() - 2], pos[pos.size() - 1]);
-  if (!instant) {
-    err << "rodedizevad-cli: '" << pos[pos.size() - 2] << " " << pos[pos.size() - 1]
-        << "' is not a UTC date and time as dd/MM/yyyy hh:mm:ss\n";
-    return 1;
-  }
+  const auto instant = InstantArgument(pos[pos.size() - 2], pos[pos.size() - 1], err);
+  if (!instant) return 1;
   TrackerState state;
-  state.ElementFileName = request->file;
-  const LoadReport load = LoadElements(request->dir, state);
-  if (load.outcome == LoadOutcome::MissingElementFile) {
-    err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file)
-        << " (" << load.reason << ")\n";
-    return 1;
-  }
+  if (!LoadForCommand(request->dir, request->file, state, err)) return 1;
   int sat = 1;
   if (request->command == "sky") {
     const auto n = Whole(pos[0], 1, state.SatCount);

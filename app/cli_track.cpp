@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "app/cli_arguments.h"
 #include "app/cli_rig.h"
 #include "config/rotor_config.h"
 #include "orbit/element_loader.h"
@@ -42,29 +43,17 @@ struct TrackRequest {
 
 std::optional<TrackRequest> ParseTrack(const std::vector<std::string>& args,
                                        const std::filesystem::path& defaultDir, std::ostream& err) {
-  TrackRequest request{defaultDir, "amateur.txt", std::nullopt, {}};
-  std::vector<std::string> positional;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--dir" || arg == "--file" || arg == "--seconds") {
-      if (i + 1 >= args.size()) {
-        err << "rodedizevad-cli: " << arg << " needs a value\n";
-        return std::nullopt;
-      }
-      const std::string& value = args[++i];
-      if (arg == "--dir") request.dir = value;
-      if (arg == "--file") request.file = value;
-      if (arg == "--seconds") {
-        request.seconds = WholeNumber(value);
-        if (!request.seconds || *request.seconds < 0) {
-          err << "rodedizevad-cli: --seconds needs a number of seconds, not '" << value << "'\n";
-          return std::nullopt;
-        }
-      }
-    } else {
-      positional.push_back(arg);
+  const auto line = ParseCommandLine(args, defaultDir, {"--seconds"}, {}, err);
+  if (!line) return std::nullopt;
+  TrackRequest request{line->dir, line->file, std::nullopt, {}};
+  if (const auto it = line->values.find("--seconds"); it != line->values.end()) {
+    request.seconds = WholeNumber(it->second);
+    if (!request.seconds || *request.seconds < 0) {
+      err << "rodedizevad-cli: --seconds needs a number of seconds, not '" << it->second << "'\n";
+      return std::nullopt;
     }
   }
+  const std::vector<std::string>& positional = line->positional;
   if (positional.size() != 1) {
     err << kUsage;
     return std::nullopt;
@@ -207,13 +196,9 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
   const auto request = ParseTrack(args, defaultDir, err);
   if (!request) return 2;
   TrackerState state;
-  state.ElementFileName = request->file;
-  const LoadReport load = LoadElements(request->dir, state);
-  if (load.outcome == LoadOutcome::MissingElementFile) {
-    err << "rodedizevad-cli: cannot read the element file " << (request->dir / request->file) << " ("
-        << load.reason << ")\n";
-    return 1;
-  }
+  const auto loaded = LoadForCommand(request->dir, request->file, state, err);
+  if (!loaded) return 1;
+  const LoadReport& load = *loaded;
   if (load.outcome == LoadOutcome::MissingConfigFile) {
     err << "rodedizevad-cli: cannot read " << (request->dir / kConfigFileName) << " (" << load.reason
         << "), which holds the station and the rotor\n";

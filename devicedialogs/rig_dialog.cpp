@@ -40,23 +40,12 @@ RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWi
   const RigSettings& s = current.settings;
   const RigConnection c = current.connection.value_or(RigConnection{});
 
-  Filter = new QLineEdit(this);
-  Filter->setPlaceholderText(QStringLiteral("Search maker or model"));
-  Models = new QListWidget(this);
-  for (const RigModel& m : models) {
-    auto* item = new QListWidgetItem(
-        QStringLiteral("%1 %2 (%3)").arg(QString::fromStdString(m.maker), QString::fromStdString(m.name)).arg(m.model),
-        Models);
-    item->setData(Qt::UserRole, m.model);
-    if (current.connection && m.model == c.model) Models->setCurrentItem(item);
-  }
-  Port = new QLineEdit(QString::fromStdString(c.port), this);
-  Port->setPlaceholderText(QStringLiteral("/dev/ttyUSB0 or host:4532"));
-  Speed = new QComboBox(this);
-  Speed->setEditable(true);
-  Speed->addItems({QString(), QStringLiteral("4800"), QStringLiteral("9600"), QStringLiteral("19200"),
-                   QStringLiteral("38400"), QStringLiteral("57600"), QStringLiteral("115200")});
-  Speed->setEditText(c.speed > 0 ? QString::number(c.speed) : QString());
+  fields_ = ConnectionFields::Make(this, models, current.connection ? std::optional<int>(c.model) : std::nullopt, c.port,
+                                   c.speed, QStringLiteral("/dev/ttyUSB0 or host:4532"), [this] { UpdateOk(); });
+  Filter = fields_.filter;
+  Models = fields_.models;
+  Port = fields_.port;
+  Speed = fields_.speed;
   ReceiveVfo = VfoBox(s.receive, this);
   TransmitVfo = VfoBox(s.transmit, this);
   ThresholdSsb = Hertz(s.thresholdSsb, this);
@@ -77,9 +66,6 @@ RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWi
   layout->addLayout(form);
   layout->addWidget(Buttons);
 
-  connect(Filter, &QLineEdit::textChanged, this, [this](const QString& text) { ShowMatching(text); });
-  connect(Models, &QListWidget::currentItemChanged, this, [this] { UpdateOk(); });
-  connect(Port, &QLineEdit::textChanged, this, [this] { UpdateOk(); });
   connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(NoRadio, &QPushButton::clicked, this, [this] {
@@ -89,21 +75,7 @@ RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWi
   UpdateOk();
 }
 
-void RigDialog::ShowMatching(const QString& text) {
-  const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  for (int i = 0; i < Models->count(); ++i) {
-    QListWidgetItem* item = Models->item(i);
-    bool all = true;
-    for (const QString& w : words) all = all && item->text().contains(w, Qt::CaseInsensitive);
-    item->setHidden(!all);
-  }
-}
-
-void RigDialog::UpdateOk() {
-  const QString port = Port->text().trimmed();
-  const bool ready = Models->currentItem() != nullptr && !port.isEmpty() && !port.contains(QLatin1Char(' '));
-  Buttons->button(QDialogButtonBox::Ok)->setEnabled(ready);
-}
+void RigDialog::UpdateOk() { Buttons->button(QDialogButtonBox::Ok)->setEnabled(fields_.Complete()); }
 
 RigConfig RigDialog::Result() const {
   RigConfig r;
@@ -114,11 +86,9 @@ RigConfig RigDialog::Result() const {
   s.thresholdFm = ThresholdFm->value();
   if (none_) return r;
   RigConnection c;
-  if (const QListWidgetItem* item = Models->currentItem()) c.model = item->data(Qt::UserRole).toInt();
-  c.port = Port->text().trimmed().toStdString();
-  bool ok = false;
-  const int speed = Speed->currentText().trimmed().toInt(&ok);
-  c.speed = ok && speed > 0 ? speed : 0;
+  c.model = fields_.Model();
+  c.port = fields_.Port();
+  c.speed = fields_.Speed();
   r.connection = c;
   return r;
 }

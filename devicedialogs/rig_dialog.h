@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "config/rig_config.h"
+#include "devicedialogs/connection_fields.h"
 #include "platform/rig.h"
 
 class QComboBox;
@@ -36,8 +37,9 @@ class RigDialog final : public QDialog {
   QPushButton* NoRadio = nullptr;
 
  private:
-  void ShowMatching(const QString& text);
   void UpdateOk();
+
+  ConnectionFields fields_;
 
   bool none_ = false;
 };

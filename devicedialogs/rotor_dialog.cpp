@@ -30,24 +30,13 @@ RotorDialog::RotorDialog(std::vector<RotorModel> models, const RotorConfig& curr
   const RotorSettings& s = current.settings;
   const RotorConnection& c = current.choice.connection;
 
-  Filter = new QLineEdit(this);
-  Filter->setPlaceholderText(QStringLiteral("Search maker or model"));
-  Models = new QListWidget(this);
-  for (const RotorModel& m : models) {
-    auto* item = new QListWidgetItem(
-        QStringLiteral("%1 %2 (%3)").arg(QString::fromStdString(m.maker), QString::fromStdString(m.name)).arg(m.model),
-        Models);
-    item->setData(Qt::UserRole, m.model);
-    if (current.choice.hamlib && m.model == c.model) Models->setCurrentItem(item);
-  }
-  Port = new QLineEdit(QString::fromStdString(c.port), this);
-  Port->setPlaceholderText(QStringLiteral("/dev/ttyUSB0, /dev/parport0 or host:4533"));
-  Speed = new QComboBox(this);
-  Speed->setEditable(true);
-  Speed->addItems({QString(), QStringLiteral("1200"), QStringLiteral("4800"), QStringLiteral("9600"),
-                   QStringLiteral("19200"), QStringLiteral("38400"), QStringLiteral("57600"),
-                   QStringLiteral("115200")});
-  Speed->setEditText(c.speed > 0 ? QString::number(c.speed) : QString());
+  fields_ = ConnectionFields::Make(this, models, current.choice.hamlib ? std::optional<int>(c.model) : std::nullopt,
+                                   c.port, c.speed, QStringLiteral("/dev/ttyUSB0, /dev/parport0 or host:4533"),
+                                   [this] { UpdateOk(); });
+  Filter = fields_.filter;
+  Models = fields_.models;
+  Port = fields_.port;
+  Speed = fields_.speed;
   AzimuthRange = new QComboBox(this);
   AzimuthRange->addItems({QStringLiteral("0-360"), QStringLiteral("-180-180"), QStringLiteral("0-450")});
   AzimuthRange->setCurrentIndex(static_cast<int>(s.azimuthRange));
@@ -82,38 +71,17 @@ RotorDialog::RotorDialog(std::vector<RotorModel> models, const RotorConfig& curr
   layout->addLayout(form);
   layout->addWidget(Buttons);
 
-  connect(Filter, &QLineEdit::textChanged, this, [this](const QString& text) { ShowMatching(text); });
-  connect(Models, &QListWidget::currentItemChanged, this, [this] { UpdateOk(); });
-  connect(Port, &QLineEdit::textChanged, this, [this] { UpdateOk(); });
   connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   UpdateOk();
 }
 
-void RotorDialog::ShowMatching(const QString& text) {
-  const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  for (int i = 0; i < Models->count(); ++i) {
-    QListWidgetItem* item = Models->item(i);
-    bool all = true;
-    for (const QString& w : words) all = all && item->text().contains(w, Qt::CaseInsensitive);
-    item->setHidden(!all);
-  }
-}
-
-void RotorDialog::UpdateOk() {
-  const bool ready = Models->currentItem() != nullptr && !Port->text().trimmed().isEmpty() &&
-                     !Port->text().trimmed().contains(QLatin1Char(' '));
-  Buttons->button(QDialogButtonBox::Ok)->setEnabled(ready);
-}
+void RotorDialog::UpdateOk() { Buttons->button(QDialogButtonBox::Ok)->setEnabled(fields_.Complete()); }
 
 RotorConfig RotorDialog::Result() const {
   RotorConfig r;
   r.choice.hamlib = true;
-  if (const QListWidgetItem* item = Models->currentItem()) r.choice.connection.model = item->data(Qt::UserRole).toInt();
-  r.choice.connection.port = Port->text().trimmed().toStdString();
-  bool ok = false;
-  const int speed = Speed->currentText().trimmed().toInt(&ok);
-  r.choice.connection.speed = ok && speed > 0 ? speed : 0;
+  r.choice.connection = {fields_.Model(), fields_.Port(), fields_.Speed()};
   RotorSettings& s = r.settings;
   s.azimuthRange = static_cast<rdz::AzimuthRange>(AzimuthRange->currentIndex());
   s.maxElevation = MaxElevation->currentIndex() == 1 ? 180 : 90;

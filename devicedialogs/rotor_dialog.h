@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "config/rotor_config.h"
+#include "devicedialogs/connection_fields.h"
 #include "platform/rotor.h"
 
 class QCheckBox;
@@ -39,8 +40,9 @@ class RotorDialog final : public QDialog {
   QDialogButtonBox* Buttons = nullptr;
 
  private:
-  void ShowMatching(const QString& text);
   void UpdateOk();
+
+  ConnectionFields fields_;
 };
 
 }  // namespace rdz

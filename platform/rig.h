@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/device_model.h"
+
 namespace rdz {
 
 // How a radio is reached: a Hamlib rig model number and its port, a serial
@@ -37,12 +39,7 @@ class Rig {
   virtual RigCall SetSplitFrequency(RigVfo receive, double hz) = 0;
 };
 
-// A rig model the library knows.
-struct RigModel {
-  int model = 0;
-  std::string maker;
-  std::string name;
-};
+using RigModel = DeviceModel;
 
 // Makes radios and lists the models that can be made.
 class RigLibrary {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/device_model.h"
+
 namespace rdz {
 
 // How a rotor is reached: a Hamlib model number and its port, which is a
@@ -31,12 +33,7 @@ class Rotor {
   virtual RotorCall GetPosition(double& azimuth, double& elevation) = 0;
 };
 
-// A rotor model the library knows.
-struct RotorModel {
-  int model = 0;
-  std::string maker;
-  std::string name;
-};
+using RotorModel = DeviceModel;
 
 // Makes rotors and lists the models that can be made.
 class RotorLibrary {

@@ -2,46 +2,16 @@
 
 #include <hamlib/rig.h>
 
-#include <algorithm>
-#include <clocale>
 #include <cmath>
 #include <mutex>
-#include <tuple>
+
+#include "platform/hamlib/hamlib_common.h"
 
 namespace rdz {
 
 namespace {
 
-// Hamlib's rig backend registry is shared by every handle.
-std::mutex& Registry() {
-  static std::mutex m;
-  return m;
-}
-
-void QuietOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    rig_set_debug(RIG_DEBUG_NONE);
-    // rig_open keeps the name of LC_NUMERIC across its own switch to "C" and
-    // restores it through a pointer that switch frees; with "C" already set
-    // there is nothing to free. The program's numbers never use LC_NUMERIC.
-    std::setlocale(LC_NUMERIC, "C");
-  });
-}
-
-// rigerror in 4.5 appends its whole debug buffer; rigerror2 gives the one
-// message, in a buffer shared by every caller.
-RigCall Failed(int code) {
-  static std::mutex buffer;
-  std::string text;
-  {
-    std::lock_guard lock(buffer);
-    const char* message = rigerror2(code);
-    text = message != nullptr ? message : "";
-  }
-  text = text.substr(0, text.find('\n'));
-  return {false, text.empty() ? "rig error " + std::to_string(code) : text};
-}
+RigCall Failed(int code) { return {false, hamlib::ErrorText(code, "rig")}; }
 
 RigCall Result(int code) { return code == RIG_OK ? RigCall{} : Failed(code); }
 
@@ -131,24 +101,22 @@ int AddModel(const rig_caps* caps, rig_ptr_t data) {
 }  // namespace
 
 std::unique_ptr<Rig> HamlibRigLibrary::Make(const RigConnection& connection, int timeoutMs) {
-  QuietOnce();
-  std::lock_guard lock(Registry());
+  hamlib::PrepareOnce();
+  std::lock_guard lock(hamlib::SharedState());
   RIG* rig = rig_init(static_cast<rig_model_t>(connection.model));
   if (rig == nullptr) return nullptr;
   return std::make_unique<HamlibRig>(rig, connection, timeoutMs);
 }
 
 std::vector<RigModel> HamlibRigLibrary::Models() {
-  QuietOnce();
+  hamlib::PrepareOnce();
   std::vector<RigModel> models;
   {
-    std::lock_guard lock(Registry());
+    std::lock_guard lock(hamlib::SharedState());
     rig_load_all_backends();
     rig_list_foreach(&AddModel, &models);
   }
-  std::sort(models.begin(), models.end(), [](const RigModel& a, const RigModel& b) {
-    return std::tie(a.maker, a.name, a.model) < std::tie(b.maker, b.name, b.model);
-  });
+  hamlib::SortModels(models);
   return models;
 }
 

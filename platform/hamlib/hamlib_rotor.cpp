@@ -2,40 +2,16 @@
 
 #include <hamlib/rotator.h>
 
-#include <algorithm>
 #include <cmath>
 #include <mutex>
-#include <tuple>
+
+#include "platform/hamlib/hamlib_common.h"
 
 namespace rdz {
 
 namespace {
 
-// Hamlib's backend registry is shared by every handle; loading backends and
-// walking the list must not overlap.
-std::mutex& Registry() {
-  static std::mutex m;
-  return m;
-}
-
-void QuietOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { rig_set_debug(RIG_DEBUG_NONE); });
-}
-
-// Hamlib's text for an error code. rigerror in 4.5 appends its debug buffer
-// and every earlier message; rigerror2 gives the one message, in a shared buffer.
-RotorCall Failed(int code) {
-  static std::mutex buffer;
-  std::string text;
-  {
-    std::lock_guard lock(buffer);
-    const char* message = rigerror2(code);
-    text = message != nullptr ? message : "";
-  }
-  text = text.substr(0, text.find('\n'));
-  return {false, text.empty() ? "rotor error " + std::to_string(code) : text};
-}
+RotorCall Failed(int code) { return {false, hamlib::ErrorText(code, "rotor")}; }
 
 RotorCall Result(int code) { return code == RIG_OK ? RotorCall{} : Failed(code); }
 
@@ -104,24 +80,22 @@ int AddModel(const rot_caps* caps, rig_ptr_t data) {
 }  // namespace
 
 std::unique_ptr<Rotor> HamlibRotorLibrary::Make(const RotorConnection& connection, int timeoutMs) {
-  QuietOnce();
-  std::lock_guard lock(Registry());
+  hamlib::PrepareOnce();
+  std::lock_guard lock(hamlib::SharedState());
   ROT* rot = rot_init(static_cast<rot_model_t>(connection.model));
   if (rot == nullptr) return nullptr;
   return std::make_unique<HamlibRotor>(rot, connection, timeoutMs);
 }
 
 std::vector<RotorModel> HamlibRotorLibrary::Models() {
-  QuietOnce();
+  hamlib::PrepareOnce();
   std::vector<RotorModel> models;
   {
-    std::lock_guard lock(Registry());
+    std::lock_guard lock(hamlib::SharedState());
     rot_load_all_backends();
     rot_list_foreach(&AddModel, &models);
   }
-  std::sort(models.begin(), models.end(), [](const RotorModel& a, const RotorModel& b) {
-    return std::tie(a.maker, a.name, a.model) < std::tie(b.maker, b.name, b.model);
-  });
+  hamlib::SortModels(models);
   return models;
 }
 
