@@ -9,7 +9,7 @@
 
 #include "core/temp_dir.h"
 #include "download/read_url.h"
-#include "http/element_server.h"
+#include "core/local_server.h"
 #include "platform/curl/curl_internet.h"
 
 namespace rdz {

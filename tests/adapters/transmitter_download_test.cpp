@@ -4,9 +4,8 @@
 
 #include "core/temp_dir.h"
 #include "download/element_commands.h"
-#include "http/element_server.h"
+#include "core/local_server.h"
 #include "platform/curl/curl_internet.h"
-#include "platform/text_lines.h"
 
 namespace rdz {
 namespace {
@@ -28,8 +27,7 @@ struct Boxes final : MessageBox, EventLoop {
 
 TEST(TransmitterDownload, ReplacesTheListOnlyWithOneThatHoldsTransponders) {
   test::TempDir served, program;
-  served.Write("transmitters.json",
-               ReadTextFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json").value());
+  served.Write("transmitters.json", test::TransmittersFixture());
   served.Write("empty.json", "[]");
   served.Write("page.html", "<html><body>maintenance</body></html>");
   test::ElementServer server{served.path()};

@@ -1,14 +1,16 @@
-// `rodedizevad-cli track` against a real rotctld, and the ways it refuses.
+// `rodedizevad-cli track` against a real rotctld and rigctld (Hamlib's dummies
+// through model 2), and the ways it refuses.
 #include <gtest/gtest.h>
 
 #include <signal.h>
 
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <thread>
 
 #include "app/cli.h"
-#include "core/rotctld.h"
+#include "core/rigctld.h"
 #include "core/temp_dir.h"
 
 namespace rdz {
@@ -18,9 +20,9 @@ constexpr const char* kQo100 = "33";  // geostationary: up all day from the samp
 
 class CliTrack : public ::testing::Test {
  protected:
-  void WriteFiles(const std::string& rotorLines) {
+  void WriteFiles(const std::string& deviceLines) {
     dir.Write("amateur.txt", test::SampleElements());
-    dir.Write("config.txt", test::SampleFile("config.txt") + rotorLines);
+    dir.Write("config.txt", test::SampleFile("config.txt") + deviceLines);
   }
   int Run(std::vector<std::string> args) {
     args.insert(args.begin(), "track");
@@ -47,7 +49,7 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
   test::Rotctld closed;  // a port where nothing listens once it is stopped
   closed.Stop();
   struct Case {
-    std::string rotor;
+    std::string deviceLines;
     std::vector<std::string> args;
   };
   const std::vector<Case> cases = {
@@ -57,10 +59,12 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
       {"", {"--file", "missing.txt", "1"}},
       {"ROTOR = 2 " + closed.address() + "\r\n", {kQo100}},
       {"ROTOR = 999999 /dev/null\r\n", {kQo100}},
+      {"RIG = 2 " + closed.address() + "\r\n", {"--seconds", "1", kQo100}},
+      {"RIG = 999999 /dev/null\r\n", {"--seconds", "1", kQo100}},
   };
   for (const Case& c : cases) {
-    WriteFiles(c.rotor);
-    EXPECT_NE(Run(c.args), 0) << c.rotor << c.args[0];
+    WriteFiles(c.deviceLines);
+    EXPECT_NE(Run(c.args), 0) << c.deviceLines << c.args.back();
     const std::string e = err.str();
     EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), 1) << e;
     EXPECT_EQ(out.str(), "");
@@ -104,6 +108,25 @@ TEST_F(CliTrack, RotctldEndsWhereTheSatelliteIsAndCtrlCParks) {
   ASSERT_GE(last.size(), 2u) << seen;
   EXPECT_EQ(last[0], 20) << seen;
   EXPECT_EQ(last[1], 10) << seen;
+}
+
+TEST_F(CliTrack, KeepsTheRadioOnTheTransponderBesideAKv250WithoutAPort) {
+  test::Rigctld rigctld;
+  ASSERT_TRUE(rigctld.ready());
+  // Beside the KV250, which has no port here.
+  WriteFiles("QO-100 DOWN(10489.550-10489.800) UP(2400.050-2400.300) MODE(USB)\r\nRIG = 2 " + rigctld.address() +
+             "\r\n");
+  EXPECT_EQ(Run({"--seconds", "2", kQo100}), 0) << err.str();
+  // "date time rig down up read": near the middle of the passbands, read back.
+  const std::string text = out.str();
+  ASSERT_NE(text.find(" rig "), std::string::npos) << text;
+  double down = 0, up = 0, read = 0;
+  ASSERT_EQ(std::sscanf(text.c_str() + text.find(" rig "), " rig %lf %lf %lf", &down, &up, &read), 3) << text;
+  EXPECT_NEAR(down, 10489.675e6, 3000);
+  EXPECT_NEAR(up, 2400.175e6, 3000);
+  EXPECT_NEAR(read, down, 1);
+  EXPECT_NEAR(rigctld.SplitFrequency(), up, 20);
+  EXPECT_NEAR(rigctld.Frequency(), down, 20);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
-// Following a transponder without a radio or a clock: when a VFO is set
-// again, the operator's dial, LOS and another transponder.
+// Following a transponder without a radio or a clock: when the radio follows
+// a satellite, when a VFO is set again, the operator's dial, LOS and another
+// transponder.
 #include <gtest/gtest.h>
 
+#include "orbit/engine.h"
 #include "radio/doppler_follower.h"
+#include "radio/rig_sky.h"
 
 namespace rdz {
 namespace {
@@ -73,8 +76,28 @@ TEST(DopplerFollower, UplinkOnlyWhereTheRadioHasAVfoForIt) {
   const Transponder beacon{"beacon", 145.9e6, 145.9e6, std::nullopt, std::nullopt, "CW", false};
   DopplerFollower f{RigSettings{}};
   EXPECT_FALSE(f.Step(&beacon, true, kApproaching, std::nullopt).uplink);
-  EXPECT_EQ(UplinkPathOf({RigVfo::Main, RigVfo::Sub, 20, 350}), UplinkPath::Named);
-  EXPECT_EQ(UplinkPathOf({RigVfo::Current, RigVfo::B, 20, 350}), UplinkPath::Split);
+}
+
+TEST(RigSky, FollowsFromTwoMinutesBeforeAosUntilLos) {
+  // An ISS set of the sample file, seen from Lugano.
+  const KeplerModel iss({.Name = "", .EpochYear = 2026, .EpochDay = 131.16675675, .Inclination = 51.6310,
+                         .Raan = 123.3566, .Eccentricity = 0.0007470, .ArgPerigee = 46.3627,
+                         .MeanAnomaly = 313.7980, .MeanMotion = 15.49181925, .DecayRate = 5.444e-05,
+                         .EpochRev = 56601});
+  const EngineContext lugano = SetupEngine({46.5, 8.95, 273});
+  const CivilTime start{2026, 5, 11, 0, 0, 0};
+  const auto up = [&](int s) { return iss.At(lugano, AddSeconds(start, s))->raw.elevation > 0; };
+  int aos = 1;
+  while (up(aos - 1) || !up(aos)) ++aos;
+  int los = aos;
+  while (up(los)) ++los;
+  const auto at = [&](int s) { return RigSkyAt(lugano, iss, AddSeconds(start, s)); };
+  EXPECT_FALSE(at(aos - 125).follow);
+  EXPECT_TRUE(at(aos - 115).follow);
+  EXPECT_LT(at(aos).rangeRate, -3);  // approaching at AOS
+  EXPECT_TRUE(at(los - 1).follow);
+  EXPECT_GT(at(los - 1).rangeRate, 3);
+  EXPECT_FALSE(at(los + 1).follow);
 }
 
 }  // namespace

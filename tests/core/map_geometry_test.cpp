@@ -7,6 +7,7 @@
 #include "mapgeometry/scene.h"
 #include "mapgeometry/sky.h"
 #include "mapgeometry/track.h"
+#include "orbit/map_marker.h"
 
 namespace rdz {
 namespace {
@@ -273,6 +274,17 @@ TEST(MapScene, SelectionFallsBackToSatelliteOneAndMarksUpByTheTablesRule) {
   // At the rise the elevation is a hair above 0, which the table still rounds to 0.
   const CivilTime aos = FindPass(*models[0], engine, {2026, 5, 11, 0, 0, 0})->aos->utc;
   EXPECT_FALSE(BuildMapScene(table, models, kLugano, aos, 1).satellites[0].up);
+}
+
+TEST(MapMarker, CentreLiesOnThePointHeldOnTheMapAndNothingWithoutAPoint) {
+  EXPECT_EQ(MarkerOnPoint("   0", "   0", 100, 100), (TwipsPoint{3550, 1750}));
+  EXPECT_EQ(MarkerOnPoint(" -45", "-180", 100, 100), (TwipsPoint{-50, 2650}));
+  EXPECT_EQ(MarkerOnPoint("0", "0", 135, 135), (TwipsPoint{3532, 1732}));  // halves to even
+  EXPECT_EQ(MarkerOnPoint("95", "200", 0, 0), (TwipsPoint{7200, 0}));
+  EXPECT_EQ(MarkerOnPoint("-1e300", "-1e300", 0, 0), (TwipsPoint{0, 3600}));
+  EXPECT_FALSE(MarkerOnPoint("0", "", 135, 135));
+  EXPECT_FALSE(MarkerOnPoint("LA", "0", 135, 135));
+  EXPECT_FALSE(MarkerOnPoint("1e999", "0", 135, 135));
 }
 
 }  // namespace

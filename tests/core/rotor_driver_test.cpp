@@ -55,10 +55,7 @@ TEST(RotorDriver, FiveFailuresInARowDisengageWithTheRotorsReason) {
   d.fake->fails = false;
   d.TickAndWait(2);  // a good read clears the count
   d.fake->fails = true;
-  d.TickAndWait(3);  // the satellite did not move: only a read, 1
-  d.TickAndWait(4);  // 2
-  d.TickAndWait(5);  // 3
-  d.TickAndWait(6);  // 4
+  for (int t = 3; t < 7; ++t) d.TickAndWait(t);  // the satellite did not move: only reads, 1 to 4
   EXPECT_TRUE(d.driver.Engaged());
   d.TickAndWait(7);
   EXPECT_FALSE(d.driver.Engaged());

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "clockcheck/clock_check.h"
-#include "core/sntp_responder.h"
+#include "core/local_server.h"
 #include "core/temp_dir.h"
 #include "platform/sntp/udp_sntp_client.h"
 

@@ -51,4 +51,8 @@ std::string SampleFile(const std::string& name) {
   return ReadFile(std::filesystem::path(RDZ_SAMPLE_DIR) / name);
 }
 
+std::string TransmittersFixture() {
+  return ReadFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json");
+}
+
 }  // namespace rdz::test

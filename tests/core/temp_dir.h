@@ -32,5 +32,7 @@ int CountOf(std::string_view text, std::string_view what);
 // A shipped sample file ("amateur.txt", "config.txt").
 std::string SampleFile(const std::string& name);
 inline std::string SampleElements() { return SampleFile("amateur.txt"); }
+// The test list of transponders, tests/radio/transmitters.json.
+std::string TransmittersFixture();
 
 }  // namespace rdz::test

@@ -10,6 +10,7 @@
 #include "platform/lenient_number.h"
 #include "platform/number_text.h"
 #include "platform/text_lines.h"
+#include "platform/utc_difference.h"
 
 namespace rdz {
 namespace {
@@ -106,6 +107,11 @@ TEST(UtcDifference, HoursBecomeWholeSecondsAndUnusableValuesNothing) {
   for (double bad : {std::nan(""), inf, -inf, 1e6 + 1, -1e300}) {
     EXPECT_FALSE(UtcDifferenceSeconds(bad)) << bad;
   }
+  // And back, as the box shows a difference taken from the system's zone.
+  const std::pair<std::int64_t, const char*> shown[] = {
+      {0, "0"},       {3600, "1"},      {19800, "5.5"}, {20700, "5.75"}, {-12600, "-3.5"},
+      {-1800, "-0.5"}, {-36000, "-10"}, {46800, "13"},  {-1, "0"}, {1290, "0.36"}};
+  for (const auto& [seconds, text] : shown) EXPECT_EQ(HoursText(seconds), text) << seconds;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/transponder_config.h"
-#include "platform/text_lines.h"
+#include "core/temp_dir.h"
 #include "radio/transmitter_list.h"
 
 namespace rdz {
@@ -10,10 +10,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using std::nullopt;
 
-TransmitterList Fixture() {
-  return ReadTransmitterList(
-      ReadTextFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json").value_or(""));
-}
+TransmitterList Fixture() { return ReadTransmitterList(test::TransmittersFixture()); }
 
 std::vector<std::string> Descriptions(const std::vector<Transponder>& ts) {
   std::vector<std::string> d;

@@ -3,8 +3,7 @@
 #   /files/NAME     the folder's NAME          /moved/NAME   redirects to /files/NAME
 #   /cut/NAME       NAME broken off 20 bytes before its end
 #   /status/CODE/NAME   NAME with that status   /loop        redirects to itself
-#   /empty          an empty body              /silent       never answers
-#   /slow           headers, then a byte a second
+#   /silent         never answers              /slow         headers, then a byte a second
 import http.server, os, sys, threading, time
 
 
@@ -38,8 +37,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return self.answer(302, location="/files/" + name)
         if kind == "loop":
             return self.answer(302, location="/loop")
-        if kind == "empty":
-            return self.answer(200)
         if kind == "silent":
             return time.sleep(60)
         if kind == "slow":

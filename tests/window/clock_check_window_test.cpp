@@ -6,7 +6,7 @@
 #include <fstream>
 #include <regex>
 
-#include "core/sntp_responder.h"
+#include "core/local_server.h"
 #include "platform/sntp/udp_sntp_client.h"
 #include "window/window_fixture.h"
 

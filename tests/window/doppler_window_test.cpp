@@ -9,7 +9,6 @@
 #include "configeditor/frm_config.h"
 #include "orbit/engine.h"
 #include "platform/qt/qt_text.h"
-#include "platform/text_lines.h"
 #include "radio/doppler_line.h"
 #include "window/window_fixture.h"
 
@@ -23,8 +22,7 @@ class DopplerWindow : public WindowTest {
   void SetUp() override {
     WriteSampleFiles();
     dir.Write("config.txt", SampleFile("config.txt") + "AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT\r\n");
-    dir.Write("transmitters.json",
-              ReadTextFile(std::filesystem::path(RDZ_RADIO_FIXTURES) / "transmitters.json").value());
+    dir.Write("transmitters.json", TransmittersFixture());
     MakeForm();
     StartAtUtc({2026, 5, 11, 0, 0, 0});
   }

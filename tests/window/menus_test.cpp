@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "config/personal_data.h"
-#include "http/element_server.h"
+#include "core/local_server.h"
 #include "platform/curl/curl_internet.h"
 #include "window/window_fixture.h"
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
 #include <chrono>
 #include <thread>
 
@@ -42,6 +44,25 @@ TEST(QtColour, BlueGreenRedValuesAndSystemRoles) {
   EXPECT_EQ(ToQColor(Colour::Bgr(192), palette), QColor(192, 0, 0));
   EXPECT_EQ(ToQColor(kButtonFace, palette), QColor(1, 2, 3));
   EXPECT_EQ(ToQColor(kButtonText, palette), QColor(4, 5, 6));
+}
+
+// A satellite name from a downloaded file is shown as it stands, never read as markup.
+TEST(QtMessageBoxTest, ShowsMarkupAsPlainTextWithTheGivenTitle) {
+  QString shownText, shownTitle;
+  Qt::TextFormat format = Qt::AutoText;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shownText = box->text();
+    shownTitle = box->windowTitle();
+    format = box->textFormat();
+    box->accept();
+  });
+  QtMessageBox messages;
+  messages.Show("<b>AO-07</b>", "RodeDizevad", MessageIcon::None);
+  EXPECT_EQ(shownText, "<b>AO-07</b>");
+  EXPECT_EQ(shownTitle, "RodeDizevad");
+  EXPECT_EQ(format, Qt::PlainText);
 }
 
 }  // namespace

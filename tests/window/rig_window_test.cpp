@@ -2,14 +2,9 @@
 // 2: chosen in the rig dialog, following a pass and the operator's dial, and
 // losing it.
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <chrono>
-#include <thread>
 
 #include "core/rigctld.h"
 #include "devicedialogs/rig_dialog.h"
@@ -54,16 +49,6 @@ class RigWindow : public WindowTest {
     form->Radios->Timer.stop();  // the test ticks
   }
   RigDriver& Driver() const { return *form->Radios->Driver(); }
-  // Lets the radio's answers arrive until `done` or `seconds` pass.
-  bool PumpUntil(const std::function<bool()>& done, double seconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    for (;;) {
-      if (done()) return true;
-      if (std::chrono::steady_clock::now() >= end) return false;
-      QCoreApplication::processEvents();
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-  }
   // One tick at the window's instant; true once the dummy's VFOs are within
   // `hz` of the downlink and uplink for satellite-side `down` and `up`.
   bool TickUntil(double down, double up, double hz = 20) {
@@ -91,14 +76,7 @@ TEST_F(RigWindow, ChosenInTheDialogItFollowsThePassAndTheOperatorsDial) {
   Start("");
   EXPECT_FALSE(form->Radios->Driver());
   form->Menus.TrkRadio->trigger();
-  RigDialog* dialog = form->Radios->Dialog();
-  ASSERT_TRUE(dialog);
-  dialog->Filter->setText(QStringLiteral("net rigctl"));
-  for (int i = 0; i < dialog->Models->count(); ++i) {
-    if (!dialog->Models->item(i)->isHidden()) dialog->Models->setCurrentItem(dialog->Models->item(i));
-  }
-  dialog->Port->setText(qt::ToQString(rigctld->address()));
-  dialog->accept();
+  ChooseModel(form->Radios->Dialog(), "net rigctl", rigctld->address());
   EXPECT_TRUE(form->Menus.TrkRadio->isChecked());
   EXPECT_NE(dir.Read("config.txt").find("RIG = 2 " + rigctld->address() + "\r\n"), std::string::npos);
   ASSERT_TRUE(form->Radios->Driver());
@@ -131,18 +109,7 @@ TEST_F(RigWindow, RigctldGoneLeavesTheWindowTickingAndSaysWhy) {
   Start("RIG = 2 " + rigctld->address() + "\r\n");
   EXPECT_TRUE(TickUntil(435.05e6, 145.95e6)) << Status();
   rigctld->Stop();
-  std::string shown = qt::FromQString(form->LblPCTime->text());
-  for (int i = 0; i < 12 && Driver().Engaged(); ++i) {
-    clock.now = AddSeconds(clock.now, 1);
-    const auto before = std::chrono::steady_clock::now();
-    form->Timer1Tick();
-    form->Radios->Tick();
-    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(200));
-    const std::string now = qt::FromQString(form->LblPCTime->text());
-    EXPECT_NE(now, shown);
-    shown = now;
-    PumpUntil([] { return false; }, 0.3);
-  }
+  TickWhileEngaged([&] { return Driver().Engaged(); }, [&] { form->Radios->Tick(); });
   ASSERT_FALSE(Driver().Engaged());
   EXPECT_FALSE(Driver().Error().empty());
   EXPECT_NE(Status().find("stopped: " + Driver().Error()), std::string::npos) << Status();

@@ -1,9 +1,6 @@
 // The main window driving a real rotctld (Hamlib's dummy rotor) through
 // model 2: chosen in the rotor dialog, tracking, flipping, and losing it.
-#include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <chrono>
 #include <thread>
@@ -60,15 +57,6 @@ class HamlibWindow : public WindowTest {
     form->Timer1Tick();
   }
   RotorDriver& Driver() const { return *form->Rotors->Driver(); }
-  // Lets the rotor's answers arrive until `done` or `seconds` pass.
-  bool PumpUntil(const std::function<bool()>& done, double seconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done() && std::chrono::steady_clock::now() < end) {
-      QCoreApplication::processEvents();
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return done();
-  }
   std::vector<double> RotorSays() const {
     std::istringstream in(rotctld->Ask("p"));
     std::vector<double> v;
@@ -91,20 +79,7 @@ TEST_F(HamlibWindow, ChosenInTheDialogItFollowsTheSatelliteAndTheKv250IsLeftAlon
   Start(Find(kLowNorth), "");
   ASSERT_FALSE(form->Rotors->Driver());  // no ROTOR key: the KV250
   form->Menus.TrkOther->trigger();
-  RotorDialog* dialog = form->Rotors->Dialog();
-  ASSERT_TRUE(dialog);
-  dialog->Filter->setText(QStringLiteral("net ROTCTL"));
-  QListWidgetItem* net = nullptr;
-  for (int i = 0; i < dialog->Models->count(); ++i) {
-    if (!dialog->Models->item(i)->isHidden()) {
-      ASSERT_FALSE(net) << "one model matches";
-      net = dialog->Models->item(i);
-    }
-  }
-  ASSERT_TRUE(net);
-  dialog->Models->setCurrentItem(net);
-  dialog->Port->setText(qt::ToQString(rotctld->address()));
-  dialog->accept();
+  ChooseModel(form->Rotors->Dialog(), "net ROTCTL", rotctld->address());
   EXPECT_TRUE(form->Menus.TrkOther->isChecked());
   EXPECT_FALSE(form->Menus.KV250_1->isChecked());
   EXPECT_NE(dir.Read("config.txt").find(Rotor()), std::string::npos);
@@ -163,18 +138,7 @@ TEST_F(HamlibWindow, RotctldGoneMidwayLeavesTheWindowTickingAndSaysWhy) {
   form->Rotors->Tick();
   ASSERT_TRUE(PumpUntil([&] { return Driver().ReadBack().has_value(); }, 5));
   rotctld->Stop();
-  std::string shown = qt::FromQString(form->LblPCTime->text());
-  for (int i = 0; i < 12 && Driver().Engaged(); ++i) {
-    clock.now = AddSeconds(clock.now, 1);
-    const auto before = std::chrono::steady_clock::now();
-    form->Timer1Tick();
-    form->Rotors->Tick();
-    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(200));
-    const std::string now = qt::FromQString(form->LblPCTime->text());
-    EXPECT_NE(now, shown);
-    shown = now;
-    PumpUntil([] { return false; }, 0.3);
-  }
+  TickWhileEngaged([&] { return Driver().Engaged(); }, [&] { form->Rotors->Tick(); });
   ASSERT_FALSE(Driver().Engaged());
   EXPECT_FALSE(Driver().Error().empty());
   EXPECT_NE(Status().find("stopped: " + Driver().Error()), std::string::npos) << Status();

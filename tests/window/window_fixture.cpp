@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <chrono>
+#include <thread>
 
 #include "config/station_config.h"
 #include "orbit/element_loader.h"
@@ -67,6 +68,30 @@ void WindowTest::WaitForTransmitters() {
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (form->TransmittersReading() && std::chrono::steady_clock::now() < end) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+}
+
+bool WindowTest::PumpUntil(const std::function<bool()>& done, double seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!done() && std::chrono::steady_clock::now() < end) {
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return done();
+}
+
+void WindowTest::TickWhileEngaged(const std::function<bool()>& engaged, const std::function<void()>& deviceTick) {
+  std::string shown = qt::FromQString(form->LblPCTime->text());
+  for (int i = 0; i < 12 && engaged(); ++i) {
+    clock.now = AddSeconds(clock.now, 1);
+    const auto before = std::chrono::steady_clock::now();
+    form->Timer1Tick();
+    deviceTick();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(200));
+    const std::string now = qt::FromQString(form->LblPCTime->text());
+    EXPECT_NE(now, shown);
+    shown = now;
+    PumpUntil([] { return false; }, 0.3);
   }
 }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QLineEdit>
+#include <QListWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -61,6 +63,22 @@ std::string PaddedName(const std::string& name);
 QColor Background(const QWidget* w);
 QColor Foreground(const QWidget* w);
 
+// Filters a device dialog's models down to one, takes it with `port`, and OK.
+template <class DeviceDialog>
+void ChooseModel(DeviceDialog* dialog, const char* filter, const std::string& port) {
+  ASSERT_TRUE(dialog);
+  dialog->Filter->setText(QString::fromLatin1(filter));
+  int shown = 0;
+  for (int i = 0; i < dialog->Models->count(); ++i) {
+    if (dialog->Models->item(i)->isHidden()) continue;
+    dialog->Models->setCurrentItem(dialog->Models->item(i));
+    ++shown;
+  }
+  ASSERT_EQ(shown, 1) << filter;
+  dialog->Port->setText(QString::fromStdString(port));
+  dialog->accept();
+}
+
 class WindowTest : public ::testing::Test {
  protected:
   // The program directory holding the sample amateur.txt and config.txt.
@@ -71,6 +89,10 @@ class WindowTest : public ::testing::Test {
   std::string RowText(int row) const;
   // Lets the background read of transmitters.json arrive.
   void WaitForTransmitters();
+  // Lets a device's answers arrive until `done` or `seconds` pass.
+  static bool PumpUntil(const std::function<bool()>& done, double seconds);
+  // A second a tick while the device is `engaged`: each tick is quick and the clock moves on.
+  void TickWhileEngaged(const std::function<bool()>& engaged, const std::function<void()>& deviceTick);
 
   TempDir dir;
   FakeClock clock;
