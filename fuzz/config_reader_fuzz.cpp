@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to both config.txt passes and the station box text.
+// Feeds arbitrary bytes to the config.txt readers (station, attitude,
+// transponder and radio lines, the radio keys written back) and the station box text.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -6,7 +7,9 @@
 
 #include "config/attitude_config.h"
 #include "config/personal_data.h"
+#include "config/rig_config.h"
 #include "config/station_config.h"
+#include "config/transponder_config.h"
 #include "orbit/engine.h"
 #include "platform/text_lines.h"
 
@@ -22,6 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   sat.Alat = attitude.Alat;
   sat.Alon = attitude.Alon;
   (void)rdz::PersonalDataText(station);
+  (void)rdz::ConfiguredTransponders(lines, "AO-07");
+  (void)rdz::WithRigConfig(text, rdz::ReadRigLines(lines));
   const rdz::EngineContext engine = rdz::SetupEngine(station);
   rdz::KeplerModel(sat).AtDay(engine, 2026, 131.5);
   return 0;

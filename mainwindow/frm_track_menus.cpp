@@ -87,7 +87,7 @@ void FrmTrack::MnuLoadFile1Click() { elementCommands_->Download(kUpdateDownload)
 void FrmTrack::ShowDownloadRunning(const std::string& url) {
   for (QAction* a : ElementMenuItems()) a->setEnabled(false);
   // Not modal: the clocks and the table go on while the transfer runs.
-  DownloadProgress = new QProgressDialog(qt::ToQString("Receiving element sets from\n" + url),
+  DownloadProgress = new QProgressDialog(qt::ToQString("Downloading from\n" + url),
                                          QStringLiteral("Cancel"), 0, 0, this);
   DownloadProgress->setWindowTitle(QString::fromLatin1(kProgramName));
   DownloadProgress->setWindowModality(Qt::NonModal);
