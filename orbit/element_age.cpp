@@ -1,8 +1,10 @@
 #include "orbit/element_age.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
+#include "orbit/live_table.h"
 #include "orbit/sgp4_model.h"
 #include "platform/text_lines.h"
 
@@ -31,7 +33,8 @@ std::string FetchCommandFor(const std::string& elementFileName) {
 
 ElementAgeTexts ElementAgeAt(const TrackerState& state, int selectedRow, const CivilTime& utc) {
   ElementAgeTexts texts;
-  if (selectedRow >= 0 && selectedRow < state.SatCount) {
+  // Option 60 is "tracker off", even when the table holds more than 60 sets.
+  if (selectedRow >= 0 && selectedRow < std::min(state.SatCount, kTableRows)) {
     const ElementSet& sat = state.Elements[selectedRow + 1];
     const auto age = AgeDays(sat, utc);
     texts.selected = std::string(TrimBlanks(sat.Name)) + " age " + (age ? OneDecimal(*age) : "?") + " d";

@@ -12,6 +12,7 @@
 #include "orbit/element_loader.h"
 #include "orbit/element_text.h"
 #include "orbit/engine.h"
+#include "orbit/live_table.h"
 #include "orbit/sgp4_model.h"
 #include "orbit/tle_reader.h"
 
@@ -164,6 +165,8 @@ TEST(ElementFormats, AgeWarningCrossesItsThresholdInSimulatedTime) {
     EXPECT_EQ(!texts.warning.empty(), step.warned) << step.offset;
     EXPECT_EQ(texts.selected.rfind("AO-27 age ", 0), 0u);
   }
+  l.state.SatCount = kTableRows + 1;  // a full table: the tracker-off option names no set
+  EXPECT_EQ(ElementAgeAt(l.state, kTableRows, start).selected, "");
   l.state.ElementFileName = "geo.txt";
   EXPECT_NE(ElementAgeAt(l.state, -1, AddSeconds(start, secondsToThreshold + 60))
                 .warning.find("GEO Kepler Internet"), std::string::npos);
