@@ -1,6 +1,8 @@
 #include "config/keyed_lines.h"
 
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 #include <vector>
 
 #include "platform/program_files.h"
@@ -55,6 +57,19 @@ WriteOutcome RewriteConfigFile(const std::filesystem::path& programDir,
     bytes = std::move(*read);
   }
   return WriteFileAtomically(file, edit(bytes));
+}
+
+std::vector<std::string> Words(std::string_view text) {
+  std::istringstream in{std::string(text)};
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+std::optional<int> WholeDigits(const std::string& word, int max) {
+  if (word.empty() || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos) {
+    return std::nullopt;
+  }
+  const int value = std::stoi(word);
+  return value <= max ? std::optional<int>(value) : std::nullopt;
 }
 
 }  // namespace rdz

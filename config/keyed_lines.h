@@ -1,9 +1,11 @@
 #pragma once
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/atomic_file.h"
 
@@ -23,5 +25,11 @@ std::string WithKeyedLines(std::string_view bytes, std::span<const std::string_v
 // is untouched and the outcome says why.
 WriteOutcome RewriteConfigFile(const std::filesystem::path& programDir,
                                const std::function<std::string(std::string_view bytes)>& edit);
+
+// A value's blank-separated words ("2 localhost:4532 9600").
+std::vector<std::string> Words(std::string_view text);
+// A word of digits only, at most `max`; nothing otherwise (signs and
+// fractions are not device numbers).
+std::optional<int> WholeDigits(const std::string& word, int max);
 
 }  // namespace rdz

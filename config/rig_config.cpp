@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <iterator>
-#include <sstream>
 
 #include "config/keyed_lines.h"
 #include "platform/lenient_number.h"
@@ -25,19 +23,6 @@ constexpr std::string_view kKeys[] = {kRig, kRx, kTx, kSsb, kFm};
 
 constexpr std::pair<RigVfo, std::string_view> kVfoNames[] = {
     {RigVfo::Current, "CURRENT"}, {RigVfo::A, "A"}, {RigVfo::B, "B"}, {RigVfo::Main, "MAIN"}, {RigVfo::Sub, "SUB"}};
-
-std::vector<std::string> Words(std::string_view text) {
-  std::istringstream in{std::string(text)};
-  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-std::optional<int> WholeDigits(const std::string& word, int max) {
-  if (word.empty() || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos) {
-    return std::nullopt;
-  }
-  const int value = std::stoi(word);
-  return value <= max ? std::optional<int>(value) : std::nullopt;
-}
 
 std::optional<RigConnection> ReadConnection(std::string_view value) {
   const std::vector<std::string> words = Words(value);

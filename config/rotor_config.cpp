@@ -1,8 +1,6 @@
 #include "config/rotor_config.h"
 
 #include <cmath>
-#include <iterator>
-#include <sstream>
 
 #include "config/keyed_lines.h"
 #include "config/station_config.h"
@@ -27,19 +25,6 @@ constexpr std::string_view kWait = "ROTORWAIT = ";
 constexpr std::string_view kParkLos = "ROTORPARKLOS = ";
 constexpr std::string_view kKeys[] = {kRotor, kRange, kMaxEl, kMinChange, kInterval,
                                       kMinEl, kPark, kWait, kParkLos};
-
-std::vector<std::string> Words(std::string_view text) {
-  std::istringstream in{std::string(text)};
-  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-std::optional<int> WholeDigits(const std::string& word, int max) {
-  if (word.empty() || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos) {
-    return std::nullopt;
-  }
-  const int value = std::stoi(word);
-  return value <= max ? std::optional<int>(value) : std::nullopt;
-}
 
 std::optional<RotorChoice> ReadChoice(std::string_view value) {
   const std::vector<std::string> words = Words(value);
