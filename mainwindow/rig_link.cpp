@@ -78,7 +78,8 @@ void RigLink::Tick() {
     ShowStatus();
     return;
   }
-  looked_ = when;
+  // A look before the radio is open is lost; the next tick makes it again.
+  if (driver_->State() == RigDriver::Link::State::Open) looked_ = when;
   const int option = window_.SelectedOption();
   const bool tracked = option >= 0 && option < kTableRows && static_cast<std::size_t>(option) < state_.Models.size() &&
                        state_.Models[static_cast<std::size_t>(option)];
@@ -107,15 +108,14 @@ void RigLink::ShowStatus() {
   using State = RigDriver::Link::State;
   if (!driver_ || driver_->State() == State::Unknown) {
     text += "Hamlib knows no radio model " + std::to_string(config_.connection->model);
-  } else if (!driver_->Error().empty() && (driver_->State() != State::Open || !driver_->Commanding())) {
+  } else if (!driver_->Error().empty()) {
     text += "reconnecting (" + driver_->Error() + ")";
   } else {
     text += name_ + " " + config_.connection->port;
     if (driver_->State() != State::Open) text += " connecting";
     if (const auto& read = driver_->ReadBack()) text += "   rig " + Hz(*read);
     if (const auto& down = driver_->Follower().SatelliteDownlink()) text += "   satellite " + Hz(*down);
-    if (!driver_->Error().empty()) text += "   last call failed (" + driver_->Error() + ")";
-    trouble = !driver_->Error().empty();
+    trouble = false;
   }
   Status->setText(QString::fromStdString(text));
   Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());

@@ -123,15 +123,14 @@ void RotorLink::ShowStatus() {
   using State = RotorDriver::Link::State;
   if (!driver_ || driver_->State() == State::Unknown) {
     text += "Hamlib knows no rotor model " + std::to_string(config_.choice.connection.model);
-  } else if (!driver_->Error().empty() && (driver_->State() != State::Open || !driver_->Commanding())) {
+  } else if (!driver_->Error().empty()) {
     text += "reconnecting (" + driver_->Error() + ")";
   } else {
     text += name_ + " " + where;
     if (driver_->State() != State::Open) text += " connecting";
     if (const auto& sent = driver_->Commanded()) text += "   sent AZ EL " + Position(*sent);
     if (const auto& read = driver_->ReadBack()) text += "   rotor AZ EL " + Position(*read);
-    if (!driver_->Error().empty()) text += "   last call failed (" + driver_->Error() + ")";
-    trouble = !driver_->Error().empty();
+    trouble = false;
   }
   Status->setText(QString::fromStdString(text));
   Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());

@@ -44,7 +44,7 @@ TEST(Kv250, TextsThatAreNotNumbersCountAsZero) {
 TEST(Kv250, ParkAndTheCommandLineThatPrintsTheWritesAndRefusesNonNumbers) {
   RecordingPort port;
   SendTracker(0.0, 0.0, port);
-  for (const auto& w : port.writes) EXPECT_EQ(w.address, 888);
+  for (const auto& w : port.Writes()) EXPECT_EQ(w.address, 888);
   const auto park = Kv250Writes(0x007F);
   EXPECT_EQ(port.Values(), std::vector<int>(park.begin(), park.end()));
   std::ostringstream out, err;
