@@ -90,6 +90,7 @@ TEST_F(HamlibWindow, ChosenInTheDialogItFollowsTheSatelliteAndTheKv250IsLeftAlon
   ASSERT_EQ(form->Rotors->DeviceName(), "KV 250");  // no ROTOR key
   form->Menus.TrkOther->trigger();
   ChooseModel(form->Rotors->Dialog(), "net ROTCTL", rotctld->address());
+  port.Clear();  // the KV250 followed until now
   EXPECT_TRUE(form->Menus.TrkOther->isChecked());
   EXPECT_FALSE(form->Menus.KV250_1->isChecked());
   EXPECT_NE(dir.Read("config.txt").find(Rotor()), std::string::npos);
