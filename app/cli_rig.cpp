@@ -54,10 +54,14 @@ void TrackRig::Tick(double now) {
 void TrackRig::Poll(double now, std::ostream& out, std::ostream& err) {
   driver_->Poll();
   const RigTargets taken = driver_->TakeAccepted();
-  if (taken.downlink || taken.uplink) {
+  if (taken.downlink) taken_.downlink = taken.downlink;
+  if (taken.uplink) taken_.uplink = taken.uplink;
+  // One line for the frequencies of one look, once the radio answered them all.
+  if ((taken_.downlink || taken_.uplink) && driver_->Idle()) {
     const CivilTime t = At(now);
-    out << FormatDate(t) << " " << FormatTime(t) << " rig " << Hz(taken.downlink) << " " << Hz(taken.uplink) << " "
+    out << FormatDate(t) << " " << FormatTime(t) << " rig " << Hz(taken_.downlink) << " " << Hz(taken_.uplink) << " "
         << Hz(driver_->ReadBack()) << std::endl;
+    taken_ = {};
   }
   report_.Show(Trouble(*driver_), err);
 }

@@ -18,7 +18,6 @@ class LinkReport {
  public:
   explicit LinkReport(std::string name) : name_(std::move(name)) {}
   void Show(const std::string& trouble, std::ostream& err);
-  bool Answering() const { return shown_.empty(); }
 
  private:
   std::string name_;
@@ -45,7 +44,7 @@ class TrackRig {
   void Tick(double now);
   // The radio's answers: lines for what it accepted and for its link.
   void Poll(double now, std::ostream& out, std::ostream& err);
-  bool Answering() const { return report_.Answering(); }
+  bool Answering() const { return driver_->State() == RigDriver::Link::State::Open && driver_->Error().empty(); }
 
  private:
   std::shared_ptr<const OrbitModel> model_;
@@ -53,6 +52,7 @@ class TrackRig {
   std::vector<Transponder> transponders_;
   LinkReport report_{""};
   std::unique_ptr<RigDriver> driver_;
+  RigTargets taken_;  // accepted, not printed yet
 };
 
 }  // namespace rdz

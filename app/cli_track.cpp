@@ -135,7 +135,8 @@ int Track(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPo
     }
     report(NowSeconds());
   }
-  return (quietRotor || rotor.Answering()) && (!rig || rig->Answering()) ? 0 : 1;
+  const bool answering = driver.State() == RotorDriver::Link::State::Open && driver.Error().empty();
+  return (quietRotor || answering) && (!rig || rig->Answering()) ? 0 : 1;
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace rdz {
 // passed or SIGINT/SIGTERM arrives; then it parks when config.txt asks for it.
 // The radio config.txt names (RIG) is kept on the satellite's first
 // transponder beside it. A device that stops answering is tried again, with
-// a line on `err`; the status is 1 when one was not answering at the end.
+// a line on `err`; the status is 1 when one had not answered, or had
+// stopped answering, at the end.
 // `args` starts with "track".
 int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
              std::ostream& out, std::ostream& err, RotorLibrary& library, RigLibrary& rigs);

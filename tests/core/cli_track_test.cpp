@@ -4,6 +4,7 @@
 
 #include <signal.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -46,8 +47,6 @@ class CliTrack : public ::testing::Test {
 };
 
 TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
-  test::Rotctld closed;  // a port where nothing listens once it is stopped
-  closed.Stop();
   struct Case {
     std::string deviceLines;
     std::vector<std::string> args;
@@ -57,9 +56,7 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
       {"", {"x"}},
       {"", {"99"}},
       {"", {"--file", "missing.txt", "1"}},
-      {"ROTOR = 2 " + closed.address() + "\r\n", {kQo100}},
       {"ROTOR = 999999 /dev/null\r\n", {kQo100}},
-      {"RIG = 2 " + closed.address() + "\r\n", {"--seconds", "1", kQo100}},
       {"RIG = 999999 /dev/null\r\n", {"--seconds", "1", kQo100}},
   };
   for (const Case& c : cases) {
@@ -108,6 +105,52 @@ TEST_F(CliTrack, RotctldEndsWhereTheSatelliteIsAndCtrlCParks) {
   ASSERT_GE(last.size(), 2u) << seen;
   EXPECT_EQ(last[0], 20) << seen;
   EXPECT_EQ(last[1], 10) << seen;
+}
+
+// The rotctld hangs, then dies and comes back on its port: `track` goes on,
+// says so on stderr, sends the position again once it answers, and ends on
+// time; a Ctrl-C ends it within a second even while the daemon hangs.
+TEST_F(CliTrack, RunsThroughAnOutageAndEndsOnTimeOrCtrlC) {
+  test::Rotctld rotctld;
+  ASSERT_TRUE(rotctld.ready());
+  dir.Write("amateur.txt", test::SampleElements());
+  dir.Write("config.txt", "LA = -76\r\nLO = 35\r\nROTOR = 2 " + rotctld.address() + "\r\n");
+  const auto cli = [&](std::vector<std::string> more) {
+    std::vector<std::string> argv{RDZ_CLI_PATH, "track", "--dir", dir.path().string()};
+    argv.insert(argv.end(), more.begin(), more.end());
+    return test::Spawn(argv);
+  };
+  using Steady = std::chrono::steady_clock;
+  const auto start = Steady::now();
+  const test::Child run = cli({"--seconds", "9", kQo100});
+  std::string text = test::ReadAll(run, 1.5);
+  rotctld.Stop();
+  text += test::ReadAll(run, 2.5);
+  ASSERT_TRUE(rotctld.Restart());
+  text += test::ReadAll(run, 15);
+  EXPECT_EQ(test::WaitExit(run), 0) << text;
+  EXPECT_LT(Steady::now() - start, std::chrono::milliseconds(10500));
+  EXPECT_NE(text.find("reconnecting ("), std::string::npos) << text;
+  EXPECT_NE(text.find("answers again"), std::string::npos) << text;
+  // Sent once, and once more after the restart: the new dummy starts at 0 0.
+  const std::vector<double> p = Numbers(rotctld.Ask("p"));
+  ASSERT_EQ(p.size(), 2u);
+  EXPECT_GT(p[1], 0) << text;
+
+  rotctld.Pause(true);
+  for (const bool interrupt : {false, true}) {
+    const auto begin = Steady::now();
+    const test::Child hung = cli(interrupt ? std::vector<std::string>{kQo100}
+                                           : std::vector<std::string>{"--seconds", "2", kQo100});
+    std::string seen = test::ReadAll(hung, interrupt ? 2 : 0.1);
+    const auto signalled = Steady::now();
+    if (interrupt) kill(hung.pid, SIGINT);
+    seen += test::ReadAll(hung, 10);
+    EXPECT_EQ(test::WaitExit(hung), 1) << seen;  // the rotor was not answering at the end
+    const auto limit = interrupt ? signalled + std::chrono::seconds(1) : begin + std::chrono::seconds(3);
+    EXPECT_LT(Steady::now(), limit) << interrupt;
+  }
+  rotctld.Pause(false);
 }
 
 TEST_F(CliTrack, KeepsTheRadioOnTheTransponderBesideAKv250WithoutAPort) {
