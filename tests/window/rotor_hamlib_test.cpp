@@ -1,6 +1,6 @@
 // The main window driving a real rotctld (Hamlib's dummy rotor) through
-// model 2: chosen in the rotor dialog, tracking, flipping, and a daemon that
-// hangs, dies and comes back.
+// model 2: chosen in the rotor dialog, tracking, and a daemon that hangs,
+// dies and comes back.
 #include <QLabel>
 #include <QRadioButton>
 #include <signal.h>
@@ -111,37 +111,6 @@ TEST_F(HamlibWindow, ChosenInTheDialogItFollowsTheSatelliteAndTheKv250IsLeftAlon
   EXPECT_NE(Status().find("sent AZ EL"), std::string::npos) << Status();
   EXPECT_NE(Status().find("rotor AZ EL"), std::string::npos) << Status();
   EXPECT_TRUE(port.Writes().empty());
-}
-
-TEST_F(HamlibWindow, PassOverTheNorthStopIsFlippedOnARotorThatTiltsOver) {
-  rotctld = std::make_unique<Rotctld>("min_az=0,max_az=360,max_el=180");
-  // A pass seen crossing north; tracking starts 30 s after its rise.
-  Found cross = Find([](const LookAngle& a, const LookAngle& b) {
-    return a.elevation > 5 && b.elevation > 5 && std::abs(a.azimuth - b.azimuth) > 180;
-  });
-  ASSERT_GT(cross.sat, 0);
-  const SkyPosition sky = SatelliteSky(
-      {46.5, 8.95, 420}, std::make_shared<KeplerModel>(SampleSatellites()[static_cast<std::size_t>(cross.sat - 1)]));
-  double t = static_cast<double>(UnixSeconds(cross.at));
-  while (sky(t)->elevation > 0) t -= 10;
-  cross.at = CivilFromUnix(static_cast<std::int64_t>(t) + 30);
-  Start(cross, Rotor() + "ROTORAZRANGE = 0-360\r\nROTORMAXEL = 180\r\n");
-
-  form->Rotors->Tick();
-  ASSERT_TRUE(PumpUntil([&] { return Driver().Commanded().has_value(); }, 5));
-  const auto& plan = dynamic_cast<const PassPlanner&>(Driver().Policy()).Plan();
-  ASSERT_TRUE(plan);
-  EXPECT_EQ(plan->way, PassWay::Flip);
-  ASSERT_TRUE(Driver().Commanded());
-  EXPECT_GT(Driver().Commanded()->elevation, 90);
-  // The rotor takes the tilted position and heads for it.
-  ASSERT_TRUE(PumpUntil([&] { return Driver().ReadBack().has_value(); }, 5));
-  std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-  const std::vector<double> p = RotorSays();
-  ASSERT_EQ(p.size(), 2u);
-  EXPECT_GT(p[1], 10);
-  EXPECT_TRUE(Driver().Following());
-  EXPECT_EQ(Driver().Error(), "");
 }
 
 // Paused, the daemon never answers: the window keeps its second, the status
