@@ -133,6 +133,7 @@ void RotorLink::ShowStatus() {
     trouble = false;
   }
   Status->setText(QString::fromStdString(text));
+  Status->setToolTip(Status->text());  // the bar cuts long reasons
   Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());
 }
 
