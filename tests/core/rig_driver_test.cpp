@@ -47,7 +47,7 @@ struct Driven {
   // One look, then its answers: the dial is read, then the frequencies follow.
   void Look(double rangeRate) {
     driver.Tick(&kFm, true, rangeRate);
-    for (int i = 0; i < 100 && !(driver.Idle() && driver.State() == RigDriver::Link::State::Open); ++i) {
+    for (int i = 0; i < 1000 && !(driver.Idle() && driver.State() == RigDriver::Link::State::Open); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
       driver.Poll();
     }

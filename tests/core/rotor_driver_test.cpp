@@ -69,6 +69,7 @@ struct FakeRotor final : Rotor {
     return Answer();
   }
   RotorCall GetPosition(double& a, double& e) override {
+    while (c->hang) std::this_thread::sleep_for(1ms);
     a = 1, e = 2;
     return Answer();
   }
@@ -86,7 +87,7 @@ struct Driven {
     const auto end = Steady::now() + std::chrono::duration<double>(seconds);
     while (Steady::now() < end) {
       const auto before = Steady::now();
-      driver.Tick(1, kMoving, std::chrono::duration<double>(before.time_since_epoch()).count());
+      driver.Tick(1, sky, std::chrono::duration<double>(before.time_since_epoch()).count());
       slowest = std::max(slowest, Steady::now() - before);
       if (done()) return true;
       std::this_thread::sleep_for(20ms);
@@ -95,6 +96,7 @@ struct Driven {
   }
   std::shared_ptr<Control> control = std::make_shared<Control>();
   RotorDriver driver;
+  SkyPosition sky = kMoving;
   Steady::duration slowest{};
 };
 
@@ -117,13 +119,18 @@ TEST(RotorDriver, FailingRotorIsNoLongerCommandedButTriedAgainAndFollowedAtOnceW
 
 TEST(RotorDriver, CallPastItsDeadlineIsAbandonedWithoutAnyoneWaiting) {
   auto d = std::make_unique<Driven>(300ms);
+  d->sky = [](double) { return std::optional<LookAngle>(LookAngle{123, 45}); };  // standing still
   ASSERT_TRUE(d->TickUntil([&] { return d->control->moves > 0; }, 3));
   d->control->hang = true;
   ASSERT_TRUE(d->TickUntil([&] { return !d->driver.Error().empty(); }, 3));
   EXPECT_EQ(d->driver.Error(), "no answer within 300 ms");
   EXPECT_LT(d->slowest, 100ms);
-  // The new rotor hangs on its first move as well; the driver goes away meanwhile.
-  ASSERT_TRUE(d->TickUntil([&] { return d->control->made >= 2; }, 3));
+  // The position went out with the abandoned connection: the new one sends it again.
+  d->control->hang = false;
+  ASSERT_TRUE(d->TickUntil([&] { return d->control->moves == 2; }, 3));
+  // The next rotor hangs as well; the driver goes away meanwhile.
+  d->control->hang = true;
+  ASSERT_TRUE(d->TickUntil([&] { return d->control->made >= 3; }, 3));
   const auto before = Steady::now();
   const std::shared_ptr<Control> control = d->control;
   d.reset();
