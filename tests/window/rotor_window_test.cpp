@@ -90,6 +90,7 @@ TEST_F(RotorWindow, SatelliteBelowTheHorizonOrInAnEmptyRowIsNeverSentAndParkSend
   ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 2));
   for (int s = 0; s < 5; ++s) Second();
   EXPECT_EQ(port.Values(), Transfer(0x007F));
+  EXPECT_FALSE(Option(60)->font().bold());  // parked, it follows nothing
 }
 
 // A port that cannot be written: the window says so, and nothing looks as if it went out.
