@@ -70,11 +70,14 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
   EXPECT_NE(Run({kQo100}), 0);
 }
 
-TEST_F(CliTrack, RotctldEndsWhereTheSatelliteIsAndCtrlCParks) {
+// The rotctld dies and comes back on its port: `track` goes on, says so on
+// stderr, sends the position again once it answers, and Ctrl-C parks it. A
+// hanging rotctld keeps neither the time limit nor Ctrl-C waiting.
+TEST_F(CliTrack, RunsThroughAnOutageAndEndsOnTimeOrCtrlC) {
   test::Rotctld rotctld;
   ASSERT_TRUE(rotctld.ready());
   // A station far south sees QO-100 low in the north: the dummy rotor, which
-  // turns 6 degrees a second from 0 0, gets there within a second.
+  // turns 6 degrees a second from 0 0, gets there within a second or two.
   dir.Write("amateur.txt", test::SampleElements());
   dir.Write("config.txt", "LA = -76\r\nLO = 35\r\nROTOR = 2 " + rotctld.address() +
                               "\r\nROTORPARK = 20 10\r\nROTORPARKLOS = 1\r\n");
@@ -83,59 +86,29 @@ TEST_F(CliTrack, RotctldEndsWhereTheSatelliteIsAndCtrlCParks) {
     argv.insert(argv.end(), more.begin(), more.end());
     return test::Spawn(argv);
   };
-  const test::Child run = cli({"--seconds", "3", kQo100});
-  const std::string text = test::ReadAll(run, 20);
-  EXPECT_EQ(test::WaitExit(run), 0) << text;
-  ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;  // it does not move
-  // "dd/MM/yyyy hh:mm:ss az el az el": sent, then read back at once.
-  const std::vector<double> sent = Numbers(text.substr(20));
-  ASSERT_EQ(sent.size(), 4u) << text;
-  const std::vector<double> p = Numbers(rotctld.Ask("p"));
-  ASSERT_EQ(p.size(), 2u);
-  EXPECT_NEAR(p[0], sent[0], 2);
-  EXPECT_NEAR(p[1], sent[1], 2);
-
-  // Interrupted: the park position goes out last, and the status is 0.
-  const test::Child stopped = cli({kQo100});
-  std::string seen = test::ReadAll(stopped, 1.5);
-  kill(stopped.pid, SIGINT);
-  seen += test::ReadAll(stopped, 10);
-  EXPECT_EQ(test::WaitExit(stopped), 0) << seen;
-  const std::vector<double> last = Numbers(seen.substr(seen.rfind('\n', seen.size() - 2) + 21));
-  ASSERT_GE(last.size(), 2u) << seen;
-  EXPECT_EQ(last[0], 20) << seen;
-  EXPECT_EQ(last[1], 10) << seen;
-}
-
-// The rotctld hangs, then dies and comes back on its port: `track` goes on,
-// says so on stderr, sends the position again once it answers, and ends on
-// time; a Ctrl-C ends it within a second even while the daemon hangs.
-TEST_F(CliTrack, RunsThroughAnOutageAndEndsOnTimeOrCtrlC) {
-  test::Rotctld rotctld;
-  ASSERT_TRUE(rotctld.ready());
-  dir.Write("amateur.txt", test::SampleElements());
-  dir.Write("config.txt", "LA = -76\r\nLO = 35\r\nROTOR = 2 " + rotctld.address() + "\r\n");
-  const auto cli = [&](std::vector<std::string> more) {
-    std::vector<std::string> argv{RDZ_CLI_PATH, "track", "--dir", dir.path().string()};
-    argv.insert(argv.end(), more.begin(), more.end());
-    return test::Spawn(argv);
-  };
   using Steady = std::chrono::steady_clock;
-  const auto start = Steady::now();
-  const test::Child run = cli({"--seconds", "9", kQo100});
+  const test::Child run = cli({kQo100});
   std::string text = test::ReadAll(run, 1.5);
   rotctld.Stop();
   text += test::ReadAll(run, 2.5);
   ASSERT_TRUE(rotctld.Restart());
-  text += test::ReadAll(run, 15);
-  EXPECT_EQ(test::WaitExit(run), 0) << text;
-  EXPECT_LT(Steady::now() - start, std::chrono::milliseconds(10500));
-  EXPECT_NE(text.find("reconnecting ("), std::string::npos) << text;
-  EXPECT_NE(text.find("answers again"), std::string::npos) << text;
-  // Sent once, and once more after the restart: the new dummy starts at 0 0.
+  text += test::ReadAll(run, 5);
+  // "dd/MM/yyyy hh:mm:ss az el az el": sent once, and again to the new dummy.
+  const std::vector<double> sent = Numbers(text.substr(text.rfind('\n', text.size() - 2) + 21));
+  ASSERT_GE(sent.size(), 2u) << text;
   const std::vector<double> p = Numbers(rotctld.Ask("p"));
   ASSERT_EQ(p.size(), 2u);
-  EXPECT_GT(p[1], 0) << text;
+  EXPECT_NEAR(p[0], sent[0], 2) << text;
+  EXPECT_NEAR(p[1], sent[1], 2) << text;
+  kill(run.pid, SIGINT);
+  text += test::ReadAll(run, 10);
+  EXPECT_EQ(test::WaitExit(run), 0) << text;
+  EXPECT_NE(text.find("reconnecting ("), std::string::npos) << text;
+  EXPECT_NE(text.find("answers again"), std::string::npos) << text;
+  const std::vector<double> last = Numbers(text.substr(text.rfind('\n', text.size() - 2) + 21));
+  ASSERT_GE(last.size(), 2u) << text;
+  EXPECT_EQ(last[0], 20) << text;
+  EXPECT_EQ(last[1], 10) << text;
 
   rotctld.Pause(true);
   for (const bool interrupt : {false, true}) {
