@@ -11,18 +11,13 @@
 
 namespace rdz {
 
-SatelliteTrack ModelTrack(std::shared_ptr<const EngineContext> engine,
-                          std::shared_ptr<const OrbitModel> model, std::int64_t from,
+SatelliteTrack ModelTrack(const EngineContext& engine, const OrbitModel& model, std::int64_t from,
                           std::int64_t to) {
   SatelliteTrack track;
-  if (!model) {
-    track.look = [](std::int64_t) { return std::optional<LookAngles>(); };
-    return track;
-  }
-  track.limits = model->Limits(*engine, from, to);
+  track.limits = model.Limits(engine, from, to);
   // The calendar date changes once a day; a search asks for many instants in one.
-  track.look = [engine = std::move(engine), model = std::move(model), day = std::int64_t{-1},
-                date = CivilTime{}](std::int64_t unix) mutable {
+  track.look = [&engine, &model, day = std::int64_t{-1}, date = CivilTime{}](
+                   std::int64_t unix) mutable {
     const std::int64_t d = unix >= 0 ? unix / 86400 : (unix - 86399) / 86400;
     if (d != day) {
       day = d;
@@ -33,7 +28,7 @@ SatelliteTrack ModelTrack(std::shared_ptr<const EngineContext> engine,
     t.hour = static_cast<int>(s / 3600);
     t.minute = static_cast<int>(s / 60 % 60);
     t.second = static_cast<int>(s % 60);
-    return model->Look(*engine, t);
+    return model.Look(engine, t);
   };
   return track;
 }
@@ -51,7 +46,7 @@ PassCandidates CandidatesOf(const ElementTable& elements, const OrbitModels& mod
 std::vector<SatellitePasses> FindTablePasses(const PassCandidates& satellites,
                                              const Observer& station, const PassOptions& options,
                                              int only) {
-  const auto engine = std::make_shared<const EngineContext>(SetupEngine(station));
+  const EngineContext engine = SetupEngine(station);
   const std::int64_t from = options.start - kPassLookAround;
   const std::int64_t to = options.start + options.seconds + kPassLookAround;
   std::vector<SatellitePasses> out;
@@ -59,7 +54,8 @@ std::vector<SatellitePasses> FindTablePasses(const PassCandidates& satellites,
   for (std::size_t i = 0; i < n; ++i) {
     const int number = static_cast<int>(i) + 1;
     if (only != 0 && number != only) continue;
-    const SatelliteTrack track = ModelTrack(engine, satellites.models[i], from, to);
+    if (!satellites.models[i]) continue;
+    const SatelliteTrack track = ModelTrack(engine, *satellites.models[i], from, to);
     out.push_back({number, satellites.names[i], FindPasses(track, options)});
   }
   return out;

@@ -13,9 +13,8 @@
 namespace rdz {
 
 // A satellite's model as a track for the pass finder, with the model's limits
-// from `from` to `to` (unix seconds). The track holds the model and `engine`.
-SatelliteTrack ModelTrack(std::shared_ptr<const EngineContext> engine,
-                          std::shared_ptr<const OrbitModel> model, std::int64_t from,
+// from `from` to `to` (unix seconds). Engine and model must outlive the track.
+SatelliteTrack ModelTrack(const EngineContext& engine, const OrbitModel& model, std::int64_t from,
                           std::int64_t to);
 
 struct SatellitePasses {
