@@ -2,6 +2,7 @@
 // `state` at the same instants, for the program's own model, SGP4 and SDP4.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -21,6 +22,8 @@
 
 namespace rdz {
 namespace {
+
+constexpr double kRad = 3.14159265358979323846 / 180;
 
 std::string Fixture(const std::string& name) {
   std::ifstream in(std::string(RDZ_PASS_FIXTURES) + "/" + name, std::ios::binary);
@@ -224,12 +227,31 @@ TEST_F(AgainstState, NoPassOfAMinuteIsMissedBySkippingWithTheOrbitsLimits) {
       if (s.search.visibility == Visibility::NeverSets || s.search.visibility == Visibility::Failed) continue;
       ++searched;
       const OrbitModel& model = *state.Models[static_cast<std::size_t>(s.number - 1)];
-      EXPECT_TRUE(model.Limits(engine, start, end)) << s.name;  // the search skips with them
+      const auto limits = model.Limits(engine, start, end);  // the search skips with them
+      ASSERT_TRUE(limits) << s.name;
       const auto up = [&](std::int64_t t) {
         const auto p = model.At(engine, CivilFromUnix(t));
         return p && p->raw.elevation >= 0;
       };
+      // The satellite from the Earth's centre, by the station's axes.
+      const auto where = [&](std::int64_t t) {
+        const RawSatState r = model.At(engine, CivilFromUnix(t)).value().raw;
+        const double el = r.elevation * kRad, az = r.azimuth * kRad;
+        std::array<double, 3> v{};
+        for (int i = 0; i < 3; ++i) {
+          v[i] = engine.StationPosition[i] + r.range * (std::sin(el) * engine.Up[i] +
+                 std::cos(el) * (std::cos(az) * engine.North[i] + std::sin(az) * engine.East[i]));
+        }
+        return v;
+      };
+      auto before = where(start);
       for (std::int64_t t = start; t < end; t += 20) {
+        const auto now = where(t);
+        const double r = std::hypot(now[0], now[1], now[2]), r0 = std::hypot(before[0], before[1], before[2]);
+        EXPECT_TRUE(r >= limits->minRadius && r <= limits->maxRadius) << s.name << " " << r;
+        const double turn = std::acos(std::min(1.0, (now[0] * before[0] + now[1] * before[1] + now[2] * before[2]) / r / r0));
+        EXPECT_LE(turn, limits->maxAngularRate * 20) << s.name << " " << IsoUtc(t);
+        before = now;
         if (!up(t) || std::any_of(s.search.passes.begin(), s.search.passes.end(), [&](const Pass& p) {
               return p.aos.time <= t && t <= p.los.time;
             })) {
