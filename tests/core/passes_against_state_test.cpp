@@ -187,7 +187,7 @@ TEST_F(AgainstState, EveryWindowsPassesRiseAndSetWhereStateSays) {
     const auto rise = static_cast<std::int64_t>(planner.Plan()->aos);
     EXPECT_TRUE(State(k, rise) >= 0 && State(k, rise - 1) < 0) << IsoUtc(rise);
 
-    // The forecast's two-minute samples and the map, at the top of the pass.
+    // The forecast's two-minute samples; the map and the Doppler at the top of the pass.
     const std::string forecast = PassesText(state, k.sat, dir.path(), CivilFromUnix(rows[0].pass.aos.time));
     int samples = 0;
     for (std::size_t at = 0; (at = forecast.find("DATE: ", at)) != std::string::npos && samples < 4;
@@ -204,6 +204,9 @@ TEST_F(AgainstState, EveryWindowsPassesRiseAndSetWhereStateSays) {
     ASSERT_GE(map.selected, 0);
     EXPECT_NEAR(map.satellites[static_cast<std::size_t>(map.selected)].at.lat, State(k, top, "sublat"), 1e-6);
     EXPECT_NEAR(map.satellites[static_cast<std::size_t>(map.selected)].at.lon, State(k, top, "sublon"), 1e-6);
+    const std::string doppler = Cli({"doppler"}, k, top);
+    ASSERT_EQ(doppler.rfind("rangerate ", 0), 0u) << doppler;
+    EXPECT_NEAR(std::stod(doppler.substr(10)), State(k, top, "rangerate"), 6e-7);
   }
 }
 
