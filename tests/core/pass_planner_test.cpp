@@ -128,6 +128,13 @@ TEST(PassPlanner, WaitsAtTheAosAzimuthOnlyWithinTheWaitingTime) {
   ASSERT_TRUE(wait);
   EXPECT_NEAR(wait->position.azimuth, 120, 3);
   EXPECT_EQ(wait->position.elevation, 180);
+
+  // The rise counts from the rotor's minimum elevation: 30 degrees at t = 100 s.
+  settings.minElevation = 30;
+  PassPlanner high(settings);
+  high.Step(sky, -10);
+  ASSERT_TRUE(high.Plan());
+  EXPECT_NEAR(high.Plan()->aos, 100, 1);
 }
 
 TEST(PassPlanner, ParksOnceAfterLosOnlyWhenAsked) {
