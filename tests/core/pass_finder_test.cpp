@@ -1,53 +1,13 @@
-// The pass finder on the sample table and on made-up satellites.
+// The pass finder on made-up satellites, and the horizon it is given.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "core/temp_dir.h"
-#include "orbit/element_loader.h"
-#include "passes/pass_time.h"
 #include "passes/table_passes.h"
 
 namespace rdz {
 namespace {
-
-class SamplePasses : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir.Write("amateur.txt", test::SampleFile("amateur.txt"));
-    dir.Write("config.txt", test::SampleFile("config.txt"));
-    state.ElementFileName = "amateur.txt";
-    ASSERT_EQ(LoadElements(dir.path(), state), LoadOutcome::Loaded);
-    satellites = CandidatesOf(state.Elements, state.Models, state.SatCount);
-  }
-  test::TempDir dir;
-  TrackerState state;
-  PassCandidates satellites;
-};
-
-TEST_F(SamplePasses, AGeostationarySatelliteNeverSetsAndTheListIsInTimeOrder) {
-  PassOptions options;
-  options.start = UnixSeconds({2026, 5, 11, 12, 0, 0});
-  const auto found = FindTablePasses(satellites, state.Station, options);
-  ASSERT_EQ(found.size(), satellites.names.size());
-  EXPECT_EQ(found[32].name, "QO-100");
-  EXPECT_EQ(found[32].search.visibility, Visibility::NeverSets);
-  EXPECT_TRUE(found[32].search.passes.empty());
-
-  const auto rows = TimeOrdered(found);
-  std::size_t total = 0;
-  for (const auto& s : found) total += s.search.passes.size();
-  ASSERT_EQ(rows.size(), total);
-  EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const PassRow& a, const PassRow& b) {
-    return a.pass.aos.time < b.pass.aos.time;
-  }));
-  // The next pass of a satellite is its first that has not ended, even one under way.
-  const auto second = std::find_if(rows.begin() + rows.size() / 2, rows.end(),
-                                   [](const PassRow& r) { return r.number == 6; });
-  ASSERT_NE(second, rows.end());
-  EXPECT_EQ(NextPassOf(rows, 6, second->pass.los.time), second - rows.begin());
-  EXPECT_EQ(NextPassOf(rows, 6, rows.back().pass.los.time + 1), std::nullopt);
-}
 
 // A made-up satellite: elevation as a function of time, failing where asked.
 SatelliteTrack Made(std::function<double(std::int64_t)> elevation,
@@ -93,7 +53,8 @@ TEST(PassFinder, ReportsSatellitesThatNeverRiseNeverSetOrCannotBeComputed) {
   }
 }
 
-TEST_F(SamplePasses, HorizonComesFromConfigWithinItsRange) {
+TEST(PassOptions, HorizonComesFromConfigWithinItsRange) {
+  const test::TempDir dir;
   const struct {
     const char* lines;
     std::optional<double> horizon;
