@@ -6,8 +6,8 @@
 #include <cmath>
 #include <fstream>
 #include <map>
-#include <tuple>
 #include <sstream>
+#include <tuple>
 
 #include "app/cli.h"
 #include "app/cli_passes.h"
@@ -24,11 +24,6 @@ namespace rdz {
 namespace {
 
 constexpr double kRad = 3.14159265358979323846 / 180;
-
-std::string Fixture(const std::string& name) {
-  std::ifstream in(std::string(RDZ_PASS_FIXTURES) + "/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // A published deep-space set (12 h, e = 0.69).
 const char kMolniya[] =
@@ -64,7 +59,9 @@ class AgainstState : public ::testing::Test {
   void SetUp() override {
     dir.Write("amateur.txt", test::SampleFile("amateur.txt"));
     dir.Write("config.txt", test::SampleFile("config.txt"));
-    dir.Write("tle.txt", Fixture("amateur-2026-05-11.tle"));
+    // The sample's sets written as two-line elements.
+    std::ifstream tle(RDZ_PASS_FIXTURES "/amateur-2026-05-11.tle", std::ios::binary);
+    dir.Write("tle.txt", std::string(std::istreambuf_iterator<char>(tle), {}));
     dir.Write("molniya.txt", kMolniya);
   }
 
