@@ -18,11 +18,8 @@ namespace {
 const std::filesystem::path kDataDir = "/usr/lib/python3/dist-packages/sgp4";
 
 struct Row {
-  double t;
-  double r[3];
-  double v[3];
+  double t, r[3], v[3];
 };
-
 struct Case {
   rdz::MeanElementSet set;
   double start = 0, stop = 0, step = 0;
@@ -78,8 +75,7 @@ std::vector<double> Instants(const Case& c) {
 }
 
 TEST(Sgp4Verification, MatchesThePublishedStatesAndFailsWhereTheyEnd) {
-  if (!std::filesystem::exists(kDataDir / "tcppver.out") ||
-      !std::filesystem::exists(kDataDir / "SGP4-VER.TLE"))
+  if (!std::filesystem::exists(kDataDir / "tcppver.out") || !std::filesystem::exists(kDataDir / "SGP4-VER.TLE"))
     GTEST_SKIP() << "python3-sgp4's SGP4-VER.TLE / tcppver.out not installed in " << kDataDir;
   const auto cases = ReadCases();
   const auto expected = ReadExpected();
