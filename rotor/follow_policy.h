@@ -2,10 +2,13 @@
 #include <functional>
 #include <optional>
 
+#include "orbit/look_angles.h"
+
 namespace rdz {
 
-// A direction: azimuth in compass degrees (on the rotor's own scale once
-// planned, so it may be negative or above 360), elevation above the horizon.
+// Where a rotor points: azimuth in compass degrees on the rotor's own scale (so
+// it may be negative or above 360), elevation above the horizon (above 90 when
+// tipped over).
 struct LookAngle {
   double azimuth = 0;
   double elevation = 0;
@@ -13,7 +16,7 @@ struct LookAngle {
 
 // Where the satellite stands at an instant given in seconds on the caller's
 // UTC scale; nothing when it cannot be computed. Any orbit model will do.
-using SkyPosition = std::function<std::optional<LookAngle>(double seconds)>;
+using SkyPosition = std::function<std::optional<LookAngles>(double seconds)>;
 
 enum class CommandReason { Wait, Track, Park };
 

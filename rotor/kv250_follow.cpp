@@ -5,7 +5,7 @@
 namespace rdz {
 
 std::optional<RotorCommand> Kv250Follow::Step(const SkyPosition& sky, double now) {
-  const std::optional<LookAngle> a = sky(now);
+  const std::optional<LookAngles> a = sky(now);
   const bool up = a && std::isfinite(a->azimuth) && std::isfinite(a->elevation) && std::nearbyint(a->elevation) > 0;
   if (!up) {
     up_ = false;

@@ -19,7 +19,7 @@ inline constexpr double kLongestPassSeconds = 12 * 3600;
 enum class PassWay { Plain, Overlap, Flip, Unwind };
 
 struct PassPlan {
-  double aos = 0;  // first sample above the minimum elevation (or the start)
+  double aos = 0;  // first second at the minimum elevation (or the start)
   double los = 0;  // first sample after it that is not
   PassWay way = PassWay::Plain;
   bool flipped = false;
@@ -34,7 +34,7 @@ std::optional<PassPlan> PlanPass(const SkyPosition& sky, double start, const Rot
 // Rotor position for a sky direction on a planned pass: flipped if the plan
 // is, and on the azimuth scale nearest `near` (the rotor's last position),
 // kept within the rotor's range.
-LookAngle RotorPosition(const LookAngle& sky, bool flipped, double near, const RotorSettings& settings);
+LookAngle RotorPosition(const LookAngles& sky, bool flipped, double near, const RotorSettings& settings);
 
 // Decides, tick by tick, where a Hamlib rotor should point for one satellite:
 // follows a planned pass, waits at its AOS azimuth before a near rise, parks
@@ -56,7 +56,7 @@ class PassPlanner final : public FollowPolicy {
 
  private:
   std::optional<RotorCommand> Send(const LookAngle& position, CommandReason reason);
-  std::optional<LookAngle> AheadAos(const SkyPosition& sky, double now, double& aos) const;
+  std::optional<double> AheadAos(const SkyPosition& sky, double now) const;
 
   RotorSettings settings_;
   std::optional<PassPlan> plan_;

@@ -32,7 +32,7 @@ TEST(Kv250Follow, AtOnceThenEveryFourSecondsStandingByBelowTheHorizon) {
   // Elevation by second: up from 0, down (rounded 0) at 10-11, up again from 12.
   const SkyPosition sky = [](double t) {
     const double el = t >= 10 && t < 12 ? 0.4 : 20.6;
-    return std::optional<LookAngle>(LookAngle{100.5 + t, el});
+    return std::optional<LookAngles>(LookAngles{100.5 + t, el});
   };
   Kv250Follow follow;
   std::vector<double> sent;
@@ -76,7 +76,7 @@ struct FakeRotor final : Rotor {
 };
 
 // A satellite crawling across the sky, so every look moves the rotor.
-const SkyPosition kMoving = [](double t) { return std::optional<LookAngle>(LookAngle{std::fmod(t * 3, 360), 45}); };
+const SkyPosition kMoving = [](double t) { return std::optional<LookAngles>(LookAngles{std::fmod(t * 3, 360), 45}); };
 
 struct Driven {
   explicit Driven(std::chrono::milliseconds deadline = 3000ms)
@@ -119,7 +119,7 @@ TEST(RotorDriver, FailingRotorIsNoLongerCommandedButTriedAgainAndFollowedAtOnceW
 
 TEST(RotorDriver, CallPastItsDeadlineIsAbandonedWithoutAnyoneWaiting) {
   auto d = std::make_unique<Driven>(300ms);
-  d->sky = [](double) { return std::optional<LookAngle>(LookAngle{123, 45}); };  // standing still
+  d->sky = [](double) { return std::optional<LookAngles>(LookAngles{123, 45}); };  // standing still
   ASSERT_TRUE(d->TickUntil([&] { return d->control->moves > 0; }, 3));
   d->control->hang = true;
   ASSERT_TRUE(d->TickUntil([&] { return !d->driver.Error().empty(); }, 3));
