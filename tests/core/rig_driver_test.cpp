@@ -44,7 +44,13 @@ struct Driven {
       : driver([c = calls] { return std::make_unique<FakeRig>(c); }, s, std::chrono::milliseconds(2000)) {}
   std::shared_ptr<Calls> calls = std::make_shared<Calls>();
   RigDriver driver;
-  // One look, then its answers: the dial is read, then the frequencies follow.
+  void WaitOpen() {
+    for (int i = 0; i < 1000 && driver.State() != RigDriver::Link::State::Open; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      driver.Poll();
+    }
+  }
+  // One look, then its answers.
   void Look(double rangeRate) {
     driver.Tick(&kFm, true, rangeRate);
     for (int i = 0; i < 1000 && !(driver.Idle() && driver.State() == RigDriver::Link::State::Open); ++i) {
@@ -60,14 +66,14 @@ struct Driven {
 
 TEST(RigDriver, EachLinkGoesToItsVfoOrThroughSplitAndOnlyAcceptedSetsCount) {
   Driven named;
-  named.Look(-5);  // opens
+  named.WaitOpen();
   named.Look(-5);
   EXPECT_EQ(named.List(), (std::vector<std::string>{"open", "set 1", "set 2", "get"}));
   const RigTargets taken = named.driver.TakeAccepted();
   EXPECT_TRUE(taken.downlink && taken.uplink);
   Driven split({RigVfo::Current, RigVfo::B, 20, 350});
   split.calls->setsFail = true;
-  split.Look(-5);
+  split.WaitOpen();
   split.Look(-5);
   EXPECT_EQ(split.List(), (std::vector<std::string>{"open", "split", "set 0", "split set", "get"}));
   const RigTargets refused = split.driver.TakeAccepted();

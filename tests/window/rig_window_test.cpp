@@ -46,6 +46,7 @@ class RigWindow : public WindowTest {
     form->Option1[static_cast<std::size_t>(sat - 1)]->click();
     form->Timer1Tick();
     form->Transponders = TransponderChoice{sat, {kLinear}, 0};
+    clock.now = AddSeconds(clock.now, 1);  // a look of its own for the choice
   }
   RigDriver& Driver() const { return *form->Radios->Driver(); }
   // One tick at the window's instant; true once the dummy's VFOs are within
