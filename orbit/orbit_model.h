@@ -20,6 +20,14 @@ class OrbitModel {
                                         const CivilTime& utc) const = 0;
 };
 
+// A set whose elements describe no orbit: never computed.
+class NoOrbit final : public OrbitModel {
+ public:
+  std::optional<Propagation> At(const EngineContext&, const CivilTime&) const override {
+    return std::nullopt;
+  }
+};
+
 // Entry k of the element table has its model at index k - 1. Shared so that a
 // forecast keeps its satellite while the table is loaded again.
 using OrbitModels = std::vector<std::shared_ptr<const OrbitModel>>;

@@ -97,11 +97,15 @@ TEST_F(StoreTest, OnlyAWholeSuccessfulAnswerWithAComputableSetIsWritten) {
   }
 }
 
-TEST_F(StoreTest, WithoutAnInstantASetThatLoadsIsEnough) {
+// With or without an instant to compute at, a set that describes no orbit is no element file.
+TEST_F(StoreTest, OnlyASetThatDescribesAnOrbitCounts) {
   DownloadRequest request = Request();
-  EXPECT_FALSE(StoreElementDownload(Block("X", "0"), request).written);
-  request.check.utc.reset();
-  EXPECT_TRUE(StoreElementDownload(Block("X", "0"), request).written);
+  for (int run = 0; run < 2; ++run, request.check.utc.reset()) {
+    EXPECT_FALSE(StoreElementDownload(Block("X", "0"), request).written) << run;
+    EXPECT_TRUE(StoreElementDownload(Block("X"), request).written) << run;
+  }
+  const DownloadResult utf16 = StoreElementDownload(std::string("\xFF\xFES\0", 4), request);
+  EXPECT_NE(utf16.message.find("(UTF-16 text is not supported)"), std::string::npos) << utf16.message;
 }
 
 TEST_F(StoreTest, SecondCopyIsWrittenAndAFailedWriteSaysWhy) {

@@ -83,6 +83,26 @@ TEST(SntpExchange, RepliesAClientMustNotBelieve) {
       EXPECT_EQ(why, "");
     }
   }
+  // Zero timestamps, and a reply sent before the request reached the server.
+  for (const auto& [at, received, sent] : {std::tuple{32, 0.0, 1.7e9}, {40, 1.7e9, 0.0}, {0, 1.7e9 + 1, 1.7e9}}) {
+    SntpPacket reply = ReplyTo(request, received, sent);
+    if (received == 0.0 || sent == 0.0) std::fill_n(reply.begin() + at, 8, 0);
+    std::string why;
+    EXPECT_FALSE(ReadSntpReply(reply, request, why)) << at;
+    EXPECT_TRUE(why.starts_with("implausible answer")) << why;
+  }
+}
+
+// The round trip without the server's time can be neither negative nor longer than the limit.
+TEST(SntpExchange, ARoundTripOutsideZeroToTheLimitIsImplausible) {
+  const double t = 1.78e9;
+  for (const auto& [serverHeld, roundTrip, plausible] :
+       {std::tuple{0.2, 0.5, true}, {0.0, 5.0, true}, {0.6, 0.5, false}, {0.0, 5.001, false}}) {
+    std::string why;
+    const auto offset = PlausibleOffset({At(t), At(t + 9), At(t + 9 + serverHeld), At(t + roundTrip)}, 5s, why);
+    EXPECT_EQ(offset.has_value(), plausible) << roundTrip << " " << serverHeld;
+    if (!plausible) EXPECT_TRUE(why.starts_with("implausible answer")) << why;
+  }
 }
 
 TEST(ClockCheckBoxText, WarnsBeyondOneSecondEitherWay) {
@@ -104,7 +124,7 @@ TEST(UdpSntpClient, MeasuresAKnownOffsetAndLeavesOutTheServersHold) {
   EXPECT_LT(got.offset->delaySeconds, 0.15);
 }
 
-TEST(UdpSntpClient, SilenceKissAndRefusalEndInAReason) {
+TEST(UdpSntpClient, SilenceKissRefusalAndALieEndInAReason) {
   UdpSntpClient client;
   std::uint16_t port = 0;
   {
@@ -120,6 +140,8 @@ TEST(UdpSntpClient, SilenceKissAndRefusalEndInAReason) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, 4s);
   SntpResponder kiss({"kiss"});
   EXPECT_NE(client.Query({"127.0.0.1", kiss.port()}, 5s).error.find("RATE"), std::string::npos);
+  SntpResponder liar({"liar"});
+  EXPECT_EQ(client.Query({"127.0.0.1", liar.port()}, 5s).error.substr(0, 18), "implausible answer");
 }
 
 std::pair<int, std::string> RunProgram(const std::string& args) {

@@ -43,15 +43,33 @@ TEST(LenientNumber, AWholeNumberIsTheWholeTextAndFinite) {
   }
 }
 
-TEST(TextLines, LinesEndAtCrOrCrLfButNotAtALoneLf) {
+TEST(TextLines, CrLfLfAndALoneCrEachEndALine) {
   using V = std::vector<std::string>;
-  EXPECT_EQ(SplitTextLines("a\r\nb\rc"), (V{"a", "b", "c"}));
-  EXPECT_EQ(SplitTextLines("a\nb\r\n"), (V{"a\nb"}));
+  EXPECT_EQ(SplitTextLines("a\r\nb\rc\nd"), (V{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitTextLines("a\n\rb\r\n"), (V{"a", "", "b"}));  // LF CR is two ends
   EXPECT_EQ(SplitTextLines("a\r\r\nb\r\n\r\n"), (V{"a", "", "b", ""}));
   EXPECT_TRUE(SplitTextLines("").empty());
   EXPECT_EQ(TrimBlanks("  a b  "), "a b");
   EXPECT_EQ(TrimBlanks("\t a\t", " \t"), "a");
   EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+// A UTF-8 mark is dropped; UTF-16 in either byte order, marked or not, is refused.
+TEST(TextLines, ByteOrderMarksAndUtf16) {
+  test::TempDir dir;
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"\xEF\xBB\xBFLA = 1\nLO = 2", "LA = 1\nLO = 2"},
+      {"caf\xE9\r\n", "caf\xE9\r\n"},
+      {std::string("\xFF\xFEL\0A\0", 6), std::nullopt},
+      {std::string("\xFE\xFF\0L\0A", 6), std::nullopt},
+      {std::string("L\0A\0 \0=\0", 8), std::nullopt},
+      {std::string("\0L\0A\0 ", 6), std::nullopt}};
+  for (const auto& [bytes, text] : cases) {
+    dir.Write("t.txt", bytes);
+    std::string why;
+    EXPECT_EQ(ReadTextFile(dir.path() / "t.txt", &why), text) << bytes;
+    EXPECT_EQ(why, text ? "" : "UTF-16 text is not supported") << bytes;
+  }
 }
 
 // Only a regular file is read; anything else is refused at once, with the reason.
