@@ -60,11 +60,10 @@ bool ElementCommands::AnsweredFromDisk(const ElementDownload& download) {
   const auto written = std::filesystem::last_write_time(file, error);
   const bool onDisk = !error;
   if (onDisk) {
-    const auto date = std::chrono::time_point_cast<std::chrono::system_clock::duration>(
-        std::chrono::file_clock::to_sys(written));
-    // A date in the future (a clock set wrong, a copied file) is no recent request.
-    if (date <= now) last = std::max(last, date);
+    last = std::max(last, std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+                              std::chrono::file_clock::to_sys(written)));
   }
+  // A time in the future (a clock set wrong, a copied file) is no recent request.
   if (last > now || last == std::chrono::system_clock::time_point::min() || now - last >= spacing) {
     return false;
   }

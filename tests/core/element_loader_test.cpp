@@ -84,7 +84,7 @@ TEST(ElementFile, EveryLineEndAndAUtf8MarkReadTheSameSets) {
 // Elements that describe no orbit keep their row, never computed; the summary says why.
 TEST(ElementFile, ImplausibleElementsMakeTheSetFailWithItsReason) {
   const std::pair<std::string, std::string> cases[] = {
-      {"26131.02828537|26000.5", "epoch day outside 1..366"}, {"26131.02828537|26999.0", "epoch day outside 1..366"},
+      {"26131.02828537|26000.5", "epoch day outside 1..366"}, {"26131.02828537|26367.0", "epoch day outside 1..366"},
       {"26131.02828537|26-12.0", "epoch day outside 1..366"}, {"26131.02828537|26nan", "epoch day outside 1..366"},
       {"101.9918|999.9999", "inclination outside 0..180"},    {"0.0012125|1.0", "eccentricity outside 0..1"},
       {"143.8856|-43.8856", "RAAN outside 0..360"},           {"181.7211|1e999", "a field that is no finite number"},
@@ -112,6 +112,7 @@ TEST(ElementFile, AFileWithoutAUsableSetChangesNothing) {
       {" \r\n\n", "the file is empty"},
       {std::string("\xFF\xFES\0a\0", 6), "UTF-16 text is not supported"},
       {"no satellites\r\n", "no usable element set (Elements (unknown format): 0 read)"},
+      {test::Block("X", "-1"), "no usable element set (Elements (amsat): 1 read, 1 unusable (1 mean motion not above 0))"},
       {Block("AO-07").substr(0, 80), "no usable element set (Elements (amsat): 0 read, 1 skipped (1 cut short))"}};
   for (const auto& [text, why] : cases) {
     dir.Write("amateur.txt", text);
