@@ -66,36 +66,25 @@ TEST_F(CurlInternetTest, BodyStatusAndCauseOfEachAnswer) {
   }
 }
 
-// A server certificate for 127.0.0.1 that only this test trusts.
-std::string MakeCertificate(const test::TempDir& dir) {
-  const std::string pem = (dir.path() / "server.pem").string();
-  const std::string command = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1"
-                              " -addext subjectAltName=IP:127.0.0.1 -keyout " + pem + " -out " +
-                              pem + ".crt 2>/dev/null && cat " + pem + ".crt >> " + pem;
-  EXPECT_EQ(std::system(command.c_str()), 0);
-  return pem;
-}
-
 TEST_F(CurlInternetTest, RedirectsStayOnHttpsOnceThere) {
+  // A certificate for 127.0.0.1 that only this test trusts.
   test::TempDir keys;
-  const std::string pem = MakeCertificate(keys);
+  const std::string pem = (keys.path() / "server.pem").string();
+  ASSERT_EQ(std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -addext "
+                         "subjectAltName=IP:127.0.0.1 -keyout " + pem + " -out " + pem + ".crt 2>/dev/null"
+                         " && cat " + pem + ".crt >> " + pem).c_str()), 0);
   test::ElementServer secure(served.path(), pem);
   const std::string plain = server.Url("/files/k.txt");
-  struct Case {
-    std::string url;
-    const char* failure;
-  } cases[] = {
+  const std::pair<std::string, const char*> cases[] = {
       {secure.Url("/moved/k.txt"), ""},
       {server.Url("/to?" + secure.Url("/files/k.txt")), ""},
       {secure.Url("/to?" + plain), "redirect from https to http refused"},
-      {server.Url("/to?" + secure.Url("/to?" + plain)), "redirect from https to http refused"},
-  };
-  for (const Case& c : cases) {
+      {server.Url("/to?" + secure.Url("/to?" + plain)), "redirect from https to http refused"}};
+  for (const auto& [url, failure] : cases) {
     CurlInternet internet{{2s, 10s}, pem + ".crt"};
     UrlReading reading;
-    const std::string received = ReadUrl(internet, c.url, &reading);
-    EXPECT_EQ(reading.failure, c.failure) << c.url;
-    EXPECT_EQ(received, *c.failure == '\0' ? body : "") << c.url;
+    EXPECT_EQ(ReadUrl(internet, url, &reading), *failure == '\0' ? body : "") << url;
+    EXPECT_EQ(reading.failure, failure) << url;
   }
 }
 
