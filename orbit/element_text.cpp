@@ -9,7 +9,7 @@ namespace rdz {
 namespace {
 
 // UTF-16 text holds no sets the readers could find.
-std::string_view WithoutByteOrderMark(std::string_view text) {
+std::string_view SingleByteOrNothing(std::string_view text) {
   return SingleByteText(text).value_or(std::string_view());
 }
 
@@ -21,7 +21,7 @@ bool IsCsvHeader(std::string_view line) {
 }  // namespace
 
 ElementFormat DetectElementFormat(std::string_view text) {
-  text = WithoutByteOrderMark(text);
+  text = SingleByteOrNothing(text);
   const std::string_view body = TrimField(text);
   if (body.starts_with('<')) return ElementFormat::OmmXml;
   if (body.starts_with('[') || body.starts_with('{')) return ElementFormat::OmmJson;
@@ -34,7 +34,7 @@ ElementFormat DetectElementFormat(std::string_view text) {
 }
 
 MeanElementFile ReadMeanElementText(std::string_view text) {
-  text = WithoutByteOrderMark(text);
+  text = SingleByteOrNothing(text);
   MeanElementFile file;
   file.Format = DetectElementFormat(text);
   switch (file.Format) {
