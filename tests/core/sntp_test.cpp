@@ -102,7 +102,7 @@ TEST(SntpExchange, ARoundTripOutsideZeroToTheLimitIsImplausible) {
     std::string why;
     const auto offset = PlausibleOffset({At(t), At(t + 9), At(t + 9 + serverHeld), At(t + roundTrip)}, 5s, why);
     EXPECT_EQ(offset.has_value(), plausible) << roundTrip << " " << serverHeld;
-    if (!plausible) EXPECT_TRUE(why.starts_with("implausible answer")) << why;
+    EXPECT_EQ(why.starts_with("implausible answer"), !plausible) << why;
   }
 }
 
@@ -114,15 +114,6 @@ TEST(ClockCheckBoxText, WarnsBeyondOneSecondEitherWay) {
   }
   EXPECT_EQ(ClockCheckMessage("h:1", {std::nullopt, "x"}).icon, MessageIcon::Exclamation);
   EXPECT_EQ(Seconds3(-0.0004), "0.000");
-}
-
-TEST(UdpSntpClient, MeasuresAKnownOffsetAndLeavesOutTheServersHold) {
-  SntpResponder responder({"answer", "-12.5", "0.3"});  // server 12.5 s behind the PC
-  const SntpOutcome got = UdpSntpClient().Query({"127.0.0.1", responder.port()}, 5s);
-  ASSERT_TRUE(got.offset) << got.error;
-  EXPECT_NEAR(got.offset->offsetSeconds, 12.5, 0.05);
-  EXPECT_GE(got.offset->delaySeconds, -0.01);
-  EXPECT_LT(got.offset->delaySeconds, 0.15);
 }
 
 TEST(UdpSntpClient, SilenceKissRefusalAndALieEndInAReason) {
@@ -154,7 +145,7 @@ std::pair<int, std::string> RunProgram(const std::string& args) {
 }
 
 TEST(CliClock, OffsetAndDelayFromTheConfiguredOrGivenServerAndOneLineWithoutAnswer) {
-  SntpResponder responder({"answer", "2"});
+  SntpResponder responder({"answer", "2", "0.3"});  // 2 s ahead, holding each request 0.3 s
   test::TempDir dir;
   dir.Write("config.txt", test::CrLf({"NTPSERVER = " + responder.server()}));
   for (const std::string& args :
@@ -164,7 +155,7 @@ TEST(CliClock, OffsetAndDelayFromTheConfiguredOrGivenServerAndOneLineWithoutAnsw
     double offset = 0, delay = -1;
     ASSERT_EQ(std::sscanf(out.c_str(), "offset %lf\ndelay %lf\n", &offset, &delay), 2) << out;
     EXPECT_NEAR(offset, -2, 0.05);
-    EXPECT_GE(delay, 0);
+    EXPECT_LT(delay, 0.15);  // the server's hold left out
   }
   SntpResponder silent({"silent"});
   const auto [status, err] = RunProgram("clock --server " + silent.server() + " 2>&1 >/dev/null");
