@@ -230,7 +230,9 @@ LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& s
     // The table keeps what it holds; the status says so.
     state.LoadSummary = state.ElementFileName + ": " + reason;
     if (state.SatCount > 0) {
-      state.LoadSummary += " - the " + std::to_string(state.SatCount) + " sets loaded before are kept";
+      state.LoadSummary += state.SatCount == 1
+                               ? std::string(" - the 1 set loaded before is kept")
+                               : " - the " + std::to_string(state.SatCount) + " sets loaded before are kept";
     }
     state.LoadFailed = true;
     return {LoadOutcome::MissingElementFile, state.ElementFileName, reason, read.counts};

@@ -123,6 +123,10 @@ TEST(ElementFile, AFileWithoutAUsableSetChangesNothing) {
     EXPECT_EQ(state.LoadSummary, "amateur.txt: " + why + " - the 3 sets loaded before are kept");
   }
   EXPECT_EQ(Load(dir).state.LoadSummary, "amateur.txt: no usable element set (Elements (amsat): 0 read, 1 skipped (1 cut short))");
+  dir.Write("amateur.txt", Blocks(1));
+  const TrackerState one = Load(dir).state;
+  dir.Write("amateur.txt", " \r\n");
+  EXPECT_EQ(Load(dir, one).state.LoadSummary, "amateur.txt: the file is empty - the 1 set loaded before is kept");
 }
 
 TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {
