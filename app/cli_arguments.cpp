@@ -46,7 +46,7 @@ std::optional<LoadReport> LoadForCommand(const std::filesystem::path& dir, const
   state.ElementFileName = file;
   const LoadReport load = LoadElements(dir, state);
   if (load.outcome == LoadOutcome::MissingElementFile) {
-    err << "rodedizevad-cli: cannot read the element file " << (dir / file) << " (" << load.reason << ")\n";
+    err << "rodedizevad-cli: cannot use the element file " << (dir / file) << " (" << load.reason << ")\n";
     return std::nullopt;
   }
   return load;

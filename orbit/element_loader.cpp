@@ -8,6 +8,7 @@
 
 #include "config/attitude_config.h"
 #include "config/station_config.h"
+#include "orbit/element_check.h"
 #include "orbit/element_text.h"
 #include "orbit/engine.h"
 #include "platform/lenient_number.h"
@@ -123,6 +124,7 @@ const char* FormatWord(ElementFormat format) {
 
 ElementSetsRead ReadElementSets(std::string_view text) {
   ElementSetsRead out;
+  text = SingleByteText(text).value_or(std::string_view());
   const ElementFormat format = DetectElementFormat(text);
   if (format == ElementFormat::Amsat || format == ElementFormat::Unknown) {
     ReadAmsatSets(SplitTextLines(text), out);
@@ -139,6 +141,10 @@ ElementSetsRead ReadElementSets(std::string_view text) {
     out.counts.skippedIncomplete = file.SkippedIncomplete;
   }
   out.counts.read = static_cast<int>(out.sets.size());
+  for (ElementSet& sat : out.sets) {
+    sat.Fault = ElementFault(sat);
+    if (!sat.Fault.empty()) ++out.counts.unusable[sat.Fault];
+  }
   return out;
 }
 
@@ -183,6 +189,15 @@ std::string LoadSummaryText(const ElementLoadCounts& c) {
     }
     text += ")";
   }
+  if (c.Unusable() > 0) {
+    text += ", " + std::to_string(c.Unusable()) + " unusable (";
+    const char* separator = "";
+    for (const auto& [why, n] : c.unusable) {
+      text += separator + std::to_string(n) + " " + why;
+      separator = ", ";
+    }
+    text += ")";
+  }
   if (c.notSelected > 0) text += ", " + std::to_string(c.notSelected) + " not in SATS";
   if (c.leftOut > 0) {
     text += ", " + std::to_string(c.leftOut) + " left out (table holds " +
@@ -202,7 +217,27 @@ int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table
 LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state) {
   std::string reason;
   const auto text = ReadTextFile(programDir / state.ElementFileName, &reason);
-  if (!text) return {LoadOutcome::MissingElementFile, state.ElementFileName, reason, {}};
+  ElementSetsRead read;
+  if (text) {
+    read = ReadElementSets(*text);
+    if (TrimBlanks(*text, " \t\r\n").empty()) {
+      reason = "the file is empty";
+    } else if (read.counts.read == read.counts.Unusable()) {
+      reason = "no usable element set (" + LoadSummaryText(read.counts) + ")";
+    }
+  }
+  if (!text || !reason.empty()) {
+    // The table keeps what it holds; the status says so.
+    state.LoadSummary = state.ElementFileName + ": " + reason;
+    if (state.SatCount > 0) {
+      state.LoadSummary += state.SatCount == 1
+                               ? std::string(" - the 1 set loaded before is kept")
+                               : " - the " + std::to_string(state.SatCount) + " sets loaded before are kept";
+    }
+    state.LoadFailed = true;
+    return {LoadOutcome::MissingElementFile, state.ElementFileName, reason, read.counts};
+  }
+  state.LoadFailed = false;
 
   const auto config = ReadTextLines(programDir / kConfigFileName, &reason);
   const std::vector<std::string> none;
@@ -210,7 +245,6 @@ LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& s
   const StationKeys keys = ReadStationKeys(configLines);
   const std::vector<std::string> selection = SplitSats(keys.SATS.value_or(""));
 
-  ElementSetsRead read = ReadElementSets(*text);
   ElementLoadCounts counts = read.counts;
   int stored = 0;
   for (std::size_t i = 0; i < read.sets.size(); ++i) {

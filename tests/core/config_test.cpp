@@ -82,10 +82,10 @@ TEST(ConfigEditorText, EveryNonEmptyLineIsKeptAndWrittenWithCrLf) {
   EXPECT_EQ(ReadConfigForEditor(file).text, "");  // missing: empty, and saving creates it
   std::string forty = "\r\r\n";
   for (int i = 1; i <= 40; ++i) forty += "X" + std::to_string(i) + "\r\n\r\n";
-  dir.Write("config.txt", forty + "a lone LF\nstays inside\r");
+  dir.Write("config.txt", forty + "a lone LF\nends a line\r");
   const std::string text = ReadConfigForEditor(file).text;
-  EXPECT_EQ(text.substr(text.size() - 29), "X40\r\na lone LF\nstays inside\r\n");
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 41);
+  EXPECT_EQ(text.substr(text.size() - 29), "X40\r\na lone LF\r\nends a line\r\n");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 42);
 
   std::filesystem::remove(file);
   std::filesystem::create_directory(file);
