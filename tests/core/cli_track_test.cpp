@@ -74,7 +74,7 @@ TEST_F(CliTrack, RunsThroughAnOutageAndParksOnCtrlC) {
   test::Rotctld rotctld;
   ASSERT_TRUE(rotctld.ready());
   // A station far south sees QO-100 low in the north: the dummy rotor turns there from 0 0.
-  WriteFiles("ROTOR = 2 " + rotctld.address() + "\r\nROTORPARK = 20 10\r\nROTORPARKLOS = 1\r\n", "LA = -76\r\nLO = 35\r\n");
+  WriteFiles("ROTOR = 2 " + rotctld.address() + "\r\nROTORPARK = 20 10\r\nROTORPARKLOS = 1\r\n", "LA = -76\r\nLO = 35\r\nHT = 0\r\n");
   const test::Child run = Spawn(kQo100);
   std::string text = test::ReadAll(run, 60, [](const std::string& t) { return !Position(t).empty(); });
   rotctld.Stop();
