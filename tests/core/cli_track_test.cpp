@@ -42,11 +42,7 @@ class CliTrack : public ::testing::Test {
 };
 
 TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
-  struct Case {
-    std::string deviceLines;
-    std::vector<std::string> args;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
       {"", {"0"}},
       {"", {"x"}},
       {"", {"99"}},
@@ -54,11 +50,11 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
       {"ROTOR = 999999 /dev/null\r\n", {kQo100}},
       {"RIG = 999999 /dev/null\r\n", {"--seconds", "1", kQo100}},
   };
-  for (Case c : cases) {
-    WriteFiles(c.deviceLines);
+  for (auto [deviceLines, args] : cases) {
+    WriteFiles(deviceLines);
     std::ostringstream out, err;
-    c.args.insert(c.args.begin(), "track");
-    EXPECT_NE(RunCli(c.args, dir.path(), out, err), 0) << c.deviceLines << c.args.back();
+    args.insert(args.begin(), "track");
+    EXPECT_NE(RunCli(args, dir.path(), out, err), 0) << deviceLines << args.back();
     const std::string e = err.str();
     EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), 1) << e;
     EXPECT_EQ(out.str(), "");
