@@ -62,6 +62,12 @@ void FrmTrack::ConnectRotor() {
 }
 
 void FrmTrack::Option1Click(int index) {
+  const int k = SatelliteOfRow(state_, index);
+  tracked_.reset();
+  if (k > 0) {
+    tracked_ = IdentityOf(state_.Elements[k]);
+    trackingNote_.clear();
+  }
   justSelected_ = index;
   QTimer::singleShot(0, this, [this] { justSelected_ = -1; });
   SelectForTracking(index, state_.Elements, *this, Rotors->Kv250Port());
@@ -78,6 +84,7 @@ void FrmTrack::Option1GotFocus(int index) {
 void FrmTrack::Timer2Tick() { RotorTick(*this, Rotors->Kv250Port()); }
 
 void FrmTrack::CmdRotorClick() {
+  tracked_.reset();
   ParkAntenna(state_.Elements, *this, Rotors->Kv250Port());
   Rotors->Park();
 }

@@ -59,6 +59,7 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
     }
   }
   ShowStatus();
+  if (save) window_.SettingsChanged();
 }
 
 ParallelPort& RotorLink::Kv250Port() {
@@ -93,12 +94,10 @@ void RotorLink::ShowCheckMarks() {
 void RotorLink::Tick() {
   if (!driver_) return;
   const std::optional<CivilTime>& when = state_.Time.Utc;
-  const int option = window_.SelectedOption();
-  const std::size_t models = state_.Models.size();
-  const int sat = option >= 0 && option < kTableRows && static_cast<std::size_t>(option) < models ? option + 1 : 0;
+  const int sat = window_.TrackedSatellite();
   if (when) {
     const SkyPosition sky =
-        sat ? SatelliteSky(state_.Station, state_.Models[static_cast<std::size_t>(option)]) : SkyPosition{};
+        sat ? SatelliteSky(state_.Station, state_.Models[static_cast<std::size_t>(sat - 1)]) : SkyPosition{};
     driver_->Tick(sat, sky, static_cast<double>(UnixSeconds(*when)));
   }
   ShowStatus();
