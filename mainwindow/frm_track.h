@@ -232,6 +232,8 @@ class FrmTrack final : public QMainWindow,
   // After a load: the tracked satellite's option button in its new row, or
   // tracking off when it is gone.
   void FollowTrackedSatellite();
+  // Option1(option) was set: the satellite in that row is the one tracked.
+  void ChooseSatellite(int option);
   void ShowSettingsStatus();
   std::vector<QAction*> ElementMenuItems() const;
 

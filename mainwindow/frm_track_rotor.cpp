@@ -54,6 +54,10 @@ void FrmTrack::ConnectRotor() {
   // handler itself, so it does not run twice.
   QObject::connect(Option1Group, &QButtonGroup::idClicked, this,
                    [this](int index) { Option1Click(index); });
+  // Whatever sets a button, the user or the park command, the choice is the satellite in its row.
+  QObject::connect(Option1Group, &QButtonGroup::idToggled, this, [this](int index, bool on) {
+    if (on) ChooseSatellite(index);
+  });
   QObject::connect(CmdRotor, &QPushButton::clicked, this, [this] { CmdRotorClick(); });
   auto* watcher = new FocusWatcher(this, [this](QObject* button) {
     Option1GotFocus(Option1Group->id(static_cast<QAbstractButton*>(button)));
@@ -62,12 +66,6 @@ void FrmTrack::ConnectRotor() {
 }
 
 void FrmTrack::Option1Click(int index) {
-  const int k = SatelliteOfRow(state_, index);
-  tracked_.reset();
-  if (k > 0) {
-    tracked_ = IdentityOf(state_.Elements[k]);
-    trackingNote_.clear();
-  }
   justSelected_ = index;
   QTimer::singleShot(0, this, [this] { justSelected_ = -1; });
   SelectForTracking(index, state_.Elements, *this, Rotors->Kv250Port());
@@ -84,7 +82,6 @@ void FrmTrack::Option1GotFocus(int index) {
 void FrmTrack::Timer2Tick() { RotorTick(*this, Rotors->Kv250Port()); }
 
 void FrmTrack::CmdRotorClick() {
-  tracked_.reset();
   ParkAntenna(state_.Elements, *this, Rotors->Kv250Port());
   Rotors->Park();
 }

@@ -26,6 +26,14 @@ int FrmTrack::SelectedOption() const {
   return checked == kTrackerOffOption ? checked : -1;
 }
 
+void FrmTrack::ChooseSatellite(int option) {
+  const int k = SatelliteOfRow(state_, option);
+  tracked_.reset();
+  if (k == 0) return;
+  tracked_ = IdentityOf(state_.Elements[k]);
+  trackingNote_.clear();
+}
+
 void FrmTrack::FollowTrackedSatellite() {
   if (!tracked_ || Option1Group->checkedId() == kTrackerOffOption) return;
   const int k = RowEntryOf(state_, *tracked_);
@@ -34,9 +42,10 @@ void FrmTrack::FollowTrackedSatellite() {
     Option1[static_cast<std::size_t>(k - 1)]->setChecked(true);
     return;
   }
-  trackingNote_ = tracked_->name + " is no longer in the element file: tracking stopped";
+  const std::string gone = tracked_->name + " is no longer in the element file: tracking stopped";
   Option1[kTrackerOffOption]->setChecked(true);
   Option1Click(kTrackerOffOption);
+  trackingNote_ = gone;
 }
 
 void FrmTrack::SettingsChanged() {

@@ -4,6 +4,7 @@
 #include "core/temp_dir.h"
 #include "platform/crlf_text.h"
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 
 namespace rdz {
 namespace {
@@ -24,6 +25,7 @@ struct Loaded {
 
 Loaded Load(const test::TempDir& dir, TrackerState state = {}) {
   state.ElementFileName = "amateur.txt";
+  UseSettings(state, ReadSettings(dir.path()));
   LoadReport report = LoadElements(dir.path(), state);
   return {std::move(report), std::move(state)};
 }
@@ -96,8 +98,8 @@ TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {
 
 // A file that cannot be read is missing, whatever stands in its place (the
 // kinds are the reader's), and the report names it. Without config.txt every
-// satellite has the default attitude and the station stays; without the
-// element file nothing changes at all.
+// satellite has the default attitude and the station its defaults; without
+// the element file nothing changes at all.
 TEST(ElementFile, UnreadableFilesCountAsMissing) {
   test::TempDir dir;
   dir.Write("amateur.txt", Blocks(5));
@@ -114,8 +116,8 @@ TEST(ElementFile, UnreadableFilesCountAsMissing) {
     EXPECT_EQ(state.Elements[k].Alat, 0);
     EXPECT_EQ(state.Elements[k].Alon, 180);
   }
-  EXPECT_EQ(state.Station.LA, 10.0);
-  EXPECT_EQ(state.TEMPOSCANN, 250);
+  EXPECT_FALSE(state.Station.LA);
+  EXPECT_EQ(state.TEMPOSCANN, 0);
 
   std::filesystem::remove_all(dir.path() / "config.txt");
   dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
@@ -125,7 +127,7 @@ TEST(ElementFile, UnreadableFilesCountAsMissing) {
   EXPECT_EQ(report.file + ": " + report.reason, "amateur1.txt: no such file or directory");
   EXPECT_EQ(state.SatCount, 5);
   EXPECT_EQ(state.Elements[5].Name, "SAT-5    ");
-  EXPECT_EQ(state.Station.LA, 10.0);
+  EXPECT_FALSE(state.Station.LA);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "core/temp_dir.h"
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 #include "passes/pass_time.h"
 #include "passes/table_passes.h"
 
@@ -39,8 +40,8 @@ class SamplePasses : public ::testing::Test {
  protected:
   void SetUp() override {
     dir.Write("amateur.txt", test::SampleFile("amateur.txt"));
-    dir.Write("config.txt", test::SampleFile("config.txt"));
     state.ElementFileName = "amateur.txt";
+    UseSettings(state, SettingsFromBytes(test::SampleFile("config.txt")));
     ASSERT_EQ(LoadElements(dir.path(), state), LoadOutcome::Loaded);
     for (int k = 1; k <= state.SatCount; ++k) satellites.push_back(state.Elements[k]);
     engine = SetupEngine(state.Station);

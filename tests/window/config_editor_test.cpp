@@ -92,7 +92,7 @@ TEST_F(ConfigEditor, AChangeOnDiskIsKeptOrReplacedOnlyByChoiceAndSavedSettingsAr
   WriteSampleFiles();
   MakeForm();
   StartAtUtc({2026, 5, 11, 12, 0, 0});
-  const auto rotorLine = [&] { return dir.Read("config.txt").find("ROTOR = KV250 LPT2") != std::string::npos; };
+  const auto rotorLine = [&] { return dir.Read("config.txt").find("\nROTOR = KV250 LPT2\r") != std::string::npos; };
   QPointer<FrmConfig> editor = Open();
   form->Menus.KV250_2->trigger();
   ASSERT_TRUE(rotorLine());
