@@ -25,6 +25,15 @@ NtpServerSetting ReadNtpServer(const std::vector<std::string>& lines) {
   return setting;
 }
 
+// Attitude and transponder lines begin with a satellite's name and hold no key.
+std::vector<std::string> SatelliteLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> found;
+  for (const std::string& line : lines) {
+    if (line.find(" = ") == std::string::npos) found.push_back(line);
+  }
+  return found;
+}
+
 bool SameStation(const Observer& a, const Observer& b) { return a.LA == b.LA && a.LO == b.LO && a.HT == b.HT; }
 
 }  // namespace
@@ -69,7 +78,7 @@ SettingsChanges ChangesBetween(const Settings& before, const Settings& after) {
               before.keys.TEMPOSCANN != after.keys.TEMPOSCANN || before.keys.AGEWARN != after.keys.AGEWARN ||
               before.warnings != after.warnings;
   c.selection = before.keys.SATS != after.keys.SATS;
-  c.satellites = before.lines != after.lines;
+  c.satellites = SatelliteLines(before.lines) != SatelliteLines(after.lines);
   c.rotor = !(before.rotor == after.rotor);
   c.rig = !(before.rig == after.rig);
   return c;

@@ -99,13 +99,13 @@ TEST(Settings, ChangesNameWhatMustFollow) {
     SettingsChanges expected;
   };
   const Case cases[] = {
-      {base + "# another note\r", {}},
-      {"LA = 1.5\rLO = 2\rHT = 3\r", {.station = true}},
+      {base + "# another note\r", {.satellites = true}},
+      {"LA = 1.5\rLO = 2\rHT = 3\r# note\r", {.station = true}},
       {base + "HORIZON = 5\r", {.station = true}},
       {base + "TEMPOSCANN = 100\r", {.station = true}},
-      {base + "SATS = SO-50\r", {.station = false, .selection = true, .satellites = true}},
-      {base + "ROTOR = KV250 LPT2\r", {.satellites = true, .rotor = true}},
-      {base + "RIG = 2 localhost:4532\r", {.satellites = true, .rig = true}},
+      {base + "SATS = SO-50\r", {.selection = true}},
+      {base + "ROTOR = KV250 LPT2\r", {.rotor = true}},
+      {base + "RIG = 2 localhost:4532\r", {.rig = true}},
   };
   const Settings before = SettingsFromBytes(base);
   for (const Case& c : cases) {
@@ -115,9 +115,10 @@ TEST(Settings, ChangesNameWhatMustFollow) {
     EXPECT_EQ(got.selection, e.selection) << c.after;
     EXPECT_EQ(got.rotor, e.rotor) << c.after;
     EXPECT_EQ(got.rig, e.rig) << c.after;
+    EXPECT_EQ(got.satellites, e.satellites) << c.after;
   }
   EXPECT_FALSE(ChangesBetween(before, SettingsFromBytes(base)).Any());
-  EXPECT_TRUE(ChangesBetween(before, SettingsFromBytes(base + "SO-50 ALAT(10)\r")).satellites);
+  EXPECT_TRUE(ChangesBetween(before, SettingsFromBytes(base + "SO-50 DOWN(436.795)\r")).satellites);
 }
 
 TEST(AttitudeConfig, LinesStartingWithTheTrimmedNameTheLaterWinningKeyByKey) {
