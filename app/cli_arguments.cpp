@@ -51,6 +51,10 @@ std::optional<LoadReport> LoadForCommand(const std::filesystem::path& dir, const
     err << "rodedizevad-cli: cannot read the element file " << (dir / file) << " (" << load.reason << ")\n";
     return std::nullopt;
   }
+  // A missing config.txt is each command's own business; keys to correct are everyone's.
+  if (state.Config->read) {
+    for (const std::string& warning : state.Config->warnings) err << "rodedizevad-cli: warning: " << warning << "\n";
+  }
   return load;
 }
 

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 #include "passes/pass_time.h"
 #include "passes/table_passes.h"
 
@@ -10,6 +11,7 @@ namespace {
 void BM_PassesOfTheSampleTableOverThreeDays(benchmark::State& bench) {
   rdz::TrackerState state;
   state.ElementFileName = "amateur.txt";
+  rdz::UseSettings(state, rdz::ReadSettings(RDZ_SAMPLE_DIR));
   rdz::LoadElements(RDZ_SAMPLE_DIR, state);
   std::vector<rdz::ElementSet> satellites;
   for (int k = 1; k <= state.SatCount; ++k) satellites.push_back(state.Elements[k]);
