@@ -117,11 +117,6 @@ TEST(RigConfig, WritesOnlyItsOwnLinesBack) {
             "# comment\r\nLO = 8.95\nstill LO's line\r\nRIGFMHZ = 400\r\n"
             "AO-07 DOWN(145.95)\r\nRIGRXVFO = MAIN\r\nRIGTXVFO = B\r\nRIGSSBHZ = 20\r\n");
 
-  test::TempDir dir;
-  dir.Write("config.txt", "LA = 46.5\r\n");
-  ASSERT_TRUE(SaveRigConfig(dir.path(), config).ok);
-  EXPECT_EQ(ReadSettings(dir.path()).rig.connection, config.connection);
-  EXPECT_EQ(dir.Read("config.txt").substr(0, 11), "LA = 46.5\r\n");
 }
 
 }  // namespace

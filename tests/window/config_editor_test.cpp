@@ -96,6 +96,7 @@ TEST_F(ConfigEditor, AChangeOnDiskIsKeptOrReplacedOnlyByChoiceAndSavedSettingsAr
   QPointer<FrmConfig> editor = Open();
   form->Menus.KV250_2->trigger();
   ASSERT_TRUE(rotorLine());
+  EXPECT_FALSE(form->Menus.KV250_1->isChecked());
   Close(editor);  // nothing typed: no question, the dialog's line stays
   EXPECT_FALSE(editor);
   EXPECT_TRUE(rotorLine());
