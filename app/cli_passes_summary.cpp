@@ -119,8 +119,7 @@ int RunPassSummary(const std::vector<std::string>& args, const std::filesystem::
     only = static_cast<int>(*number);
   }
 
-  std::vector<ElementSet> satellites;
-  for (int k = 1; k <= state.SatCount; ++k) satellites.push_back(state.Elements[k]);
+  const PassCandidates satellites = CandidatesOf(state.Elements, state.Models, state.SatCount);
   PassOptions options;
   options.start = UnixSeconds(*instant);
   options.seconds = std::int64_t{request->days} * 86400;

@@ -76,7 +76,7 @@ SkyScene SkyPassCache::Scene(const std::string& name, const std::shared_ptr<cons
     model_ = model;
     station_ = station;
     from_ = t;
-    until_ = pass_ && pass_->los ? UnixSeconds(pass_->los->utc) : t + kOpenEndedSeconds;
+    until_ = pass_ && pass_->los ? UnixSeconds(pass_->los->utc) + 1 : t + kOpenEndedSeconds;
   }
   scene.pass = pass_;
   // Risen since the search: the kept pass is now the current one.

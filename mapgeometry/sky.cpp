@@ -1,40 +1,16 @@
 #include "mapgeometry/sky.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "passes/pass_finder.h"
+#include "passes/table_passes.h"
 
 namespace rdz {
 namespace {
 
-constexpr std::int64_t kStep = 10;  // seconds between samples
 constexpr std::size_t kMaxPathPoints = 400;
-
-struct Sampler {
-  const OrbitModel& model;
-  const EngineContext& station;
-  const CivilTime& origin;
-  std::optional<AzEl> At(std::int64_t s) const {
-    const auto p = model.At(station, AddSeconds(origin, s));
-    if (!p) return std::nullopt;
-    return AzEl{p->raw.azimuth, p->raw.elevation};
-  }
-  // A model that fails counts as below the horizon.
-  bool Up(std::int64_t s) const {
-    const auto a = At(s);
-    return a && a->el > 0.0;
-  }
-  // The first second in (below, above] where Up equals Up(above), given
-  // Up(below) != Up(above).
-  std::int64_t Crossing(std::int64_t below, std::int64_t above) const {
-    const bool target = Up(above);
-    while (above - below > 1) {
-      const std::int64_t mid = below + (above - below) / 2;
-      (Up(mid) == target ? above : below) = mid;
-    }
-    return above;
-  }
-  SkyPassPoint Point(std::int64_t s) const { return {AddSeconds(origin, s), At(s).value_or(AzEl{})}; }
-};
 
 }  // namespace
 
@@ -45,62 +21,49 @@ SkyXY SkyPoint(const AzEl& at) {
 }
 
 std::optional<SkyPass> FindPass(const OrbitModel& model, const EngineContext& station,
-                             const CivilTime& utc, double searchHours) {
-  const Sampler sampler{model, station, utc};
-  if (!sampler.At(0) || !(searchHours > 0)) return std::nullopt;
-  const auto limit = static_cast<std::int64_t>(searchHours * 3600.0);
+                                const CivilTime& utc, double searchHours) {
+  if (!model.Look(station, utc) || !(searchHours > 0)) return std::nullopt;
+  PassOptions options;
+  options.start = UnixSeconds(utc);
+  options.seconds = static_cast<std::int64_t>(std::min(searchHours, 366 * 24.0) * 3600.0);
+  options.minElevation = -90;
+  const SatelliteTrack track =
+      ModelTrack(station, model, options.start - kPassLookAround,
+                 options.start + options.seconds + kPassLookAround);
+  const PassSearch search = FindPasses(track, options);
+  const auto at = [&](std::int64_t t) -> std::optional<AzEl> {
+    const auto a = track.look(t);
+    if (!a) return std::nullopt;
+    return AzEl{a->azimuth, a->elevation};
+  };
+
   SkyPass pass;
-  pass.current = sampler.Up(0);
-
-  // The second the satellite is first up (start) and the last (end).
-  std::int64_t start = 0;
-  if (pass.current) {
-    std::int64_t s = 0;
-    while (s > -limit && sampler.Up(s - kStep)) s -= kStep;
-    if (s > -limit) {
-      start = sampler.Crossing(s - kStep, s);
-      pass.aos = sampler.Point(start);
-    } else {
-      start = s;
-    }
+  std::int64_t start = options.start, end = options.start;
+  if (search.visibility == Visibility::NeverSets) {
+    // Up all the time: the path is its drift over the window.
+    pass.current = true;
+    end = options.start + options.seconds;
+    pass.highest = {utc, *at(start)};
+  } else if (!search.passes.empty()) {
+    const Pass& p = search.passes.front();
+    pass.current = p.aos.time <= options.start;
+    const auto point = [](const PassPoint& q) {
+      return SkyPassPoint{CivilFromUnix(q.time), AzEl{q.azimuth, q.elevation}};
+    };
+    if (p.aosFound) pass.aos = point(p.aos);
+    if (p.losFound) pass.los = point(p.los);
+    pass.highest = point(p.tca);
+    start = p.aos.time;
+    end = p.los.time;
   } else {
-    std::int64_t s = 0;
-    while (s < limit && !sampler.Up(s + kStep)) s += kStep;
-    if (s >= limit) return std::nullopt;
-    start = sampler.Crossing(s, s + kStep);
-    pass.aos = sampler.Point(start);
+    return std::nullopt;
   }
-  std::int64_t s = std::max<std::int64_t>(start, 0);
-  while (s < start + limit && sampler.Up(s + kStep)) s += kStep;
-  std::int64_t end = s;
-  if (s < start + limit) {
-    end = sampler.Crossing(s, s + kStep);  // the first second down
-    pass.los = sampler.Point(end);
+  const std::int64_t step =
+      std::max<std::int64_t>(1, (end - start) / static_cast<std::int64_t>(kMaxPathPoints));
+  for (std::int64_t t = start; t < end; t += step) {
+    if (const auto a = at(t)) pass.path.push_back(*a);
   }
-
-  // The highest sample, then the best second around it.
-  const std::int64_t step = std::max<std::int64_t>(1, (end - start) / static_cast<std::int64_t>(kMaxPathPoints));
-  std::int64_t best = start;
-  double bestEl = -91.0;
-  for (std::int64_t t = start; t <= end; t += step) {
-    const auto a = sampler.At(t);
-    if (!a) continue;
-    pass.path.push_back(*a);
-    if (a->el > bestEl) {
-      bestEl = a->el;
-      best = t;
-    }
-  }
-  if (const auto last = sampler.At(end)) pass.path.push_back(*last);
-  for (std::int64_t t = best - step; t <= best + step; ++t) {
-    if (t < start || t > end) continue;
-    const auto a = sampler.At(t);
-    if (a && a->el > bestEl) {
-      bestEl = a->el;
-      best = t;
-    }
-  }
-  pass.highest = sampler.Point(best);
+  if (const auto last = at(end)) pass.path.push_back(*last);
   return pass;
 }
 

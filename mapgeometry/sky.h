@@ -27,8 +27,9 @@ struct SkyPassPoint {
 };
 
 // One pass over the station: rise (AOS), highest point and set (LOS) to the
-// second, and the path between them. `current` when the satellite was up at
-// the instant asked for; a rise or set beyond the search window is missing.
+// second, AOS and LOS being the first and last second at or above the horizon,
+// and the path between them. `current` when the satellite was up at the
+// instant asked for; a rise or set beyond the search is missing.
 struct SkyPass {
   bool current = false;
   std::optional<SkyPassPoint> aos;
@@ -37,10 +38,9 @@ struct SkyPass {
   std::vector<AzEl> path;
 };
 
-// The pass under way at `utc`, or else the next one within `searchHours`.
-// The model is sampled every 10 s and the horizon crossings found by
-// bisection. Nothing when there is no pass in the window or the model cannot
-// be computed at `utc`.
+// The pass under way at `utc`, or else the next one within `searchHours`, by
+// the pass search. Nothing when there is no pass in the window or the model
+// cannot be computed at `utc`.
 std::optional<SkyPass> FindPass(const OrbitModel& model, const EngineContext& station,
                              const CivilTime& utc, double searchHours = 24.0);
 

@@ -19,6 +19,8 @@ constexpr std::array<int, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
 // sqrt(1 - x^2) must still give the limit values there, not NaN.
 constexpr double kUnitSlack = 1e-9;
 
+constexpr double EarthTurnRate = 7.2921159e-5;  // radians per second
+
 const double cosObliquity = std::cos(Obliquity * Rad);
 const double sinObliquity = std::sin(Obliquity * Rad);
 
@@ -173,6 +175,20 @@ std::optional<Propagation> KeplerModel::At(const EngineContext& station,
 
 std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int year,
                                               double tn) const {
+  return Compute(engine, year, tn, true);
+}
+
+std::optional<LookAngles> KeplerModel::Look(const EngineContext& station,
+                                            const CivilTime& utc) const {
+  const double tn =
+      TimeNow(station, utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
+  const auto p = Compute(station, utc.year, tn, false);
+  if (!p) return std::nullopt;
+  return LookAngles{p->raw.azimuth, p->raw.elevation, p->raw.range, *p->raw.rangeRate};
+}
+
+std::optional<Propagation> KeplerModel::Compute(const EngineContext& engine, int year, double tn,
+                                                bool full) const {
   if (!valid_ || !std::isfinite(tn)) return std::nullopt;
   const double t = YearDayCount(year) - epochDays_ + (tn - epochDay_);
   const double dt = dc_ * t / 2.0;
@@ -236,26 +252,6 @@ std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int y
   const double sx = x * cq - y * sq;
   const double sy = x * sq + y * cq;
   const double sz = z;
-  const double axe = ax1 * cq - ay2 * sq;
-  const double aye = ax1 * sq + ay2 * cq;
-  const double aze = az1;
-
-  const double cr = std::cos(raan);
-  const double sr = std::sin(raan);
-  const double acx = ax1 * cr - ay2 * sr;
-  const double acy = ax1 * sr + ay2 * cr;
-  const double acz = az1;
-
-  // Sun and illumination of the antenna axis.
-  const double mas = mase_ + SunAnomalyRate * Rad * t;
-  const double tas = mrse_ + SunRate * t + SunEqc1 * std::sin(mas) +
-                     SunEqc2 * std::sin(2.0 * mas) + SunEqc3 * std::sin(3.0 * mas);
-  const double sunx = std::cos(tas);
-  const double suny = std::sin(tas) * cosObliquity;
-  const double sunz = std::sin(tas) * sinObliquity;
-  const double ssa = ClampUnit(acx * sunx + acy * suny + acz * sunz);
-  const double illumination = std::sqrt(1.0 - ssa * ssa);
-
   // Look angles.
   const auto& o = engine.StationPosition;
   const double rx0 = sx - o[0], ry0 = sy - o[1], rz0 = sz - o[2];
@@ -296,6 +292,36 @@ std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int y
   const double dsz = dy0 * si_;
   const double rangeRate = (rx0 * dsx + ry0 * dsy + rz0 * dsz) / range / 86400.0;
 
+  if (!full) {
+    Propagation look;
+    look.raw.azimuth = azimuth;
+    look.raw.elevation = elevation;
+    look.raw.range = range;
+    look.raw.rangeRate = rangeRate;
+    if (!AllFinite({rangeRate, azimuth, elevation, range})) return std::nullopt;
+    return look;
+  }
+
+  const double axe = ax1 * cq - ay2 * sq;
+  const double aye = ax1 * sq + ay2 * cq;
+  const double aze = az1;
+
+  const double cr = std::cos(raan);
+  const double sr = std::sin(raan);
+  const double acx = ax1 * cr - ay2 * sr;
+  const double acy = ax1 * sr + ay2 * cr;
+  const double acz = az1;
+
+  // Sun and illumination of the antenna axis.
+  const double mas = mase_ + SunAnomalyRate * Rad * t;
+  const double tas = mrse_ + SunRate * t + SunEqc1 * std::sin(mas) +
+                     SunEqc2 * std::sin(2.0 * mas) + SunEqc3 * std::sin(3.0 * mas);
+  const double sunx = std::cos(tas);
+  const double suny = std::sin(tas) * cosObliquity;
+  const double sunz = std::sin(tas) * sinObliquity;
+  const double ssa = ClampUnit(acx * sunx + acy * suny + acz * sunz);
+  const double illumination = std::sqrt(1.0 - ssa * ssa);
+
   const double rs = std::sqrt(sx * sx + sy * sy + sz * sz);
   const double subLatitude = Deg * std::asin(ClampUnit(sz / rs));
   const double subLongitude = Deg * std::atan2(sy, sx);
@@ -329,6 +355,35 @@ std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int y
   if (!rounded) return std::nullopt;
   p.state = *rounded;
   return p;
+}
+
+std::optional<OrbitLimits> KeplerModel::Limits(const EngineContext& engine, std::int64_t from,
+                                               std::int64_t to) const {
+  // The orbit is Kepler's ellipse scaled by the drag factor kd and turned by the
+  // precessions; its fastest turning is at perigee.
+  if (!valid_ || !(ec_ >= 0 && ec_ < 0.99)) return std::nullopt;
+  const auto daysSinceEpoch = [&](std::int64_t unix) {
+    const CivilTime t = CivilFromUnix(unix);
+    return YearDayCount(t.year) - epochDays_ +
+           (TimeNow(engine, t.year, t.month, t.day, t.hour, t.minute, t.second) - epochDay_);
+  };
+  const double dt1 = dc_ * daysSinceEpoch(from) / 2.0;
+  const double dt2 = dc_ * daysSinceEpoch(to) / 2.0;
+  const double kdMin = 1.0 - 4.0 * std::max(dt1, dt2);
+  const double kdMax = 1.0 - 4.0 * std::min(dt1, dt2);
+  const double dtMax = std::max(std::fabs(dt1), std::fabs(dt2));
+  if (!(kdMin > 0.1) || !(dtMax < 1.0)) return std::nullopt;
+
+  OrbitLimits l;
+  const auto& o = engine.StationPosition;
+  l.stationRadius = std::sqrt(o[0] * o[0] + o[1] * o[1] + o[2] * o[2]);
+  // The slack is for Kepler's tolerance.
+  l.minRadius = a0_ * (1.0 - ec_) * kdMin * 0.999;
+  l.maxRadius = a0_ * (1.0 + ec_) * kdMax * 1.001;
+  const double n = mm_ / 86400.0 * (1.0 + 6.0 * dtMax);
+  l.maxAngularRate = 1.05 * (n * std::sqrt(1.0 + ec_) / std::pow(1.0 - ec_, 1.5) + EarthTurnRate);
+  if (!AllFinite({l.minRadius, l.maxRadius, l.maxAngularRate})) return std::nullopt;
+  return l;
 }
 
 SubSolarPoint SunOverhead(int year, double tn) {

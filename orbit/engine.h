@@ -78,8 +78,14 @@ class KeplerModel final : public OrbitModel {
   // eccentricity >= 1, a non-finite intermediate, or a result that does not
   // fit the shown integers.
   std::optional<Propagation> AtDay(const EngineContext& station, int year, double tn) const;
+  std::optional<LookAngles> Look(const EngineContext& station, const CivilTime& utc) const override;
+  std::optional<OrbitLimits> Limits(const EngineContext& station, std::int64_t from,
+                                    std::int64_t to) const override;
 
  private:
+  std::optional<Propagation> Compute(const EngineContext& station, int year, double tn,
+                                     bool full) const;
+
   bool valid_ = false;
   double epochDay_ = 0, epochDays_ = 0, epochRev_ = 0;
   double a0_ = 0, b0_ = 0, ec_ = 0;

@@ -1,8 +1,10 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "orbit/look_angles.h"
 #include "orbit/sat_state.h"
 #include "platform/civil_time.h"
 
@@ -18,7 +20,18 @@ class OrbitModel {
   virtual ~OrbitModel() = default;
   virtual std::optional<Propagation> At(const EngineContext& station,
                                         const CivilTime& utc) const = 0;
+  // Only the look angles, with exactly the numbers At gives: for searches
+  // that ask for many instants. By default taken from At.
+  virtual std::optional<LookAngles> Look(const EngineContext& station,
+                                         const CivilTime& utc) const;
+  // Bounds of the orbit from `from` to `to` (unix seconds); nothing where the
+  // model cannot promise them (the default).
+  virtual std::optional<OrbitLimits> Limits(const EngineContext& station, std::int64_t from,
+                                            std::int64_t to) const;
 };
+
+// The look angles of a computed state.
+LookAngles LookOf(const RawSatState& raw);
 
 // Entry k of the element table has its model at index k - 1. Shared so that a
 // forecast keeps its satellite while the table is loaded again.

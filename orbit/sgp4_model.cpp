@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "orbit/engine.h"
 
@@ -99,6 +100,60 @@ std::optional<Propagation> Sgp4Model::At(const EngineContext& station, const Civ
   if (!rounded) return std::nullopt;
   out.state = *rounded;
   return out;
+}
+
+std::optional<LookAngles> Sgp4Model::Look(const EngineContext& station,
+                                          const CivilTime& utc) const {
+  if (satellite_.error() != sgp4::Error::None) return std::nullopt;
+  sgp4::Instant in;
+  {
+    const std::lock_guard lock(mutex_);
+    in = satellite_.Look(station, utc);
+  }
+  if (in.error != sgp4::Error::None) return std::nullopt;
+  const LookAngles& look = in.look;
+  for (const double v : {look.azimuth, look.elevation, look.range, look.rangeRate}) {
+    if (!std::isfinite(v)) return std::nullopt;
+  }
+  return look;
+}
+
+std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::int64_t from,
+                                             std::int64_t to) const {
+  // Between the samples the drag and the lunar-solar terms move the orbit by
+  // far less than the eccentricity slack; the short-period terms move the
+  // radius by under 0.2 % and 0.0003 Earth radii, the long-period ones the
+  // eccentricity by under 0.0013.
+  constexpr std::int64_t kSampleGap = 6 * 3600;
+  constexpr double kRadiusSlack = 0.003;
+  constexpr double kEarthTurnRate = 7.2921159e-5;  // radians per second
+  if (satellite_.error() != sgp4::Error::None || to < from) return std::nullopt;
+  const double eSlack = satellite_.model().deepSpace() ? 0.004 : 0.002;
+  double minRadius = std::numeric_limits<double>::infinity(), maxRadius = 0, maxRate = 0;
+  for (std::int64_t t = from;; t = std::min(t + kSampleGap, to)) {
+    sgp4::State s;
+    {
+      const std::lock_guard lock(mutex_);
+      s = satellite_.Orbit(CivilFromUnix(t));
+    }
+    const double e = s.eccentricity + eSlack;
+    if (s.error != sgp4::Error::None || !(e < 0.99) || !(s.semiAxis > 0)) return std::nullopt;
+    minRadius = std::min(minRadius, s.semiAxis * (1.0 - e));
+    maxRadius = std::max(maxRadius, s.semiAxis * (1.0 + e));
+    maxRate = std::max(maxRate, s.meanMotion / 60.0 * std::sqrt(1.0 + e) / std::pow(1.0 - e, 1.5));
+    if (t == to) break;
+  }
+  OrbitLimits l;
+  const auto& o = station.StationPosition;
+  l.stationRadius = std::sqrt(o[0] * o[0] + o[1] * o[1] + o[2] * o[2]);
+  const double earth = sgp4::wgs72::EarthRadius;
+  l.minRadius = (minRadius * (1.0 - kRadiusSlack) - kRadiusSlack) * earth;
+  l.maxRadius = (maxRadius * (1.0 + kRadiusSlack) + kRadiusSlack) * earth;
+  l.maxAngularRate = 1.1 * maxRate + 1.05 * kEarthTurnRate;
+  for (const double v : {l.minRadius, l.maxRadius, l.maxAngularRate}) {
+    if (!std::isfinite(v)) return std::nullopt;
+  }
+  return l;
 }
 
 std::optional<ElementEpoch> EpochOf(const ElementSet& sat) {

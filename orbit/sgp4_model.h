@@ -20,6 +20,10 @@ class Sgp4Model final : public OrbitModel {
   // The same at a fraction of a second past utc.
   std::optional<Propagation> At(const EngineContext& station, const CivilTime& utc,
                                 double secondFraction) const;
+  std::optional<LookAngles> Look(const EngineContext& station, const CivilTime& utc) const override;
+  // Sampled along the span, with room for what the periodic terms add between samples.
+  std::optional<OrbitLimits> Limits(const EngineContext& station, std::int64_t from,
+                                    std::int64_t to) const override;
 
  private:
   double alat_, alon_;

@@ -4,24 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "orbit/look_angles.h"
+
 namespace rdz {
-
-// Where a satellite stands for the station at one instant, unrounded.
-struct LookAngles {
-  double azimuth = 0;    // degrees, 0..360
-  double elevation = 0;  // degrees
-  double range = 0;      // km
-};
-
-// Bounds that hold for the orbit over the whole searched span. With them the
-// scan steps over the stretches where the satellite cannot reach the horizon.
-struct OrbitLimits {
-  double stationRadius = 0;   // km from the Earth's centre
-  double minRadius = 0;       // satellite, km from the Earth's centre
-  double maxRadius = 0;
-  double maxAngularRate = 0;  // radians per second about the Earth's centre,
-                              // the station's own turning included
-};
 
 // One satellite: its look angles at a whole second of UTC (seconds since
 // 1970-01-01), nothing when the model cannot compute that instant.

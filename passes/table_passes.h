@@ -1,20 +1,21 @@
 #pragma once
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "config/observer.h"
-#include "orbit/element_set.h"
+#include "orbit/element_table.h"
 #include "orbit/engine.h"
 #include "passes/pass_finder.h"
 
 namespace rdz {
 
-// The program's own model as a track for the pass finder, with limits that
-// hold from `from` to `to` (unix seconds).
-SatelliteTrack EngineTrack(const EngineContext& engine, const ElementSet& sat, std::int64_t from,
-                           std::int64_t to);
+// A satellite's model as a track for the pass finder, with the model's limits
+// from `from` to `to` (unix seconds). Engine and model must outlive the track.
+SatelliteTrack ModelTrack(const EngineContext& engine, const OrbitModel& model, std::int64_t from,
+                          std::int64_t to);
 
 struct SatellitePasses {
   int number = 0;    // entry in the element table, from 1
@@ -29,9 +30,17 @@ struct PassRow {
   Pass pass;
 };
 
+// The table's satellites as the pass search takes them: entry k's trimmed name
+// and model at index k - 1.
+struct PassCandidates {
+  std::vector<std::string> names;
+  OrbitModels models;
+};
+PassCandidates CandidatesOf(const ElementTable& elements, const OrbitModels& models, int count);
+
 // The passes of every given satellite (entry k at index k - 1), or of entry
 // `only` alone when it is not 0.
-std::vector<SatellitePasses> FindTablePasses(const std::vector<ElementSet>& satellites,
+std::vector<SatellitePasses> FindTablePasses(const PassCandidates& satellites,
                                              const Observer& station, const PassOptions& options,
                                              int only = 0);
 

@@ -75,7 +75,7 @@ std::string StatusText(const std::vector<SatellitePasses>& found, std::size_t pa
 // What the search reads and writes; shared, so a search still running when the
 // window closes writes into its own copy. The window reads it only after the end.
 struct FrmPasses::Search {
-  std::vector<ElementSet> satellites;
+  PassCandidates satellites;
   Observer station;
   PassOptions options;
   std::filesystem::path programDir;
@@ -149,8 +149,8 @@ void FrmPasses::Compute() {
 
 void FrmPasses::Start() {
   auto search = std::make_shared<Search>();
-  for (int k = 1; k <= state_.SatCount && k <= ElementTable::kOrbitalCapacity; ++k)
-    search->satellites.push_back(state_.Elements[k]);
+  // The table's own models, shared: a reload during the search leaves them alone.
+  search->satellites = CandidatesOf(state_.Elements, state_.Models, state_.SatCount);
   search->station = state_.Station;
   search->options.start = UnixSeconds(links_.utcNow());
   search->options.seconds = std::int64_t{TxtDays->value()} * 86400;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "passes/pass_finder.h"
+
 namespace rdz {
 
 AzimuthLimits LimitsOf(AzimuthRange range) {
@@ -16,11 +18,11 @@ AzimuthLimits LimitsOf(AzimuthRange range) {
 
 namespace {
 
-bool Finite(const LookAngle& a) { return std::isfinite(a.azimuth) && std::isfinite(a.elevation); }
+bool Finite(const LookAngles& a) { return std::isfinite(a.azimuth) && std::isfinite(a.elevation); }
 
-std::optional<LookAngle> Up(const SkyPosition& sky, double t, const RotorSettings& settings) {
+std::optional<LookAngles> Up(const SkyPosition& sky, double t, const RotorSettings& settings) {
   const auto a = sky(t);
-  if (!a || !Finite(*a) || a->elevation <= settings.minElevation) return std::nullopt;
+  if (!a || !Finite(*a) || a->elevation < settings.minElevation) return std::nullopt;
   return a;
 }
 
@@ -28,10 +30,10 @@ std::optional<LookAngle> Up(const SkyPosition& sky, double t, const RotorSetting
 double Turn(double from, double to) { return std::remainder(to - from, 360.0); }
 
 // The azimuths of the pass as one continuous turn, starting within [low, low + 360).
-std::vector<double> Continuous(const std::vector<LookAngle>& sky, bool flipped, double low) {
+std::vector<double> Continuous(const std::vector<LookAngles>& sky, bool flipped, double low) {
   std::vector<double> path;
   path.reserve(sky.size());
-  for (const LookAngle& a : sky) {
+  for (const LookAngles& a : sky) {
     const double az = a.azimuth + (flipped ? 180 : 0);
     if (path.empty()) {
       path.push_back(low + std::fmod(std::fmod(az - low, 360.0) + 360.0, 360.0));
@@ -53,7 +55,7 @@ std::optional<double> FittingShift(const std::vector<double>& path, AzimuthLimit
 
 }  // namespace
 
-LookAngle RotorPosition(const LookAngle& sky, bool flipped, double near, const RotorSettings& settings) {
+LookAngle RotorPosition(const LookAngles& sky, bool flipped, double near, const RotorSettings& settings) {
   const AzimuthLimits limits = LimitsOf(settings.azimuthRange);
   const double az = sky.azimuth + (flipped ? 180 : 0);
   const double base = limits.low + std::fmod(std::fmod(az - limits.low, 360.0) + 360.0, 360.0);
@@ -64,7 +66,7 @@ LookAngle RotorPosition(const LookAngle& sky, bool flipped, double near, const R
 }
 
 std::optional<PassPlan> PlanPass(const SkyPosition& sky, double start, const RotorSettings& settings) {
-  std::vector<LookAngle> samples;
+  std::vector<LookAngles> samples;
   double t = start;
   while (t - start <= kLongestPassSeconds) {
     const auto a = Up(sky, t, settings);
@@ -100,7 +102,7 @@ std::optional<PassPlan> PlanPass(const SkyPosition& sky, double start, const Rot
   // Nothing keeps the pass inside the stops: the rotor turns back once on the way.
   plan.way = PassWay::Unwind;
   double near = azimuths.front();
-  for (const LookAngle& a : samples) {
+  for (const LookAngles& a : samples) {
     plan.path.push_back(RotorPosition(a, false, near, settings));
     near = plan.path.back().azimuth;
   }
@@ -122,13 +124,19 @@ std::optional<RotorCommand> PassPlanner::Send(const LookAngle& position, Command
   return RotorCommand{position, reason};
 }
 
-std::optional<LookAngle> PassPlanner::AheadAos(const SkyPosition& sky, double now, double& aos) const {
+std::optional<double> PassPlanner::AheadAos(const SkyPosition& sky, double now) const {
+  // The rise by the pass search, to the second: the first whole second after now.
   const double wait = settings_.waitMinutes * 60;
-  for (double t = now + kPlanStepSeconds; t - now <= wait; t += kPlanStepSeconds) {
-    if (const auto a = Up(sky, t, settings_)) {
-      aos = t;
-      return a;
-    }
+  if (!(wait >= 1)) return std::nullopt;
+  SatelliteTrack track;
+  track.look = [&sky](std::int64_t t) { return sky(static_cast<double>(t)); };
+  PassOptions options;
+  options.start = static_cast<std::int64_t>(std::floor(now)) + 1;
+  options.seconds = static_cast<std::int64_t>(std::min(wait, kLongestPassSeconds));
+  options.horizon = settings_.minElevation;
+  options.minElevation = settings_.minElevation;
+  for (const Pass& p : FindPasses(track, options).passes) {
+    if (p.aosFound && p.aos.time >= options.start) return static_cast<double>(p.aos.time);
   }
   return std::nullopt;
 }
@@ -144,8 +152,8 @@ std::optional<RotorCommand> PassPlanner::Step(const SkyPosition& sky, double now
     }
   }
   if (!plan_) {
-    double aos = now;
-    if (Up(sky, now, settings_) || AheadAos(sky, now, aos)) plan_ = PlanPass(sky, aos, settings_);
+    const auto aos = Up(sky, now, settings_) ? std::optional<double>(now) : AheadAos(sky, now);
+    if (aos) plan_ = PlanPass(sky, *aos, settings_);
     if (!plan_) return std::nullopt;
     parked_ = false;
   }
@@ -154,8 +162,9 @@ std::optional<RotorCommand> PassPlanner::Step(const SkyPosition& sky, double now
     // Ready at the start of the chosen way, at the horizon.
     return Send({plan.path.front().azimuth, plan.flipped ? 180.0 : 0.0}, CommandReason::Wait);
   }
-  const auto a = sky(now);
-  if (!a || !Finite(*a)) return std::nullopt;
+  // Set between two samples of the plan: the rotor stays where it is.
+  const auto a = Up(sky, now, settings_);
+  if (!a) return std::nullopt;
   const auto i = std::min(plan.path.size() - 1, static_cast<std::size_t>((now - plan.aos) / kPlanStepSeconds));
   return Send(RotorPosition(*a, plan.flipped, plan.path[i].azimuth, settings_), CommandReason::Track);
 }

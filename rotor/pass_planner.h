@@ -3,12 +3,14 @@
 #include <optional>
 #include <vector>
 
+#include "orbit/look_angles.h"
 #include "rotor/rotor_settings.h"
 
 namespace rdz {
 
-// A direction: azimuth in compass degrees (on the rotor's own scale once
-// planned, so it may be negative or above 360), elevation above the horizon.
+// Where a rotor points: azimuth in compass degrees on the rotor's own scale (so
+// it may be negative or above 360), elevation above the horizon (above 90 when
+// tipped over).
 struct LookAngle {
   double azimuth = 0;
   double elevation = 0;
@@ -16,7 +18,7 @@ struct LookAngle {
 
 // Where the satellite stands at an instant given in seconds on the caller's
 // UTC scale; nothing when it cannot be computed. Any orbit model will do.
-using SkyPosition = std::function<std::optional<LookAngle>(double seconds)>;
+using SkyPosition = std::function<std::optional<LookAngles>(double seconds)>;
 
 inline constexpr double kPlanStepSeconds = 10;
 // The longest pass looked at: high orbits stay up for hours.
@@ -29,7 +31,7 @@ inline constexpr double kLongestPassSeconds = 12 * 3600;
 enum class PassWay { Plain, Overlap, Flip, Unwind };
 
 struct PassPlan {
-  double aos = 0;  // first sample above the minimum elevation (or the start)
+  double aos = 0;  // first second at the minimum elevation (or the start)
   double los = 0;  // first sample after it that is not
   PassWay way = PassWay::Plain;
   bool flipped = false;
@@ -44,7 +46,7 @@ std::optional<PassPlan> PlanPass(const SkyPosition& sky, double start, const Rot
 // Rotor position for a sky direction on a planned pass: flipped if the plan
 // is, and on the azimuth scale nearest `near` (the rotor's last position),
 // kept within the rotor's range.
-LookAngle RotorPosition(const LookAngle& sky, bool flipped, double near, const RotorSettings& settings);
+LookAngle RotorPosition(const LookAngles& sky, bool flipped, double near, const RotorSettings& settings);
 
 enum class CommandReason { Wait, Track, Park };
 
@@ -70,7 +72,7 @@ class PassPlanner {
 
  private:
   std::optional<RotorCommand> Send(const LookAngle& position, CommandReason reason);
-  std::optional<LookAngle> AheadAos(const SkyPosition& sky, double now, double& aos) const;
+  std::optional<double> AheadAos(const SkyPosition& sky, double now) const;
 
   RotorSettings settings_;
   std::optional<PassPlan> plan_;

@@ -14,7 +14,7 @@ struct RotorSettings {
   double maxElevation = 90;   // 90, or 180 for a rotor that can flip
   double minChange = 2;       // degrees a position must move before it is sent
   double intervalSeconds = 1; // between two looks at the satellite
-  double minElevation = 0;    // the satellite counts as up above this
+  double minElevation = 0;    // the satellite counts as up from this
   double parkAzimuth = 0;
   double parkElevation = 0;
   double waitMinutes = 5;     // wait at the AOS azimuth this long before a rise

@@ -7,14 +7,12 @@
 namespace rdz {
 
 SkyPosition SatelliteSky(const Observer& station, std::shared_ptr<const OrbitModel> model) {
-  if (!model) return [](double) { return std::optional<LookAngle>(); };
+  if (!model) return [](double) { return std::optional<LookAngles>(); };
   auto engine = std::make_shared<const EngineContext>(SetupEngine(station));
-  return [engine, model = std::move(model)](double seconds) -> std::optional<LookAngle> {
+  return [engine, model = std::move(model)](double seconds) -> std::optional<LookAngles> {
     // Ten thousand years either way is beyond any element set.
     if (!std::isfinite(seconds) || std::abs(seconds) > 3e11) return std::nullopt;
-    const auto p = model->At(*engine, CivilFromUnix(static_cast<std::int64_t>(std::floor(seconds))));
-    if (!p) return std::nullopt;
-    return LookAngle{p->raw.azimuth, p->raw.elevation};
+    return model->Look(*engine, CivilFromUnix(static_cast<std::int64_t>(std::floor(seconds))));
   };
 }
 

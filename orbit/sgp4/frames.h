@@ -2,6 +2,7 @@
 #include <array>
 
 #include "orbit/engine.h"
+#include "orbit/look_angles.h"
 
 namespace rdz::sgp4 {
 
@@ -25,12 +26,7 @@ struct Geodetic {
 // Geodetic coordinates of an Earth-fixed position on the WGS-84 ellipsoid.
 Geodetic ToGeodetic(const Vec3& position);
 
-struct LookAngles {
-  double azimuth = 0;    // degrees, 0..360 from north through east
-  double elevation = 0;  // degrees
-  double range = 0;      // km
-  double rangeRate = 0;  // km/s, positive when moving away
-};
+using rdz::LookAngles;
 
 // Look angles from the station of an engine run (its up/east/north axes and position).
 LookAngles LookFrom(const EngineContext& station, const EarthFixed& satellite);

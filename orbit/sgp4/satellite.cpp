@@ -17,6 +17,20 @@ double Satellite::MinutesSinceEpoch(const CivilTime& utc, double secondFraction)
 
 Instant Satellite::At(const EngineContext& station, const CivilTime& utc,
                       double secondFraction) const {
+  return Compute(station, utc, secondFraction, true);
+}
+
+Instant Satellite::Look(const EngineContext& station, const CivilTime& utc,
+                        double secondFraction) const {
+  return Compute(station, utc, secondFraction, false);
+}
+
+State Satellite::Orbit(const CivilTime& utc) const {
+  return model_.At((Days1950(utc, 0.0) - epochDays1950_) * MinutesPerDay, &cursor_);
+}
+
+Instant Satellite::Compute(const EngineContext& station, const CivilTime& utc,
+                           double secondFraction, bool full) const {
   const double days = Days1950(utc, secondFraction);
   const State s = model_.At((days - epochDays1950_) * MinutesPerDay, &cursor_);
   Instant out;
@@ -24,8 +38,9 @@ Instant Satellite::At(const EngineContext& station, const CivilTime& utc,
   if (s.error != Error::None) return out;
   out.earthFixed =
       TemeToEarthFixed(s.position, s.velocity, GreenwichSiderealTime(days + kJulian1950));
-  out.subPoint = ToGeodetic(out.earthFixed.position);
   out.look = LookFrom(station, out.earthFixed);
+  if (!full) return out;
+  out.subPoint = ToGeodetic(out.earthFixed.position);
   out.meanAnomaly = s.meanAnomaly * kDeg;
   out.revolution = epochRev_ + s.revolutions;
   out.inclination = s.inclination * kDeg;

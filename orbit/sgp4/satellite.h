@@ -32,8 +32,15 @@ class Satellite {
 
   // UTC stands in for UT1 in the sidereal time (under a second apart).
   Instant At(const EngineContext& station, const CivilTime& utc, double secondFraction = 0) const;
+  // The look angles alone, the same numbers as At's.
+  Instant Look(const EngineContext& station, const CivilTime& utc, double secondFraction = 0) const;
+  // The propagator's state at utc, its resonance cursor carried on.
+  State Orbit(const CivilTime& utc) const;
 
  private:
+  Instant Compute(const EngineContext& station, const CivilTime& utc, double secondFraction,
+                  bool full) const;
+
   double epochDays1950_;
   double epochRev_;
   Propagator model_;

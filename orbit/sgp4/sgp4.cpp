@@ -242,6 +242,9 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
     x7thm1 = 7.0 * cosisq - 1.0;
   }
   const double ep = p.eccentricity;
+  out.semiAxis = am;
+  out.meanMotion = nm;
+  out.eccentricity = ep;
 
   // Long-period periodics
   const double axnl = ep * std::cos(p.argPerigee);

@@ -40,6 +40,11 @@ struct State {
   double argPerigee = 0;
   double meanAnomaly = 0;  // 0 <= M < 2 pi
   double revolutions = 0;  // whole number
+  // The orbit the periodic terms act on: semi-major axis (Earth radii), mean
+  // motion (radians per minute) and eccentricity after the lunar-solar terms.
+  double semiAxis = 0;
+  double meanMotion = 0;
+  double eccentricity = 0;
 };
 
 // One element set prepared once; At() is then cheap and does not change it.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sys/wait.h>
 
@@ -10,19 +11,12 @@
 namespace rdz {
 namespace {
 
-struct PngSize {
-  unsigned width = 0, height = 0;
-};
-
-PngSize ReadPngSize(const std::filesystem::path& file) {
+// Width and height from a PNG's header; nothing for any other file.
+std::pair<unsigned, unsigned> PngSize(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  unsigned char head[24] = {};
-  if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return {};
-  if (head[1] != 'P' || head[2] != 'N' || head[3] != 'G') return {};
-  auto be = [&](int at) {
-    return (unsigned{head[at]} << 24) | (unsigned{head[at + 1]} << 16) |
-           (unsigned{head[at + 2]} << 8) | unsigned{head[at + 3]};
-  };
+  unsigned char h[24] = {};
+  if (!in.read(reinterpret_cast<char*>(h), sizeof h) || std::memcmp(h + 1, "PNG", 3) != 0) return {};
+  const auto be = [&](int at) { return unsigned{h[at]} << 24 | unsigned{h[at + 1]} << 16 | unsigned{h[at + 2]} << 8 | h[at + 3]; };
   return {be(16), be(20)};
 }
 
@@ -45,17 +39,11 @@ TEST_F(CliPictures, MapAndSkyWritePngsAndRefuseBadRequests) {
   const auto map = dir.path() / "map.png";
   const auto sky = dir.path() / "sky.png";
   ASSERT_EQ(Run("map --width 640 --out " + map.string() + " 11/05/2026 10:00:00"), 0);
-  const PngSize m = ReadPngSize(map);
-  EXPECT_EQ(m.width, 640u);
-  EXPECT_EQ(m.height, 320u);
+  EXPECT_EQ(PngSize(map), std::pair(640u, 320u));
   ASSERT_EQ(Run("sky --out " + sky.string() + " 3 11/05/2026 10:00:00"), 0);
-  EXPECT_EQ(ReadPngSize(sky).width, 600u);
+  EXPECT_EQ(PngSize(sky).first, 600u);
 
-  struct Bad {
-    const char* args;
-    int status;
-  };
-  const Bad bad[] = {
+  const std::pair<const char*, int> bad[] = {
       {"map --width 10 --out x.png 11/05/2026 10:00:00", 2},
       {"map 11/05/2026 10:00:00", 2},                       // no --out
       {"sky --width 300 --out x.png 1 11/05/2026 10:00:00", 2},  // sky has no width
@@ -63,7 +51,7 @@ TEST_F(CliPictures, MapAndSkyWritePngsAndRefuseBadRequests) {
       {"map --out x.png 31/02/2026 10:00:00", 1},
       {"map --out /nonexistent/dir/x.png 11/05/2026 10:00:00", 1},
   };
-  for (const Bad& b : bad) EXPECT_EQ(Run(b.args), b.status) << b.args;
+  for (const auto& [args, status] : bad) EXPECT_EQ(Run(args), status) << args;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
+#include <bit>
 #include <limits>
 #include <vector>
 
@@ -54,13 +54,10 @@ TEST(EngineCalendar, DayCountsAndRevolutionsAcrossTheYearEnd) {
   sat.EpochYear = 2004;
   sat.EpochDay = 360;
   // Day 5 of 2005 is 11 days after the epoch: eleven revolutions.
-  EXPECT_EQ(At(engine, sat, 5.5, 2005).state.RN, 111);
   const auto before = At(engine, sat, 5.0 - 1e-6, 2005), after = At(engine, sat, 5.0 + 1e-6, 2005);
-  EXPECT_EQ(before.state.RN, 110);
-  EXPECT_EQ(before.state.MA, 255);
+  EXPECT_EQ((std::vector<double>{before.state.RN, 1.0 * before.state.MA, after.state.RN, 1.0 * after.state.MA}),
+            (std::vector<double>{110, 255, 111, 0}));
   EXPECT_LT(before.raw.meanAnomaly, 2 * model::Pi);
-  EXPECT_EQ(after.state.RN, 111);
-  EXPECT_EQ(after.state.MA, 0);
 }
 
 TEST(EngineGeometry, GeostationarySatelliteStandsStillAtItsRadius) {
@@ -69,10 +66,9 @@ TEST(EngineGeometry, GeostationarySatelliteStandsStillAtItsRadius) {
   const auto first = At(engine, sat, 131.5);
   EXPECT_NEAR(first.raw.height + model::EarthRadius, 42164, 1);
   EXPECT_GT(first.raw.elevation, 30);
-  for (int i = 1; i <= 8; ++i) {
-    const auto p = At(engine, sat, 131.5 + i / 8.0);
-    EXPECT_NEAR(p.raw.azimuth, first.raw.azimuth, 0.1);
-    EXPECT_NEAR(p.raw.elevation, first.raw.elevation, 0.1);
+  for (double tn : {131.75, 132.0, 132.375}) {
+    EXPECT_NEAR(At(engine, sat, tn).raw.azimuth, first.raw.azimuth, 0.1);
+    EXPECT_NEAR(At(engine, sat, tn).raw.elevation, first.raw.elevation, 0.1);
   }
   // QO-100 from southern Switzerland: 17 degrees east of the station's meridian.
   const auto qo100 = At(engine, Elements(131.11564321, 0.0033, 75.2010, 0.0001627, 8.7258,
@@ -80,10 +76,7 @@ TEST(EngineGeometry, GeostationarySatelliteStandsStillAtItsRadius) {
   EXPECT_NEAR(qo100.raw.azimuth, 157.3, 1.5);
   EXPECT_NEAR(qo100.raw.elevation, 34.0, 1.0);
   EXPECT_EQ(qo100.state.LO, 26);
-  // West longitudes are negative; an unset station is the origin.
-  EXPECT_EQ(At(engine, PlacedOver(Geostationary(), -120, 131.2), 131.2).state.LO, -120);
-  const auto unset = At(SetupEngine(Observer{}), Iss(), 131.7).raw;
-  EXPECT_EQ(unset.range, At(SetupEngine(Observer{0.0, 0.0, 0.0}), Iss(), 131.7).raw.range);
+  EXPECT_EQ(At(engine, PlacedOver(Geostationary(), -120, 131.2), 131.2).state.LO, -120);  // west
 }
 
 // Straight overhead, elevation and squint sit at the ends of asin's domain, where
@@ -178,7 +171,7 @@ bool Fails(const ElementSet& sat, double tn = 131.5, const Observer& station = k
   return !KeplerModel(sat).AtDay(SetupEngine(station), 2026, tn).has_value();
 }
 
-TEST(EngineFailure, ImpossibleOrNonFiniteInputsGiveNothing) {
+TEST(EngineFailure, ImpossibleInputsGiveNothingAndHugeOnesStayInTheShownRanges) {
   for (double v : {0.0, -1.0, 1e-20}) EXPECT_TRUE(Fails(IssWith(&ElementSet::MeanMotion, v))) << v;
   for (double v : {1.0, 1.5}) EXPECT_TRUE(Fails(IssWith(&ElementSet::Eccentricity, v))) << v;
   const double inf = std::numeric_limits<double>::infinity();
@@ -194,10 +187,7 @@ TEST(EngineFailure, ImpossibleOrNonFiniteInputsGiveNothing) {
     EXPECT_TRUE(Fails(Iss(), 131.5, Observer{v, 8.95, 0.0}));
     EXPECT_TRUE(Fails(Iss(), 131.5, Observer{46.5, 8.95, v}));
   }
-}
-
-// Extreme but finite inputs must either fail or stay within the shown ranges.
-TEST(EngineFailure, HugeValuesNeverLeaveTheShownRanges) {
+  // Extreme but finite inputs must either fail or stay within the shown ranges.
   std::vector<ElementSet> sets{IssWith(&ElementSet::Eccentricity, 0.999999)};  // slowest Kepler
   for (double v : {1e300, -1e300, 1e15}) {
     for (auto field : {&ElementSet::EpochYear, &ElementSet::EpochDay, &ElementSet::DecayRate,
@@ -216,18 +206,13 @@ TEST(EngineFailure, HugeValuesNeverLeaveTheShownRanges) {
   }
 }
 
-std::uint64_t Fnv(std::uint64_t h, double v) {
-  std::uint64_t bits;
-  std::memcpy(&bits, &v, sizeof bits);
-  for (int i = 0; i < 8; ++i) h = (h ^ ((bits >> (8 * i)) & 0xFF)) * 0x100000001b3ULL;
-  return h;
-}
-
+// FNV-1a over the bytes of every unrounded value.
 std::uint64_t Fingerprint(const Propagation& p, std::uint64_t h) {
   const RawSatState& r = p.raw;
   for (double v : {r.azimuth, r.elevation, r.range, r.height, r.subLatitude, r.subLongitude,
                    r.phase, r.illumination, r.squint, r.revolution, r.meanAnomaly}) {
-    h = Fnv(h, v);
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    for (int i = 0; i < 8; ++i) h = (h ^ ((bits >> (8 * i)) & 0xFF)) * 0x100000001b3ULL;
   }
   return h;
 }
@@ -292,13 +277,8 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourExceptWhereFloorIsTheRule) {
   ASSERT_TRUE(s);
   EXPECT_EQ((std::vector{s->AZ, s->EL, s->MA, s->HGT, s->RANGE, s->ILL, s->SQ, s->LA, s->LO}),
             (std::vector{360, 0, 255, 813, 3204, 55, 130, 2, -120}));
-  raw.azimuth = 0.5;
-  raw.elevation = 1.5;
-  raw.height = -0.5;  // floor(x + 0.5), not away from zero
-  s = RoundSatState(raw);
-  EXPECT_EQ(s->AZ, 0);
-  EXPECT_EQ(s->EL, 2);
-  EXPECT_EQ(s->HGT, 0);
+  s = RoundSatState({.azimuth = 0.5, .elevation = 1.5, .height = -0.5});  // floor(x + 0.5) for height
+  EXPECT_EQ((std::vector{s->AZ, s->EL, s->HGT}), (std::vector{0, 2, 0}));
   // Values that do not fit an integer are a failure.
   EXPECT_FALSE(RoundSatState(RawSatState{.range = 1e12}));
   EXPECT_FALSE(RoundSatState(RawSatState{.height = std::nan("")}));

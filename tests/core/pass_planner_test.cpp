@@ -14,10 +14,10 @@ namespace {
 // `to` (continuous degrees, so 300 -> 420 crosses north), the elevation rises
 // to `top` halfway.
 SkyPosition MadeUpPass(double from, double to, double top = 60, double duration = 600) {
-  return [=](double t) -> std::optional<LookAngle> {
-    if (t <= 0 || t >= duration) return LookAngle{from, -10};
+  return [=](double t) -> std::optional<LookAngles> {
+    if (t <= 0 || t >= duration) return LookAngles{from, -10};
     const double f = t / duration;
-    return LookAngle{std::fmod(from + f * (to - from) + 720, 360), top * std::sin(std::numbers::pi * f)};
+    return LookAngles{std::fmod(from + f * (to - from) + 720, 360), top * std::sin(std::numbers::pi * f)};
   };
 }
 
@@ -82,7 +82,7 @@ TEST(PassPlanner, ChoosesOneWayThroughEachRangeAndFollowsItInSmallSteps) {
       EXPECT_GE(p.elevation, 0) << name;
       EXPECT_LE(p.elevation, c.maxEl) << name;
       if (sent[i].command.reason == CommandReason::Track) {
-        const LookAngle want = *sky(sent[i].t);
+        const LookAngles want = *sky(sent[i].t);
         const LookAngle got = Pointing(p);
         EXPECT_NEAR(std::remainder(got.azimuth - want.azimuth, 360), 0, 1e-6) << name;
         EXPECT_NEAR(got.elevation, want.elevation, 1e-6) << name;
@@ -128,6 +128,13 @@ TEST(PassPlanner, WaitsAtTheAosAzimuthOnlyWithinTheWaitingTime) {
   ASSERT_TRUE(wait);
   EXPECT_NEAR(wait->position.azimuth, 120, 3);
   EXPECT_EQ(wait->position.elevation, 180);
+
+  // The rise counts from the rotor's minimum elevation: 30 degrees at t = 100 s.
+  settings.minElevation = 30;
+  PassPlanner high(settings);
+  high.Step(sky, -10);
+  ASSERT_TRUE(high.Plan());
+  EXPECT_NEAR(high.Plan()->aos, 100, 1);
 }
 
 TEST(PassPlanner, ParksOnceAfterLosOnlyWhenAsked) {
@@ -152,8 +159,8 @@ TEST(PassPlanner, ParksOnceAfterLosOnlyWhenAsked) {
 
 TEST(PassPlanner, SatelliteThatCannotBeComputedSendsNothing) {
   PassPlanner planner{RotorSettings{}};
-  const SkyPosition nothing = [](double) -> std::optional<LookAngle> { return std::nullopt; };
-  const SkyPosition nan = [](double) -> std::optional<LookAngle> { return LookAngle{NAN, NAN}; };
+  const SkyPosition nothing = [](double) -> std::optional<LookAngles> { return std::nullopt; };
+  const SkyPosition nan = [](double) -> std::optional<LookAngles> { return LookAngles{NAN, NAN}; };
   EXPECT_FALSE(planner.Step(nothing, 0));
   EXPECT_FALSE(planner.Step(nan, 0));
   EXPECT_FALSE(planner.Plan());

@@ -35,7 +35,7 @@ struct FakeRotor final : Rotor {
 };
 
 // A satellite standing still at 123 / 45.
-const SkyPosition kStill = [](double) { return std::optional<LookAngle>(LookAngle{123, 45}); };
+const SkyPosition kStill = [](double) { return std::optional<LookAngles>(LookAngles{123, 45}); };
 
 struct Driven {
   FakeRotor* fake = new FakeRotor;
@@ -61,14 +61,14 @@ TEST(RotorDriver, FiveFailuresInARowDisengageWithTheRotorsReason) {
   EXPECT_FALSE(d.driver.Engaged());
   EXPECT_EQ(d.driver.Error(), "Communication timed out");
   d.fake->fails = false;
-  EXPECT_FALSE(d.driver.Tick(1, [](double) { return std::optional<LookAngle>(LookAngle{300, 10}); }, 8));
+  EXPECT_FALSE(d.driver.Tick(1, [](double) { return std::optional<LookAngles>(LookAngles{300, 10}); }, 8));
 }
 
 TEST(RotorDriver, HangingRotorNeverHoldsUpTheCaller) {
   Driven d;
   d.TickAndWait(0);
   d.fake->hang = true;
-  d.driver.Tick(1, [](double) { return std::optional<LookAngle>(LookAngle{200, 10}); }, 1);
+  d.driver.Tick(1, [](double) { return std::optional<LookAngles>(LookAngles{200, 10}); }, 1);
   const auto start = std::chrono::steady_clock::now();
   for (int t = 2; t < 7; ++t) {
     d.driver.Tick(1, kStill, t);

@@ -57,103 +57,73 @@ class Simulation : public ::testing::Test {
 };
 
 TEST_F(Simulation, ClockTickShiftsByTheDifferenceAndANonNumberFreezesUtc) {
-  struct Case {
+  const struct {
     CivilTime local;
     std::optional<double> hours;
-    const char* pc;
-    const char* shown;
-    const char* utc;  // what the table reads
-  };
-  const Case cases[] = {
-      {{2026, 5, 12, 0, 30, 0}, 1, "12/05/2026 00:30:00", "11/05/2026 23:30:00", "11/05/2026 23:30:00"},
-      {{2026, 12, 31, 21, 15, 7}, -5, "31/12/2026 21:15:07", "01/01/2027 02:15:07",
-       "01/01/2027 02:15:07"},
-      {{2024, 3, 1, 2, 0, 0}, 5.5, "01/03/2024 02:00:00", "29/02/2024 20:30:00", "29/02/2024 20:30:00"},
-      {{2026, 5, 12, 10, 7, 5}, std::nullopt, "12/05/2026 10:07:05", "invalid", "29/02/2024 20:30:00"},
-      {{2026, 5, 12, 10, 7, 6}, 1e9, "12/05/2026 10:07:06", "invalid", "29/02/2024 20:30:00"},
-      {{2026, 5, 12, 10, 7, 7}, 0, "12/05/2026 10:07:07", "12/05/2026 10:07:07", "12/05/2026 10:07:07"},
+    const char* utc;  // what the table reads; the clock says "invalid" while it is frozen
+    bool frozen;
+  } cases[] = {
+      {{2026, 5, 12, 0, 30, 0}, 1, "11/05/2026 23:30:00", false},
+      {{2026, 12, 31, 21, 15, 7}, -5, "01/01/2027 02:15:07", false},
+      {{2024, 3, 1, 2, 0, 0}, 5.5, "29/02/2024 20:30:00", false},
+      {{2026, 5, 12, 10, 7, 5}, std::nullopt, "29/02/2024 20:30:00", true},
+      {{2026, 5, 12, 10, 7, 6}, 1e9, "29/02/2024 20:30:00", true},
+      {{2026, 5, 12, 10, 7, 7}, 0, "12/05/2026 10:07:07", false},
   };
   int refreshes = 0;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     clock.now = c.local;
     view.difference = c.hours;
     ClockTick(time, clock, view);
-    EXPECT_EQ(view.pc, c.pc);
-    EXPECT_EQ(view.utc, c.shown);
+    EXPECT_EQ(view.pc, FormatDate(c.local) + " " + FormatTime(c.local));
+    EXPECT_EQ(view.utc, c.frozen ? "invalid" : c.utc);
     EXPECT_EQ(FormatDate(*time.Utc) + " " + FormatTime(*time.Utc), c.utc);
     EXPECT_EQ(view.refreshes, ++refreshes);
   }
   EXPECT_EQ(view.written, "");  // a clock without a zone leaves TxtUtc alone
 }
 
-// Marked from the first click until STOP or the end of a forecast, paused included.
-TEST_F(Simulation, SimulatedTimeIsMarkedUntilRealTimeReturns) {
+// One run of clicks, each followed by a Timer3 tick at second `i` past 13:00:00 while it runs.
+TEST_F(Simulation, ButtonsSetStepTimersAndIntervalAndMarkTheTimeUntilStop) {
   const struct {
     int button;
-    bool simulated;
-  } steps[] = {{kForward, true}, {kPause, true}, {kPause, true}, {kStop, false},
-               {kPause, true},   {kStop, false}, {kFastBack, true}};
-  for (const auto& s : steps) {
+    std::int16_t scan;  // TEMPOSCANN at the click
+    double difference;  // TxtUtc at the click
+    bool timer3;
+    int interval;
+    const char* clocks;  // "UTC | PC" after the tick; without one the UTC clock
+  } steps[] = {
+      {kPause, 0, 1, true, 1, "13:00:00 | 14:00:00"},  // no difference taken: local time as UTC
+      {kFastForward, 1000, 1, true, 1000, "12:10:01 | 13:10:01"},
+      {kPause, 1000, 1, false, 1000, "12:10:01"},  // paused, still simulated
+      {kPause, 1000, 1, true, 1000, "12:20:03 | 13:20:03"},  // ten minutes a tick
+      {6, 1000, 1, true, 1000, "12:30:04 | 13:30:04"},  // no such button
+      {kFastBack, -50, 3, true, 1, "12:20:05 | 15:20:05"},  // the difference is not taken again
+      {kStop, -50, 3, false, 1, "10:00:05"},  // the clock tick runs at once
+      {kBack, -50, 3, true, 1, "09:59:07 | 12:59:07"},
+      {kForward, -50, 3, true, 1, "10:00:08 | 13:00:08"},
+  };
+  for (int i = 0; i < static_cast<int>(std::size(steps)); ++i) {
+    const auto& s = steps[i];
+    SCOPED_TRACE(i);
+    scan = s.scan;
+    view.difference = s.difference;
     Click(s.button);
-    EXPECT_EQ(view.simulated, s.simulated) << s.button;
-    if (view.timer3) Tick(0);
-    EXPECT_EQ(view.simulated, s.simulated) << s.button;
+    EXPECT_EQ(scan, s.scan == 0 ? 1 : s.scan);
+    EXPECT_EQ(view.timer1, s.button == kStop);
+    EXPECT_EQ(view.timer3, s.timer3);
+    EXPECT_EQ(view.interval, s.interval);
+    EXPECT_EQ(view.simulated, s.button != kStop);
+    EXPECT_EQ(view.timer3 ? Tick(i) : view.utc.substr(11), s.clocks);
+    EXPECT_EQ(view.simulated, s.button != kStop);
   }
+  EXPECT_EQ(view.yields, 7);
+  EXPECT_EQ(view.refreshes, 8);
   // A forecast started in real time steps too, but simulates nothing.
   Click(kStop);
   time.TimeStep = kForecastStep;
   ClockTick(time, clock, view);
   EXPECT_FALSE(view.simulated);
-}
-
-TEST_F(Simulation, StepButtonsChangeSpeedOnlyAndStopReturnsToRealTime) {
-  Click(kForward);
-  EXPECT_FALSE(view.timer1);
-  EXPECT_TRUE(view.timer3);
-  EXPECT_EQ(Tick(0), "12:01:00 | 13:01:00");
-  view.difference = 3;  // not taken again while simulating
-  Click(kFastForward);
-  EXPECT_EQ(Tick(0), "12:11:00 | 15:11:00");
-  Click(kFastBack);
-  EXPECT_EQ(Tick(0), "12:01:00 | 15:01:00");
-  EXPECT_EQ(view.yields, 3);
-  EXPECT_EQ(view.refreshes, 3);
-  Click(kStop);
-  EXPECT_TRUE(view.timer1);
-  EXPECT_FALSE(view.timer3);
-  EXPECT_EQ(time.TimeStep, 0);
-  EXPECT_EQ(view.utc, "11/05/2026 10:00:00");  // the clock tick ran at once
-  Click(kBack);
-  EXPECT_EQ(Tick(0), "09:59:00 | 12:59:00");
-}
-
-TEST_F(Simulation, PauseTogglesTheTickAndInRealTimeShowsLocalTimeAsUtc) {
-  Click(kPause);
-  EXPECT_TRUE(view.timer3);
-  EXPECT_FALSE(view.timer1);
-  EXPECT_EQ(Tick(5), "13:00:05 | 14:00:05");
-  Click(kFastForward);
-  Click(kPause);
-  EXPECT_FALSE(view.timer3);
-  Click(kPause);
-  EXPECT_TRUE(view.timer3);
-  EXPECT_EQ(time.TimeStep, -10.0 / 60);
-  Click(6);  // no such button
-  EXPECT_TRUE(view.timer3);
-}
-
-TEST_F(Simulation, ScanIntervalIsTheTickOfTheTimer) {
-  scan = 1000;
-  Click(kFastForward);
-  EXPECT_EQ(view.interval, 1000);
-  EXPECT_EQ(Tick(1), "12:10:01 | 13:10:01");  // ten minutes and a second per second
-  EXPECT_EQ(Tick(2), "12:20:02 | 13:20:02");
-  scan = 0;
-  Click(kPause);
-  EXPECT_EQ(scan, 1);
-  scan = -50;
-  Click(kForward);
-  EXPECT_EQ(view.interval, 1);
 }
 
 }  // namespace

@@ -10,14 +10,6 @@ namespace {
 using Lines = std::vector<std::string>;
 using std::nullopt;
 
-TransmitterList Fixture() { return ReadTransmitterList(test::TransmittersFixture()); }
-
-std::vector<std::string> Descriptions(const std::vector<Transponder>& ts) {
-  std::vector<std::string> d;
-  for (const Transponder& t : ts) d.push_back(t.description);
-  return d;
-}
-
 TEST(TransponderConfig, LinesOfTheSatelliteWithAtLeastOneUsableKey) {
   const struct {
     Lines lines;
@@ -40,7 +32,7 @@ TEST(TransponderConfig, LinesOfTheSatelliteWithAtLeastOneUsableKey) {
 }
 
 TEST(TransmitterList, LiveWellFormedEntriesAndWhatComesBeforeABreak) {
-  const TransmitterList list = Fixture();
+  const TransmitterList list = ReadTransmitterList(test::TransmittersFixture());
   ASSERT_EQ(list.entries.size(), 6u);
   EXPECT_EQ(list.dead, 1);
   EXPECT_EQ(list.malformed, 2);
@@ -56,17 +48,6 @@ TEST(TransmitterList, LiveWellFormedEntriesAndWhatComesBeforeABreak) {
   EXPECT_EQ(cut.malformed, 1);
   for (const char* text : {"", "[]", "{\"norad_cat_id\":1}", "<html>404</html>", "[1,2]"})
     EXPECT_TRUE(ReadTransmitterList(text).entries.empty()) << text;
-}
-
-TEST(TransmitterList, ConfigLinesComeFirstAndReplaceTheSameDownlink) {
-  using D = std::vector<std::string>;
-  const TransmitterList list = Fixture();
-  EXPECT_EQ(Descriptions(TranspondersFor({}, list, "AO-07", 7530)),
-            (D{"Mode U/V (B) Linear", "Mode V/A (A) Linear", "Beacon"}));
-  const Lines config{"AO-07 ALAT(0) ALON(180)", "AO-07 DOWN(145.9500) UP(432.1500) MODE(USB) INVERT"};
-  EXPECT_EQ(Descriptions(TranspondersFor(config, list, "AO-07", 7530)),
-            (D{"USB (config.txt)", "Mode V/A (A) Linear", "Beacon"}));
-  EXPECT_EQ(Descriptions(TranspondersFor(config, list, "AO-07", 0)), D{"USB (config.txt)"});
 }
 
 }  // namespace

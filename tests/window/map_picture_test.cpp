@@ -25,22 +25,17 @@ struct Sample {
   }
 };
 
-QImage Grey() {
-  QImage grey(1024, 512, QImage::Format_RGB32);
-  grey.fill(QColor(128, 128, 128));
-  return grey;
-}
-
+// The background is a plain latitude/longitude grid, north up, 180 W at the left.
 QRgb Pixel(const QImage& image, const GeoPoint& at) {
-  const QPointF p = MapPoint(at, image.size());
-  return image.pixel(static_cast<int>(p.x()), static_cast<int>(p.y()));
+  return image.pixel(static_cast<int>((at.lon + 180) / 360 * image.width()),
+                     static_cast<int>((90 - at.lat) / 180 * image.height()));
 }
 
-QRgb Blend(QColor under, QColor over) {
-  QImage one(1, 1, QImage::Format_RGB32);
-  one.fill(under);
-  QPainter(&one).fillRect(0, 0, 1, 1, over);
-  return one.pixel(0, 0);
+QImage Filled(QSize size, QColor colour, QColor over = Qt::transparent) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(colour);
+  QPainter(&image).fillRect(image.rect(), over);
+  return image;
 }
 
 void ExpectApart(const std::vector<QRectF>& boxes) {
@@ -55,7 +50,7 @@ TEST(MapPicture, StationSatellitesAndFootprintHaveTheirColours) {
   ASSERT_EQ(scene.selected, 0);
   ASSERT_TRUE(scene.satellites[0].up);
   scene.night.clear();
-  MapPainter painter(Grey());
+  MapPainter painter(Filled({1024, 512}, QColor(128, 128, 128)));
   const QImage full = painter.Render(scene, kWidth);
   EXPECT_EQ(full.size(), QSize(kWidth, kWidth / 2));
   EXPECT_EQ(Pixel(full, scene.station), mapcolour::kStation.rgb());
@@ -83,7 +78,7 @@ TEST(MapPicture, StationSatellitesAndFootprintHaveTheirColours) {
   const QImage alone = painter.Render(scene, kWidth);
   const double toward = sat.at.lat > 0 ? -1.0 : 1.0;  // away from the pole
   EXPECT_EQ(Pixel(alone, {sat.at.lat + toward * r / 2, sat.at.lon}),
-            Blend(QColor(128, 128, 128), mapcolour::kFootprintFill));
+            Filled({1, 1}, QColor(128, 128, 128), mapcolour::kFootprintFill).pixel(0, 0));
   EXPECT_EQ(Pixel(alone, {sat.at.lat + toward * r * 1.3, sat.at.lon}), qRgb(128, 128, 128));
 }
 

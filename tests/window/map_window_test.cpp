@@ -22,11 +22,10 @@ class MapWindow : public WindowTest {
     clock.now = AddSeconds(clock.now, seconds);
     form->Timer1Tick();
   }
-  static void ExpectDesignCaptions(const FrmImmagine* map) {
+  static QString Captions(const FrmImmagine* map) {
     QStringList live;
-    for (const QLabel* l : {map->LblSatName, map->LblAZ, map->LblEL, map->LblLAT, map->LblLON})
-      live << l->text();
-    EXPECT_EQ(live.join(' '), "SAT AZ EL LA LO");
+    for (const QLabel* l : {map->LblSatName, map->LblAZ, map->LblEL, map->LblLAT, map->LblLON}) live << l->text();
+    return live.join(' ');
   }
   QPoint Centre() const { return {form->Twips(3600), form->Twips(1800)}; }
 };
@@ -70,7 +69,7 @@ TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
   EXPECT_EQ(state.SubSatLat, lat);
   map = Open();
   EXPECT_EQ(map->Picture1->pos(), Centre());
-  ExpectDesignCaptions(map);
+  EXPECT_EQ(Captions(map), "SAT AZ EL LA LO");
 }
 
 TEST_F(MapWindow, EmptyTableKeepsTheCaptionsAndCommand1PlacesTheMarker) {
@@ -78,7 +77,7 @@ TEST_F(MapWindow, EmptyTableKeepsTheCaptionsAndCommand1PlacesTheMarker) {
   StartAtUtc({2026, 5, 11, 0, 0, 0});
   FrmImmagine* map = Open();
   Tick(1);
-  ExpectDesignCaptions(map);
+  EXPECT_EQ(Captions(map), "SAT AZ EL LA LO");
 
   state.SubSatLat = "  45";
   state.SubSatLon = " -90";

@@ -26,7 +26,7 @@ struct Found {
 
 // The first sample satellite and instant (30 s steps over a day from kStart)
 // where `wanted` holds for the previous and the current sample.
-Found Find(const std::function<bool(const LookAngle& before, const LookAngle& now)>& wanted) {
+Found Find(const std::function<bool(const LookAngles& before, const LookAngles& now)>& wanted) {
   const Observer station{46.5, 8.95, 420};
   const std::vector<ElementSet> sats = SampleSatellites();
   for (std::size_t k = 0; k < sats.size(); ++k) {
@@ -71,7 +71,7 @@ class HamlibWindow : public WindowTest {
 };
 
 // Low in the north-east: the dummy rotor, turning 6 degrees a second from 0 0, is soon there.
-const auto kLowNorth = [](const LookAngle&, const LookAngle& a) {
+const auto kLowNorth = [](const LookAngles&, const LookAngles& a) {
   return a.elevation > 3 && a.elevation < 12 && a.azimuth > 3 && a.azimuth < 25;
 };
 
@@ -107,7 +107,7 @@ TEST_F(HamlibWindow, ChosenInTheDialogItFollowsTheSatelliteAndTheKv250IsLeftAlon
 TEST_F(HamlibWindow, PassOverTheNorthStopIsFlippedOnARotorThatTiltsOver) {
   rotctld = std::make_unique<Rotctld>("min_az=0,max_az=360,max_el=180");
   // A pass seen crossing north; tracking starts 30 s after its rise.
-  Found cross = Find([](const LookAngle& a, const LookAngle& b) {
+  Found cross = Find([](const LookAngles& a, const LookAngles& b) {
     return a.elevation > 5 && b.elevation > 5 && std::abs(a.azimuth - b.azimuth) > 180;
   });
   ASSERT_GT(cross.sat, 0);
