@@ -115,23 +115,16 @@ TEST_F(ConfigEditor, AChangeOnDiskIsKeptOrReplacedOnlyByChoiceAndSavedSettingsAr
   ASSERT_TRUE(editor);
   EXPECT_EQ(editor->TxtConfig->toPlainText().indexOf(QStringLiteral("LA = 12")), -1);
 
-  editor->TxtConfig->appendPlainText(QStringLiteral("LA = 12\nROTOR = KV250 LPT2"));
-  const std::size_t boxes = messages.shown.size();
-  Close(editor);
-  EXPECT_FALSE(editor);
-  EXPECT_EQ(state.Station.LA, 12);
-  EXPECT_TRUE(form->Rotors->InUse().choice.lpt == 2 && form->Menus.KV250_2->isChecked());
-  EXPECT_EQ(messages.shown.at(boxes), kSettingsInUse);
-
-  editor = Open();  // Keep my text: written over the menu's line, and the rotor follows the file
+  // Keep my text: written over the menu's line; the station and the rotor follow the file at once.
   editor->TxtConfig->appendPlainText(QStringLiteral("HT = 100"));
-  form->Menus.KV250_1->trigger();
+  form->Menus.KV250_2->trigger();
   messages.answers = {1};
   Close(editor);
   EXPECT_FALSE(editor);
-  EXPECT_TRUE(rotorLine());
+  EXPECT_FALSE(rotorLine());
   EXPECT_EQ(state.Station.HT, 100);
-  EXPECT_TRUE(form->Rotors->InUse().choice.lpt == 2 && form->Menus.KV250_2->isChecked());
+  EXPECT_TRUE(form->Rotors->InUse().choice.lpt == 1 && form->Menus.KV250_1->isChecked());
+  EXPECT_EQ(messages.shown.back(), kSettingsInUse);
 }
 
 }  // namespace
