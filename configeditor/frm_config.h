@@ -2,6 +2,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/message_box.h"
 
