@@ -48,7 +48,7 @@ std::optional<LoadReport> LoadForCommand(const std::filesystem::path& dir, const
   UseSettings(state, ReadSettings(dir));
   const LoadReport load = LoadElements(dir, state);
   if (load.outcome == LoadOutcome::MissingElementFile) {
-    err << "rodedizevad-cli: cannot read the element file " << (dir / file) << " (" << load.reason << ")\n";
+    err << "rodedizevad-cli: cannot use the element file " << (dir / file) << " (" << load.reason << ")\n";
     return std::nullopt;
   }
   // A missing config.txt is each command's own business; keys to correct are everyone's.

@@ -7,6 +7,7 @@
 
 #include "config/settings.h"
 #include "platform/program_files.h"
+#include "platform/text_lines.h"
 
 namespace rdz {
 
@@ -17,11 +18,8 @@ std::string WithKeyedLines(std::string_view bytes, std::span<const std::string_v
   std::vector<std::string_view> written;
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    // A line ends at CR or CR LF; its end is kept exactly as it was.
-    std::size_t end = bytes.find('\r', pos);
-    std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-    if (end != std::string_view::npos && next < bytes.size() && bytes[next] == '\n') ++next;
-    if (end == std::string_view::npos) end = bytes.size();
+    // Each line's end is kept exactly as it was.
+    const auto [end, next] = FindLineEnd(bytes, pos);
     const std::string_view line = bytes.substr(pos, end - pos);
     const auto key = std::find_if(keys.begin(), keys.end(),
                                   [&](std::string_view k) { return line.substr(0, k.size()) == k; });
@@ -38,8 +36,8 @@ std::string WithKeyedLines(std::string_view bytes, std::span<const std::string_v
     if (std::find(written.begin(), written.end(), key) != written.end() || !owned(key)) continue;
     const std::string line = lineFor(key);
     if (line.empty()) continue;
-    // After a last line without its end (a lone LF does not end a line).
-    if (!out.empty() && !out.ends_with('\r') && !out.ends_with("\r\n")) out += "\r\n";
+    // After a last line without its end.
+    if (!out.empty() && !out.ends_with('\r') && !out.ends_with('\n')) out += "\r\n";
     out += line + "\r\n";
   }
   return out;

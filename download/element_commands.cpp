@@ -63,7 +63,10 @@ bool ElementCommands::AnsweredFromDisk(const ElementDownload& download) {
     last = std::max(last, std::chrono::time_point_cast<std::chrono::system_clock::duration>(
                               std::chrono::file_clock::to_sys(written)));
   }
-  if (last == std::chrono::system_clock::time_point::min() || now - last >= spacing) return false;
+  // A time in the future (a clock set wrong, a copied file) is no recent request.
+  if (last > now || last == std::chrono::system_clock::time_point::min() || now - last >= spacing) {
+    return false;
+  }
 
   const std::string name = std::string("[.../") + download.fileName + "]";
   if (!onDisk) {

@@ -75,9 +75,10 @@ std::vector<std::string> ElementSetUrls(const StationKeys& keys, const ElementDo
 bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
   // The same reading as a load, in any of the formats it recognises.
   const ElementSetsRead read = ReadElementSets(text);
-  if (!check.utc) return !read.sets.empty();
+  if (!check.utc) return read.counts.read > read.counts.Unusable();
   const EngineContext engine = SetupEngine(check.station);
   for (const ElementSet& sat : read.sets) {
+    if (!sat.Fault.empty()) continue;
     const bool usable = sat.Mean ? Sgp4Model(*sat.Mean, sat.Alat, sat.Alon).At(engine, *check.utc).has_value()
                                  : KeplerModel(sat).At(engine, *check.utc).has_value();
     if (usable) return true;
@@ -87,6 +88,8 @@ bool HoldsUsableElementSets(std::string_view text, const ElementCheck& check) {
 
 DownloadResult StoreElementDownload(std::string_view body, const DownloadRequest& request) {
   if (body.size() > kMaxBodyBytes) return Refusal(request, "more than 16 MiB");
+  std::string why;
+  if (!SingleByteText(body, &why)) return Refusal(request, why);
   const std::string text = CrLfText(body);
   if (ForTransmitters(request)) {
     if (ReadTransmitterList(text).entries.empty()) return Refusal(request, "no transponder list");

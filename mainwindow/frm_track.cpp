@@ -80,12 +80,13 @@ void FrmTrack::ShowElementStatus() {
   ElementAgeTexts texts;
   if (state_.Time.Utc) texts = ElementAgeAt(state_, TrackedSatellite() - 1, *state_.Time.Utc);
   LblSatAge->setText(qt::ToQString(texts.selected));
-  LblSatAge->setToolTip(LblSatAge->text());
+  LblSatAge->setToolTip(qt::PlainToolTip(LblSatAge->text()));
   std::string status = state_.LoadSummary;
   if (!texts.warning.empty()) status += (status.empty() ? "" : "   ") + texts.warning;
   LblElementStatus->setText(qt::ToQString(status));
-  LblElementStatus->setToolTip(LblElementStatus->text());  // the bar cuts long warnings
-  LblElementStatus->setStyleSheet(texts.warning.empty() ? QString() : QStringLiteral("color: #c00000"));
+  LblElementStatus->setToolTip(qt::PlainToolTip(LblElementStatus->text()));  // the bar cuts long warnings
+  const bool alarm = state_.LoadFailed || !texts.warning.empty();
+  LblElementStatus->setStyleSheet(alarm ? QStringLiteral("color: #c00000") : QString());
 }
 
 std::optional<double> FrmTrack::UtcDifference() const {
@@ -115,7 +116,7 @@ void FrmTrack::SetSimulationInterval(int milliseconds) { Timer3.SetInterval(mill
 void FrmTrack::LetPendingEventsRun() { services_.events.LetPendingEventsRun(); }
 
 void FrmTrack::UpdateFile() {
-  for (QLabel* row : LblSat) row->setText(QStringLiteral("NO SAT..."));
+  for (int row = 0; row < kTableRows; ++row) ShowRow(row, "NO SAT...", RowColours{});
 }
 
 void FrmTrack::SetTrackerOffHighlight(bool on) {

@@ -151,6 +151,7 @@ int FrmTrack::CreateTopBand(QWidget* area, int right) {
   // The selected satellite's element age; the radio row gives it its place.
   LblSatAge = MakeLabel(area, QString(), font(), QRect(x, y1, std::max(0, right - frameW - gap - x), h));
   LblElementStatus = new QLabel(this);
+  LblElementStatus->setTextFormat(Qt::PlainText);
   statusBar()->addWidget(LblElementStatus, 1);
   const int fy2 = y2 - y1 + Twips(30);
   Label2 = MakeLabel(Frame1, QStringLiteral("UTC DIFF:"), font(), QRect(fm, Twips(30), leftW, h));

@@ -31,6 +31,7 @@ int FrmImmagine::Twips(int twips) const { return qt::Twips(this, twips); }
 
 QLabel* FrmImmagine::MakeLabel(const char* caption, int left, int top, int width, int height) {
   auto* label = new QLabel(QString::fromLatin1(caption), this);
+  label->setTextFormat(Qt::PlainText);  // the name comes from the element file
   label->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
   QFont font = label->font();
   font.setPointSizeF(8.25);

@@ -6,6 +6,7 @@
 #include <utility>
 #include <string_view>
 
+#include "orbit/element_check.h"
 #include "orbit/element_text.h"
 #include "orbit/engine.h"
 #include "orbit/settings_in_use.h"
@@ -122,6 +123,7 @@ const char* FormatWord(ElementFormat format) {
 
 ElementSetsRead ReadElementSets(std::string_view text) {
   ElementSetsRead out;
+  text = SingleByteText(text).value_or(std::string_view());
   const ElementFormat format = DetectElementFormat(text);
   if (format == ElementFormat::Amsat || format == ElementFormat::Unknown) {
     ReadAmsatSets(SplitTextLines(text), out);
@@ -138,6 +140,10 @@ ElementSetsRead ReadElementSets(std::string_view text) {
     out.counts.skippedIncomplete = file.SkippedIncomplete;
   }
   out.counts.read = static_cast<int>(out.sets.size());
+  for (ElementSet& sat : out.sets) {
+    sat.Fault = ElementFault(sat);
+    if (!sat.Fault.empty()) ++out.counts.unusable[sat.Fault];
+  }
   return out;
 }
 
@@ -182,6 +188,15 @@ std::string LoadSummaryText(const ElementLoadCounts& c) {
     }
     text += ")";
   }
+  if (c.Unusable() > 0) {
+    text += ", " + std::to_string(c.Unusable()) + " unusable (";
+    const char* separator = "";
+    for (const auto& [why, n] : c.unusable) {
+      text += separator + std::to_string(n) + " " + why;
+      separator = ", ";
+    }
+    text += ")";
+  }
   if (c.notSelected > 0) text += ", " + std::to_string(c.notSelected) + " not in SATS";
   if (c.leftOut > 0) {
     text += ", " + std::to_string(c.leftOut) + " left out (table holds " +
@@ -201,12 +216,31 @@ int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table
 LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state) {
   std::string reason;
   const auto text = ReadTextFile(programDir / state.ElementFileName, &reason);
-  if (!text) return {LoadOutcome::MissingElementFile, state.ElementFileName, reason, {}};
+  ElementSetsRead read;
+  if (text) {
+    read = ReadElementSets(*text);
+    if (TrimBlanks(*text, " \t\r\n").empty()) {
+      reason = "the file is empty";
+    } else if (read.counts.read == read.counts.Unusable()) {
+      reason = "no usable element set (" + LoadSummaryText(read.counts) + ")";
+    }
+  }
+  if (!text || !reason.empty()) {
+    // The table keeps what it holds; the status says so.
+    state.LoadSummary = state.ElementFileName + ": " + reason;
+    if (state.SatCount > 0) {
+      state.LoadSummary += state.SatCount == 1
+                               ? std::string(" - the 1 set loaded before is kept")
+                               : " - the " + std::to_string(state.SatCount) + " sets loaded before are kept";
+    }
+    state.LoadFailed = true;
+    return {LoadOutcome::MissingElementFile, state.ElementFileName, reason, read.counts};
+  }
+  state.LoadFailed = false;
 
   const std::shared_ptr<const Settings> settings = state.Config;
   const std::vector<std::string> selection = SplitSats(settings->keys.SATS.value_or(""));
 
-  ElementSetsRead read = ReadElementSets(*text);
   ElementLoadCounts counts = read.counts;
   int stored = 0;
   for (std::size_t i = 0; i < read.sets.size(); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,12 @@ struct ElementLoadCounts {
   int notSelected = 0;         // read, but not named by SATS
   int leftOut = 0;             // selected, but past the table's capacity
   int stored = 0;
+  std::map<std::string, int> unusable;  // read, but describing no orbit: by reason
+  int Unusable() const {
+    int n = 0;
+    for (const auto& [why, count] : unusable) n += count;
+    return n;
+  }
   int Skipped() const { return skippedBadChecksum + skippedMalformed + skippedIncomplete; }
 };
 
@@ -49,12 +56,12 @@ std::vector<std::string> SplitSats(std::string_view value);
 
 enum class LoadOutcome {
   Loaded,             // elements, attitudes and station read
-  MissingElementFile, // nothing changed
+  MissingElementFile, // unreadable, empty or without a usable set: nothing changed
   MissingConfigFile,  // elements stored; state.Config holds no config.txt
 };
 
-// A file that is missing or cannot be read counts as missing; the report says
-// which one and why.
+// A file that is missing or cannot be read counts as missing, and so does an
+// element file without a usable set; the report says which one and why.
 struct LoadReport {
   LoadOutcome outcome = LoadOutcome::Loaded;
   std::string file;    // bare name of the file not read

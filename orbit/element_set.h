@@ -26,6 +26,7 @@ struct ElementSet {
   double Alon = 180;          // antenna attitude longitude, degrees
   ElementFormat Format = ElementFormat::Amsat;
   std::uint32_t CatalogNumber = 0;
+  std::string Fault{};        // why the set cannot be computed; empty when it can
   // The SGP4 mean elements of a TLE or OMM set; none for AMSAT sets, which keep
   // the program's own model.
   std::shared_ptr<const MeanElementSet> Mean{};

@@ -407,7 +407,9 @@ OrbitModels MakeOrbitModels(const ElementTable& elements, int count) {
   models.reserve(static_cast<std::size_t>(n));
   for (int k = 1; k <= n; ++k) {
     const ElementSet& sat = elements[k];
-    if (sat.Mean) {
+    if (!sat.Fault.empty()) {
+      models.push_back(std::make_shared<NoOrbit>());
+    } else if (sat.Mean) {
       models.push_back(std::make_shared<Sgp4Model>(*sat.Mean, sat.Alat, sat.Alon));
     } else {
       models.push_back(std::make_shared<KeplerModel>(sat));

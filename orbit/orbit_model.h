@@ -30,6 +30,14 @@ class OrbitModel {
                                             std::int64_t to) const;
 };
 
+// A set whose elements describe no orbit: never computed.
+class NoOrbit final : public OrbitModel {
+ public:
+  std::optional<Propagation> At(const EngineContext&, const CivilTime&) const override {
+    return std::nullopt;
+  }
+};
+
 // The look angles of a computed state.
 LookAngles LookOf(const RawSatState& raw);
 

@@ -35,6 +35,7 @@ struct TrackerState {
   std::int16_t TEMPOSCANN = 0;      // simulation tick, milliseconds
   double AGEWARN = 14;              // days: older elements are warned about
   std::string LoadSummary;          // how the last load accounted for the file's sets
+  bool LoadFailed = false;          // the last load found no usable element file
   TimeKeeping Time;
   std::string SubSatLat;            // satellite 1 as the map window last showed it
   std::string SubSatLon;

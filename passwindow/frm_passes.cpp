@@ -118,6 +118,7 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   GrdPasses->setSelectionBehavior(QAbstractItemView::SelectRows);
   GrdPasses->setSortingEnabled(true);
   LblStatus = new QLabel(this);
+  LblStatus->setTextFormat(Qt::PlainText);
   LblStatus->setWordWrap(true);
 
   auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
 
 #include "platform/os_reason.h"
 
@@ -61,25 +63,36 @@ bool ReadOnly(const fs::path& path, const struct stat& st) {
   return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
 }
 
-bool IsOwnTemporaryOf(const std::string& name, const std::string& target) {
+// ".NAME.PID.XXXXXX": the process that writes a temporary is in its name.
+std::optional<pid_t> TemporaryWriter(const std::string& name, const std::string& target) {
   const std::string prefix = "." + target + ".";
-  if (name.size() != prefix.size() + kTempSuffixLength || name.compare(0, prefix.size(), prefix) != 0) {
-    return false;
+  if (!name.starts_with(prefix)) return std::nullopt;
+  const std::string_view rest = std::string_view(name).substr(prefix.size());
+  const auto dot = rest.find('.');
+  if (dot == 0 || dot == std::string_view::npos || rest.size() - dot - 1 != kTempSuffixLength) {
+    return std::nullopt;
   }
-  for (std::size_t i = prefix.size(); i < name.size(); ++i) {
-    if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+  long pid = 0;
+  for (const char c : rest.substr(0, dot)) {
+    if (c < '0' || c > '9' || pid > 99999999) return std::nullopt;
+    pid = pid * 10 + (c - '0');
   }
-  return true;
+  for (const char c : rest.substr(dot + 1)) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) return std::nullopt;
+  }
+  return static_cast<pid_t>(pid);
 }
 
-// Leftovers of a write that was killed before its rename.
+// Leftovers of writes that were killed before their rename; another running
+// writer's temporary, this program's own included, stays.
 void RemoveStaleTemporaries(const fs::path& folder, const std::string& target) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (IsOwnTemporaryOf(it->path().filename().string(), target) &&
-        it->symlink_status(ec).type() == fs::file_type::regular) {
-      fs::remove(it->path(), ec);
+    const auto writer = TemporaryWriter(it->path().filename().string(), target);
+    if (!writer || *writer == ::getpid() || it->symlink_status(ec).type() != fs::file_type::regular) {
+      continue;
     }
+    if (::kill(*writer, 0) != 0 && errno == ESRCH) fs::remove(it->path(), ec);
   }
 }
 
@@ -98,13 +111,16 @@ WriteOutcome WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
     return FromErrno(errno);
+  } else if (*target != path) {
+    // Writing would create a file wherever the link points.
+    return Failed("the link's target does not exist");
   }
 
   const fs::path folder = target->has_parent_path() ? target->parent_path() : ".";
   const std::string name = target->filename().string();
   RemoveStaleTemporaries(folder, name);
 
-  std::string temp = (folder / ("." + name + ".XXXXXX")).string();
+  std::string temp = (folder / ("." + name + "." + std::to_string(::getpid()) + ".XXXXXX")).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return FromErrno(errno);
   bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;

@@ -1,6 +1,7 @@
 #include "platform/sntp.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace rdz {
 
@@ -119,11 +120,23 @@ std::optional<SntpServerTimes> ReadSntpReply(std::span<const std::uint8_t> reply
     why = "the server refused to answer (kiss code " + code + ")";
   } else if (leap == 3 || stratum > 15) {
     why = "the server's own clock is not synchronised";
-  } else if (StampAt(reply, kTransmit) == 0) {
-    why = "the server sent no time";
+  } else if (StampAt(reply, kTransmit) == 0 || StampAt(reply, kReceive) == 0) {
+    why = std::string(kImplausibleAnswer) + " (a zero timestamp)";
+  } else if (FromNtp(StampAt(reply, kTransmit)) < FromNtp(StampAt(reply, kReceive))) {
+    why = std::string(kImplausibleAnswer) + " (sent before it was received)";
   } else {
     return SntpServerTimes{FromNtp(StampAt(reply, kReceive)), FromNtp(StampAt(reply, kTransmit))};
   }
+  return std::nullopt;
+}
+
+std::optional<ClockOffset> PlausibleOffset(const SntpExchange& exchange,
+                                           std::chrono::milliseconds limit, std::string& why) {
+  const ClockOffset m = MeasureOffset(exchange);
+  if (m.delaySeconds >= 0 && m.delaySeconds <= std::chrono::duration<double>(limit).count()) return m;
+  char trip[64];
+  std::snprintf(trip, sizeof trip, " (a round trip of %.3f s)", m.delaySeconds);
+  why = kImplausibleAnswer + std::string(trip);
   return std::nullopt;
 }
 

@@ -35,6 +35,13 @@ struct ClockOffset {
 
 ClockOffset MeasureOffset(const SntpExchange& exchange);
 
+inline constexpr const char* kImplausibleAnswer = "implausible answer";
+
+// The offset when the exchange makes sense: a round trip neither negative nor
+// longer than the time limit. Nothing otherwise, with the reason in `why`.
+std::optional<ClockOffset> PlausibleOffset(const SntpExchange& exchange,
+                                           std::chrono::milliseconds limit, std::string& why);
+
 inline constexpr std::size_t kSntpPacketSize = 48;
 using SntpPacket = std::array<std::uint8_t, kSntpPacketSize>;
 
@@ -42,7 +49,8 @@ using SntpPacket = std::array<std::uint8_t, kSntpPacketSize>;
 SntpPacket BuildSntpRequest(SystemTime sent);
 
 // The server's two timestamps from a reply to the request that carried `sent`;
-// nothing, with the reason in `why`, for anything a client must not believe, and
+// nothing, with the reason in `why`, for anything a client must not believe (a
+// zero timestamp, a send before the receipt: kImplausibleAnswer), and
 // nothing with an empty `why` for a reply to some other request (to be ignored).
 struct SntpServerTimes {
   SystemTime received, sent;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <exception>
 
@@ -61,23 +62,46 @@ std::optional<std::string> ReadWhole(const std::filesystem::path& path, std::str
 
 }  // namespace
 
+LineEnd FindLineEnd(std::string_view text, std::size_t begin) {
+  const std::size_t end = std::min(text.find_first_of("\r\n", begin), text.size());
+  std::size_t next = end == text.size() ? end : end + 1;
+  if (text.substr(end).starts_with("\r\n")) ++next;
+  return {end, next};
+}
+
 std::vector<std::string> SplitTextLines(std::string_view text) {
   std::vector<std::string> lines;
-  std::size_t begin = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r') continue;
-    lines.emplace_back(text.substr(begin, i - begin));
-    if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    begin = i + 1;
+  for (std::size_t begin = 0; begin < text.size();) {
+    const LineEnd line = FindLineEnd(text, begin);
+    lines.emplace_back(text.substr(begin, line.end - begin));
+    begin = line.next;
   }
-  if (begin < text.size()) lines.emplace_back(text.substr(begin));
   return lines;
+}
+
+std::optional<std::string_view> SingleByteText(std::string_view bytes, std::string* reason) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
+  bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+  // Without a mark: ASCII in UTF-16 has a zero byte beside each of its first characters.
+  if (!utf16 && bytes.size() >= 4) {
+    const bool big = bytes[0] == '\0' && bytes[2] == '\0' && bytes[1] != '\0' && bytes[3] != '\0';
+    const bool little = bytes[1] == '\0' && bytes[3] == '\0' && bytes[0] != '\0' && bytes[2] != '\0';
+    utf16 = big || little;
+  }
+  if (!utf16) return bytes;
+  if (reason != nullptr) *reason = kUtf16Refused;
+  return std::nullopt;
 }
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path, std::string* reason) {
   std::string why;
   try {
-    if (auto text = ReadWhole(path, why)) return text;
+    if (auto bytes = ReadWhole(path, why)) {
+      if (const auto text = SingleByteText(*bytes, &why)) {
+        bytes->erase(0, bytes->size() - text->size());
+        return bytes;
+      }
+    }
   } catch (const std::exception&) {  // bad_alloc or length_error: more than memory holds
     why = "file too large";
   }

@@ -8,8 +8,20 @@
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace rdz {
+
+namespace {
+
+std::string NoCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+}  // namespace
 
 struct CurlInternet::Session {
   std::string agent;
@@ -24,6 +36,7 @@ struct CurlInternet::Transfer {
   std::string pending;  // arrived, not yet read
   std::size_t offset = 0;
   bool done = false;
+  bool downgraded = false;  // an https answer sent the transfer on to plain http
   CURLcode result = CURLE_OK;
 
   ~Transfer() {
@@ -66,6 +79,7 @@ struct CurlInternet::Transfer {
 
   // The cause of a failed transfer in a few words.
   std::string Failure() const {
+    if (downgraded) return "redirect from https to http refused";
     switch (result) {
       case CURLE_OK:
         return {};
@@ -99,6 +113,24 @@ struct CurlInternet::Transfer {
     return text;
   }
 
+  // A redirect may never leave https for plain http, wherever in a chain it comes.
+  static std::size_t Header(char* data, std::size_t size, std::size_t count, void* self) {
+    auto* t = static_cast<Transfer*>(self);
+    const std::string_view line(data, size * count);
+    long code = 0;
+    const char* scheme = nullptr;
+    curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &code);
+    curl_easy_getinfo(t->easy, CURLINFO_SCHEME, &scheme);
+    std::string header = NoCase(line);
+    std::erase_if(header, [](char c) { return c == ' ' || c == '\t'; });
+    if (code >= 300 && code <= 399 && scheme != nullptr && NoCase(scheme) == "https" &&
+        header.starts_with("location:http:")) {
+      t->downgraded = true;
+      return 0;  // ends the transfer before the redirect is followed
+    }
+    return size * count;
+  }
+
   static std::size_t Write(char* data, std::size_t size, std::size_t count, void* self) {
     static_cast<Transfer*>(self)->pending.append(data, size * count);
     return size * count;
@@ -114,7 +146,10 @@ void InitialiseCurlOnce() {
 
 }  // namespace
 
-CurlInternet::CurlInternet(InternetTimeLimits limits) : limits_(limits) { InitialiseCurlOnce(); }
+CurlInternet::CurlInternet(InternetTimeLimits limits, std::string trustedCertificates)
+    : limits_(limits), trustedCertificates_(std::move(trustedCertificates)) {
+  InitialiseCurlOnce();
+}
 
 CurlInternet::~CurlInternet() = default;
 
@@ -165,6 +200,9 @@ InternetLibrary::Handle CurlInternet::InternetOpenUrlA(Handle root, const char* 
     t->headers = curl_slist_append(t->headers, "Pragma: no-cache");
     curl_easy_setopt(e, CURLOPT_HTTPHEADER, t->headers);
   }
+  if (!trustedCertificates_.empty()) curl_easy_setopt(e, CURLOPT_CAINFO, trustedCertificates_.c_str());
+  curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &Transfer::Header);
+  curl_easy_setopt(e, CURLOPT_HEADERDATA, t.get());
   curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &Transfer::Write);
   curl_easy_setopt(e, CURLOPT_WRITEDATA, t.get());
   if (curl_multi_add_handle(t->multi, e) != CURLM_OK) return 0;

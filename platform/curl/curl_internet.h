@@ -16,13 +16,14 @@ struct InternetTimeLimits {
   std::chrono::milliseconds total{120000};
 };
 
-// The Internet library over libcurl: HTTP and HTTPS only, redirects followed,
-// certificates verified, the system's proxy settings, no cache. The body is
+// The Internet library over libcurl: HTTP and HTTPS only, redirects followed
+// (never from https to http), certificates verified, the system's proxy settings, no cache. The body is
 // pulled from the network as it is read, so memory stays small whatever the
 // server sends. A cancel takes effect within a tenth of a second.
 class CurlInternet final : public InternetLibrary {
  public:
-  explicit CurlInternet(InternetTimeLimits limits = {});
+  // `trustedCertificates`: a PEM file of authorities to trust instead of the system's.
+  explicit CurlInternet(InternetTimeLimits limits = {}, std::string trustedCertificates = {});
   ~CurlInternet() override;
   CurlInternet(const CurlInternet&) = delete;
   CurlInternet& operator=(const CurlInternet&) = delete;
@@ -47,6 +48,7 @@ class CurlInternet final : public InternetLibrary {
   void NoteEnd(const Transfer& t);
 
   InternetTimeLimits limits_;
+  std::string trustedCertificates_;
   std::atomic<bool> cancelled_{false};
   std::string lastFailure_;
   Handle next_ = 1;

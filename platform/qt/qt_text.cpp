@@ -10,6 +10,11 @@ QString ToQString(const std::string& text) {
 
 std::string FromQString(const QString& text) { return text.toLatin1().toStdString(); }
 
+QString PlainToolTip(const QString& text) {
+  if (text.isEmpty()) return text;  // no tip at all
+  return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
 std::optional<double> ReadUserNumber(const QString& text) {
   // Group separators are refused: in a locale where "." groups thousands,
   // "0.5" must not be read as 5.

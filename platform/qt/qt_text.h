@@ -9,6 +9,9 @@ namespace rdz::qt {
 QString ToQString(const std::string& text);
 std::string FromQString(const QString& text);
 
+// A tool tip shows rich text when it looks like markup; this one shows the text as it is.
+QString PlainToolTip(const QString& text);
+
 // A number typed by the user: first in the user's own number format (the
 // default locale, so "0,5" where the comma is the decimal point), then with
 // "." as the decimal point, so "0.5" works everywhere. Nothing for other text.

@@ -131,7 +131,8 @@ SntpOutcome UdpSntpClient::Query(const NtpServer& server, std::chrono::milliseco
     std::string problem;
     const auto times = ReadSntpReply(std::span(reply, static_cast<std::size_t>(n)), request, problem);
     if (times) {
-      return {MeasureOffset({sent, times->received, times->sent, received}), {}};
+      const auto offset = PlausibleOffset({sent, times->received, times->sent, received}, limit, problem);
+      return {offset, problem};
     }
     // A late answer to an earlier request is not this one's: keep waiting.
     if (!problem.empty()) return {std::nullopt, problem};

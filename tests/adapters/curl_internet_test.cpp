@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <thread>
 
 #include "core/temp_dir.h"
@@ -62,6 +63,28 @@ TEST_F(CurlInternetTest, BodyStatusAndCauseOfEachAnswer) {
     EXPECT_EQ(reading.status, c.status) << c.url;
     EXPECT_EQ(reading.failure, c.failure) << c.url;
     EXPECT_EQ(reading.complete, *c.failure == '\0') << c.url;
+  }
+}
+
+TEST_F(CurlInternetTest, RedirectsStayOnHttpsOnceThere) {
+  // A certificate for 127.0.0.1 that only this test trusts.
+  test::TempDir keys;
+  const std::string pem = (keys.path() / "server.pem").string();
+  ASSERT_EQ(std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -addext "
+                         "subjectAltName=IP:127.0.0.1 -keyout " + pem + " -out " + pem + ".crt 2>/dev/null"
+                         " && cat " + pem + ".crt >> " + pem).c_str()), 0);
+  test::ElementServer secure(served.path(), pem);
+  const std::string plain = server.Url("/files/k.txt");
+  const std::pair<std::string, const char*> cases[] = {
+      {secure.Url("/moved/k.txt"), ""},
+      {server.Url("/to?" + secure.Url("/files/k.txt")), ""},
+      {secure.Url("/to?" + plain), "redirect from https to http refused"},
+      {server.Url("/to?" + secure.Url("/to?" + plain)), "redirect from https to http refused"}};
+  for (const auto& [url, failure] : cases) {
+    CurlInternet internet{{2s, 10s}, pem + ".crt"};
+    UrlReading reading;
+    EXPECT_EQ(ReadUrl(internet, url, &reading), *failure == '\0' ? body : "") << url;
+    EXPECT_EQ(reading.failure, failure) << url;
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -21,19 +23,45 @@ mode_t Mode(const fs::path& path) {
   return st.st_mode & 0777;
 }
 
-TEST(AtomicFile, ReplacesTheWholeFileKeepingItsModeAndClearsStaleTemporaries) {
+// A process number that no running process has.
+pid_t GonePid() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST(AtomicFile, ReplacesTheWholeFileKeepingItsModeAndClearsOnlyDeadWritersTemporaries) {
   test::TempDir dir;
   dir.Write("config.txt", "a much longer old content\r\n");
   ::chmod((dir.path() / "config.txt").c_str(), 0600);
-  // Left by a write that was killed; a look-alike of another file stays.
-  dir.Write(".config.txt.a1B2c3", "half");
+  const std::string dead = ".config.txt." + std::to_string(GonePid()) + ".a1B2c3";
+  dir.Write(dead, "half");
+  dir.Write(".config.txt.1.a1B2c3", "init is writing");
   dir.Write(".config.txt.keep", "user's");
-  dir.Write(".amateur.txt.a1B2c3", "other");
+  dir.Write(".amateur.txt.999999.a1B2c3", "other");
   ASSERT_TRUE(WriteFileAtomically(dir.path() / "config.txt", "new\r\n").ok);
   EXPECT_EQ(dir.Read("config.txt"), "new\r\n");
   EXPECT_EQ(Mode(dir.path() / "config.txt"), 0600u);
-  EXPECT_FALSE(fs::exists(dir.path() / ".config.txt.a1B2c3"));
-  EXPECT_EQ(Entries(dir.path()), 3);
+  EXPECT_FALSE(fs::exists(dir.path() / dead));
+  EXPECT_EQ(Entries(dir.path()), 4);
+}
+
+// Two programs on one folder: neither removes the other's temporary mid-write.
+TEST(AtomicFile, WritersInTwoProcessesNeverFail) {
+  test::TempDir dir;
+  const auto writeMany = [&](char c) {
+    int failures = 0;
+    for (int i = 0; i < 40; ++i) failures += !WriteFileAtomically(dir.path() / "a.txt", std::string(20000, c)).ok;
+    return failures;
+  };
+  const pid_t other = ::fork();
+  if (other == 0) ::_exit(writeMany('b'));
+  EXPECT_EQ(writeMany('a'), 0);
+  int status = -1;
+  ::waitpid(other, &status, 0);
+  EXPECT_EQ(status, 0);  // exited with no failure
+  EXPECT_EQ(Entries(dir.path()), 1);
 }
 
 TEST(AtomicFile, RefusesWhatIsNotAWritableRegularFileAndSaysWhy) {
@@ -71,10 +99,11 @@ TEST(AtomicFile, FollowsLinksAndReplacesTheTargetInItsOwnFolder) {
   EXPECT_EQ(Entries(dir.path()), 3);
   EXPECT_EQ(Entries(dir.path() / "real"), 1);
 
-  // A link to a file not there yet creates it; a loop of links is refused.
-  fs::create_symlink("real/fresh.txt", dir.path() / "fresh.txt");
-  EXPECT_TRUE(WriteFileAtomically(dir.path() / "fresh.txt", "made").ok);
-  EXPECT_EQ(dir.Read("real/fresh.txt"), "made");
+  // A link to a file not there is refused and creates nothing; so is a loop of links.
+  fs::create_symlink("../outside.txt", dir.path() / "real" / "fresh.txt");
+  EXPECT_EQ(WriteFileAtomically(dir.path() / "real" / "fresh.txt", "made").reason,
+            "the link's target does not exist");
+  EXPECT_FALSE(fs::exists(dir.path() / "outside.txt"));
   fs::create_symlink("loop", dir.path() / "loop");
   EXPECT_FALSE(WriteFileAtomically(dir.path() / "loop", "x").ok);
 }

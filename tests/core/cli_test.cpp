@@ -103,7 +103,11 @@ TEST_F(CliTest, PassSummaryListsEveryPassInTimeOrderAndSaysWhichNeverSetOrRise) 
 }
 
 TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
+  dir.Write("empty.txt", "");
+  dir.Write("utf16.txt", std::string("\xFF\xFES\0a\0", 6));
   for (const auto& args : std::vector<std::vector<std::string>>{
+           {"table", "--file", "empty.txt", "11/05/2026", "12:00:00"},
+           {"table", "--file", "utf16.txt", "11/05/2026", "12:00:00"},
            {"table", "31/02/2026", "12:00:00"},
            {"table", "11/05/2026", "12:00"},
            {"state", "0", "11/05/2026", "12:00:00"},

@@ -136,14 +136,13 @@ TEST(PersonalData, ShowsTheStationInTheFilesUnitsAndNothingWhenUnset) {
 
 TEST(ConfigEditorText, EveryNonEmptyLineIsKeptAndWrittenWithCrLf) {
   test::TempDir dir;
-  const auto file = dir.path() / "config.txt";
   EXPECT_EQ(ReadConfigForEditor(dir.path()).text, "");  // missing: empty, and saving creates it
   std::string forty = "\r\r\n";
   for (int i = 1; i <= 40; ++i) forty += "X" + std::to_string(i) + "\r\n\r\n";
-  dir.Write("config.txt", forty + "a lone LF\nstays inside\r");
+  dir.Write("config.txt", forty + "a lone LF\nends a line\r");
   const std::string text = ReadConfigForEditor(dir.path()).text;
-  EXPECT_EQ(text.substr(text.size() - 29), "X40\r\na lone LF\nstays inside\r\n");
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 41);
+  EXPECT_EQ(text.substr(text.size() - 29), "X40\r\na lone LF\r\nends a line\r\n");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 42);
 
   EXPECT_EQ(ConfigFileBytes("a\r\nb\nc\n"), "a\r\nb\r\nc\r\n\r\n");
 }

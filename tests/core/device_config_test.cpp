@@ -39,14 +39,14 @@ TEST(RotorConfig, ReadsTheKeysAndKeepsDefaultsForNonsense) {
 TEST(RotorConfig, WritesOnlyItsOwnLinesBack) {
   const std::string before =
       "# comment\r\nLA = 46.5\rROTOR = 1 x\rLO = 8.95\nstill LO's line\r\nROTOR = 2 y\r\n"
-      "ROTORMAXEL = 90\r\nAO-07 ALAT(0) ALON(180)";
+      "ROTORMAXEL = 90\nAO-07 ALAT(0) ALON(180)";
   RotorConfig config;
   config.choice = {true, 1, {2, "127.0.0.1:4533", 0}};
   config.settings.maxElevation = 180;
   config.settings.parkAzimuth = 12.5;
   const std::string after = WithRotorConfig(before, config);
   EXPECT_EQ(after.substr(0, after.find("ROTOR = ")), "# comment\r\nLA = 46.5\r");
-  EXPECT_NE(after.find("ROTOR = 2 127.0.0.1:4533\rLO = 8.95\nstill LO's line\r\nROTORMAXEL = 180\r\n"
+  EXPECT_NE(after.find("ROTOR = 2 127.0.0.1:4533\rLO = 8.95\nstill LO's line\r\nROTORMAXEL = 180\n"
                        "AO-07 ALAT(0) ALON(180)\r\nROTORAZRANGE = 0-360\r\n"),
             std::string::npos)
       << after;

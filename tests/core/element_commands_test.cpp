@@ -114,6 +114,19 @@ TEST_F(ElementCommandsTest, GroupDownloadTakesOnly200AndIsNotRepeatedWithinTwoHo
   EXPECT_NE(net->calls.find("|7" + CelestrakGroupUrl("gps-ops") + "/"), std::string::npos);
 }
 
+// A file dated in the future (a wrong clock, a copied file) is no recent request.
+TEST_F(ElementCommandsTest, AGroupFileDatedInTheFutureDoesNotBlockTheDownload) {
+  dir.Write("geo.txt", test::Block("OLD"));
+  const auto tomorrow = now + std::chrono::hours(24);
+  std::filesystem::last_write_time(dir.path() / "geo.txt",
+                                   std::chrono::file_clock::from_sys(tomorrow));
+  net->answer = {.status = 200, .pieces = {test::Block("AO-07")}};
+  Commands().Download(kGeoDownload);
+  work.RunAll();
+  EXPECT_NE(net->calls.find(CelestrakGroupUrl("geo")), std::string::npos) << net->calls;
+  EXPECT_NE(boxes.shown.back().find("downloadet"), std::string::npos) << boxes.shown.back();
+}
+
 // Without KEPURL the AMSAT download falls back address by address and names the one that delivered.
 TEST_F(ElementCommandsTest, AmsatDownloadFallsBackWithoutKepurlOnly) {
   const std::string tle =

@@ -68,6 +68,7 @@ TEST_F(StoreTest, OnlyAWholeSuccessfulAnswerWithAComputableSetIsWritten) {
       {{.pieces = {"<html>Satellite: none</html>\n"}}, "not an element file"},
       {{.pieces = {good.substr(0, 100)}}, "not an element file"},
       {{.pieces = {}}, "not an element file"},
+      {{.pieces = {std::string("\xFF\xFES\0a\0", 6)}}, "UTF-16 text is not supported"},
       {{.status = 404, .pieces = {good}}, "HTTP 404"},
       {{.status = 500, .pieces = {good}}, "HTTP 500"},
       {{.status = 206, .pieces = {good}}, "HTTP 206"},
@@ -97,11 +98,15 @@ TEST_F(StoreTest, OnlyAWholeSuccessfulAnswerWithAComputableSetIsWritten) {
   }
 }
 
-TEST_F(StoreTest, WithoutAnInstantASetThatLoadsIsEnough) {
+// With or without an instant to compute at, a set that describes no orbit is no element file.
+TEST_F(StoreTest, ASetThatDescribesNoOrbitIsRefused) {
+  std::string bad = Block("X");
+  bad.replace(bad.find("101.9918"), 8, "999.9999");
   DownloadRequest request = Request();
-  EXPECT_FALSE(StoreElementDownload(Block("X", "0"), request).written);
-  request.check.utc.reset();
-  EXPECT_TRUE(StoreElementDownload(Block("X", "0"), request).written);
+  for (int run = 0; run < 2; ++run, request.check.utc.reset()) {
+    EXPECT_FALSE(StoreElementDownload(bad, request).written) << run;
+    EXPECT_TRUE(StoreElementDownload(Block("X"), request).written) << run;
+  }
 }
 
 TEST_F(StoreTest, SecondCopyIsWrittenAndAFailedWriteSaysWhy) {

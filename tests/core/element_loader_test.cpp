@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/fake_internet.h"
 #include "core/temp_dir.h"
 #include "platform/crlf_text.h"
 #include "orbit/element_loader.h"
+#include "orbit/engine.h"
 #include "orbit/settings_in_use.h"
 
 namespace rdz {
@@ -65,19 +68,67 @@ TEST(ElementFile, NamesAreCutOrPaddedToNineCharactersAndEpochsGiveYearAndDay) {
   EXPECT_EQ(s.EpochDay, 365.5);
 }
 
-TEST(ElementFile, TextWithoutBlocksOrWithLfLineEndsHoldsNoSatellite) {
+TEST(ElementFile, EveryLineEndAndAUtf8MarkReadTheSameSets) {
   test::TempDir dir;
-  dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
-  dir.Write("amateur.txt", test::CrLf({"no satellites today", "Satellite list follows"}));
-  EXPECT_EQ(Load(dir).state.SatCount, 0);
+  dir.Write("config.txt", "LA = 46.5\nUO-11 ALAT(5) ALON(6)\n");
+  std::string cr = test::Block("AO-07") + test::Block("UO-11");
+  std::replace(cr.begin(), cr.end(), '\n', '\r');
+  for (const std::string& text : {test::Block("AO-07") + test::Block("UO-11"), cr, "\xEF\xBB\xBF" + Blocks(2)}) {
+    dir.Write("amateur.txt", text);
+    const auto [report, state] = Load(dir);
+    ASSERT_EQ(state.SatCount, 2);
+    EXPECT_EQ(state.Elements[2].MeanMotion, 12.53697443);
+    EXPECT_EQ(state.Elements[2].Alat, state.Elements[2].Name == "UO-11    " ? 5 : 0);
+    EXPECT_EQ(state.Station.LA, 46.5);
+  }
+}
 
-  std::string lfOnly = Block("AO-07") + Block("UO-11");
-  std::erase(lfOnly, '\r');
-  dir.Write("amateur.txt", lfOnly);
-  const auto [report, state] = Load(dir);
-  EXPECT_EQ(state.SatCount, 0);
-  EXPECT_EQ(report.outcome, LoadOutcome::Loaded);
-  EXPECT_EQ(state.Station.LA, 46.5);  // the station is still read
+// Elements that describe no orbit keep their row, never computed; the summary says why.
+TEST(ElementFile, ImplausibleElementsMakeTheSetFailWithItsReason) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"26131.02828537|26000.5", "epoch day outside 1..366"}, {"26131.02828537|26367.0", "epoch day outside 1..366"},
+      {"26131.02828537|26-12.0", "epoch day outside 1..366"}, {"26131.02828537|26nan", "epoch day outside 1..366"},
+      {"101.9918|999.9999", "inclination outside 0..180"},    {"0.0012125|1.0", "eccentricity outside 0..1"},
+      {"143.8856|-43.8856", "RAAN outside 0..360"},           {"181.7211|1e999", "a field that is no finite number"},
+      {"35586|-301757", "negative revolution number"}};
+  test::TempDir dir;
+  const EngineContext engine = SetupEngine({});
+  for (const auto& [change, why] : cases) {
+    std::string bad = Block("BAD");
+    const auto bar = change.find('|');
+    bad.replace(bad.find(change.substr(0, bar)), bar, change.substr(bar + 1));
+    dir.Write("amateur.txt", Block("AO-07") + bad);
+    const auto [report, state] = Load(dir);
+    EXPECT_EQ(state.LoadSummary, "Elements (amsat): 2 read, 1 unusable (1 " + why + ")");
+    EXPECT_TRUE(state.Models.at(0)->At(engine, CivilTime{2026, 5, 11, 12, 0, 0})) << why;
+    EXPECT_FALSE(state.Models.at(1)->At(engine, CivilTime{2026, 5, 11, 12, 0, 0})) << why;
+  }
+}
+
+// Without a usable set the table keeps what it had and the summary says why.
+TEST(ElementFile, AFileWithoutAUsableSetChangesNothing) {
+  test::TempDir dir;
+  dir.Write("amateur.txt", Blocks(3));
+  const TrackerState loaded = Load(dir).state;
+  const std::pair<std::string, std::string> cases[] = {
+      {" \r\n\n", "the file is empty"},
+      {std::string("\xFF\xFES\0a\0", 6), "UTF-16 text is not supported"},
+      {"no satellites\r\n", "no usable element set (Elements (unknown format): 0 read)"},
+      {test::Block("X", "-1"), "no usable element set (Elements (amsat): 1 read, 1 unusable (1 mean motion not above 0))"},
+      {Block("AO-07").substr(0, 80), "no usable element set (Elements (amsat): 0 read, 1 skipped (1 cut short))"}};
+  for (const auto& [text, why] : cases) {
+    dir.Write("amateur.txt", text);
+    const auto [report, state] = Load(dir, loaded);
+    EXPECT_EQ(report.outcome, LoadOutcome::MissingElementFile);
+    EXPECT_EQ(state.Models.size(), 3u);
+    EXPECT_TRUE(state.LoadFailed);
+    EXPECT_EQ(state.LoadSummary, "amateur.txt: " + why + " - the 3 sets loaded before are kept");
+  }
+  EXPECT_EQ(Load(dir).state.LoadSummary, "amateur.txt: no usable element set (Elements (amsat): 0 read, 1 skipped (1 cut short))");
+  dir.Write("amateur.txt", Blocks(1));
+  const TrackerState one = Load(dir).state;
+  dir.Write("amateur.txt", " \r\n");
+  EXPECT_EQ(Load(dir, one).state.LoadSummary, "amateur.txt: the file is empty - the 1 set loaded before is kept");
 }
 
 TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {

@@ -35,10 +35,16 @@ struct SntpResponder : LocalServer {
 #endif
 
 #ifdef RDZ_HTTP_SERVER_SCRIPT
-// tests/http/element_server.py serving a folder.
+// tests/http/element_server.py serving a folder, over HTTPS with a PEM file of key and certificate.
 struct ElementServer : LocalServer {
-  explicit ElementServer(const std::filesystem::path& folder) : LocalServer(RDZ_HTTP_SERVER_SCRIPT, {folder}) {}
-  std::string Url(const std::string& path) const { return "http://" + server() + path; }
+  explicit ElementServer(const std::filesystem::path& folder, const std::string& pem = {})
+      : LocalServer(RDZ_HTTP_SERVER_SCRIPT, pem.empty() ? std::vector<std::string>{folder}
+                                                        : std::vector<std::string>{folder, pem}),
+        scheme_(pem.empty() ? "http://" : "https://") {}
+  std::string Url(const std::string& path) const { return scheme_ + server() + path; }
+
+ private:
+  std::string scheme_;
 };
 #endif
 

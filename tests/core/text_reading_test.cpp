@@ -43,15 +43,27 @@ TEST(LenientNumber, AWholeNumberIsTheWholeTextAndFinite) {
   }
 }
 
-TEST(TextLines, LinesEndAtCrOrCrLfButNotAtALoneLf) {
+TEST(TextLines, CrLfLfAndALoneCrEachEndALine) {
   using V = std::vector<std::string>;
-  EXPECT_EQ(SplitTextLines("a\r\nb\rc"), (V{"a", "b", "c"}));
-  EXPECT_EQ(SplitTextLines("a\nb\r\n"), (V{"a\nb"}));
+  EXPECT_EQ(SplitTextLines("a\r\nb\rc\nd"), (V{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitTextLines("a\n\rb\r\n"), (V{"a", "", "b"}));  // LF CR is two ends
   EXPECT_EQ(SplitTextLines("a\r\r\nb\r\n\r\n"), (V{"a", "", "b", ""}));
   EXPECT_TRUE(SplitTextLines("").empty());
   EXPECT_EQ(TrimBlanks("  a b  "), "a b");
   EXPECT_EQ(TrimBlanks("\t a\t", " \t"), "a");
   EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+// A UTF-8 mark is dropped; UTF-16 in either byte order, marked or not, is refused.
+TEST(TextLines, ByteOrderMarksAndUtf16) {
+  EXPECT_EQ(SingleByteText("\xEF\xBB\xBFLA = 1\n"), "LA = 1\n");
+  using namespace std::string_view_literals;
+  EXPECT_EQ(SingleByteText("caf\xE9 \0"sv), "caf\xE9 \0"sv);
+  for (const std::string_view utf16 : {"\xFF\xFEL\0A\0"sv, "\xFE\xFF\0L\0A"sv, "L\0A\0 \0"sv, "\0L\0A\0 "sv}) {
+    std::string why;
+    EXPECT_FALSE(SingleByteText(utf16, &why)) << utf16.size();
+    EXPECT_EQ(why, "UTF-16 text is not supported");
+  }
 }
 
 // Only a regular file is read; anything else is refused at once, with the reason.

@@ -4,7 +4,9 @@
 #   /cut/NAME       NAME broken off 20 bytes before its end
 #   /status/CODE/NAME   NAME with that status   /loop        redirects to itself
 #   /silent         never answers              /slow         headers, then a byte a second
-import http.server, os, sys, threading, time
+#   /to?URL         redirects to URL
+# A second argument, a PEM file with key and certificate, makes it speak HTTPS.
+import http.server, os, ssl, sys, threading, time
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -35,6 +37,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return self.answer(int(parts[1]), self.served(name) or b"")
         if kind == "moved":
             return self.answer(302, location="/files/" + name)
+        if kind.startswith("to?"):
+            return self.answer(302, location=self.path.split("?", 1)[1])
         if kind == "loop":
             return self.answer(302, location="/loop")
         if kind == "silent":
@@ -58,6 +62,10 @@ def exit_when_parent_goes():
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
 server.daemon_threads = True
+if len(sys.argv) > 2:
+    tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    tls.load_cert_chain(sys.argv[2])
+    server.socket = tls.wrap_socket(server.socket, server_side=True)
 threading.Thread(target=exit_when_parent_goes, daemon=True).start()
 print(server.server_address[1], flush=True)
 server.serve_forever()

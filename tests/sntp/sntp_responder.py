@@ -3,6 +3,7 @@
 #                         each request HOLD seconds between receipt and reply
 #   silent                reads requests and never answers
 #   kiss                  answers with a kiss-o'-death (stratum 0, "RATE")
+#   liar                  claims it held the request 10 s, longer than the round trip
 # It ends when its standard input closes, that is when the test that started it ends.
 import select, socket, struct, sys, time
 
@@ -37,5 +38,5 @@ while True:
         reply = bytes([0x24, 0, 0, 0]) + bytes(8) + b"RATE" + bytes(8) + origin + bytes(16)
     else:
         reply = (bytes([0x24, 2, 6, 0xEC]) + bytes(8) + b"TEST" + stamp(received) + origin
-                 + stamp(received) + stamp(time.time() + offset))
+                 + stamp(received) + stamp(received + 10 if mode == "liar" else time.time() + offset))
     sock.sendto(reply, peer)

@@ -112,6 +112,8 @@ TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTable) {
   form->Load();
   EXPECT_EQ(state.SatCount, 0);
   for (QLabel* row : form->LblSat) EXPECT_EQ(row->text(), "NO SAT");
+  EXPECT_EQ(form->LblElementStatus->text(), "amateur.txt: no such file or directory");
+  EXPECT_NE(form->LblElementStatus->styleSheet().indexOf("#c00000"), -1);
   EXPECT_EQ(form->LblAZ->text(), "AZ");
   EXPECT_EQ(form->windowTitle().toStdString(), kStandardCaption);
   EXPECT_FALSE(form->Timer2.Enabled());

@@ -5,7 +5,10 @@
 #include <QMenuBar>
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
 
 #include <chrono>
 #include <fstream>
@@ -13,6 +16,8 @@
 
 #include "config/personal_data.h"
 #include "core/local_server.h"
+#include "map/frm_immagine.h"
+#include "platform/qt/qt_text.h"
 #include "platform/curl/curl_internet.h"
 #include "window/window_fixture.h"
 
@@ -22,6 +27,7 @@ namespace {
 using namespace std::chrono_literals;
 
 using MenuTest = WindowTest;
+using qt::FromQString;
 
 // The sample's header and first two satellites.
 std::string TwoSatellites() {
@@ -56,6 +62,40 @@ TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
   EXPECT_EQ(messages.boxes[1], "VelkTrack - Load LON/LAT/HIG|" + PersonalDataText(state.Station));
   EXPECT_TRUE(messages.boxes[2].ends_with("\r\n\r\nProgram directory: " + dir.path().string()));
 
+}
+
+// A reload that finds no usable file keeps the table and says so in red; rows
+// left empty lose the colours of the file before; names are shown as written.
+TEST_F(MenuTest, ReloadKeepsTheTableWhenTheFileFailsAndShowsNamesAsPlainText) {
+  WriteSampleFiles();
+  MakeForm();
+  StartAtUtc({2026, 5, 11, 12, 0, 0});
+  const QColor face = form->palette().color(QPalette::Button);
+  std::size_t up = 2;
+  while (up < form->LblSat.size() && Background(form->LblSat[up]) == face) ++up;
+  ASSERT_LT(up, form->LblSat.size());
+  std::string two = TwoSatellites();
+  dir.Write("amateur.txt", two.replace(two.find("AO-07"), 5, "<b>X</b>"));
+  form->Menus.MnuLoadFile->trigger();
+  EXPECT_EQ(Background(form->LblSat[up]), face);
+  form->Option1[0]->click();
+  form->Command1->click();
+  form->Timer1Tick();
+  QTextDocument tip;
+  tip.setHtml(form->LblSatAge->toolTip());
+  EXPECT_TRUE(tip.toPlainText().startsWith("<b>X</b> age")) << FromQString(tip.toPlainText());
+  const auto* map = form->findChild<FrmImmagine*>();
+  ASSERT_TRUE(map);
+  for (const QLabel* label : {form->LblSat[0], form->LblSatAge, map->LblSatName, form->LblElementStatus})
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+
+  for (const std::string& broken : {std::string("\xFF\xFE", 2), std::string("no sets\r\n")}) {
+    dir.Write("amateur.txt", broken);
+    form->Menus.MnuLoadFile->trigger();
+    EXPECT_EQ(RowText(1).substr(0, 5), "UO-11");
+    EXPECT_TRUE(form->LblElementStatus->text().endsWith(" - the 2 sets loaded before are kept"));
+    EXPECT_NE(form->LblElementStatus->styleSheet().indexOf("#c00000"), -1);
+  }
 }
 
 class DownloadTest : public MenuTest {
