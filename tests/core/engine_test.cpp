@@ -42,41 +42,12 @@ ElementSet PlacedOver(ElementSet sat, double longitude, double tn) {
   return sat;
 }
 
-TEST(EngineCalendar, DayCountsAndRevolutionsAcrossTheYearEnd) {
+TEST(EngineCalendar, DayCountsOfLeapAndCenturyYears) {
   const auto engine = SetupEngine({});
   EXPECT_EQ(YearDayCount(2001) - YearDayCount(2000), 366);
   EXPECT_EQ(DayOfYear(engine, 2003, 3, 1), 60);
   EXPECT_EQ(DayOfYear(engine, 2100, 3, 1), 61);  // no century rule
   EXPECT_NEAR(TimeNow(engine, 2026, 1, 1, 12, 30, 30), 1.5211805556, 1e-9);
-
-  ElementSet sat = Geostationary();
-  sat.MeanMotion = 1.0;
-  sat.EpochYear = 2004;
-  sat.EpochDay = 360;
-  // Day 5 of 2005 is 11 days after the epoch: eleven revolutions.
-  const auto before = At(engine, sat, 5.0 - 1e-6, 2005), after = At(engine, sat, 5.0 + 1e-6, 2005);
-  EXPECT_EQ((std::vector<double>{before.state.RN, 1.0 * before.state.MA, after.state.RN, 1.0 * after.state.MA}),
-            (std::vector<double>{110, 255, 111, 0}));
-  EXPECT_LT(before.raw.meanAnomaly, 2 * model::Pi);
-}
-
-TEST(EngineGeometry, GeostationarySatelliteStandsStillAtItsRadius) {
-  const ElementSet sat = PlacedOver(Geostationary(), 10, 131.5);
-  const auto engine = SetupEngine(kLugano);
-  const auto first = At(engine, sat, 131.5);
-  EXPECT_NEAR(first.raw.height + model::EarthRadius, 42164, 1);
-  EXPECT_GT(first.raw.elevation, 30);
-  for (double tn : {131.75, 132.0, 132.375}) {
-    EXPECT_NEAR(At(engine, sat, tn).raw.azimuth, first.raw.azimuth, 0.1);
-    EXPECT_NEAR(At(engine, sat, tn).raw.elevation, first.raw.elevation, 0.1);
-  }
-  // QO-100 from southern Switzerland: 17 degrees east of the station's meridian.
-  const auto qo100 = At(engine, Elements(131.11564321, 0.0033, 75.2010, 0.0001627, 8.7258,
-                                         212.4418, 1.00273235, 1.55e-06, 2730), 131.5);
-  EXPECT_NEAR(qo100.raw.azimuth, 157.3, 1.5);
-  EXPECT_NEAR(qo100.raw.elevation, 34.0, 1.0);
-  EXPECT_EQ(qo100.state.LO, 26);
-  EXPECT_EQ(At(engine, PlacedOver(Geostationary(), -120, 131.2), 131.2).state.LO, -120);  // west
 }
 
 // Straight overhead, elevation and squint sit at the ends of asin's domain, where
@@ -98,67 +69,6 @@ TEST(EngineGeometry, OverheadSatelliteAndSquintLimits) {
       EXPECT_GE(p.raw.range, p.raw.height - 1e-6);
     }
   }
-}
-
-TEST(EngineSun, IlluminationFollowsTheSeasonalSun) {
-  ElementSet sat = Geostationary();
-  sat.Alat = 90;  // axis along the orbit normal: at i = 0 the Sun's declination decides
-  const auto engine = SetupEngine({});
-  const double solstice = TimeNow(engine, 2026, 6, 21, 12, 0, 0);
-  EXPECT_EQ(At(engine, sat, TimeNow(engine, 2026, 3, 20, 12, 0, 0)).state.ILL, 100);
-  EXPECT_EQ(At(engine, sat, solstice).state.ILL, 92);
-  // Tilted 45 degrees, node towards the equinox or away from it: at the June solstice
-  // the axis is 21.6 or 68.4 degrees from the Sun.
-  sat.EpochDay = solstice;
-  sat.Inclination = 45;
-  EXPECT_EQ(At(engine, sat, solstice).state.ILL, 93);
-  sat.Raan = 180;
-  EXPECT_EQ(At(engine, sat, solstice).state.ILL, 37);
-}
-
-// Mean local solar time (hours) of the first northbound equator crossing after day tn.
-double NodeSolarTime(const EngineContext& engine, const ElementSet& sat, double tn) {
-  const double step = 10.0 / 86400;
-  RawSatState prev = At(engine, sat, tn).raw;
-  for (int i = 1; i < 2000; ++i) {
-    const RawSatState p = At(engine, sat, tn + i * step).raw;
-    if (prev.subLatitude < 0 && p.subLatitude >= 0) {
-      const double f = -prev.subLatitude / (p.subLatitude - prev.subLatitude);
-      const double t = tn + (i - 1 + f) * step;
-      const double lon = prev.subLongitude +
-                         f * std::remainder(p.subLongitude - prev.subLongitude, 360.0);
-      return std::fmod(24 * (t - std::floor(t)) + lon / 15 + 48, 24);
-    }
-    prev = p;
-  }
-  ADD_FAILURE() << "no ascending node";
-  return 0;
-}
-
-TEST(EngineOblateness, SunSynchronousNodeAndFrozenPerigee) {
-  // AO-27, inclined so that its node turns with the mean Sun.
-  const ElementSet ao27 = Elements(131.14983863, 98.6892, 198.5733, 0.0007951, 201.7057,
-                                   158.3790, 14.30931926, 0, 70170);
-  const auto engine = SetupEngine({});
-  const double drift = std::remainder(NodeSolarTime(engine, ao27, 161.0) -
-                                      NodeSolarTime(engine, ao27, 131.2), 24.0);
-  EXPECT_NEAR(drift, 0, 0.1);
-  // At the critical inclination the perigee stays put, 120 perigees on.
-  const ElementSet molniya = Elements(131.0, 63.4349, 40, 0.72, 250, 0, 2.0, 0, 100);
-  const auto start = At(engine, molniya, 131.0), later = At(engine, molniya, 191.0);
-  EXPECT_NEAR(later.raw.subLatitude, start.raw.subLatitude, 0.05);
-  EXPECT_NEAR(later.raw.height, start.raw.height, 0.01);
-}
-
-TEST(EngineDrag, PositiveDecayLowersAndSpeedsUpTheOrbit) {
-  ElementSet drag = Iss();
-  drag.Eccentricity = 0;
-  ElementSet none = drag;
-  none.DecayRate = 0;
-  const auto engine = SetupEngine(kLugano);
-  const auto a = At(engine, drag, 141.2), b = At(engine, none, 141.2);
-  EXPECT_NEAR(b.raw.height - a.raw.height, 0.16, 0.03);
-  EXPECT_NEAR(std::remainder(a.raw.meanAnomaly - b.raw.meanAnomaly, 2 * model::Pi), 0.017, 0.003);
 }
 
 ElementSet IssWith(double ElementSet::*field, double value) {
@@ -183,9 +93,7 @@ TEST(EngineFailure, ImpossibleInputsGiveNothingAndHugeOnesStayInTheShownRanges) 
                        &ElementSet::Alon}) {
       EXPECT_TRUE(Fails(IssWith(field, v))) << v;
     }
-    EXPECT_TRUE(Fails(Iss(), v));
-    EXPECT_TRUE(Fails(Iss(), 131.5, Observer{v, 8.95, 0.0}));
-    EXPECT_TRUE(Fails(Iss(), 131.5, Observer{46.5, 8.95, v}));
+    EXPECT_TRUE(Fails(Iss(), v) && Fails(Iss(), 131.5, {v, 8.95, 0.0}) && Fails(Iss(), 131.5, {46.5, 8.95, v}));
   }
   // Extreme but finite inputs must either fail or stay within the shown ranges.
   std::vector<ElementSet> sets{IssWith(&ElementSet::Eccentricity, 0.999999)};  // slowest Kepler

@@ -1,6 +1,7 @@
 // The map and sky pictures: colours at the projected points, labels apart.
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 #include "mapgeometry/footprint.h"
 #include "pictures/map_picture.h"
@@ -47,8 +48,7 @@ void ExpectApart(const std::vector<QRectF>& boxes) {
 TEST(MapPicture, StationSatellitesAndFootprintHaveTheirColours) {
   const Sample sample;
   MapScene scene = BuildMapScene(*sample.table, sample.models, kStation, sample.top, 1);
-  ASSERT_EQ(scene.selected, 0);
-  ASSERT_TRUE(scene.satellites[0].up);
+  ASSERT_TRUE(scene.selected == 0 && scene.satellites[0].up);
   scene.night.clear();
   MapPainter painter(Filled({1024, 512}, QColor(128, 128, 128)));
   const QImage full = painter.Render(scene, kWidth);
@@ -59,10 +59,8 @@ TEST(MapPicture, StationSatellitesAndFootprintHaveTheirColours) {
   int down = 0;
   for (std::size_t i = 1; i < scene.satellites.size(); ++i) {
     const MapSatellite& s = scene.satellites[i];
-    bool alone = !s.up;
-    for (std::size_t j = 0; j < scene.satellites.size() && alone; ++j)
-      if (j != i && CentralAngle(s.at, scene.satellites[j].at) < 4.0) alone = false;
-    if (!alone) continue;
+    const auto near = [&](const MapSatellite& o) { return &o != &s && CentralAngle(s.at, o.at) < 4.0; };
+    if (s.up || std::ranges::any_of(scene.satellites, near)) continue;
     EXPECT_EQ(Pixel(full, s.at), mapcolour::kDown.rgb()) << s.name;
     ++down;
   }
@@ -89,11 +87,8 @@ TEST(SkyPicture, CurrentPositionAndPassLabelsApart) {
   ASSERT_TRUE(scene.now && scene.pass && scene.pass->current);
   SkyPainter painter;
   const QImage image = painter.Render(scene, 600);
-  const QPointF c = SkyCentre(image.size());
-  const SkyXY xy = SkyPoint(*scene.now);
-  const double r = SkyRadius(image.size());
-  EXPECT_EQ(image.pixel(static_cast<int>(c.x() + xy.x * r), static_cast<int>(c.y() + xy.y * r)),
-            skycolour::kNow.rgb());
+  const QPointF at = SkyCentre(image.size()) + QPointF(SkyPoint(*scene.now).x, SkyPoint(*scene.now).y) * SkyRadius(image.size());
+  EXPECT_EQ(image.pixel(static_cast<int>(at.x()), static_cast<int>(at.y())), skycolour::kNow.rgb());
   // Heading (2 lines), N E S W, two ring labels, AOS, MAX, LOS.
   EXPECT_EQ(painter.LabelBoxes().size(), 11u);
   ExpectApart(painter.LabelBoxes());
