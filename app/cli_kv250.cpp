@@ -20,7 +20,7 @@ int RunKv250(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
   }
   RecordingPort port;
-  SendTracker(args[1], args[2], port);
+  SendTracker(*WholeNumber(args[1]), *WholeNumber(args[2]), port);
   const std::vector<int> values = port.Values();
   for (std::size_t i = 0; i < values.size(); ++i) out << (i == 0 ? "" : " ") << values[i];
   out << "\n";

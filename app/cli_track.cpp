@@ -19,9 +19,10 @@
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
 #include "radio/transmitter_list.h"
+#include "rotor/kv250_follow.h"
+#include "rotor/kv250_rotor.h"
 #include "rotor/rotor_driver.h"
 #include "rotor/satellite_sky.h"
-#include "rotor/tracking_controller.h"
 
 namespace rdz {
 
@@ -29,7 +30,7 @@ namespace {
 
 using Clock = std::chrono::system_clock;
 constexpr const char* kUsage = "usage: rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n";
-constexpr int kCallLimitMs = 3000;
+constexpr int kHamlibLimitMs = 2500;  // below the deadline: a silent rotor fails as itself
 
 std::atomic<bool> stopRequested{false};
 extern "C" void RequestStop(int) { stopRequested = true; }
@@ -77,116 +78,65 @@ std::string TimeText(double seconds) {
   return FormatDate(t) + " " + FormatTime(t);
 }
 
-// Sleeps until `until` or a stop request, whichever comes first.
-void SleepUntil(double until) {
-  while (!stopRequested && NowSeconds() < until) {
+// The rotor and the radio until `end` or a stop request, polled often so
+// that neither a slow device nor the signal waits for the other.
+int Track(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPosition& sky, TrackRig* rig,
+          double end, std::ostream& out, std::ostream& err) {
+  RotorDriver::Make make;
+  std::unique_ptr<FollowPolicy> policy;
+  std::string name;
+  if (config.choice.hamlib) {
+    const RotorConnection c = config.choice.connection;
+    name = "rotor model " + std::to_string(c.model) + " on " + c.port;
+    make = [&library, c] { return library.Make(c, kHamlibLimitMs); };
+    policy = std::make_unique<PassPlanner>(config.settings);
+  } else {
+    name = "KV250 on LPT" + std::to_string(config.choice.lpt);
+    make = [lpt = config.choice.lpt] { return std::make_unique<Kv250Rotor>(LinuxLpt(lpt)); };
+    policy = std::make_unique<Kv250Follow>();
+  }
+  RotorDriver driver(std::move(make), std::move(policy), kRotorDeadline);
+  if (driver.State() == RotorDriver::Link::State::Unknown) {
+    err << "rodedizevad-cli: Hamlib knows no rotor model " << config.choice.connection.model << "\n";
+    return 1;
+  }
+  // Beside a radio a KV250 without a port goes on silently, its words going nowhere.
+  LinkReport rotor(name);
+  const bool quietRotor = rig && !config.choice.hamlib;
+  const auto report = [&](double now) {
+    for (const LookAngle& sent : driver.TakeAccepted()) {
+      out << TimeText(now) << " " << Degrees(sent.azimuth) << " " << Degrees(sent.elevation);
+      if (const auto& read = driver.ReadBack()) {
+        out << " " << Degrees(read->azimuth) << " " << Degrees(read->elevation);
+      } else {
+        out << " - -";
+      }
+      out << std::endl;
+    }
+    if (!quietRotor) rotor.Show(Trouble(driver), err);
+    if (rig) rig->Poll(now, out, err);
+  };
+  double look = 0;
+  for (double now = NowSeconds(); !stopRequested && now < end; now = NowSeconds()) {
+    driver.Tick(sat, sky, now);
+    if (rig && now >= look) {
+      rig->Tick(now);
+      look = std::floor(now) + 1;
+    }
+    report(now);
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-}
-
-// The window's tracking controls, kept as plain values: the KV250 is driven
-// by the same controller as in the window.
-struct TrackingValues final : TrackingView {
-  std::string az = "StBy", el = "StBy";
-  bool timerOn = false;
-  int interval = kRotorIntervalMs;
-  double due = 0;
-  std::string RotorAzimuthText() const override { return az; }
-  std::string RotorElevationText() const override { return el; }
-  void ShowRotorPosition(const std::string& a, const std::string& e) override { az = a, el = e; }
-  void ShowTitle(const std::string&) override {}
-  void EnableRotorTimer(bool on) override {
-    if (on && !timerOn) due = NowSeconds() + interval / 1000.0;
-    timerOn = on;
-  }
-  void SetRotorInterval(int ms) override {
-    interval = ms;
-    due = NowSeconds() + ms / 1000.0;
-  }
-  void ShowTrackingPicture(bool) override {}
-  void ShowTrackerStatus(const std::string&) override {}
-  void EmphasiseTrackerStatus(bool) override {}
-  bool SelectTrackerOff() override { return false; }
-};
-
-int TrackKv250(int lpt, const SkyPosition& sky, TrackRig* rig, double end, std::ostream& out, std::ostream& err) {
-  // Only LPT1 may fall back to direct access of its fixed address. Beside a
-  // radio a KV250 without a port goes on silently, its words going nowhere.
-  std::ostream nowhere(nullptr);
-  LinuxParallelPort port(lpt == 2 ? "/dev/parport1" : "/dev/parport0", lpt == 1, rig ? nowhere : err);
-  if (!port.Ready() && !rig) return 1;  // the port said why
-  TrackingValues view;
-  view.SetRotorInterval(kFirstCommandMs);
-  for (double tick = NowSeconds(); !stopRequested && tick < end; tick += 1) {
-    // The live table's part: whole degrees while the satellite is up.
-    const auto a = sky(tick);
-    const bool up = a && std::nearbyint(a->elevation) > 0;
-    if (up) {
-      view.ShowRotorPosition(std::to_string(static_cast<int>(std::nearbyint(a->azimuth))),
-                             std::to_string(static_cast<int>(std::nearbyint(a->elevation))));
-    } else {
-      view.ShowRotorPosition("StBy", "StBy");
-    }
-    view.EnableRotorTimer(up);
-    if (rig && !rig->Tick(tick, out, err)) return 1;
-    while (!stopRequested && NowSeconds() < tick + 1) {
-      if (view.timerOn && NowSeconds() >= view.due) {
-        const std::string az = view.az, el = view.el;
-        RotorTick(view, port);
-        if (ReadLeadingNumber(az)) out << TimeText(NowSeconds()) << " " << az << " " << el << " - -" << std::endl;
-      }
+  if (stopRequested && config.settings.parkAfterLos && driver.Park()) {
+    // The park is worth one deadline, no more.
+    const double until = NowSeconds() + kRotorDeadline.count() / 1000.0;
+    while (!driver.Idle() && NowSeconds() < until) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      driver.Tick(0, sky, NowSeconds());
     }
-  }
-  return 0;
-}
-
-int TrackHamlib(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPosition& sky, TrackRig* rig,
-                double end, std::ostream& out, std::ostream& err) {
-  const RotorConnection& c = config.choice.connection;
-  const std::string name = "rotor model " + std::to_string(c.model) + " on " + c.port;
-  auto rotor = library.Make(c, kCallLimitMs);
-  if (!rotor) {
-    err << "rodedizevad-cli: Hamlib knows no rotor model " << c.model << "\n";
-    return 1;
-  }
-  RotorDriver driver(std::move(rotor), config.settings, kCallLimitMs);
-  driver.WaitForAnswers();
-  driver.Collect();
-  if (!driver.Engaged()) {
-    err << "rodedizevad-cli: cannot open " << name << ": " << driver.Error() << "\n";
-    return 1;
-  }
-  const auto report = [&](double now) {
-    driver.WaitForAnswers();
-    driver.Collect();
-    const LookAngle& sent = *driver.Commanded();
-    out << TimeText(now) << " " << Degrees(sent.azimuth) << " " << Degrees(sent.elevation);
-    if (const auto& read = driver.ReadBack()) {
-      out << " " << Degrees(read->azimuth) << " " << Degrees(read->elevation);
-    } else {
-      out << " - -";
-    }
-    out << std::endl;
-  };
-  for (double tick = NowSeconds(); !stopRequested && tick < end; tick += config.settings.intervalSeconds) {
-    SleepUntil(tick);
-    if (stopRequested) break;
-    const double now = NowSeconds();
-    const bool sent = driver.Tick(sat, sky, now).has_value();
-    if (sent) report(now);
-    if (rig && !rig->Tick(now, out, err)) return 1;
-    driver.Collect();
-    if (!driver.Engaged()) {
-      err << "rodedizevad-cli: " << name << " stopped: " << driver.Error() << "\n";
-      return 1;
-    }
-  }
-  if (stopRequested && config.settings.parkAfterLos) {
-    driver.Park();
     report(NowSeconds());
   }
-  return 0;
+  const bool answering = driver.State() == RotorDriver::Link::State::Open && driver.Error().empty();
+  return (quietRotor || answering) && (!rig || rig->Answering()) ? 0 : 1;
 }
 
 }  // namespace
@@ -232,8 +182,7 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
   stopRequested = false;
   std::signal(SIGINT, RequestStop);
   std::signal(SIGTERM, RequestStop);
-  const int status = config.choice.hamlib ? TrackHamlib(config, library, k, sky, radio, end, out, err)
-                                          : TrackKv250(config.choice.lpt, sky, radio, end, out, err);
+  const int status = Track(config, library, k, sky, radio, end, out, err);
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
   return status;

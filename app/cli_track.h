@@ -10,11 +10,14 @@
 namespace rdz {
 
 // `track [--dir DIR] [--file NAME] [--seconds N] SAT`: drives the rotor that
-// config.txt names after satellite SAT in real time, one line per command
-// (UTC time, commanded az el, read-back az el), until N seconds have passed or
-// SIGINT/SIGTERM arrives; then it parks when config.txt asks for it. The
-// radio config.txt names (RIG) is kept on the satellite's first transponder
-// beside it. `args` starts with "track".
+// config.txt names after satellite SAT in real time, one line per command the
+// rotor accepted (UTC time, az el, read-back az el), until N seconds have
+// passed or SIGINT/SIGTERM arrives; then it parks when config.txt asks for it.
+// The radio config.txt names (RIG) is kept on the satellite's first
+// transponder beside it. A device that stops answering is tried again, with
+// a line on `err`; the status is 1 when one had not answered, or had
+// stopped answering, at the end.
+// `args` starts with "track".
 int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
              std::ostream& out, std::ostream& err, RotorLibrary& library, RigLibrary& rigs);
 

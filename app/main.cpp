@@ -27,8 +27,6 @@ int main(int argc, char** argv) {
   rdz::qt::QtMessageBox messages;
   rdz::qt::QtSound sound;
   rdz::qt::QtEventLoop events;
-  rdz::LinuxParallelPort port;
-  rdz::LinuxParallelPort port2("/dev/parport1", false);
   rdz::UdpSntpClient sntp;
   rdz::qt::QtBackgroundWork background;  // outlives the window, which cancels its download
   rdz::HamlibRotorLibrary rotors;
@@ -38,11 +36,10 @@ int main(int argc, char** argv) {
                                sound,
                                events,
                                programDir.dir,
-                               port,
+                               &rdz::LinuxLpt,
                                [] { return std::make_shared<rdz::CurlInternet>(); },
                                &background,
                                &rotors,
-                               &port2,
                                &sntp,
                                &rigs};
 

@@ -150,9 +150,7 @@ struct NullView final : rdz::LiveTableView {
   }
   void ShowRotorPosition(const std::string&, const std::string&) override {}
   void ShowTitle(const std::string&) override {}
-  void EnableRotorTimer(bool) override {}
   void ShowTrackingPicture(bool) override {}
-  void ClearTrackerOffHighlight() override {}
   void UpdateMap(const rdz::MapFields&) override {}
 };
 

@@ -48,7 +48,6 @@ void ForecastSession::Open(int row) {
       forecast_.ForecastUtcDiff = time.SimUtcDiff;
     }
     view_.EnableClockTimer(false);
-    view_.EnableRotorTimer(false);
     time.TimeStep = kForecastStep;
     Run();
   } while (restart_);

@@ -13,9 +13,8 @@ class ForecastView {
   virtual ~ForecastView() = default;
   // TxtUtc in hours; nothing when it holds no number.
   virtual std::optional<double> UtcDifference() const = 0;
-  // Timer1, Timer2, Timer3.
+  // Timer1, Timer3.
   virtual void EnableClockTimer(bool on) = 0;
-  virtual void EnableRotorTimer(bool on) = 0;
   virtual void EnableSimulationTimer(bool on) = 0;
   // FrmAOSLOS: opened if it is closed, then loaded with the satellite's title
   // (the text starts again); closing it calls ForecastSession::WindowClosed.

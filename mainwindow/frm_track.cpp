@@ -159,10 +159,6 @@ void FrmTrack::ShowTitle(const std::string& caption) {
   ShowClockMarks();
 }
 
-void FrmTrack::EnableRotorTimer(bool enabled) { Timer2.SetEnabled(enabled); }
-
 void FrmTrack::ShowTrackingPicture(bool visible) { ImgAZEL->setVisible(visible); }
-
-void FrmTrack::ClearTrackerOffHighlight() { SetTrackerOffHighlight(false); }
 
 }  // namespace rdz

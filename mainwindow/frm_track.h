@@ -96,8 +96,10 @@ class FrmTrack final : public QMainWindow,
   void CmdStopClick(int index);
   void Timer3Tick();
 
-  // Option1(60) while the rotor has just sent a command (on) or found no position (off).
+  // Option1(60) while the rotor follows the satellite (on), or not (off).
   void SetTrackerOffHighlight(bool on);
+  // Option1(60) names the rotor in use and the satellite selected.
+  void ShowTrackerCaption();
 
   // A length given in twips (1/1440 inch) as pixels of this screen.
   int Twips(int twips) const;
@@ -115,23 +117,15 @@ class FrmTrack final : public QMainWindow,
   void ShowRow(int row, const std::string& text, RowColours colours) override;
   void ShowRotorPosition(const std::string& az, const std::string& el) override;
   void ShowTitle(const std::string& caption) override;
-  void EnableRotorTimer(bool enabled) override;
   void ShowTrackingPicture(bool visible) override;
-  void ClearTrackerOffHighlight() override;
   void UpdateMap(const MapFields& fields) override;
 
-  // Rotor: satellite selection, focus on an option button, Timer2, "PARK ANTENNA".
+  // Rotor: satellite selection and "PARK ANTENNA".
   void Option1Click(int index);
-  void Option1GotFocus(int index);
-  void Timer2Tick();
   void CmdRotorClick();
 
   // TrackingView (the rest is shared with LiveTableView)
-  std::string RotorAzimuthText() const override;
-  std::string RotorElevationText() const override;
-  void SetRotorInterval(int milliseconds) override;
   void ShowTrackerStatus(const std::string& caption) override;
-  void EmphasiseTrackerStatus(bool on) override;
   bool SelectTrackerOff() override;
 
   // ClockView (RefreshLiveTable above)
@@ -193,7 +187,6 @@ class FrmTrack final : public QMainWindow,
   std::array<QRadioButton*, kTableRows + 1> Option1{};
   QButtonGroup* Option1Group = nullptr;
   qt::QtTimer Timer1{1000, true};
-  qt::QtTimer Timer2{4000, false};
   qt::QtTimer Timer3{1, false};
   FrmTrackMenus Menus;
   QPointer<QProgressDialog> DownloadProgress;  // while a download runs, with its Cancel button
@@ -249,7 +242,6 @@ class FrmTrack final : public QMainWindow,
   QPointer<FrmSky> sky_;
   QPointer<FrmConfig> configEditor_;
   QPointer<FrmPasses> passes_;
-  int justSelected_ = -1;  // Option1 selected in the event being handled
   std::optional<SatelliteId> tracked_;  // chosen by the user, found again after each load
   std::string trackingNote_;            // why tracking stopped by itself
   std::unique_ptr<qt::QtFileWatch> settingsWatch_;

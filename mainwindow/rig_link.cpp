@@ -12,8 +12,8 @@ namespace rdz {
 
 namespace {
 
-constexpr int kCallLimitMs = 2000;
-constexpr int kIntervalMs = 1000;
+constexpr int kPollMs = 250;
+constexpr int kHamlibLimitMs = 1500;  // below the deadline: a silent radio fails as itself
 
 std::string Hz(double hz) {
   char text[32];
@@ -28,11 +28,10 @@ RigLink::RigLink(FrmTrack& window, TrackerState& state, const Services& services
   QObject::connect(&Timer, &QTimer::timeout, this, [this] { Tick(); });
 }
 
-RigLink::~RigLink() { driver_.reset(); }
-
 void RigLink::Use(const RigConfig& config, bool save) {
   config_ = config;
   driver_.reset();
+  looked_.reset();
   Timer.stop();
   if (save) {
     if (const WriteOutcome saved = SaveRigConfig(services_.programDir, config); !saved.ok) {
@@ -42,14 +41,15 @@ void RigLink::Use(const RigConfig& config, bool save) {
     }
   }
   if (config.connection) {
-    std::unique_ptr<Rig> rig = services_.rigs ? services_.rigs->Make(*config.connection, kCallLimitMs) : nullptr;
-    if (rig) {
-      // Answers arrive on the radio's thread; they are taken on this one.
-      driver_ = std::make_unique<RigDriver>(std::move(rig), config.settings, kCallLimitMs, [this] {
-        QMetaObject::invokeMethod(this, [this] { Collect(); }, Qt::QueuedConnection);
-      });
-      Timer.start(kIntervalMs);
-    }
+    const RigConnection c = *config.connection;
+    RigLibrary* library = services_.rigs;
+    name_ = library ? library->ModelName(c.model) : "";
+    if (name_.empty()) name_ = "Radio " + std::to_string(c.model);
+    // Answers arrive on the radio's thread; they are taken on this one.
+    driver_ = std::make_unique<RigDriver>(
+        [library, c] { return library ? library->Make(c, kHamlibLimitMs) : nullptr; }, config.settings,
+        kRigDeadline, [this] { QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection); });
+    Timer.start(kPollMs);
   }
   window_.Menus.TrkRadio->setChecked(config.connection.has_value());
   ShowStatus();
@@ -74,8 +74,15 @@ void RigLink::Choose() {
 void RigLink::Tick() {
   if (!driver_) return;
   const std::optional<CivilTime>& when = state_.Time.Utc;
+  if (!when || when == looked_) {
+    driver_->Poll();
+    ShowStatus();
+    return;
+  }
+  // A look before the radio is open is lost; the next tick makes it again.
+  if (driver_->State() == RigDriver::Link::State::Open) looked_ = when;
   const int sat = window_.TrackedSatellite();
-  const bool tracked = when && sat > 0 && state_.Models[static_cast<std::size_t>(sat - 1)];
+  const bool tracked = sat > 0 && state_.Models[static_cast<std::size_t>(sat - 1)];
   // The choice belongs to the selected satellite only once it was made for it.
   const TransponderChoice& choice = window_.Transponders;
   const Transponder* transponder = tracked && choice.satellite == sat ? choice.Chosen() : nullptr;
@@ -87,10 +94,6 @@ void RigLink::Tick() {
   ShowStatus();
 }
 
-void RigLink::Collect() {
-  if (driver_ && driver_->Collect()) ShowStatus();
-}
-
 void RigLink::ShowStatus() {
   if (!config_.connection) {
     if (Status) Status->clear();
@@ -100,18 +103,23 @@ void RigLink::ShowStatus() {
     Status = new QLabel(&window_);
     window_.statusBar()->addWidget(Status, 1);
   }
-  const RigConnection& c = *config_.connection;
-  std::string text = "Radio " + std::to_string(c.model) + " " + c.port;
-  if (!driver_) {
-    text += " stopped: Hamlib knows no such radio";
-  } else if (!driver_->Engaged()) {
-    text += " stopped: " + driver_->Error();
-    Timer.stop();
+  std::string text = "radio: ";
+  bool trouble = true;
+  using State = RigDriver::Link::State;
+  if (!driver_ || driver_->State() == State::Unknown) {
+    text += "Hamlib knows no radio model " + std::to_string(config_.connection->model);
+  } else if (!driver_->Error().empty()) {
+    text += "reconnecting (" + driver_->Error() + ")";
   } else {
+    text += name_ + " " + config_.connection->port;
+    if (driver_->State() != State::Open) text += " connecting";
     if (const auto& read = driver_->ReadBack()) text += "   rig " + Hz(*read);
     if (const auto& down = driver_->Follower().SatelliteDownlink()) text += "   satellite " + Hz(*down);
+    trouble = false;
   }
   Status->setText(QString::fromStdString(text));
+  Status->setToolTip(Status->text());  // the bar cuts long reasons
+  Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());
 }
 
 }  // namespace rdz

@@ -21,30 +21,32 @@ class FrmTrack;
 class RigLink final : public QObject {
  public:
   RigLink(FrmTrack& window, TrackerState& state, const Services& services);
-  ~RigLink() override;
 
-  // Takes `config` into use; `save` writes it to config.txt as well.
+  // Takes `config` into use; `save` writes it to config.txt as well. The
+  // radio in use before is left to finish its call on its own.
   void Use(const RigConfig& config, bool save);
   const RigConfig& InUse() const { return config_; }
   // "Tracker -> Radio": the rig dialog, not modal; OK takes its radio into use.
   void Choose();
   RigDialog* Dialog() const { return dialog_; }
-  // One look at the tracked satellite at the instant the window shows.
+  // Takes the radio's answers, and once a second of the window's time one
+  // look at the tracked satellite.
   void Tick();
   RigDriver* Driver() const { return driver_.get(); }
 
-  QTimer Timer;              // one look a second
-  QLabel* Status = nullptr;  // the radio's frequency read back, or why it stopped
+  QTimer Timer;              // polls the radio four times a second
+  QLabel* Status = nullptr;  // the radio's frequency read back, or why it is not followed
 
  private:
   void ShowStatus();
-  void Collect();
 
   FrmTrack& window_;
   TrackerState& state_;
   Services services_;
   RigConfig config_;
+  std::string name_;
   std::unique_ptr<RigDriver> driver_;
+  std::optional<CivilTime> looked_;  // the instant of the last look
   QPointer<RigDialog> dialog_;
 };
 

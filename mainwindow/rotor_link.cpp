@@ -7,18 +7,18 @@
 
 #include "devicedialogs/rotor_dialog.h"
 #include "mainwindow/frm_track.h"
+#include "rotor/kv250_follow.h"
+#include "rotor/kv250_rotor.h"
 #include "rotor/satellite_sky.h"
 
 namespace rdz {
 
 namespace {
 
-constexpr int kCallLimitMs = 3000;
-
-struct NoPort final : ParallelPort {
-  void OutPort(int, int) noexcept override {}
-};
-NoPort noPort;
+constexpr int kPollMs = 250;
+// Hamlib's own limit stays below the deadline, so a silent rotor fails as
+// itself rather than by being abandoned.
+constexpr int kHamlibLimitMs = 2500;
 
 std::string Position(const LookAngle& a) {
   char text[48];
@@ -33,12 +33,9 @@ RotorLink::RotorLink(FrmTrack& window, TrackerState& state, const Services& serv
   QObject::connect(&Timer, &QTimer::timeout, this, [this] { Tick(); });
 }
 
-RotorLink::~RotorLink() { driver_.reset(); }
-
 void RotorLink::Use(const RotorConfig& config, bool save) {
   config_ = config;
   driver_.reset();
-  Timer.stop();
   ShowCheckMarks();
   if (save) {
     if (const WriteOutcome saved = SaveRotorConfig(services_.programDir, config); !saved.ok) {
@@ -47,25 +44,30 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
                               "RodeDizevad");
     }
   }
+  RotorDriver::Make make;
+  std::unique_ptr<FollowPolicy> policy;
   if (config.choice.hamlib) {
-    std::unique_ptr<Rotor> rotor =
-        services_.rotors ? services_.rotors->Make(config.choice.connection, kCallLimitMs) : nullptr;
-    if (rotor) {
-      // Answers arrive on the rotor's thread; they are taken on this one.
-      driver_ = std::make_unique<RotorDriver>(std::move(rotor), config.settings, kCallLimitMs, [this] {
-        QMetaObject::invokeMethod(this, [this] { Collect(); }, Qt::QueuedConnection);
-      });
-      Timer.start(static_cast<int>(config.settings.intervalSeconds * 1000));
-    }
+    const RotorConnection c = config.choice.connection;
+    RotorLibrary* library = services_.rotors;
+    name_ = library ? library->ModelName(c.model) : "";
+    if (name_.empty()) name_ = "Rotor " + std::to_string(c.model);
+    make = [library, c] { return library ? library->Make(c, kHamlibLimitMs) : nullptr; };
+    policy = std::make_unique<PassPlanner>(config.settings);
+  } else {
+    name_ = "KV 250";
+    make = [ports = services_.ports, lpt = config.choice.lpt]() -> std::unique_ptr<Rotor> {
+      return std::make_unique<Kv250Rotor>(ports ? ports(lpt) : nullptr);
+    };
+    policy = std::make_unique<Kv250Follow>();
   }
+  // Answers arrive on the rotor's thread; they are taken on this one.
+  driver_ = std::make_unique<RotorDriver>(std::move(make), std::move(policy), kRotorDeadline, [this] {
+    QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection);
+  });
+  Timer.start(kPollMs);
+  window_.ShowTrackerCaption();
   ShowStatus();
   if (save) window_.SettingsChanged();
-}
-
-ParallelPort& RotorLink::Kv250Port() {
-  if (config_.choice.hamlib) return noPort;
-  if (config_.choice.lpt != 2) return services_.port;
-  return services_.port2 != nullptr ? *services_.port2 : noPort;
 }
 
 void RotorLink::ChooseOther() {
@@ -93,46 +95,45 @@ void RotorLink::ShowCheckMarks() {
 
 void RotorLink::Tick() {
   if (!driver_) return;
-  const std::optional<CivilTime>& when = state_.Time.Utc;
   const int sat = window_.TrackedSatellite();
-  if (when) {
+  if (const std::optional<CivilTime>& when = state_.Time.Utc) {
     const SkyPosition sky =
         sat ? SatelliteSky(state_.Station, state_.Models[static_cast<std::size_t>(sat - 1)]) : SkyPosition{};
     driver_->Tick(sat, sky, static_cast<double>(UnixSeconds(*when)));
   }
+  window_.SetTrackerOffHighlight(driver_->Following());
   ShowStatus();
 }
 
 void RotorLink::Park() {
   if (driver_) driver_->Park();
+  window_.SetTrackerOffHighlight(false);
   ShowStatus();
 }
 
-void RotorLink::Collect() {
-  if (driver_ && driver_->Collect()) ShowStatus();
-}
-
 void RotorLink::ShowStatus() {
-  if (!config_.choice.hamlib) {
-    if (Status) Status->clear();
-    return;
-  }
   if (!Status) {
     Status = new QLabel(&window_);
     window_.statusBar()->addWidget(Status, 1);
   }
-  const RotorConnection& c = config_.choice.connection;
-  std::string text = "Rotor " + std::to_string(c.model) + " " + c.port;
-  if (!driver_) {
-    text += " stopped: Hamlib knows no such rotor";
-  } else if (!driver_->Engaged()) {
-    text += " stopped: " + driver_->Error();
-    Timer.stop();
+  std::string where = config_.choice.hamlib ? config_.choice.connection.port : "LPT" + std::to_string(config_.choice.lpt);
+  std::string text = "rotor: ";
+  bool trouble = true;
+  using State = RotorDriver::Link::State;
+  if (!driver_ || driver_->State() == State::Unknown) {
+    text += "Hamlib knows no rotor model " + std::to_string(config_.choice.connection.model);
+  } else if (!driver_->Error().empty()) {
+    text += "reconnecting (" + driver_->Error() + ")";
   } else {
+    text += name_ + " " + where;
+    if (driver_->State() != State::Open) text += " connecting";
     if (const auto& sent = driver_->Commanded()) text += "   sent AZ EL " + Position(*sent);
     if (const auto& read = driver_->ReadBack()) text += "   rotor AZ EL " + Position(*read);
+    trouble = false;
   }
   Status->setText(QString::fromStdString(text));
+  Status->setToolTip(Status->text());  // the bar cuts long reasons
+  Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());
 }
 
 }  // namespace rdz

@@ -14,16 +14,13 @@ void ShowSelectedUp(LiveTableView& view, const SatState& s) {
   const std::string el = std::to_string(s.EL);
   view.ShowRotorPosition(az, el);
   view.ShowTitle("A:" + az + " E:" + el + " " + kStandardCaption);
-  view.EnableRotorTimer(true);
   view.ShowTrackingPicture(true);
 }
 
 void ShowSelectedDown(LiveTableView& view) {
   view.ShowRotorPosition("StBy", "StBy");
   view.ShowTitle(kStandardCaption);
-  view.EnableRotorTimer(false);
   view.ShowTrackingPicture(false);
-  view.ClearTrackerOffHighlight();
 }
 
 }  // namespace

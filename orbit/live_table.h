@@ -37,21 +37,17 @@ class LiveTableView {
   virtual int SelectedOption() const = 0;
   // LblSat(row): text and colours.
   virtual void ShowRow(int row, const std::string& text, RowColours colours) = 0;
-  // LblAZ and LblEL, which the rotor reads.
+  // LblAZ and LblEL: where the tracked satellite stands, or "StBy".
   virtual void ShowRotorPosition(const std::string& az, const std::string& el) = 0;
   virtual void ShowTitle(const std::string& caption) = 0;
-  // Timer2; enabling it while it runs keeps its countdown.
-  virtual void EnableRotorTimer(bool enabled) = 0;
   // ImgAZEL.
   virtual void ShowTrackingPicture(bool visible) = 0;
-  // Option1(60) back to the button-text colour with its emphasis off.
-  virtual void ClearTrackerOffHighlight() = 0;
   // The map window's live labels; nothing happens while that window is not shown.
   virtual void UpdateMap(const MapFields& fields) = 0;
 };
 
 // One pass of the live table at `utc`: rows 0..min(models, 60)-1, and for the
-// selected row the rotor labels, title, rotor timer and tracking picture. Rows
+// selected row the rotor labels, title and tracking picture. Rows
 // beyond the loaded satellites are left alone. A satellite that cannot be
 // computed shows its name and the failure marker and counts as below the
 // horizon; the pass goes on.

@@ -1,4 +1,7 @@
 #pragma once
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace rdz {
 
@@ -13,6 +16,11 @@ class ParallelPort {
   virtual ~ParallelPort() = default;
   // Puts the low byte of value on the port at address.
   virtual void OutPort(int address, int value) noexcept = 0;
+  // Why no write can reach the port; empty while writes can.
+  virtual std::string Unusable() noexcept { return {}; }
 };
+
+// Makes the port of LPT1 or LPT2, not opened yet.
+using ParallelPorts = std::function<std::unique_ptr<ParallelPort>(int lpt)>;
 
 }  // namespace rdz

@@ -16,17 +16,13 @@ struct RigConnection {
   friend bool operator==(const RigConnection&, const RigConnection&) = default;
 };
 
-// The answer to one rig call: ok, or the rig library's reason.
-struct RigCall {
-  bool ok = true;
-  std::string error;
-};
+using RigCall = DeviceCall;
 
 // Which of the radio's VFOs a frequency goes to.
 enum class RigVfo { Current, A, B, Main, Sub };
 
-// One opened radio. Every call blocks until the radio answers or the
-// connection's own time limit passes, so it belongs on a worker thread.
+// One radio. Every call may block for as long as the far side keeps it, so
+// it belongs on a worker thread whose caller keeps the deadline.
 class Rig {
  public:
   virtual ~Rig() = default;
@@ -48,6 +44,8 @@ class RigLibrary {
   // Not opened yet; nothing when the model is unknown.
   virtual std::unique_ptr<Rig> Make(const RigConnection& connection, int timeoutMs) = 0;
   virtual std::vector<RigModel> Models() = 0;
+  // The model's name as the library gives it; empty when unknown.
+  virtual std::string ModelName(int model) = 0;
 };
 
 }  // namespace rdz

@@ -16,21 +16,21 @@ struct RotorConnection {
   friend bool operator==(const RotorConnection&, const RotorConnection&) = default;
 };
 
-// The answer to one rotor call: ok, or the rotor library's reason.
-struct RotorCall {
-  bool ok = true;
-  std::string error;
-};
+using RotorCall = DeviceCall;
 
-// One opened rotor. Every call blocks until the rotor answers or the
-// connection's own time limit passes, so it belongs on a worker thread.
+// One rotor. Every call may block for as long as the far side keeps it
+// (a time limit of the connection does not always hold), so it belongs on a
+// worker thread whose caller keeps the deadline.
 class Rotor {
  public:
   virtual ~Rotor() = default;
   virtual RotorCall Open() = 0;
   // Azimuth in compass degrees on the rotor's own scale, elevation in degrees.
   virtual RotorCall SetPosition(double azimuth, double elevation) = 0;
+  // A position that cannot be read or understood is a failure.
   virtual RotorCall GetPosition(double& azimuth, double& elevation) = 0;
+  // False for a rotor that cannot tell where it points.
+  virtual bool ReportsPosition() const { return true; }
 };
 
 using RotorModel = DeviceModel;
@@ -42,6 +42,8 @@ class RotorLibrary {
   // Not opened yet; nothing when the model is unknown.
   virtual std::unique_ptr<Rotor> Make(const RotorConnection& connection, int timeoutMs) = 0;
   virtual std::vector<RotorModel> Models() = 0;
+  // The model's name as the library gives it; empty when unknown.
+  virtual std::string ModelName(int model) = 0;
 };
 
 }  // namespace rdz

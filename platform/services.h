@@ -22,11 +22,10 @@ struct Services {
   Sound& sound;
   EventLoop& events;
   std::filesystem::path programDir;  // where amateur.txt and config.txt live
-  ParallelPort& port;                // LPT1, where the rotor interface listens
+  ParallelPorts ports;                // LPT1 and LPT2, where a KV250 listens; none: nowhere
   InternetFactory internet;             // HTTP for the element download; none: nothing arrives
   BackgroundWork* background = nullptr;  // none: work runs at once on the calling thread
   RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
-  ParallelPort* port2 = nullptr;          // LPT2; none: its bytes go nowhere
   SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
   RigLibrary* rigs = nullptr;            // Hamlib radios; none: "Radio" lists no models
 };

@@ -33,6 +33,8 @@ class DopplerFollower {
   std::optional<double> SatelliteUplink() const;
   // A set the radio refused: it is sent again at the next step.
   void Unsent(bool uplink) { (uplink ? setUp_ : setDown_).reset(); }
+  // A radio reached again: both frequencies are sent at the next step.
+  void Resend() { setDown_.reset(), setUp_.reset(); }
   // The threshold for the transponder's mode.
   double Threshold(const Transponder& t) const;
 

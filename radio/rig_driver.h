@@ -1,48 +1,57 @@
 #pragma once
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "radio/async_rig.h"
+#include "device/device_connection.h"
 #include "radio/doppler_follower.h"
 
 namespace rdz {
 
-// After this many failed calls in a row the radio is left alone.
-inline constexpr int kRigFailuresToDisengage = 5;
+inline constexpr std::chrono::milliseconds kRigDeadline{2000};
+
+struct RigAnswer {
+  enum class Kind { Open, Downlink, Uplink, Read } kind;
+  RigCall call;
+  double hz = 0;    // what was sent, or what the downlink VFO reads
+  long number = 0;  // sets: the number handed over with it
+};
 
 // Drives one Hamlib radio: the follower decides the frequencies, the calls
-// run on the radio's own thread, and failures are counted. Lives on its
-// owner's thread (the window's, or the command line's); nothing here blocks.
+// run on the radio's own thread under a deadline, and a radio that fails is
+// reached again by itself. Lives on its owner's thread; nothing here waits.
 class RigDriver {
  public:
-  // Opens the radio at once; `notify` as for AsyncRig (answers are ready to Collect).
-  RigDriver(std::unique_ptr<Rig> rig, RigSettings settings, int timeoutMs, std::function<void()> notify = {});
+  using Make = std::function<std::unique_ptr<Rig>()>;
+  using Link = DeviceConnection<Rig, RigAnswer>;
+
+  // Opens the radio at once; `notify` runs on the radio's thread when an answer is ready.
+  RigDriver(Make make, RigSettings settings, std::chrono::milliseconds deadline, std::function<void()> notify = {});
 
   // One look: the transponder worked (none: leave the radio alone), whether
   // the satellite is up or about to rise, and its range rate in km/s. While
   // a transponder is followed the dial is read first and the frequencies
-  // follow when it answers (Collect); the operator's turn is never overwritten
-  // by a frequency computed before it.
+  // follow when it answers; the operator's turn is never overwritten by a
+  // frequency computed before it.
   void Tick(const Transponder* transponder, bool follow, double rangeRateKmS);
-  // Takes the radio's answers; true when any arrived.
-  bool Collect();
-  // What was handed to the radio since the last Tick.
-  const RigTargets& Sent() const { return sent_; }
+  // Takes the answers and keeps the connection; call it often.
+  void Poll();
+  // The frequencies the radio accepted since the last call.
+  RigTargets TakeAccepted() { return std::exchange(accepted_, {}); }
 
-  bool Engaged() const { return engaged_; }
-  // Why the radio was disengaged (the rig library's text).
-  const std::string& Error() const { return error_; }
+  Link::State State() const { return link_.Now(); }
+  bool Commanding() const { return link_.Commanding(); }
+  const std::string& Error() const { return link_.Error(); }
   // The downlink VFO as last read.
   const std::optional<double>& ReadBack() const { return readBack_; }
   const DopplerFollower& Follower() const { return follower_; }
-  // Waits for the answers to everything handed over so far (the command line only).
-  bool WaitForAnswers() { return rig_.WaitIdle(std::chrono::milliseconds(timeoutMs_ * 4)); }
+  bool Idle() const { return link_.Idle(); }
 
  private:
-  void Fail(const std::string& error);
   void Step(std::optional<double> readBack);
+  void Set(RigAnswer::Kind kind, double hz);
 
   struct Look {
     std::optional<Transponder> transponder;
@@ -50,17 +59,14 @@ class RigDriver {
     double rangeRate = 0;
   };
 
-  AsyncRig rig_;
+  RigSettings settings_;
   DopplerFollower follower_;
-  int timeoutMs_;
-  long sets_ = 0;
-  int failures_ = 0;
-  bool engaged_ = true;
-  bool overdueCounted_ = false;
-  std::string error_;
+  Link link_;
+  long sets_ = 0;     // handed over
+  long settled_ = 0;  // answered, in the order the radio took them
   std::optional<double> readBack_;
   std::optional<Look> look_;  // waiting for the dial to be read
-  RigTargets sent_;
+  RigTargets accepted_;
 };
 
 }  // namespace rdz

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/lenient_number.h"
 
 namespace rdz {
 
@@ -65,10 +64,6 @@ void Transfer(std::uint16_t word, ParallelPort& port) noexcept {
 }
 
 }  // namespace
-
-void SendTracker(std::string_view azimuth, std::string_view elevation, ParallelPort& port) noexcept {
-  Transfer(Kv250Word(WholeNumber(azimuth), WholeNumber(elevation)), port);
-}
 
 void SendTracker(double azimuth, double elevation, ParallelPort& port) noexcept {
   Transfer(Kv250Word(azimuth, elevation), port);

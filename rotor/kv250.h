@@ -2,7 +2,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 #include "platform/parallel_port.h"
 
@@ -21,9 +20,7 @@ std::uint16_t Kv250Word(std::optional<double> azimuth, std::optional<double> ele
 // The bytes of one transfer of word, in the order they are written.
 std::array<std::uint8_t, kTransferWrites> Kv250Writes(std::uint16_t word);
 
-// One complete transfer to port 888. Texts that are not numbers count as 0;
-// nothing here ever fails towards the caller.
-void SendTracker(std::string_view azimuth, std::string_view elevation, ParallelPort& port) noexcept;
+// One complete transfer to port 888; nothing here ever fails towards the caller.
 void SendTracker(double azimuth, double elevation, ParallelPort& port) noexcept;
 
 }  // namespace rdz

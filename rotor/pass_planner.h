@@ -3,22 +3,10 @@
 #include <optional>
 #include <vector>
 
-#include "orbit/look_angles.h"
+#include "rotor/follow_policy.h"
 #include "rotor/rotor_settings.h"
 
 namespace rdz {
-
-// Where a rotor points: azimuth in compass degrees on the rotor's own scale (so
-// it may be negative or above 360), elevation above the horizon (above 90 when
-// tipped over).
-struct LookAngle {
-  double azimuth = 0;
-  double elevation = 0;
-};
-
-// Where the satellite stands at an instant given in seconds on the caller's
-// UTC scale; nothing when it cannot be computed. Any orbit model will do.
-using SkyPosition = std::function<std::optional<LookAngles>(double seconds)>;
 
 inline constexpr double kPlanStepSeconds = 10;
 // The longest pass looked at: high orbits stay up for hours.
@@ -48,26 +36,22 @@ std::optional<PassPlan> PlanPass(const SkyPosition& sky, double start, const Rot
 // kept within the rotor's range.
 LookAngle RotorPosition(const LookAngles& sky, bool flipped, double near, const RotorSettings& settings);
 
-enum class CommandReason { Wait, Track, Park };
-
-struct RotorCommand {
-  LookAngle position;
-  CommandReason reason;
-};
-
 // Decides, tick by tick, where a Hamlib rotor should point for one satellite:
 // follows a planned pass, waits at its AOS azimuth before a near rise, parks
 // after LOS when asked, and sends nothing that has not moved by minChange.
-class PassPlanner {
+class PassPlanner final : public FollowPolicy {
  public:
   explicit PassPlanner(RotorSettings settings) : settings_(settings) {}
 
-  // The command to send at `now`, if any.
-  std::optional<RotorCommand> Step(const SkyPosition& sky, double now);
+  std::optional<RotorCommand> Step(const SkyPosition& sky, double now) override;
+  // Forgets the pass as well.
+  void Reset() override;
+  void Unsent() override { sent_.reset(); }
+  double Interval() const override { return settings_.intervalSeconds; }
+  bool Following() const override { return plan_.has_value(); }
+  LookAngle ParkPosition() const override { return {settings_.parkAzimuth, settings_.parkElevation}; }
   // The pass being followed, if any.
   const std::optional<PassPlan>& Plan() const { return plan_; }
-  // Forget the pass and what was sent (another satellite, a new rotor).
-  void Reset();
   const RotorSettings& Settings() const { return settings_; }
 
  private:

@@ -2,66 +2,98 @@
 
 namespace rdz {
 
-RotorDriver::RotorDriver(std::unique_ptr<Rotor> rotor, RotorSettings settings, int timeoutMs,
+namespace {
+
+enum Slot : std::size_t { kOpen, kMove, kRead, kSlots };
+
+}  // namespace
+
+RotorDriver::RotorDriver(Make make, std::unique_ptr<FollowPolicy> policy, std::chrono::milliseconds deadline,
                          std::function<void()> notify)
-    : rotor_(std::move(rotor), std::move(notify)), planner_(settings), timeoutMs_(timeoutMs) {
-  rotor_.Open();
-}
+    : policy_(std::move(policy)),
+      link_(
+          [this, make = std::move(make)] {
+            std::unique_ptr<Rotor> rotor = make();
+            if (rotor) reports_ = rotor->ReportsPosition();
+            return rotor;
+          },
+          [](Rotor& r) { return RotorAnswer{RotorAnswer::Kind::Open, r.Open(), {}}; }, kSlots, deadline,
+          std::move(notify)) {}
 
-void RotorDriver::Fail(const std::string& error) {
-  error_ = error;
-  if (++failures_ >= kFailuresToDisengage) engaged_ = false;
-}
-
-void RotorDriver::Command(const LookAngle& position) {
-  commanded_ = position;
-  rotor_.Move(position);
-}
-
-std::optional<RotorCommand> RotorDriver::Tick(int satellite, const SkyPosition& sky, double now) {
-  if (!engaged_) return std::nullopt;
-  // A call that outlives its limit counts once, even while it still hangs.
-  if (rotor_.Busy().count() > timeoutMs_ + 1000) {
-    if (!overdueCounted_) Fail("no answer from the rotor");
-    overdueCounted_ = true;
-    if (!engaged_) return std::nullopt;
-  }
-  if (satellite != satellite_) {
-    planner_.Reset();
-    satellite_ = satellite;
-  }
-  std::optional<RotorCommand> command;
-  if (satellite != 0) command = planner_.Step(sky, now);
-  if (command) Command(command->position);
-  rotor_.Read();
-  return command;
-}
-
-void RotorDriver::Park() {
-  if (!engaged_) return;
-  planner_.Reset();
-  satellite_ = 0;
-  Command({Settings().parkAzimuth, Settings().parkElevation});
-  rotor_.Read();
-}
-
-bool RotorDriver::Collect() {
-  const std::vector<AsyncRotor::Outcome> outcomes = rotor_.Take();
-  for (const AsyncRotor::Outcome& o : outcomes) {
-    overdueCounted_ = false;
-    if (!engaged_) break;
-    if (o.kind == AsyncRotor::Kind::Open && !o.call.ok) {
-      // A rotor that cannot be opened will not open by asking again.
-      error_ = o.call.error;
-      engaged_ = false;
-    } else if (!o.call.ok) {
-      Fail(o.call.error);
+void RotorDriver::Collect() {
+  bool opened = false;
+  for (const RotorAnswer& a : link_.Poll(opened)) {
+    if (a.kind == RotorAnswer::Kind::Read) {
+      if (a.call.ok) readBack_ = a.position;
+    } else if (a.call.ok) {
+      moveTaken_ = true;
+      accepted_.push_back(a.position);
     } else {
-      failures_ = 0;
-      if (o.kind == AsyncRotor::Kind::Read) readBack_ = o.position;
+      moveTaken_ = false;
+      policy_->Unsent();
     }
   }
-  return !outcomes.empty();
+  if (opened) {
+    // Whatever was sent before may be lost: the current position goes out at once.
+    if (!reports_) link_.Answered();
+    policy_->Reset();
+    lookNow_ = true;
+  }
+  if (link_.Now() != Link::State::Open) moveTaken_ = false;
+}
+
+void RotorDriver::Move(const LookAngle& position) {
+  if (!link_.Put(kMove, [position](Rotor& r) {
+        return RotorAnswer{RotorAnswer::Kind::Move, r.SetPosition(position.azimuth, position.elevation), position};
+      })) {
+    return;
+  }
+  commanded_ = position;
+}
+
+void RotorDriver::Tick(int satellite, const SkyPosition& sky, double now) {
+  const bool wasCommanding = link_.Commanding();
+  Collect();
+  if (!wasCommanding && link_.Commanding()) {
+    policy_->Reset();  // it answers again: the current position at once
+    lookNow_ = true;
+  }
+  if (satellite != satellite_) {
+    policy_->Reset();
+    moveTaken_ = false;
+    satellite_ = satellite;
+    lookNow_ = true;
+  }
+  // Simulated time may run backwards.
+  const bool due = lookNow_ || !lastLook_ || now >= *lastLook_ + policy_->Interval() || now < *lastLook_;
+  if (!due || link_.Now() != Link::State::Open) return;
+  lookNow_ = false;
+  lastLook_ = now;
+  if (link_.Commanding() && satellite != 0) {
+    if (const std::optional<RotorCommand> command = policy_->Step(sky, now)) Move(command->position);
+  }
+  if (reports_) {
+    link_.Put(kRead, [](Rotor& r) {
+      RotorAnswer a{RotorAnswer::Kind::Read, {}, {}};
+      a.call = r.GetPosition(a.position.azimuth, a.position.elevation);
+      return a;
+    });
+  }
+}
+
+bool RotorDriver::Park() {
+  Collect();
+  policy_->Reset();
+  satellite_ = 0;
+  moveTaken_ = false;
+  if (link_.Now() != Link::State::Open || !link_.Commanding()) return false;
+  Move(policy_->ParkPosition());
+  return true;
+}
+
+bool RotorDriver::Following() const {
+  return moveTaken_ && satellite_ != 0 && policy_->Following() && link_.Commanding() &&
+         link_.Now() == Link::State::Open;
 }
 
 }  // namespace rdz

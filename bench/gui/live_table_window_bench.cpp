@@ -22,9 +22,7 @@ struct NullView final : rdz::LiveTableView {
   }
   void ShowRotorPosition(const std::string&, const std::string&) override {}
   void ShowTitle(const std::string&) override {}
-  void EnableRotorTimer(bool) override {}
   void ShowTrackingPicture(bool) override {}
-  void ClearTrackerOffHighlight() override {}
   void UpdateMap(const rdz::MapFields&) override {}
 };
 
@@ -46,7 +44,7 @@ struct Fixture {
   std::vector<rdz::CivilTime> seconds = Seconds();
 
   Fixture()
-      : form(state, rdz::Services{clock, messages, sound, events, RDZ_SAMPLE_DIR, port, {}}) {
+      : form(state, rdz::Services{clock, messages, sound, events, RDZ_SAMPLE_DIR, port.Ports(), {}}) {
     form.Load();
     form.Timer1.SetEnabled(false);
     // Track a satellite so the rotor labels and title are part of the pass.

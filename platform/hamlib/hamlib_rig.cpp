@@ -108,6 +108,14 @@ std::unique_ptr<Rig> HamlibRigLibrary::Make(const RigConnection& connection, int
   return std::make_unique<HamlibRig>(rig, connection, timeoutMs);
 }
 
+std::string HamlibRigLibrary::ModelName(int model) {
+  hamlib::PrepareOnce();
+  std::lock_guard lock(hamlib::SharedState());
+  rig_check_backend(static_cast<rig_model_t>(model));
+  const rig_caps* caps = rig_get_caps(static_cast<rig_model_t>(model));
+  return caps != nullptr && caps->model_name != nullptr ? caps->model_name : "";
+}
+
 std::vector<RigModel> HamlibRigLibrary::Models() {
   hamlib::PrepareOnce();
   std::vector<RigModel> models;

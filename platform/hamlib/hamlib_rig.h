@@ -10,6 +10,7 @@ class HamlibRigLibrary final : public RigLibrary {
   std::unique_ptr<Rig> Make(const RigConnection& connection, int timeoutMs) override;
   // Sorted by maker, then name.
   std::vector<RigModel> Models() override;
+  std::string ModelName(int model) override;
 };
 
 }  // namespace rdz

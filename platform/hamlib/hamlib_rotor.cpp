@@ -87,6 +87,14 @@ std::unique_ptr<Rotor> HamlibRotorLibrary::Make(const RotorConnection& connectio
   return std::make_unique<HamlibRotor>(rot, connection, timeoutMs);
 }
 
+std::string HamlibRotorLibrary::ModelName(int model) {
+  hamlib::PrepareOnce();
+  std::lock_guard lock(hamlib::SharedState());
+  rot_check_backend(static_cast<rot_model_t>(model));
+  const rot_caps* caps = rot_get_caps(static_cast<rot_model_t>(model));
+  return caps != nullptr && caps->model_name != nullptr ? caps->model_name : "";
+}
+
 std::vector<RotorModel> HamlibRotorLibrary::Models() {
   hamlib::PrepareOnce();
   std::vector<RotorModel> models;

@@ -10,6 +10,7 @@ class HamlibRotorLibrary final : public RotorLibrary {
   std::unique_ptr<Rotor> Make(const RotorConnection& connection, int timeoutMs) override;
   // Sorted by maker, then name.
   std::vector<RotorModel> Models() override;
+  std::string ModelName(int model) override;
 };
 
 }  // namespace rdz

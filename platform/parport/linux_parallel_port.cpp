@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <iostream>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <sys/io.h>
@@ -28,10 +27,12 @@ bool NoSuchDevice(int error) { return error == ENOENT || error == ENODEV || erro
 }  // namespace
 
 LinuxParallelPort::LinuxParallelPort(std::string device, bool directFallback)
-    : LinuxParallelPort(std::move(device), directFallback, std::cerr) {}
+    : device_(std::move(device)), directFallback_(directFallback) {}
 
-LinuxParallelPort::LinuxParallelPort(std::string device, bool directFallback, std::ostream& report)
-    : device_(std::move(device)), directFallback_(directFallback), report_(report) {}
+std::unique_ptr<ParallelPort> LinuxLpt(int lpt) {
+  // Only LPT1 may fall back to direct access of its fixed address.
+  return std::make_unique<LinuxParallelPort>(lpt == 2 ? "/dev/parport1" : "/dev/parport0", lpt != 2);
+}
 
 LinuxParallelPort::~LinuxParallelPort() {
   if (fd_ >= 0) {
@@ -53,9 +54,9 @@ void LinuxParallelPort::OutPort(int address, int value) noexcept {
   }
 }
 
-bool LinuxParallelPort::Ready() noexcept {
+std::string LinuxParallelPort::Unusable() noexcept {
   if (access_ == Access::Unopened) Open();
-  return access_ == Access::Device || access_ == Access::Direct;
+  return reason_;
 }
 
 void LinuxParallelPort::Open() noexcept {
@@ -80,10 +81,9 @@ void LinuxParallelPort::Open() noexcept {
     reason += " (the user needs to be a member of the device's group, usually lp)";
   }
   try {
-    report_ << "rodedizevad: rotor port " << device_ << " not usable: " << reason
-            << "; commands to the KV250 are not sent" << std::endl;
+    reason_ = device_ + ": " + reason;
   } catch (...) {
-    // Reporting is a courtesy; the rotor path must never throw.
+    reason_ = "port not usable";  // no memory for the words; still not usable
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <signal.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -46,8 +47,6 @@ class CliTrack : public ::testing::Test {
 };
 
 TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
-  test::Rotctld closed;  // a port where nothing listens once it is stopped
-  closed.Stop();
   struct Case {
     std::string deviceLines;
     std::vector<std::string> args;
@@ -57,9 +56,7 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
       {"", {"x"}},
       {"", {"99"}},
       {"", {"--file", "missing.txt", "1"}},
-      {"ROTOR = 2 " + closed.address() + "\r\n", {kQo100}},
       {"ROTOR = 999999 /dev/null\r\n", {kQo100}},
-      {"RIG = 2 " + closed.address() + "\r\n", {"--seconds", "1", kQo100}},
       {"RIG = 999999 /dev/null\r\n", {"--seconds", "1", kQo100}},
   };
   for (const Case& c : cases) {
@@ -73,11 +70,14 @@ TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
   EXPECT_NE(Run({kQo100}), 0);
 }
 
-TEST_F(CliTrack, RotctldEndsWhereTheSatelliteIsAndCtrlCParks) {
+// The rotctld dies and comes back on its port: `track` goes on, says so on
+// stderr, sends the position again once it answers, and Ctrl-C parks it. A
+// hanging rotctld keeps neither the time limit nor Ctrl-C waiting.
+TEST_F(CliTrack, RunsThroughAnOutageAndEndsOnTimeOrCtrlC) {
   test::Rotctld rotctld;
   ASSERT_TRUE(rotctld.ready());
   // A station far south sees QO-100 low in the north: the dummy rotor, which
-  // turns 6 degrees a second from 0 0, gets there within a second.
+  // turns 6 degrees a second from 0 0, gets there within a second or two.
   dir.Write("amateur.txt", test::SampleElements());
   dir.Write("config.txt", "LA = -76\r\nLO = 35\r\nHT = 0\r\nROTOR = 2 " + rotctld.address() +
                               "\r\nROTORPARK = 20 10\r\nROTORPARKLOS = 1\r\n");
@@ -86,28 +86,44 @@ TEST_F(CliTrack, RotctldEndsWhereTheSatelliteIsAndCtrlCParks) {
     argv.insert(argv.end(), more.begin(), more.end());
     return test::Spawn(argv);
   };
-  const test::Child run = cli({"--seconds", "3", kQo100});
-  const std::string text = test::ReadAll(run, 20);
-  EXPECT_EQ(test::WaitExit(run), 0) << text;
-  ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;  // it does not move
-  // "dd/MM/yyyy hh:mm:ss az el az el": sent, then read back at once.
-  const std::vector<double> sent = Numbers(text.substr(20));
-  ASSERT_EQ(sent.size(), 4u) << text;
+  using Steady = std::chrono::steady_clock;
+  const test::Child run = cli({kQo100});
+  std::string text = test::ReadAll(run, 1.5);
+  rotctld.Stop();
+  text += test::ReadAll(run, 2.5);
+  ASSERT_TRUE(rotctld.Restart());
+  text += test::ReadAll(run, 5);
+  // "dd/MM/yyyy hh:mm:ss az el az el": sent once, and again to the new dummy.
+  const std::vector<double> sent = Numbers(text.substr(text.rfind('\n', text.size() - 2) + 21));
+  ASSERT_GE(sent.size(), 2u) << text;
   const std::vector<double> p = Numbers(rotctld.Ask("p"));
   ASSERT_EQ(p.size(), 2u);
-  EXPECT_NEAR(p[0], sent[0], 2);
-  EXPECT_NEAR(p[1], sent[1], 2);
+  EXPECT_NEAR(p[0], sent[0], 2) << text;
+  EXPECT_NEAR(p[1], sent[1], 2) << text;
+  kill(run.pid, SIGINT);
+  text += test::ReadAll(run, 10);
+  EXPECT_EQ(test::WaitExit(run), 0) << text;
+  EXPECT_NE(text.find("reconnecting ("), std::string::npos) << text;
+  EXPECT_NE(text.find("answers again"), std::string::npos) << text;
+  const std::vector<double> last = Numbers(text.substr(text.rfind('\n', text.size() - 2) + 21));
+  ASSERT_GE(last.size(), 2u) << text;
+  EXPECT_EQ(last[0], 20) << text;
+  EXPECT_EQ(last[1], 10) << text;
 
-  // Interrupted: the park position goes out last, and the status is 0.
-  const test::Child stopped = cli({kQo100});
-  std::string seen = test::ReadAll(stopped, 1.5);
-  kill(stopped.pid, SIGINT);
-  seen += test::ReadAll(stopped, 10);
-  EXPECT_EQ(test::WaitExit(stopped), 0) << seen;
-  const std::vector<double> last = Numbers(seen.substr(seen.rfind('\n', seen.size() - 2) + 21));
-  ASSERT_GE(last.size(), 2u) << seen;
-  EXPECT_EQ(last[0], 20) << seen;
-  EXPECT_EQ(last[1], 10) << seen;
+  rotctld.Pause(true);
+  for (const bool interrupt : {false, true}) {
+    const auto begin = Steady::now();
+    const test::Child hung = cli(interrupt ? std::vector<std::string>{kQo100}
+                                           : std::vector<std::string>{"--seconds", "2", kQo100});
+    std::string seen = test::ReadAll(hung, interrupt ? 2 : 0.1);
+    const auto signalled = Steady::now();
+    if (interrupt) kill(hung.pid, SIGINT);
+    seen += test::ReadAll(hung, 10);
+    EXPECT_EQ(test::WaitExit(hung), 1) << seen;  // the rotor was not answering at the end
+    const auto limit = interrupt ? signalled + std::chrono::seconds(1) : begin + std::chrono::seconds(3);
+    EXPECT_LT(Steady::now(), limit) << interrupt;
+  }
+  rotctld.Pause(false);
 }
 
 TEST_F(CliTrack, KeepsTheRadioOnTheTransponderBesideAKv250WithoutAPort) {

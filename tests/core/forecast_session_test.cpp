@@ -19,14 +19,13 @@ struct SetClock final : Clock {
 
 struct FakeForecastView final : ForecastView {
   std::optional<double> difference = 0;
-  bool timer1 = true, timer2 = true, timer3 = true, open = false;
+  bool timer1 = true, timer3 = true, open = false;
   int loads = 0, yields = 0;
   std::string text;
   std::function<void()> onYield;  // stands for what the user does meanwhile
 
   std::optional<double> UtcDifference() const override { return difference; }
   void EnableClockTimer(bool on) override { timer1 = on; }
-  void EnableRotorTimer(bool on) override { timer2 = on; }
   void EnableSimulationTimer(bool on) override { timer3 = on; }
   void LoadForecastWindow(const std::string& name) override {
     open = true;
@@ -69,7 +68,7 @@ class Session : public ::testing::Test {
 TEST_F(Session, TimersStopWhileTheListGrowsAndTheTableRunsAgainAfter) {
   view.onYield = [&] {
     if (view.yields > 1) return;
-    EXPECT_FALSE(view.timer1 || view.timer2);
+    EXPECT_FALSE(view.timer1);
     EXPECT_EQ(state.Time.TimeStep, kForecastStep);
     EXPECT_TRUE(session.Running());
   };
@@ -80,7 +79,6 @@ TEST_F(Session, TimersStopWhileTheListGrowsAndTheTableRunsAgainAfter) {
   EXPECT_TRUE(view.text.ends_with(kForecastEndMarker));
   EXPECT_EQ(view.yields, 722);  // every sample line, then the two after the run
   ExpectRealTimeAgain();
-  EXPECT_FALSE(view.timer2);  // the next live-table pass decides
   EXPECT_FALSE(session.Running());
 }
 
@@ -89,7 +87,7 @@ TEST_F(Session, EmptyRowOrUnusableDifferenceGivesNoForecast) {
     view.difference = difference;
     session.Open(difference ? 2 : 0);  // row 2 holds no satellite
     EXPECT_EQ(view.loads, 0);
-    EXPECT_TRUE(view.timer1 && view.timer2 && view.timer3);
+    EXPECT_TRUE(view.timer1 && view.timer3);
     EXPECT_EQ(state.Time.TimeStep, 0);
   }
 }

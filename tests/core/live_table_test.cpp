@@ -45,9 +45,7 @@ struct FakeView final : LiveTableView {
     rotorSide += az + " " + el + "|";
   }
   void ShowTitle(const std::string& caption) override { rotorSide += caption + "|"; }
-  void EnableRotorTimer(bool on) override { rotorSide += on ? "timer on|" : "timer off|"; }
   void ShowTrackingPicture(bool on) override { rotorSide += on ? "picture|" : "no picture|"; }
-  void ClearTrackerOffHighlight() override { rotorSide += "off plain|"; }
   void UpdateMap(const MapFields& fields) override { map.push_back(fields); }
 };
 
@@ -116,7 +114,7 @@ TEST(LiveTable, SelectedSatelliteUpIsTracked) {
   sky.states[Name(2)] = State(123, 45);
   FakeView view = sky.Refresh(1);
   EXPECT_EQ(view.rotorSide,
-            "123 45|A:123 E:45 RodeDizevad - beta release by Quorbel v0.05beta|timer on|picture|");
+            "123 45|A:123 E:45 RodeDizevad - beta release by Quorbel v0.05beta|picture|");
   EXPECT_EQ(view.rows[1].second, (RowColours{kTrackedBackground, kUpText}));
   ASSERT_EQ(view.map.size(), 1u);
   EXPECT_EQ(view.map[0].name, Name(1));
@@ -131,7 +129,7 @@ TEST(LiveTable, SelectedSatelliteDownOrFailingStandsBy) {
     if (failing) std::erase_if(sky.states, [](const auto& e) { return e.first != Name(3); });
     FakeView view = sky.Refresh(1);
     EXPECT_EQ(view.rotorSide, "StBy StBy|" + std::string(kStandardCaption) +
-                                  "|timer off|no picture|off plain|") << failing;
+                                  "|no picture|") << failing;
     EXPECT_EQ(view.rows[1].second, kDown);
     EXPECT_EQ(view.rows.size(), 3u);
     EXPECT_EQ(view.map.empty(), failing);

@@ -34,6 +34,13 @@ struct SntpResponder : LocalServer {
 };
 #endif
 
+#ifdef RDZ_DRIP_SERVER
+// tests/devices/drip_server.py: bytes without a line end, for ever.
+struct DripServer : LocalServer {
+  DripServer() : LocalServer(RDZ_DRIP_SERVER, {}) {}
+};
+#endif
+
 #ifdef RDZ_HTTP_SERVER_SCRIPT
 // tests/http/element_server.py serving a folder, over HTTPS with a PEM file of key and certificate.
 struct ElementServer : LocalServer {

@@ -88,19 +88,34 @@ int WaitExit(const Child& child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-Rotctld::Rotctld(const std::string& config, const std::string& program) {
+Rotctld::Rotctld(const std::string& config, const std::string& program) : config_(config), program_(program) {
   port_ = FreePort();
-  std::vector<std::string> argv{program, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)};
-  if (!config.empty()) argv.insert(argv.end(), {"-C", config});
+  Start();
+}
+
+bool Rotctld::Start() {
+  std::vector<std::string> argv{program_, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)};
+  if (!config_.empty()) argv.insert(argv.end(), {"-C", config_});
   const Child child = Spawn(argv);
   pid_ = child.pid;
   if (child.out >= 0) close(child.out);  // it writes nothing we need
+  ready_ = false;
   for (int i = 0; i < 100 && pid_ > 0 && !ready_; ++i) {
     const int s = Connect(port_);
     ready_ = s >= 0;
     if (s >= 0) close(s);
     if (!ready_) std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
+  return ready_;
+}
+
+bool Rotctld::Restart() {
+  Stop();
+  return Start();
+}
+
+void Rotctld::Pause(bool paused) const {
+  if (pid_ > 0) kill(pid_, paused ? SIGSTOP : SIGCONT);
 }
 
 Rotctld::~Rotctld() { Stop(); }

@@ -22,11 +22,18 @@ class Rotctld {
   std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
   bool ready() const { return ready_; }
   void Stop();
+  // Starts it again on the same port, as after a restart; false when it is not up.
+  bool Restart();
+  // SIGSTOP/SIGCONT: a daemon that hangs and comes back.
+  void Pause(bool paused) const;
   // One command on a connection of its own ("p", "P 10 20"); the answer's
   // lines joined by blanks, empty when it did not answer.
   std::string Ask(const std::string& command) const;
 
  private:
+  bool Start();
+
+  std::string config_, program_;
   pid_t pid_ = -1;
   int port_ = 0;
   bool ready_ = false;

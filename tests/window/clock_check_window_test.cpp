@@ -17,7 +17,7 @@ TEST_F(WindowTest, ClockCheckRunsOffTheWindowThreadAndReportsTheOffset) {
   UdpSntpClient sntp;
   WriteSampleFiles();
   const Services services{.clock = clock, .messages = messages, .sound = sound,
-                          .events = events, .programDir = dir.path(), .port = port,
+                          .events = events, .programDir = dir.path(), .ports = port.Ports(),
                           .internet = {}, .background = &background, .sntp = &sntp};
   form = std::make_unique<FrmTrack>(state, services, LoaderOf(SampleSatellites()));
   form->Timer1.SetEnabled(false);

@@ -1,13 +1,13 @@
-// The tracking controller through the real main window and a recording port.
+// The KV250 through the real main window: its follow rule, park, the status
+// line of a port that cannot be used, and what real key presses do to the label.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QTest>
-#include <QDeadlineTimer>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
+#include "mainwindow/rotor_link.h"
 #include "mainwindow/tracking_picture.h"
 #include "platform/qt/qt_text.h"
 #include "rotor/kv250.h"
@@ -20,146 +20,114 @@ const CivilTime kStart{2026, 5, 11, 0, 0, 0};
 
 class RotorWindow : public WindowTest {
  protected:
-  void SetUp() override {
+  void Start() {
     std::vector<ElementSet> sats = SampleSatellites();
     sats.resize(40);  // rows 40..59 stay empty
     MakeForm(LoaderOf(sats));
     StartAtUtc(kStart);
-    for (int row = 0; row < 40; ++row) {
-      (std::stoi(RowText(row).substr(13, 4)) > 0 ? up : down) = row;
-    }
+    for (int row = 0; row < 40; ++row) (std::stoi(RowText(row).substr(13, 4)) > 0 ? up : down) = row;
     ASSERT_GE(up, 0);
     ASSERT_GE(down, 0);
   }
-  void Refresh() { form->Timer1Tick(); }
+  void SetUp() override {
+    if (!ports) Start();
+  }
+  // One second of the window's time, and what the rotor makes of it.
+  void Second() {
+    clock.now = AddSeconds(clock.now, 1);
+    form->Timer1Tick();
+    PumpUntil([] { return false; }, 0.3);
+  }
   QRadioButton* Option(int i) const { return form->Option1[static_cast<std::size_t>(i)]; }
   std::string Az() const { return qt::FromQString(form->LblAZ->text()); }
-  std::string El() const { return qt::FromQString(form->LblEL->text()); }
-  std::string Status() const { return qt::FromQString(Option(60)->text()); }
-  std::string TrimmedName(int row) const {
-    std::string name = state.Elements[row + 1].Name;
-    return name.erase(name.find_last_not_of(' ') + 1);
-  }
-  bool PictureShown() const { return !form->ImgAZEL->isHidden(); }
+  std::string Caption() const { return qt::FromQString(Option(60)->text()); }
+  std::string Status() const { return qt::FromQString(form->Rotors->Status->text()); }
+  std::size_t Writes() const { return port.Writes().size(); }
   std::vector<int> Transfer(std::uint16_t word) const {
     const auto w = Kv250Writes(word);
     return {w.begin(), w.end()};
-  }
-  void Track() {
-    Option(up)->click();
-    Refresh();
-    form->Timer2Tick();
-    port.writes.clear();
   }
 
   int up = -1, down = -1;
 };
 
-TEST_F(RotorWindow, SatelliteThatIsUpIsSentAfterTheNextRefreshThenEveryFourSeconds) {
+TEST_F(RotorWindow, SatelliteThatIsUpIsSentAtOnceThenEveryFourSeconds) {
   Option(up)->click();
-  EXPECT_EQ(Status(), "KV 250 [QO-100]");  // the only one up, its name trimmed
-  EXPECT_EQ(Az(), "StBy");
-  EXPECT_TRUE(PictureShown());
-  EXPECT_FALSE(form->Timer2.Enabled());
-  EXPECT_TRUE(port.writes.empty());
-
-  Refresh();
+  EXPECT_EQ(Caption(), "KV 250 [QO-100]");  // the only one up, its name trimmed
+  ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5)) << Status();
+  form->Timer1Tick();
   ASSERT_NE(Az(), "StBy");
-  EXPECT_EQ(form->windowTitle().toStdString(), "A:" + Az() + " E:" + El() + " " + kStandardCaption);
-  EXPECT_EQ(Background(form->LblSat[static_cast<std::size_t>(up)]), QColor(0x80, 0xFF, 0x80));
-  EXPECT_EQ(Foreground(form->LblSat[static_cast<std::size_t>(up)]), QColor(0xC0, 0x00, 0x00));
-  EXPECT_EQ(form->Timer2.Interval(), 1);
-  const QDeadlineTimer deadline(5000);
-  while (port.writes.empty() && !deadline.hasExpired()) QCoreApplication::processEvents();
-  EXPECT_EQ(port.Values(), Transfer(Kv250Word(std::stod(Az()), std::stod(El()))));
-  EXPECT_EQ(form->Timer2.Interval(), 4000);
-  EXPECT_TRUE(Option(60)->font().bold());
-
-  // The next refresh leaves the running countdown alone.
-  Refresh();
-  EXPECT_GT(form->Timer2.RemainingTime(), 3000);
-  form->Timer2Tick();
-  EXPECT_EQ(port.writes.size(), 98u);
-
-  port.writes.clear();  // due north is followed like any other direction
-  form->ShowRotorPosition("0", "35");
-  form->Timer2Tick();
-  EXPECT_EQ(port.Values(), Transfer(Kv250Word(0.0, 35.0)));
-  EXPECT_TRUE(form->Timer2.Enabled());
+  EXPECT_EQ(port.Values(), Transfer(Kv250Word(std::stod(Az()), std::stod(qt::FromQString(form->LblEL->text())))));
+  EXPECT_TRUE(PumpUntil([&] { return Option(60)->font().bold(); }, 2));
+  EXPECT_EQ(Status(), "rotor: KV 250 LPT1   sent AZ EL " + Az() + ".0 " +
+                          qt::FromQString(form->LblEL->text()) + ".0");
+  for (int s = 1; s < 4; ++s) {
+    Second();
+    EXPECT_EQ(Writes(), 49u) << s;
+  }
+  Second();
+  EXPECT_TRUE(PumpUntil([&] { return Writes() == 98; }, 2));
 }
 
-TEST_F(RotorWindow, SatelliteBelowTheHorizonOrInAnEmptyRowIsNeverSent) {
+TEST_F(RotorWindow, SatelliteBelowTheHorizonOrInAnEmptyRowIsNeverSentAndParkSendsTheRestPositionOnce) {
   for (int row : {down, 59}) {
     Option(row)->click();
-    Refresh();
+    Second();
     EXPECT_EQ(Az(), "StBy");
-    EXPECT_EQ(El(), "StBy");
-    EXPECT_FALSE(form->Timer2.Enabled());
-    EXPECT_EQ(Background(form->LblSat[static_cast<std::size_t>(down)]), form->palette().color(QPalette::Button));
-    // The live table does not visit an empty row, so only a real one hides the picture.
-    EXPECT_EQ(PictureShown(), row == 59);
+    EXPECT_FALSE(Option(60)->font().bold());
   }
-  EXPECT_EQ(Status(), "KV 250 []");
-  EXPECT_TRUE(port.writes.empty());
-}
+  EXPECT_EQ(Caption(), "KV 250 []");
+  EXPECT_EQ(Writes(), 0u);
 
-TEST_F(RotorWindow, ParkFromTrackingOrOffSendsTheRestPositionOnceAndSwitchingOffSendsNothing) {
-  Track();
+  Option(up)->click();
+  ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5));
+  port.Clear();
   form->CmdRotor->click();
   EXPECT_TRUE(Option(60)->isChecked());
-  EXPECT_EQ(Status(), "KV 250 tracker Offline");
+  EXPECT_EQ(Caption(), "KV 250 tracker Offline");
   EXPECT_EQ(Az(), "PARK");
-  EXPECT_EQ(form->windowTitle().toStdString(), kStandardCaption);
-  EXPECT_FALSE(form->Timer2.Enabled());
-  EXPECT_FALSE(PictureShown());
-  EXPECT_EQ(port.Values(), Transfer(0x007F));
-
-  Track();
-  QFocusEvent mouseFocus(QEvent::FocusIn, Qt::MouseFocusReason);  // as a real click brings
-  QCoreApplication::sendEvent(Option(60), &mouseFocus);
-  Option(60)->click();
-  EXPECT_EQ(Az(), "StBy");
-  EXPECT_FALSE(form->Timer2.Enabled());
   EXPECT_FALSE(Option(60)->font().bold());
-  EXPECT_TRUE(port.writes.empty());
-  Option(60)->setText("Antenna Tracker OFF");
-  form->CmdRotor->click();  // already off: the selection handler does not run
-  EXPECT_EQ(Status(), "Antenna Tracker OFF");
+  ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 2));
+  for (int s = 0; s < 5; ++s) Second();
   EXPECT_EQ(port.Values(), Transfer(0x007F));
+  EXPECT_FALSE(Option(60)->font().bold());  // parked, it follows nothing
 }
 
-TEST_F(RotorWindow, FocusOnAnOptionSendsOnceAndStopsUntilTheNextRefresh) {
-  Track();
-  QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-  QCoreApplication::sendEvent(Option(down), &focus);
-  EXPECT_EQ(port.writes.size(), 49u);
-  EXPECT_EQ(Status(), "KV 250 tracker Offline");
-  EXPECT_FALSE(form->Timer2.Enabled());
-  EXPECT_FALSE(PictureShown());
-  Refresh();
-  EXPECT_TRUE(form->Timer2.Enabled());
-  EXPECT_EQ(Status(), "KV 250 tracker Offline");
+// A port that cannot be written: the window says so, and nothing looks as if it went out.
+TEST_F(RotorWindow, Kv250WithoutAUsablePortSaysSoInTheWindow) {
+  struct Dead final : ParallelPort {
+    void OutPort(int, int) noexcept override {}
+    std::string Unusable() noexcept override { return "/dev/parport0: Permission denied"; }
+  };
+  ports = [](int) { return std::make_unique<Dead>(); };
+  Start();
+  Option(up)->click();
+  for (int s = 0; s < 5; ++s) Second();
+  EXPECT_EQ(Status(), "rotor: reconnecting (/dev/parport0: Permission denied)");
+  EXPECT_FALSE(Option(60)->font().bold());
 }
 
-// Arrow keys select the next button before they move the focus to it; the
-// status must be the selection's, not the focus step's.
-TEST_F(RotorWindow, ArrowKeysSelectAndTrackTheNextSatellite) {
+// Real keys: Tab moves the focus onto the off button without switching the
+// rotor off; the arrow keys select the next satellite and track it.
+TEST_F(RotorWindow, KeysMoveTheFocusWithoutChangingWhatIsTracked) {
   form->show();
   QApplication::setActiveWindow(form.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   const int first = up == 0 ? 1 : up - 1;
   QTest::mouseClick(Option(first), Qt::LeftButton);
   ASSERT_TRUE(Option(first)->hasFocus());
-  EXPECT_EQ(Status(), "KV 250 [" + TrimmedName(first) + "]");
   QTest::keyClick(Option(first), first < up ? Qt::Key_Down : Qt::Key_Up);
   ASSERT_TRUE(Option(up)->isChecked());
-  EXPECT_TRUE(Option(up)->hasFocus());
-  EXPECT_EQ(Status(), "KV 250 [QO-100]");
-  QCoreApplication::processEvents();
-  Refresh();
-  EXPECT_NE(Az(), "StBy");
-  EXPECT_TRUE(form->Timer2.Enabled());
-  EXPECT_EQ(Status(), "KV 250 [QO-100]");
+  EXPECT_EQ(Caption(), "KV 250 [QO-100]");
+  ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5));
+  Option(60)->setFocus(Qt::TabFocusReason);  // as Tab brings it
+  ASSERT_TRUE(Option(60)->hasFocus());
+  Second();
+  EXPECT_EQ(Caption(), "KV 250 [QO-100]");
+  EXPECT_TRUE(Option(up)->isChecked());
+  for (int s = 0; s < 4; ++s) Second();
+  EXPECT_EQ(Writes(), 98u);
+  EXPECT_TRUE(Option(60)->font().bold());
 }
 
 }  // namespace

@@ -55,11 +55,10 @@ TEST_F(SettingsWindow, TheTrackedSatelliteIsFollowedIntoItsNewRowAndDroppedWhenG
   EXPECT_EQ(form->TrackedSatellite(), 8);
   EXPECT_EQ(form->Option1[60]->text(), "KV 250 [SO-50]");
   EXPECT_EQ(qt::FromQString(form->LblAZ->text() + " " + form->LblEL->text()), Field(7, 9) + " " + Field(7, 13));
-  port.writes.clear();
-  form->Timer2Tick();
-  RecordingPort expected;
-  SendTracker(Field(7, 9), Field(7, 13), expected);
-  EXPECT_EQ(port.Values(), expected.Values());
+  port.Clear();  // the KV250's next command points at SO-50
+  ASSERT_TRUE(PumpUntil([&] { return port.Writes().size() == 49; }, 6));
+  const auto word = Kv250Writes(Kv250Word(std::stod(Field(7, 9)), std::stod(Field(7, 13))));
+  EXPECT_EQ(port.Values(), std::vector<int>(word.begin(), word.end()));
   EXPECT_EQ(form->Transponders.satellite, 8);
   ASSERT_TRUE(form->Transponders.Chosen());
   EXPECT_EQ(form->Transponders.Chosen()->description, "FM2 (config.txt)");

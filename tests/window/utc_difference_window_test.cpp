@@ -36,7 +36,7 @@ class ZoneClock : public WindowTest {
   void StartIn(const char* zone, const CivilTime& utc) {
     setenv("TZ", zone, 1);
     now_ = UtcInstant(utc);
-    const Services services{systemClock_, messages, sound, events, dir.path(), port, {}};
+    const Services services{systemClock_, messages, sound, events, dir.path(), port.Ports(), {}};
     form = std::make_unique<FrmTrack>(state, services, LoaderOf(SampleSatellites()));
     form->Timer1.SetEnabled(false);
     form->Load();

@@ -48,8 +48,8 @@ void WindowTest::WriteSampleFiles() {
 }
 
 void WindowTest::MakeForm(FrmTrack::ElementLoader loader, InternetFactory internet) {
-  const Services services{clock, messages, sound, events, dir.path(), port, std::move(internet),
-                          &background, rotors, nullptr, nullptr, rigs};
+  const Services services{clock, messages, sound, events, dir.path(), ports ? ports : port.Ports(), std::move(internet),
+                          &background, rotors, nullptr, rigs};
   form = std::make_unique<FrmTrack>(state, services, std::move(loader));
   // Ticks come from the test, never from the wall clock.
   form->Timer1.SetEnabled(false);
@@ -79,7 +79,7 @@ bool WindowTest::PumpUntil(const std::function<bool()>& done, double seconds) {
 
 void WindowTest::TickWhileEngaged(const std::function<bool()>& engaged, const std::function<void()>& deviceTick) {
   std::string shown = qt::FromQString(form->LblPCTime->text());
-  for (int i = 0; i < 12 && engaged(); ++i) {
+  for (int i = 0; i < 30 && engaged(); ++i) {
     clock.now = AddSeconds(clock.now, 1);
     const auto before = std::chrono::steady_clock::now();
     form->Timer1Tick();

@@ -109,6 +109,7 @@ class WindowTest : public ::testing::Test {
   FakeSound sound;
   FakeEventLoop events;
   RecordingPort port;
+  ParallelPorts ports;  // set before MakeForm for other ports than `port`
   RotorLibrary* rotors = nullptr;  // set before MakeForm for a Hamlib rotor
   RigLibrary* rigs = nullptr;      // set before MakeForm for a Hamlib radio
   TrackerState state;
