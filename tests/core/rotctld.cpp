@@ -99,14 +99,17 @@ std::vector<double> NumbersIn(const std::string& text) {
 }
 
 Rotctld::Rotctld(const std::string& program) : program_(program) {
-  // A port the kernel picks for a moment, free again once closed.
-  const int s = socket(AF_INET, SOCK_STREAM, 0);
+  // A port the kernel picks, held (bound, never listening) while this object
+  // lives so that no other test is given it; the daemon binds it beside us
+  // with SO_REUSEADDR.
+  hold_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int on = 1;
+  setsockopt(hold_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
   sockaddr_in a = Loopback(0);
   socklen_t n = sizeof a;
-  if (bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && getsockname(s, reinterpret_cast<sockaddr*>(&a), &n) == 0) {
+  if (bind(hold_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && getsockname(hold_, reinterpret_cast<sockaddr*>(&a), &n) == 0) {
     port_ = ntohs(a.sin_port);
   }
-  close(s);
   Start();
 }
 
@@ -125,6 +128,11 @@ bool Rotctld::Start() {
 }
 
 bool Rotctld::Restart() { return Stop(), Start(); }
+
+Rotctld::~Rotctld() {
+  Stop();
+  close(hold_);
+}
 
 void Rotctld::Stop() {
   if (pid_ <= 0) return;

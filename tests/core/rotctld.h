@@ -12,7 +12,7 @@ namespace rdz::test {
 class Rotctld {
  public:
   explicit Rotctld(const std::string& program = "rotctld");
-  ~Rotctld() { Stop(); }
+  ~Rotctld();
   Rotctld(const Rotctld&) = delete;
   Rotctld& operator=(const Rotctld&) = delete;
 
@@ -32,6 +32,7 @@ class Rotctld {
 
   std::string program_;
   pid_t pid_ = -1;
+  int hold_ = -1;
   int port_ = 0;
   bool ready_ = false;
 };
