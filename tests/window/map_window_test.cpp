@@ -16,11 +16,6 @@ class MapWindow : public WindowTest {
     form->Command1->click();
     return form->findChild<FrmImmagine*>();
   }
-  static QString Captions(const FrmImmagine* map) {
-    QStringList live;
-    for (const QLabel* l : {map->LblSatName, map->LblAZ, map->LblEL, map->LblLAT, map->LblLON}) live << l->text();
-    return live.join(' ');
-  }
   QPoint Centre() const { return {form->Twips(3600), form->Twips(1800)}; }
 };
 
@@ -58,7 +53,9 @@ TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
   EXPECT_EQ(state.SubSatLat, lat);
   map = Open();
   EXPECT_EQ(map->Picture1->pos(), Centre());
-  EXPECT_EQ(Captions(map), "SAT AZ EL LA LO");
+  QStringList captions;
+  for (const QLabel* l : {map->LblSatName, map->LblAZ, map->LblEL, map->LblLAT, map->LblLON}) captions << l->text();
+  EXPECT_EQ(captions.join(' '), "SAT AZ EL LA LO");
 }
 
 TEST_F(MapWindow, Command1PlacesTheMarkerAtTheLastPoint) {

@@ -12,7 +12,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <thread>
 
 #include "config/personal_data.h"
 #include "core/local_server.h"
@@ -96,15 +95,7 @@ class DownloadTest : public MenuTest {
     StartAtUtc({2026, 5, 11, 12, 0, 0});
     messages.boxes.clear();
   }
-  // Lets the event loop run until the download has ended.
-  void WaitForTheEnd() {
-    const auto deadline = std::chrono::steady_clock::now() + 20s;
-    while (form->DownloadRunning() && std::chrono::steady_clock::now() < deadline) {
-      QCoreApplication::processEvents();
-      std::this_thread::sleep_for(5ms);
-    }
-    ASSERT_FALSE(form->DownloadRunning());
-  }
+  bool Ended() { return PumpUntil([&] { return !form->DownloadRunning(); }, 20); }
   TempDir served;
   ElementServer server{served.path()};
 };
@@ -121,7 +112,7 @@ TEST_F(DownloadTest, TransferRunsWhileTheWindowGoesOnAndItsFileIsLoaded) {
   form->Menus.MnuLoadInternet->trigger();
   EXPECT_EQ(messages.boxes, std::vector<std::string>{
                                 "RodeDizevad|ATTENTION: Waiting INTERNET network and UPDATE new file amateur.txt"});
-  WaitForTheEnd();
+  ASSERT_TRUE(Ended());
   EXPECT_FALSE(form->DownloadProgress);
   EXPECT_TRUE(form->Menus.MnuLoadFile->isEnabled());
   ASSERT_EQ(messages.boxes.size(), 2u);
@@ -130,6 +121,17 @@ TEST_F(DownloadTest, TransferRunsWhileTheWindowGoesOnAndItsFileIsLoaded) {
   EXPECT_EQ(state.ElementFileName, "amateur.txt");
   EXPECT_EQ(RowText(1).substr(0, 5), "UO-11");
   EXPECT_EQ(RowText(2), "NO SAT...");
+}
+
+// What is kept is the download commands' to say; here the dialog's Cancel reaches them.
+TEST_F(DownloadTest, CancelEndsTheTransferAndKeepsTheFile) {
+  StartWithKepUrl("/slow");
+  form->Menus.MnuLoadInternet->trigger();
+  ASSERT_TRUE(form->DownloadProgress);
+  form->DownloadProgress->findChild<QPushButton*>()->click();
+  ASSERT_TRUE(Ended());
+  EXPECT_NE(messages.boxes.back().find("(cancelled)"), std::string::npos) << messages.boxes.back();
+  EXPECT_EQ(dir.Read("amateur.txt"), SampleElements());
 }
 
 }  // namespace

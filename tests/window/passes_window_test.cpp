@@ -1,7 +1,6 @@
 // "Passes" in "Info": the list of every satellite's passes and its links to the table.
 #include <QAction>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,9 +24,7 @@ class PassesWindow : public WindowTest {
     return passes;
   }
   static void Wait(FrmPasses* passes) {
-    QElapsedTimer timer;
-    timer.start();
-    while (passes->Busy() && timer.elapsed() < 60000) QCoreApplication::processEvents();
+    ASSERT_TRUE(PumpUntil([&] { return !passes->Busy(); }, 60));
     QCoreApplication::processEvents();
   }
   static std::string Cell(const FrmPasses* w, int row, int column) {

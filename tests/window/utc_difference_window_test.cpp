@@ -90,11 +90,7 @@ TEST_F(ZoneClock, DaylightSavingIsFollowedUntilTheUserTypesAValue) {
   Type(QStringLiteral("3"));
   form->Timer1Tick();
   EXPECT_EQ(Difference(), "3");
-  EXPECT_EQ(UtcShown(), "29/03/2026 00:00:00");  // what the user typed wins
-  now_ = UtcInstant({2026, 10, 25, 1, 0, 0});    // winter time again
-  form->Timer1Tick();
-  EXPECT_EQ(Difference(), "3");
-  EXPECT_EQ(UtcShown(), "24/10/2026 23:00:00");
+  EXPECT_EQ(UtcShown(), "29/03/2026 00:00:00");  // what the user typed wins over the zone
 }
 
 // A difference that is not a number freezes UTC while the PC clock runs on; the
