@@ -182,7 +182,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 1;
   }
   if (request->command == "passes") {
-    out << PassesText(state, *sat, request->dir, *instant);
+    out << PassesText(state, *sat, *instant);
     return 0;
   }
   const auto p = state.Models[static_cast<std::size_t>(*sat - 1)]->At(engine, *instant);

@@ -1,5 +1,6 @@
 #include "app/cli_arguments.h"
 
+#include "orbit/settings_in_use.h"
 #include "platform/program_files.h"
 
 namespace rdz {
@@ -44,10 +45,15 @@ std::optional<CivilTime> InstantArgument(const std::string& date, const std::str
 std::optional<LoadReport> LoadForCommand(const std::filesystem::path& dir, const std::string& file,
                                          TrackerState& state, std::ostream& err) {
   state.ElementFileName = file;
+  UseSettings(state, ReadSettings(dir));
   const LoadReport load = LoadElements(dir, state);
   if (load.outcome == LoadOutcome::MissingElementFile) {
     err << "rodedizevad-cli: cannot use the element file " << (dir / file) << " (" << load.reason << ")\n";
     return std::nullopt;
+  }
+  // A missing config.txt is each command's own business; keys to correct are everyone's.
+  if (state.Config->read) {
+    for (const std::string& warning : state.Config->warnings) err << "rodedizevad-cli: warning: " << warning << "\n";
   }
   return load;
 }

@@ -20,7 +20,7 @@ int RunClock(const std::vector<std::string>& args, const std::filesystem::path& 
       return 2;
     }
   }
-  NtpServerSetting setting = ReadNtpServerSetting(dir);
+  NtpServerSetting setting = ReadSettings(dir).ntp;
   if (serverText) setting = {*serverText, ParseNtpServer(*serverText)};
   if (!setting.server) {
     err << "rodedizevad-cli: '" << setting.text << "' is not a time server as HOST or HOST:PORT\n";

@@ -91,14 +91,13 @@ int RunDoppler(const std::vector<std::string>& args, const std::filesystem::path
     return 1;
   }
   const double rate = *p->raw.rangeRate;
-  const auto config = ReadTextLines(request->dir / kConfigFileName);
   const TransmitterList list = ReadTransmitterFile(request->dir).value_or(TransmitterList{});
   std::ostringstream text;
   char rateText[64];
   std::snprintf(rateText, sizeof rateText, "rangerate %.6f\n", rate);
   text << rateText;
   for (const Transponder& t :
-       TranspondersFor(config.value_or(std::vector<std::string>{}), list, TrimBlanks(sat.Name), sat.CatalogNumber)) {
+       TranspondersFor(state.Config->lines, list, TrimBlanks(sat.Name), sat.CatalogNumber)) {
     const CorrectedLinks links = CorrectLinks(t, rate);
     text << DescriptionText(t.description) << " " << HzText(links.downNominal) << " " << HzText(links.downTune)
          << " " << HzText(links.upNominal) << " " << HzText(links.upTune) << "\n";

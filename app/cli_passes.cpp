@@ -1,6 +1,5 @@
 #include "app/cli_passes.h"
 
-#include "config/station_config.h"
 #include "forecast/compute_aoslos.h"
 #include "forecast/forecast_text.h"
 
@@ -34,15 +33,13 @@ std::string WithLineFeeds(const std::string& text) {
 
 }  // namespace
 
-std::string PassesText(TrackerState& state, int sat, const std::filesystem::path& dir,
-                       const CivilTime& start) {
+std::string PassesText(const TrackerState& state, int sat, const CivilTime& start) {
   // As the window runs it, with the clock at the start instant and no UTC difference.
   ForecastState forecast;
   forecast.ForecastSat = sat - 1;
   FixedClock clock(start);
   TextOutput text;
   text.Append(ForecastTitle(state.Elements[sat].Name));
-  if (const auto keys = ReadStationConfig(dir)) state.Station = WithStationKeys(state.Station, *keys);
   ComputeAOSLOS(*state.Models[static_cast<std::size_t>(sat - 1)], state.Station, kForecastStep,
                 forecast, clock, text);
   return WithLineFeeds(text.text);

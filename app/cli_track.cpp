@@ -166,14 +166,13 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
     err << "rodedizevad-cli: satellite " << k << " cannot be computed from its elements\n";
     return 1;
   }
-  const RotorConfig config = LoadRotorConfig(request->dir);
-  const RigConfig rigConfig = LoadRigConfig(request->dir);
+  const RotorConfig& config = state.Config->rotor;
+  const RigConfig& rigConfig = state.Config->rig;
   std::optional<TrackRig> rig;
   if (rigConfig.connection) {
-    const auto lines = ReadTextLines(request->dir / kConfigFileName);
     const auto list = ReadTransmitterFile(request->dir);
     rig.emplace(state.Models[static_cast<std::size_t>(k - 1)], state.Station,
-                TranspondersFor(lines ? *lines : std::vector<std::string>{}, list ? *list : TransmitterList{},
+                TranspondersFor(state.Config->lines, list ? *list : TransmitterList{},
                                 TrimBlanks(state.Elements[k].Name), state.Elements[k].CatalogNumber));
     if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void BM_LoadElements(benchmark::State& state) {
   for (auto _ : state) {
     rdz::TrackerState tracker;
     tracker.ElementFileName = "amateur.txt";
+    rdz::UseSettings(tracker, rdz::ReadSettings(dir));
     benchmark::DoNotOptimize(rdz::LoadElements(dir, tracker));
     benchmark::DoNotOptimize(tracker.SatCount);
   }

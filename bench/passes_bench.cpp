@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 #include "passes/pass_time.h"
 #include "passes/table_passes.h"
 
@@ -15,6 +16,7 @@ namespace {
 void Passes(benchmark::State& bench, const std::filesystem::path& file) {
   rdz::TrackerState state;
   state.ElementFileName = file.string();
+  rdz::UseSettings(state, rdz::ReadSettings(RDZ_SAMPLE_DIR));
   rdz::LoadElements(RDZ_SAMPLE_DIR, state);
   if (state.SatCount != 80) bench.SkipWithError("the element table should hold 80 entries");
   const auto satellites = rdz::CandidatesOf(state.Elements, state.Models, state.SatCount);

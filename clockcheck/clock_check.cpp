@@ -3,31 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/program_files.h"
-#include "platform/text_lines.h"
 
 namespace rdz {
-
-namespace {
-constexpr std::string_view kKey = "NTPSERVER = ";
-}
-
-NtpServerSetting ReadNtpServerSetting(const std::filesystem::path& programDir) {
-  NtpServerSetting setting{ServerText(NtpServer{}), NtpServer{}};
-  const auto lines = ReadTextLines(programDir / kConfigFileName);
-  if (!lines) return setting;
-  for (const std::string& line : *lines) {
-    if (line.compare(0, kKey.size(), kKey) != 0) continue;
-    // A lone LF does not end a config line, but it ends the address.
-    std::string value = line.substr(kKey.size());
-    value = value.substr(0, value.find('\n'));
-    setting.server = ParseNtpServer(value);
-    const auto first = value.find_first_not_of(" \t");
-    setting.text = first == std::string::npos ? "" : value.substr(first, value.find_last_not_of(" \t") - first + 1);
-  }
-  if (setting.server) setting.text = ServerText(*setting.server);
-  return setting;
-}
 
 std::string Seconds3(double seconds) {
   double rounded = std::nearbyint(seconds * 1000) / 1000;

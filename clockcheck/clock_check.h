@@ -3,18 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "config/settings.h"
 #include "platform/message_box.h"
 #include "platform/sntp.h"
 
 namespace rdz {
 
-// "NTPSERVER = HOST[:PORT]" of config.txt, read when the check starts. No file
-// or no such line: the public pool. `server` is empty when the value is unusable.
-struct NtpServerSetting {
-  std::string text;
-  std::optional<NtpServer> server;
-};
-NtpServerSetting ReadNtpServerSetting(const std::filesystem::path& programDir);
 
 // Beyond this the PC clock puts the satellites visibly in the wrong place.
 inline constexpr double kClockWarningSeconds = 1.0;

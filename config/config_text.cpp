@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "config/settings.h"
 #include "platform/atomic_file.h"
 #include "platform/text_lines.h"
 
@@ -17,17 +18,14 @@ std::string EditorTextFromLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-EditorText ReadConfigForEditor(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (std::filesystem::status(file, ec).type() == std::filesystem::file_type::not_found) {
-    return {true, {}, {}};
-  }
-  // Anything else that cannot be read, a folder or a FIFO included, is never
-  // taken for an empty file: the editor would save over it.
+EditorText ReadConfigForEditor(const std::filesystem::path& programDir) {
   std::string reason;
-  const auto lines = ReadTextLines(file, &reason);
-  if (!lines) return {false, {}, reason};
-  return {true, EditorTextFromLines(*lines), {}};
+  bool missing = false;
+  const auto bytes = ReadConfigBytes(programDir, &reason, &missing);
+  // Anything but a missing file that cannot be read, a folder or a FIFO
+  // included, is never taken for an empty file: the editor would save over it.
+  if (!bytes) return {missing, {}, missing ? std::string() : reason, {}};
+  return {true, EditorTextFromLines(SplitTextLines(*bytes)), {}, *bytes};
 }
 
 std::string ConfigFileBytes(std::string_view editorText) {

@@ -16,11 +16,13 @@ struct EditorText {
   bool readable = true;  // false: the file exists but could not be read
   std::string text;      // lines joined as above
   std::string reason;    // when not readable: why
+  std::string bytes;     // the file as read, to tell later whether it changed on disk
 };
 
-// A missing file is readable and empty (saving creates it); a file that exists
-// but cannot be read (not a regular file, an I/O error) is not readable.
-EditorText ReadConfigForEditor(const std::filesystem::path& file);
+// config.txt in the program directory. A missing file is readable and empty
+// (saving creates it); a file that exists but cannot be read (not a regular
+// file, an I/O error) is not readable.
+EditorText ReadConfigForEditor(const std::filesystem::path& programDir);
 
 // The bytes the editor writes: its text with each lone LF as CR LF (the text
 // box separates lines with LF), followed by one CR LF.

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "config/settings.h"
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
 
@@ -44,16 +45,11 @@ std::string WithKeyedLines(std::string_view bytes, std::span<const std::string_v
 
 WriteOutcome RewriteConfigFile(const std::filesystem::path& programDir,
                                const std::function<std::string(std::string_view bytes)>& edit) {
-  const std::filesystem::path file = programDir / kConfigFileName;
-  std::error_code ec;
-  std::string bytes;
-  if (std::filesystem::status(file, ec).type() != std::filesystem::file_type::not_found) {
-    std::string reason;
-    auto read = ReadTextFile(file, &reason);
-    if (!read) return {false, reason};
-    bytes = std::move(*read);
-  }
-  return WriteFileAtomically(file, edit(bytes));
+  std::string reason;
+  bool missing = false;
+  auto bytes = ReadConfigBytes(programDir, &reason, &missing);
+  if (!bytes && !missing) return {false, reason};
+  return WriteFileAtomically(programDir / kConfigFileName, edit(bytes.value_or("")));
 }
 
 std::vector<std::string> Words(std::string_view text) {

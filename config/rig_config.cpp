@@ -102,11 +102,6 @@ RigConfig ReadRigLines(const std::vector<std::string>& lines) {
   return config;
 }
 
-RigConfig LoadRigConfig(const std::filesystem::path& programDir) {
-  const auto lines = ReadTextLines(programDir / kConfigFileName);
-  return ReadRigLines(lines ? *lines : std::vector<std::string>{});
-}
-
 std::string WithRigConfig(std::string_view bytes, const RigConfig& config) {
   return WithKeyedLines(
       bytes, kKeys, [&](std::string_view key) { return LineFor(key, config); },

@@ -17,12 +17,12 @@ namespace rdz {
 struct RigConfig {
   std::optional<RigConnection> connection;
   RigSettings settings;
+  friend bool operator==(const RigConfig&, const RigConfig&) = default;
 };
 
 // The rig keys of config lines; the last line of a key wins, a value that
 // makes no sense keeps the default.
 RigConfig ReadRigLines(const std::vector<std::string>& lines);
-RigConfig LoadRigConfig(const std::filesystem::path& programDir);
 
 // The name config.txt uses for a VFO, and back (any case); empty when unknown.
 std::string_view RigVfoName(RigVfo vfo);

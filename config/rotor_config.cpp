@@ -3,12 +3,9 @@
 #include <cmath>
 
 #include "config/keyed_lines.h"
-#include "config/station_config.h"
-#include "platform/program_files.h"
 #include "platform/atomic_file.h"
 #include "platform/lenient_number.h"
 #include "platform/number_text.h"
-#include "platform/text_lines.h"
 
 namespace rdz {
 
@@ -122,11 +119,6 @@ RotorConfig ReadRotorLines(const std::vector<std::string>& lines) {
     }
   }
   return config;
-}
-
-RotorConfig LoadRotorConfig(const std::filesystem::path& programDir) {
-  const auto lines = ReadTextLines(programDir / kConfigFileName);
-  return ReadRotorLines(lines ? *lines : std::vector<std::string>{});
 }
 
 std::string WithRotorConfig(std::string_view bytes, const RotorConfig& config) {

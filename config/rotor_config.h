@@ -23,13 +23,12 @@ struct RotorChoice {
 struct RotorConfig {
   RotorChoice choice;
   RotorSettings settings;
+  friend bool operator==(const RotorConfig&, const RotorConfig&) = default;
 };
 
 // The rotor keys of config lines; the last line of a key wins, a value that
 // makes no sense keeps the default.
 RotorConfig ReadRotorLines(const std::vector<std::string>& lines);
-// The same from config.txt in the program directory; defaults without one.
-RotorConfig LoadRotorConfig(const std::filesystem::path& programDir);
 
 // The file's bytes with the rotor keys set to `config` (for the KV250 only
 // the ROTOR key): the first line of each key is replaced, later ones dropped,

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "platform/lenient_number.h"
-#include "platform/program_files.h"
+#include "platform/number_text.h"
 #include "platform/text_lines.h"
 
 namespace rdz {
@@ -54,13 +54,7 @@ void Keep(std::optional<T>& key, std::optional<T> value) {
 StationKeys ReadStationKeys(const std::vector<std::string>& lines) {
   StationKeys keys;
   for (const std::string& line : lines) {
-    if (StartsWith(line, "LA = ")) {
-      Keep(keys.LA, ValueAfter(line, "LA = "));
-    } else if (StartsWith(line, "LO = ")) {
-      Keep(keys.LO, ValueAfter(line, "LO = "));
-    } else if (StartsWith(line, "HT = ")) {
-      Keep(keys.HT, ValueAfter(line, "HT = "));
-    } else if (StartsWith(line, "TEMPOSCANN = ")) {
+    if (StartsWith(line, "TEMPOSCANN = ")) {
       Keep(keys.TEMPOSCANN, ToScanInterval(ValueAfter(line, "TEMPOSCANN = ")));
     } else if (StartsWith(line, "KEPURL = ")) {
       Keep(keys.KEPURL, UrlAfter(line, "KEPURL = "));
@@ -81,18 +75,41 @@ StationKeys ReadStationKeys(const std::vector<std::string>& lines) {
   return keys;
 }
 
-Observer WithStationKeys(Observer station, const StationKeys& keys) {
-  if (keys.LA) station.LA = keys.LA;
-  if (keys.LO) station.LO = keys.LO;
-  if (keys.HT) station.HT = keys.HT;
-  return station;
-}
-
-std::optional<StationKeys> ReadStationConfig(const std::filesystem::path& programDir,
-                                             std::string* reason) {
-  const auto lines = ReadTextLines(programDir / kConfigFileName, reason);
-  if (!lines) return std::nullopt;
-  return ReadStationKeys(*lines);
+StationReading ReadStation(const std::vector<std::string>& lines) {
+  struct Checked {
+    const char* key;
+    const char* what;
+    double low, high;
+    bool required;
+    std::optional<double>* into;
+  };
+  StationReading reading;
+  const Checked checked[] = {{"LA", "latitude", -90, 90, true, &reading.station.LA},
+                             {"LO", "longitude", -180, 360, true, &reading.station.LO},
+                             {"HT", "height", -500, 9000, true, &reading.station.HT},
+                             {"HORIZON", "horizon", -10, 80, false, &reading.horizon}};
+  for (const Checked& c : checked) {
+    const std::string key = std::string(c.key) + " = ";
+    std::optional<std::string_view> last;
+    for (const std::string& line : lines) {
+      if (StartsWith(line, key)) last = std::string_view(line).substr(key.size());
+    }
+    if (!last) {
+      if (c.required) reading.warnings.push_back(std::string("config.txt has no ") + c.key + ": " + c.what + " 0 is used");
+      continue;
+    }
+    const auto number = ReadLeadingNumber(*last);
+    if (number && std::isfinite(number->value) && number->value >= c.low && number->value <= c.high) {
+      *c.into = number->value;
+      continue;
+    }
+    std::string shown(TrimBlanks(last->substr(0, last->find('\n')), " \t"));
+    if (shown.empty()) shown = "(nothing)";
+    reading.warnings.push_back(std::string("config.txt: ") + c.key + " = " + shown + " is not a " + c.what +
+                               " from " + ShortestDecimalText(c.low) + " to " + ShortestDecimalText(c.high) +
+                               ": 0 is used");
+  }
+  return reading;
 }
 
 }  // namespace rdz

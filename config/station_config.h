@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,14 +8,12 @@
 
 namespace rdz {
 
-// The station keys of config lines: "LA = ", "LO = ", "HT = ", "TEMPOSCANN = "
-// "KEPURL = ", "SATS = ", "AGEWARN = " the group addresses ("GEOURL = " ...) and "TRANSPONDERURL = ", each at the very start of a line. The last line of a key
-// wins; a key whose value is not a finite number, and a KEPURL without an
-// address, count as absent there.
+// The keys of config lines besides the station, the devices and the
+// satellites' own lines: "TEMPOSCANN = ", "KEPURL = ", "SATS = ", "AGEWARN = ",
+// the group addresses ("GEOURL = " ...) and "TRANSPONDERURL = ", each at the
+// very start of a line. The last line of a key wins; a key whose value is not
+// a finite number, and an address left empty, count as absent there.
 struct StationKeys {
-  std::optional<double> LA{};
-  std::optional<double> LO{};
-  std::optional<double> HT{};
   std::optional<std::int16_t> TEMPOSCANN{};  // rounded half to even, clamped into 16 bits
   std::optional<std::string> KEPURL{};       // blanks around it trimmed; never empty
   std::optional<std::string> SATS{};         // names or catalog numbers, comma-separated
@@ -28,12 +25,16 @@ struct StationKeys {
 
 StationKeys ReadStationKeys(const std::vector<std::string>& lines);
 
-// The station record with the fields the keys give replaced; the others stay.
-Observer WithStationKeys(Observer station, const StationKeys& keys);
-
-// config.txt in the program directory read as above. Nothing when it cannot
-// be read; `reason` then says why.
-std::optional<StationKeys> ReadStationConfig(const std::filesystem::path& programDir,
-                                             std::string* reason = nullptr);
+// The station from its "LA = ", "LO = " and "HT = " lines and the pass horizon
+// from "HORIZON = "; the last line of a key decides. A station key that is
+// missing, not a number or out of range (latitude -90..90, longitude
+// -180..360, height -500..9000 m), and a HORIZON outside -10..80, stays unset
+// and gets a warning that names it.
+struct StationReading {
+  Observer station;
+  std::optional<double> horizon;  // degrees
+  std::vector<std::string> warnings;
+};
+StationReading ReadStation(const std::vector<std::string>& lines);
 
 }  // namespace rdz

@@ -33,8 +33,7 @@ QString EditedText(const QPlainTextEdit* box) {
 }  // namespace
 
 FrmConfig::FrmConfig(std::filesystem::path programDir, MessageBox& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), file_(std::move(programDir) / kConfigFileName),
-      messages_(messages) {
+    : QWidget(parent, Qt::Window), programDir_(std::move(programDir)), messages_(messages) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Caption());
   TxtConfig = new QPlainTextEdit(this);
@@ -54,8 +53,9 @@ void FrmConfig::Load() {
 }
 
 void FrmConfig::config() {
-  const EditorText read = ReadConfigForEditor(file_);
+  const EditorText read = ReadConfigForEditor(programDir_);
   mayWrite_ = read.readable;
+  shownBytes_ = read.bytes;
   if (!read.readable) {
     TxtConfig->clear();
     TxtConfig->setReadOnly(true);
@@ -65,6 +65,7 @@ void FrmConfig::config() {
   QString text = qt::ToQString(read.text);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   TxtConfig->setPlainText(text);
+  shownText_ = qt::FromQString(EditedText(TxtConfig));
 }
 
 void FrmConfig::closeEvent(QCloseEvent* event) {
@@ -72,14 +73,30 @@ void FrmConfig::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  const WriteOutcome saved = SaveConfigFromEditor(file_, qt::FromQString(EditedText(TxtConfig)));
+  const std::string edited = qt::FromQString(EditedText(TxtConfig));
+  const EditorText onDisk = ReadConfigForEditor(programDir_);
+  if (!onDisk.readable || onDisk.bytes != shownBytes_) {
+    // Nothing typed: the file on disk stays as it is now.
+    if (edited == shownText_) {
+      event->accept();
+      return;
+    }
+    const int choice = messages_.Ask(kChangedOnDisk, kProgramName, kChangedOnDiskChoices);
+    if (choice != 1) {
+      event->ignore();
+      if (choice == 0) config();
+      return;
+    }
+  }
+  const WriteOutcome saved = SaveConfigFromEditor(programDir_ / kConfigFileName, edited);
   if (!saved.ok) {
     event->ignore();
     messages_.Show(ConfigNotSaved(saved.reason), kProgramName, MessageIcon::Exclamation);
     return;
   }
   event->accept();
-  messages_.Show(kRestartReminder, kProgramName, MessageIcon::Exclamation);
+  emit Saved();
+  messages_.Show(kSettingsInUse, kProgramName);
 }
 
 }  // namespace rdz

@@ -94,7 +94,7 @@ void ElementCommands::Download(const ElementDownload& download) {
   services_.messages.Show(download.waitingText, kProgramName);
 
   // Everything the transfer needs is copied now: the table and config.txt may change meanwhile.
-  std::vector<std::string> urls = ElementSetUrls(services_.programDir, download);
+  std::vector<std::string> urls = ElementSetUrls(state_.Config->keys, download);
   DownloadRequest request{download, urls.front(), services_.programDir,
                           {state_.Station, state_.Time.Utc},
                           std::nullopt, {urls.begin() + 1, urls.end()}};

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <utility>
 
-#include "config/station_config.h"
 #include "download/read_url.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
@@ -49,10 +48,6 @@ std::string AnswerFault(const UrlReading& reading, std::size_t bodySize, bool on
 
 }  // namespace
 
-std::string ElementSetUrl(const std::filesystem::path& programDir) {
-  const auto keys = ReadStationConfig(programDir);
-  return keys && keys->KEPURL ? *keys->KEPURL : std::string(kBuiltInElementSetUrl);
-}
 
 std::string CelestrakGroupUrl(const char* group) {
   std::string url = kCelestrakGroupUrl;
@@ -60,9 +55,7 @@ std::string CelestrakGroupUrl(const char* group) {
   return url;
 }
 
-std::vector<std::string> ElementSetUrls(const std::filesystem::path& programDir,
-                                        const ElementDownload& download) {
-  const auto keys = ReadStationConfig(programDir).value_or(StationKeys{});
+std::vector<std::string> ElementSetUrls(const StationKeys& keys, const ElementDownload& download) {
   if (download.content == DownloadContent::Transmitters) {
     return {keys.TRANSPONDERURL.value_or(kTransmitterListUrl)};
   }

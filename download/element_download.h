@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/observer.h"
+#include "config/station_config.h"
 #include "platform/civil_time.h"
 #include "platform/internet_library.h"
 #include "platform/message_box.h"
@@ -20,9 +21,6 @@ inline constexpr const char* kFixedCopyPath = "d:\\prog\\radio\\dude\\amateur.tx
 inline constexpr const char* kBuiltInElementSetUrl =
     "http://www.amsat.org/amsat/ftp/keps/current/amsat.all";
 
-// The address that config.txt in the program directory holds now ("KEPURL = "),
-// else the built-in one.
-std::string ElementSetUrl(const std::filesystem::path& programDir);
 
 
 // What a download brings: element sets that the table loads, or the list of
@@ -74,8 +72,7 @@ std::string CelestrakGroupUrl(const char* group);
 // address; the transmitter list's (TRANSPONDERURL or SatNOGS); a configured
 // KEPURL alone; else the built-in AMSAT address, then AMSAT's TLE file, then
 // CelesTrak's amateur group.
-std::vector<std::string> ElementSetUrls(const std::filesystem::path& programDir,
-                                        const ElementDownload& download);
+std::vector<std::string> ElementSetUrls(const StationKeys& keys, const ElementDownload& download);
 
 inline constexpr ElementDownload kNewFileDownload{
     kNewElementFileName, "ATTENTION: Waiting INTERNET network and create new file amateur1.txt", false};

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "config/station_config.h"
 
 namespace rdz {
 
@@ -63,10 +62,6 @@ void ForecastSession::WindowClosed() {
 void ForecastSession::Run() {
   const int n = forecast_.ForecastSat + 1;
   view_.LoadForecastWindow(state_.Elements[n].Name);
-  // The station is read again; a config.txt that cannot be read keeps it.
-  if (const auto keys = ReadStationConfig(programDir_)) {
-    state_.Station = WithStationKeys(state_.Station, *keys);
-  }
   // Its own reference: a reload while the list grows leaves this satellite alone.
   const std::shared_ptr<const OrbitModel> model = state_.Models[static_cast<std::size_t>(n - 1)];
   running_ = true;

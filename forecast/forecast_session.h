@@ -1,5 +1,4 @@
 #pragma once
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -30,9 +29,8 @@ class ForecastView {
 // that run and starts the new one in the same window; closing the window stops it.
 class ForecastSession {
  public:
-  ForecastSession(TrackerState& state, std::filesystem::path programDir, Clock& clock,
-                  ForecastView& view)
-      : state_(state), programDir_(std::move(programDir)), clock_(clock), view_(view) {}
+  ForecastSession(TrackerState& state, Clock& clock, ForecastView& view)
+      : state_(state), clock_(clock), view_(view) {}
 
   // The forecast of the satellite in `row` (0..59); a row without one does nothing.
   void Open(int row);
@@ -45,7 +43,6 @@ class ForecastSession {
   void Run();
 
   TrackerState& state_;
-  std::filesystem::path programDir_;
   Clock& clock_;
   ForecastView& view_;
   ForecastState forecast_;

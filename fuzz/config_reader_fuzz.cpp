@@ -8,6 +8,7 @@
 #include "config/attitude_config.h"
 #include "config/personal_data.h"
 #include "config/rig_config.h"
+#include "config/settings.h"
 #include "config/station_config.h"
 #include "config/transponder_config.h"
 #include "orbit/engine.h"
@@ -16,7 +17,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const auto lines = rdz::SplitTextLines(text);
-  const rdz::Observer station = rdz::WithStationKeys({}, rdz::ReadStationKeys(lines));
+  const rdz::Observer station = rdz::SettingsFromBytes(text).station;
   rdz::ElementSet sat;
   sat.MeanMotion = 14.9;
   sat.Eccentricity = 0.001;

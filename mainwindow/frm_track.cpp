@@ -13,6 +13,7 @@
 #include "mainwindow/rotor_link.h"
 #include "mainwindow/tracking_picture.h"
 #include "orbit/element_age.h"
+#include "orbit/settings_in_use.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"
 
@@ -24,10 +25,11 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
       state_(state),
       services_(services),
       loader_(std::move(loader)),
-      forecast_(state_, services_.programDir, services_.clock, *this) {
+      forecast_(state_, services_.clock, *this) {
   // Every load (start-up, reload, downloads) reads the transmitter list again.
   loader_ = [this, inner = std::move(loader_)](const std::filesystem::path& dir, TrackerState& into) {
     const LoadOutcome outcome = inner(dir, into);
+    FollowTrackedSatellite();
     ReadTransmitters();
     return outcome;
   };
@@ -54,9 +56,12 @@ void FrmTrack::Load() {
   state_.ElementFileName = kElementFileName;
   // On screen before the loading work starts.
   show();
+  UseSettings(state_, ReadSettings(services_.programDir));
   loader_(services_.programDir, state_);
-  Rotors->Use(LoadRotorConfig(services_.programDir), false);
-  Radios->Use(LoadRigConfig(services_.programDir), false);
+  Rotors->Use(state_.Config->rotor, false);
+  Radios->Use(state_.Config->rig, false);
+  settingsWatch_ = std::make_unique<qt::QtFileWatch>(services_.programDir / kConfigFileName,
+                                                     [this] { SettingsChanged(); });
   RefreshLiveTable();
 }
 
@@ -67,12 +72,13 @@ void FrmTrack::RefreshLiveTable() {
     rdz::RefreshLiveTable(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, *this);
   }
   ShowElementStatus();
+  ShowSettingsStatus();
   ShowDoppler();
 }
 
 void FrmTrack::ShowElementStatus() {
   ElementAgeTexts texts;
-  if (state_.Time.Utc) texts = ElementAgeAt(state_, SelectedOption(), *state_.Time.Utc);
+  if (state_.Time.Utc) texts = ElementAgeAt(state_, TrackedSatellite() - 1, *state_.Time.Utc);
   LblSatAge->setText(qt::ToQString(texts.selected));
   LblSatAge->setToolTip(qt::PlainToolTip(LblSatAge->text()));
   std::string status = state_.LoadSummary;
@@ -130,8 +136,6 @@ void FrmTrack::closeEvent(QCloseEvent* event) {
   // Closing the main window ends the program, whatever other windows are open.
   QCoreApplication::quit();
 }
-
-int FrmTrack::SelectedOption() const { return Option1Group->checkedId(); }
 
 void FrmTrack::ShowRow(int row, const std::string& text, RowColours colours) {
   QLabel* label = LblSat[static_cast<std::size_t>(row)];

@@ -14,7 +14,9 @@
 #include "forecastwindow/frm_aoslos.h"
 #include "orbit/element_loader.h"
 #include "orbit/live_table.h"
+#include "orbit/satellite_id.h"
 #include "orbit/tracker_state.h"
+#include "platform/qt/qt_file_watch.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/services.h"
 #include "radio/transmitter_list.h"
@@ -102,7 +104,15 @@ class FrmTrack final : public QMainWindow,
   // A length given in twips (1/1440 inch) as pixels of this screen.
   int Twips(int twips) const;
 
-  // LiveTableView
+  // The satellite the user chose for tracking, as its entry in the table, or
+  // 0 when none is tracked: the one answer for the rotor, the radio, the map,
+  // the sky view, the transponders and the pass list.
+  int TrackedSatellite() const;
+  // config.txt is read again (the program wrote it, or it changed on disk)
+  // and whatever changed in it is taken into use at once.
+  void SettingsChanged();
+
+  // LiveTableView: the tracked satellite's row, 60 for tracking off.
   int SelectedOption() const override;
   void ShowRow(int row, const std::string& text, RowColours colours) override;
   void ShowRotorPosition(const std::string& az, const std::string& el) override;
@@ -173,6 +183,7 @@ class FrmTrack final : public QMainWindow,
   std::array<QLabel*, kTableRows> LblSat{};
   QLabel* LblSatAge = nullptr;         // the selected satellite's name and element age
   QLabel* LblElementStatus = nullptr;  // the last load's accounting and the age warning
+  QLabel* LblSettings = nullptr;       // station keys to correct, a tracked satellite gone
   std::array<QRadioButton*, kTableRows + 1> Option1{};
   QButtonGroup* Option1Group = nullptr;
   qt::QtTimer Timer1{1000, true};
@@ -201,7 +212,6 @@ class FrmTrack final : public QMainWindow,
   // Transponders: the list read again after a load or a download, the choice
   // refilled when the selection, the list or config.txt changes.
   void ReadTransmitters();
-  void WatchConfigEditor();
   void FillTransponders(int satellite);
   void ShowDoppler();
   void CreateMenus();
@@ -212,6 +222,12 @@ class FrmTrack final : public QMainWindow,
   void ShowClockMarks();
   void LoadAOSLOS();
   void ShowElementStatus();
+  // After a load: the tracked satellite's option button in its new row, or
+  // tracking off when it is gone.
+  void FollowTrackedSatellite();
+  // Option1(option) was set: the satellite in that row is the one tracked.
+  void ChooseSatellite(int option);
+  void ShowSettingsStatus();
   std::vector<QAction*> ElementMenuItems() const;
 
   TrackerState& state_;
@@ -226,6 +242,9 @@ class FrmTrack final : public QMainWindow,
   QPointer<FrmSky> sky_;
   QPointer<FrmConfig> configEditor_;
   QPointer<FrmPasses> passes_;
+  std::optional<SatelliteId> tracked_;  // chosen by the user, found again after each load
+  std::string trackingNote_;            // why tracking stopped by itself
+  std::unique_ptr<qt::QtFileWatch> settingsWatch_;
   bool clockCheckRunning_ = false;
   std::string caption_ = kStandardCaption;  // as the table and the rotor last set it
   bool utcValid_ = true;

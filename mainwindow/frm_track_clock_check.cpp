@@ -11,8 +11,7 @@ namespace rdz {
 
 void FrmTrack::MnuVelkClockClick() {
   if (services_.sntp == nullptr || clockCheckRunning_) return;
-  // Read now, so that a server set in the editor counts without a restart.
-  const NtpServerSetting setting = ReadNtpServerSetting(services_.programDir);
+  const NtpServerSetting setting = state_.Config->ntp;
   if (!setting.server) {
     const ClockCheckBox box = BadServerMessage(setting.text);
     services_.messages.Show(box.text, kProgramName, box.icon);

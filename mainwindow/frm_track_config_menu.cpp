@@ -8,7 +8,7 @@ void FrmTrack::MnuConfigClick() {
   if (configEditor_ == nullptr || !configEditor_->isVisible()) {
     configEditor_ = new FrmConfig(services_.programDir, services_.messages, this);
     configEditor_->Load();
-    WatchConfigEditor();
+    QObject::connect(configEditor_, &FrmConfig::Saved, this, [this] { SettingsChanged(); });
   }
   ShowModeless(configEditor_);
 }

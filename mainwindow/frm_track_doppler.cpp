@@ -8,10 +8,8 @@
 #include <algorithm>
 #include <QSignalBlocker>
 
-#include "configeditor/frm_config.h"
 #include "mainwindow/frm_track.h"
 #include "orbit/engine.h"
-#include "platform/program_files.h"
 #include "platform/qt/fixed_pitch_font.h"
 #include "platform/qt/qt_text.h"
 #include "platform/text_lines.h"
@@ -75,18 +73,12 @@ void FrmTrack::ReadTransmitters() {
 
 void FrmTrack::TransmittersChanged() { ReadTransmitters(); }
 
-void FrmTrack::WatchConfigEditor() {
-  // The editor is deleted once it has saved and closed; config.txt may hold new lines.
-  QObject::connect(configEditor_, &QObject::destroyed, this, [this] { transpondersStale_ = true; });
-}
-
 void FrmTrack::FillTransponders(int satellite) {
   transpondersStale_ = false;
   std::vector<Transponder> found;
   if (satellite > 0) {
-    const auto config = ReadTextLines(services_.programDir / kConfigFileName);
     const ElementSet& sat = state_.Elements[satellite];
-    found = TranspondersFor(config.value_or(std::vector<std::string>{}), transmitters_, TrimBlanks(sat.Name),
+    found = TranspondersFor(state_.Config->lines, transmitters_, TrimBlanks(sat.Name),
                             sat.CatalogNumber);
   }
   Transponders = Rechoose(Transponders, satellite, std::move(found));
@@ -104,8 +96,7 @@ void FrmTrack::CboTransponderClick(int index) {
 }
 
 void FrmTrack::ShowDoppler() {
-  const int option = SelectedOption();
-  const int k = option >= 0 && option < kTableRows && option < state_.SatCount ? option + 1 : 0;
+  const int k = TrackedSatellite();
   if (transpondersStale_ || k != Transponders.satellite) FillTransponders(k);
   std::optional<double> rate;
   if (k > 0 && state_.Time.Utc && static_cast<std::size_t>(k) <= state_.Models.size()) {

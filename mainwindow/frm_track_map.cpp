@@ -5,13 +5,6 @@
 
 namespace rdz {
 
-namespace {
-
-// The tracked satellite's number, 0 when none is tracked.
-int TrackedSatellite(int option) { return option >= 0 && option < kTableRows ? option + 1 : 0; }
-
-}  // namespace
-
 void FrmTrack::Command1Click() {
   // A closed window is hidden until it is deleted: open a new one then.
   if (map_ == nullptr || !map_->isVisible()) {
@@ -23,14 +16,14 @@ void FrmTrack::Command1Click() {
 
 void FrmTrack::CmdSkyClick() {
   if (sky_ == nullptr || !sky_->isVisible()) sky_ = new FrmSky(state_, this);
-  sky_->Redraw(TrackedSatellite(SelectedOption()));
+  sky_->Redraw(TrackedSatellite());
   ShowModeless(sky_);
 }
 
 void FrmTrack::UpdateMap(const MapFields& fields) {
   // Nothing is written to the map while it is closed (a closed window is
   // hidden until it is deleted); SubSatLat and SubSatLon keep their values.
-  const int tracked = TrackedSatellite(SelectedOption());
+  const int tracked = TrackedSatellite();
   if (map_ != nullptr && map_->isVisible()) {
     map_->LiveUpdate(fields);
     map_->Redraw(tracked);

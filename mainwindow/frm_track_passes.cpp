@@ -26,14 +26,10 @@ void FrmTrack::MnuPassesClick() {
   links.utcDifference = [this] {
     return qt::ReadUserNumber(TxtUtc->currentText()).value_or(0.0);
   };
-  links.selectedSatellite = [this] {
-    const int row = SelectedOption();
-    return row >= 0 && row < kTableRows ? row + 1 : 0;
-  };
+  links.selectedSatellite = [this] { return TrackedSatellite(); };
   links.selectSatellite = [this](int number) {
     // Only the rows of the table can be followed.
-    if (number >= 1 && number <= kTableRows && number <= state_.SatCount)
-      Option1[static_cast<std::size_t>(number - 1)]->click();
+    if (SatelliteOfRow(state_, number - 1) > 0) Option1[static_cast<std::size_t>(number - 1)]->click();
   };
   links.chooseFile = [this](const std::string& caption, const std::string& filter) {
     return qt::FromQString(QFileDialog::getSaveFileName(

@@ -16,6 +16,10 @@ void FrmTrack::ConnectRotor() {
   // Clicks and arrow keys only: selecting a button from code (the park
   // command) runs the handler itself, so it does not run twice.
   QObject::connect(Option1Group, &QButtonGroup::idClicked, this, [this](int index) { Option1Click(index); });
+  // Whatever sets a button, the user or the park command, the choice is the satellite in its row.
+  QObject::connect(Option1Group, &QButtonGroup::idToggled, this, [this](int index, bool on) {
+    if (on) ChooseSatellite(index);
+  });
   QObject::connect(CmdRotor, &QPushButton::clicked, this, [this] { CmdRotorClick(); });
 }
 

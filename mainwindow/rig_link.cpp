@@ -53,6 +53,7 @@ void RigLink::Use(const RigConfig& config, bool save) {
   }
   window_.Menus.TrkRadio->setChecked(config.connection.has_value());
   ShowStatus();
+  if (save) window_.SettingsChanged();
 }
 
 void RigLink::Choose() {
@@ -80,15 +81,14 @@ void RigLink::Tick() {
   }
   // A look before the radio is open is lost; the next tick makes it again.
   if (driver_->State() == RigDriver::Link::State::Open) looked_ = when;
-  const int option = window_.SelectedOption();
-  const bool tracked = option >= 0 && option < kTableRows && static_cast<std::size_t>(option) < state_.Models.size() &&
-                       state_.Models[static_cast<std::size_t>(option)];
+  const int sat = window_.TrackedSatellite();
+  const bool tracked = sat > 0 && state_.Models[static_cast<std::size_t>(sat - 1)];
   // The choice belongs to the selected satellite only once it was made for it.
   const TransponderChoice& choice = window_.Transponders;
-  const Transponder* transponder = tracked && choice.satellite == option + 1 ? choice.Chosen() : nullptr;
+  const Transponder* transponder = tracked && choice.satellite == sat ? choice.Chosen() : nullptr;
   RigSky sky;
   if (transponder) {
-    sky = RigSkyAt(SetupEngine(state_.Station), *state_.Models[static_cast<std::size_t>(option)], *when);
+    sky = RigSkyAt(SetupEngine(state_.Station), *state_.Models[static_cast<std::size_t>(sat - 1)], *when);
   }
   driver_->Tick(transponder, sky.follow, sky.rangeRate);
   ShowStatus();

@@ -67,6 +67,7 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
   Timer.start(kPollMs);
   window_.ShowTrackerCaption();
   ShowStatus();
+  if (save) window_.SettingsChanged();
 }
 
 void RotorLink::ChooseOther() {
@@ -94,12 +95,10 @@ void RotorLink::ShowCheckMarks() {
 
 void RotorLink::Tick() {
   if (!driver_) return;
-  const int option = window_.SelectedOption();
-  const int sat =
-      option >= 0 && option < kTableRows && static_cast<std::size_t>(option) < state_.Models.size() ? option + 1 : 0;
+  const int sat = window_.TrackedSatellite();
   if (const std::optional<CivilTime>& when = state_.Time.Utc) {
     const SkyPosition sky =
-        sat ? SatelliteSky(state_.Station, state_.Models[static_cast<std::size_t>(option)]) : SkyPosition{};
+        sat ? SatelliteSky(state_.Station, state_.Models[static_cast<std::size_t>(sat - 1)]) : SkyPosition{};
     driver_->Tick(sat, sky, static_cast<double>(UnixSeconds(*when)));
   }
   window_.SetTrackerOffHighlight(driver_->Following());

@@ -6,11 +6,10 @@
 #include <utility>
 #include <string_view>
 
-#include "config/attitude_config.h"
-#include "config/station_config.h"
 #include "orbit/element_check.h"
 #include "orbit/element_text.h"
 #include "orbit/engine.h"
+#include "orbit/settings_in_use.h"
 #include "platform/lenient_number.h"
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
@@ -239,11 +238,8 @@ LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& s
   }
   state.LoadFailed = false;
 
-  const auto config = ReadTextLines(programDir / kConfigFileName, &reason);
-  const std::vector<std::string> none;
-  const std::vector<std::string>& configLines = config ? *config : none;
-  const StationKeys keys = ReadStationKeys(configLines);
-  const std::vector<std::string> selection = SplitSats(keys.SATS.value_or(""));
+  const std::shared_ptr<const Settings> settings = state.Config;
+  const std::vector<std::string> selection = SplitSats(settings->keys.SATS.value_or(""));
 
   ElementLoadCounts counts = read.counts;
   int stored = 0;
@@ -259,19 +255,11 @@ LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& s
   }
   counts.stored = stored;
   state.SatCount = stored;
-  for (int k = 1; k <= state.SatCount; ++k) {
-    ElementSet& sat = state.Elements[k];
-    const Attitude attitude = AttitudeFor(configLines, TrimBlanks(sat.Name));
-    sat.Alat = attitude.Alat;
-    sat.Alon = attitude.Alon;
-  }
-  state.Models = MakeOrbitModels(state.Elements, state.SatCount);
+  // Attitudes and models, with the station and the other keys as config.txt gave them.
+  UseSettings(state, settings);
   state.LoadSummary = LoadSummaryText(counts);
-  if (!config) return {LoadOutcome::MissingConfigFile, kConfigFileName, reason, counts};
+  if (!settings->read) return {LoadOutcome::MissingConfigFile, kConfigFileName, settings->reason, counts};
 
-  state.Station = WithStationKeys(state.Station, keys);
-  if (keys.TEMPOSCANN) state.TEMPOSCANN = *keys.TEMPOSCANN;
-  if (keys.AGEWARN) state.AGEWARN = *keys.AGEWARN;
   LoadReport report;
   report.counts = counts;
   return report;

@@ -57,7 +57,7 @@ std::vector<std::string> SplitSats(std::string_view value);
 enum class LoadOutcome {
   Loaded,             // elements, attitudes and station read
   MissingElementFile, // unreadable, empty or without a usable set: nothing changed
-  MissingConfigFile,  // elements stored with default attitudes; station unchanged
+  MissingConfigFile,  // elements stored; state.Config holds no config.txt
 };
 
 // A file that is missing or cannot be read counts as missing, and so does an
@@ -72,9 +72,8 @@ struct LoadReport {
 };
 
 // The start-up load: the element file named by state.ElementFileName in the
-// program directory, each satellite's attitude from config.txt, then the
-// station keys, TEMPOSCANN and AGEWARN. config.txt is read once; its SATS key
-// picks the sets that fill the table.
+// program directory, the sets that SATS of state.Config picks, then the
+// settings taken into use over them (UseSettings). config.txt is not read here.
 LoadReport LoadElements(const std::filesystem::path& programDir, TrackerState& state);
 
 }  // namespace rdz

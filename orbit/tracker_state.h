@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "config/observer.h"
+#include "config/settings.h"
 #include "orbit/element_table.h"
 #include "orbit/orbit_model.h"
 #include "platform/civil_time.h"
@@ -26,6 +28,9 @@ struct TrackerState {
   OrbitModels Models;               // set up from Elements at each load
   int SatCount = 0;                 // blocks read by the last successful load
   std::string ElementFileName;      // bare name inside the program directory
+  // config.txt as last read; Station, TEMPOSCANN, AGEWARN and the attitudes
+  // are taken from it by UseSettings alone.
+  std::shared_ptr<const Settings> Config = std::make_shared<const Settings>();
   Observer Station;                 // the station record
   std::int16_t TEMPOSCANN = 0;      // simulation tick, milliseconds
   double AGEWARN = 14;              // days: older elements are warned about

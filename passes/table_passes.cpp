@@ -81,18 +81,4 @@ std::optional<std::size_t> NextPassOf(const std::vector<PassRow>& rows, int numb
   return std::nullopt;
 }
 
-std::optional<double> ReadHorizon(const std::filesystem::path& programDir) {
-  const auto lines = ReadTextLines(programDir / kConfigFileName);
-  if (!lines) return std::nullopt;
-  constexpr std::string_view kKey = "HORIZON = ";
-  std::optional<double> value;
-  for (const std::string& line : *lines) {
-    if (std::string_view(line).substr(0, kKey.size()) != kKey) continue;
-    const auto number = ReadLeadingNumber(std::string_view(line).substr(kKey.size()));
-    value.reset();
-    if (number && number->value >= -10 && number->value <= 80) value = number->value;
-  }
-  return value;
-}
-
 }  // namespace rdz

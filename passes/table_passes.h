@@ -52,9 +52,4 @@ std::vector<PassRow> TimeOrdered(const std::vector<SatellitePasses>& found);
 std::optional<std::size_t> NextPassOf(const std::vector<PassRow>& rows, int number,
                                       std::int64_t now);
 
-// "HORIZON = " of config.txt in the program directory: the elevation of AOS and
-// LOS (the last line wins). Nothing without a readable file or key; a value
-// outside -10..80 degrees or not a number is not used.
-std::optional<double> ReadHorizon(const std::filesystem::path& programDir);
-
 }  // namespace rdz

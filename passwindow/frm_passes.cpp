@@ -157,12 +157,12 @@ void FrmPasses::Start() {
   search->options.seconds = std::int64_t{TxtDays->value()} * 86400;
   search->options.minElevation = TxtMinEl->value();
   search->programDir = programDir_;
+  search->options.horizon = state_.Config->horizon.value_or(0.0);
   search_ = search;
   CmdCompute->setEnabled(false);
   LblStatus->setText(QStringLiteral("Computing..."));
   busy_ = true;
   auto work = [search] {
-    search->options.horizon = ReadHorizon(search->programDir).value_or(0.0);
     search->found = FindTablePasses(search->satellites, search->station, search->options);
   };
   // The window may be closed before the search ends.

@@ -8,6 +8,7 @@
 
 #include "mapgeometry/scene.h"
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 #include "pictures/map_picture.h"
 #include "platform/text_lines.h"
 
@@ -19,6 +20,7 @@ struct EightySatellites {
   EightySatellites() {
     rdz::TrackerState state;
     state.ElementFileName = rdz::kElementFileName;
+    rdz::UseSettings(state, rdz::ReadSettings(RDZ_SAMPLE_DIR));
     rdz::LoadElements(RDZ_SAMPLE_DIR, state);
     if (state.SatCount == 0) throw std::runtime_error("no sample satellites in " RDZ_SAMPLE_DIR);
     // The sample file's satellites again, spread along their orbits, up to 80.

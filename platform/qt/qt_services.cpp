@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPushButton>
+#include <vector>
 
 #include "platform/qt/qt_text.h"
 
@@ -24,6 +26,21 @@ void QtMessageBox::Show(const std::string& text, const std::string& title, Messa
   // Names and addresses come from downloaded files: never read them as markup.
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+int QtMessageBox::Ask(const std::string& text, const std::string& title, const std::vector<std::string>& choices) {
+  QMessageBox box(QMessageBox::Question, ToQString(title.empty() ? std::string(kProgramName) : title),
+                  ToQString(text), QMessageBox::NoButton, parent_);
+  box.setTextFormat(Qt::PlainText);
+  std::vector<QPushButton*> buttons;
+  for (const std::string& choice : choices) buttons.push_back(box.addButton(ToQString(choice), QMessageBox::AcceptRole));
+  // Escape and the window's close button take the last choice, which changes nothing.
+  if (!buttons.empty()) box.setEscapeButton(buttons.back());
+  box.exec();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+  }
+  return static_cast<int>(choices.size()) - 1;
 }
 
 void QtSound::PlayClosingSound() { QApplication::beep(); }

@@ -26,6 +26,7 @@ class QtMessageBox final : public rdz::MessageBox {
   explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
   void Show(const std::string& text, const std::string& title, MessageIcon icon) override;
+  int Ask(const std::string& text, const std::string& title, const std::vector<std::string>& choices) override;
 
  private:
   QWidget* parent_;

@@ -4,6 +4,7 @@
 
 #include "core/temp_dir.h"
 #include "download/element_commands.h"
+#include "orbit/settings_in_use.h"
 #include "core/local_server.h"
 #include "platform/curl/curl_internet.h"
 
@@ -39,7 +40,7 @@ TEST(TransmitterDownload, ReplacesTheListOnlyWithOneThatHoldsTransponders) {
   ElementCommands commands(state, view, {boxes, boxes, program.path(), internet},
                            [&](const std::filesystem::path&, TrackerState&) { return ++loads, LoadOutcome::Loaded; });
   const auto fetch = [&](const std::string& path) {
-    program.Write("config.txt", "LA = 46.5\r\nTRANSPONDERURL = " + server.Url(path) + "\r\n");
+    UseSettings(state, SettingsFromBytes("LA = 46.5\r\nTRANSPONDERURL = " + server.Url(path) + "\r\n"));
     view.log.clear();
     commands.Download(kTransmitterDownload);
     return view.log;

@@ -130,6 +130,10 @@ TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(r.err.empty());
   }
+  // A station key out of range is named, as the window names it.
+  dir.Write("config.txt", "LA = 91\r\nLO = 8.95\r\nHT = 420\r\n");
+  EXPECT_EQ(Cli({"table", "11/05/2026", "12:00:00"}).err,
+            "rodedizevad-cli: warning: config.txt: LA = 91 is not a latitude from -90 to 90: 0 is used\n");
   // A folder where config.txt should be: read as missing, never an abort.
   std::filesystem::remove(dir.path() / "config.txt");
   std::filesystem::create_directory(dir.path() / "config.txt");

@@ -79,7 +79,7 @@ TEST_F(CliTrack, RunsThroughAnOutageAndEndsOnTimeOrCtrlC) {
   // A station far south sees QO-100 low in the north: the dummy rotor, which
   // turns 6 degrees a second from 0 0, gets there within a second or two.
   dir.Write("amateur.txt", test::SampleElements());
-  dir.Write("config.txt", "LA = -76\r\nLO = 35\r\nROTOR = 2 " + rotctld.address() +
+  dir.Write("config.txt", "LA = -76\r\nLO = 35\r\nHT = 0\r\nROTOR = 2 " + rotctld.address() +
                               "\r\nROTORPARK = 20 10\r\nROTORPARKLOS = 1\r\n");
   const auto cli = [&](std::vector<std::string> more) {
     std::vector<std::string> argv{RDZ_CLI_PATH, "track", "--dir", dir.path().string()};

@@ -3,6 +3,7 @@
 #include "config/attitude_config.h"
 #include "config/config_text.h"
 #include "config/personal_data.h"
+#include "config/settings.h"
 #include "config/station_config.h"
 #include "core/temp_dir.h"
 
@@ -17,11 +18,8 @@ TEST(StationConfig, KeysAtTheStartOfTheLineTheLastUsableOneWins) {
     StationKeys keys;
   };
   const Case cases[] = {
-      {{"LA = 46.5", "comment", "LA = 47", "LA=1", " LA = 2", "la = 3", "LA  = 4"}, {.LA = 47}},
-      {{"LO = -8.25 west of here", "HT = abc", "LA = 46,5"}, {.LA = 46, .LO = -8.25, .HT = 0}},
       // Too large for a double is no number: the earlier value stands.
-      {{"LA = 46", "LA = 1e999", "HT = -1e999", "TEMPOSCANN = 5", "TEMPOSCANN = 1e999"},
-       {.LA = 46, .TEMPOSCANN = 5}},
+      {{"TEMPOSCANN = 5", "TEMPOSCANN = 1e999", "AGEWARN = 3", "AGEWARN = -1e999"}, {.TEMPOSCANN = 5, .AGEWARN = 3}},
       {{"TEMPOSCANN = 2.5"}, {.TEMPOSCANN = 2}},
       {{"TEMPOSCANN = 3.5"}, {.TEMPOSCANN = 4}},
       {{"TEMPOSCANN = 1000 ms"}, {.TEMPOSCANN = 1000}},
@@ -34,11 +32,80 @@ TEST(StationConfig, KeysAtTheStartOfTheLineTheLastUsableOneWins) {
       {{"KEPURL = http://z\nLA = 5"}, {.KEPURL = "http://z"}},
   };
   for (const Case& c : cases) EXPECT_TRUE(ReadStationKeys(c.lines) == c.keys) << c.lines[0];
+}
 
-  const Observer kept = WithStationKeys(Observer{46.5, 8.95, std::nullopt}, {.HT = 420});
-  EXPECT_EQ(kept.LA, 46.5);
-  EXPECT_EQ(kept.LO, 8.95);
-  EXPECT_EQ(kept.HT, 420.0);
+// The station and the horizon: the last line of a key decides; what is no
+// number or out of range stays unset, and the warning names the key.
+TEST(Settings, StationKeysInRangeOrUnsetWithAWarningNamingTheKey) {
+  struct Case {
+    const char* text;
+    std::optional<double> LA, LO, HT, horizon;
+    std::vector<std::string> warned;  // the keys the warnings name, in order
+  };
+  const Case cases[] = {
+      {"LA = 46.5\rLO = -8.25 west\rHT = 420\rHORIZON = 5\r", 46.5, -8.25, 420, 5, {}},
+      {"LA = 47\rLA=1\r LA = 2\rla = 3\rLA = 46,5\rLO = 360\rHT = -500\rHORIZON = 2.5 deg\r", 46, 360, -500, 2.5, {}},
+      {"LA = 91\rLO = 400\rHT = -7000000\rHORIZON = 90\r", {}, {}, {}, {}, {"LA", "LO", "HT", "HORIZON"}},
+      {"LA = 1e308\rLO = -180.5\rHT = 9000.1\rHORIZON = -11\r", {}, {}, {}, {}, {"LA", "LO", "HT", "HORIZON"}},
+      {"LA = nan\rLO = abc\rHT = \rHORIZON = low\r", {}, {}, {}, {}, {"LA", "LO", "HT", "HORIZON"}},
+      {"LA = 46\rLA = 1e999\rLO = 8\rLO = 9\rHORIZON=5\r", {}, 9, {}, {}, {"LA", "HT"}},
+      {"", {}, {}, {}, {}, {"LA", "LO", "HT"}},
+  };
+  for (const Case& c : cases) {
+    const Settings s = SettingsFromBytes(c.text);
+    EXPECT_EQ(s.station.LA, c.LA) << c.text;
+    EXPECT_EQ(s.station.LO, c.LO) << c.text;
+    EXPECT_EQ(s.station.HT, c.HT) << c.text;
+    EXPECT_EQ(s.horizon, c.horizon) << c.text;
+    ASSERT_EQ(s.warnings.size(), c.warned.size()) << c.text;
+    for (std::size_t i = 0; i < c.warned.size(); ++i) {
+      const std::string& w = s.warnings[i];
+      EXPECT_TRUE(w.find(" " + c.warned[i] + " = ") != w.npos || w.find(" " + c.warned[i] + ":") != w.npos) << w;
+    }
+  }
+  EXPECT_EQ(SettingsFromBytes("").warnings[2], "config.txt has no HT: height 0 is used");
+}
+
+TEST(Settings, ReadOnceFromTheProgramDirectoryAndSayWhyNot) {
+  test::TempDir dir;
+  const Settings missing = ReadSettings(dir.path());
+  EXPECT_FALSE(missing.read);
+  EXPECT_EQ(missing.reason, "no such file or directory");
+  EXPECT_EQ(missing.warnings, std::vector<std::string>{"config.txt cannot be read (no such file or directory): "
+                                                       "the station stays at latitude 0, longitude 0"});
+  dir.Write("config.txt", "LA = 1\rLO = 2\rHT = 3\rKEPURL = http://x\rNTPSERVER = 127.0.0.1:4123\r"
+                          " NTPSERVER = x\rROTOR = KV250 LPT2\rRIG = 2 localhost:4532\rSO-50 DOWN(436.795)\r");
+  const Settings s = ReadSettings(dir.path());
+  EXPECT_TRUE(s.read && s.warnings.empty());
+  EXPECT_EQ(s.keys.KEPURL, "http://x");
+  EXPECT_EQ(s.ntp.server, (NtpServer{"127.0.0.1", 4123}));
+  EXPECT_TRUE(s.rotor.choice.lpt == 2 && s.rig.connection);
+  EXPECT_EQ(s.lines.back(), "SO-50 DOWN(436.795)");
+  EXPECT_EQ(SettingsFromBytes("").ntp.server, NtpServer{});  // the public pool
+
+  std::filesystem::remove(dir.path() / "config.txt");
+  std::filesystem::create_directory(dir.path() / "config.txt");
+  EXPECT_EQ(ReadSettings(dir.path()).reason, "not a regular file");
+}
+
+TEST(Settings, ChangesNameWhatMustFollow) {
+  const std::string base = "LA = 1\rLO = 2\rHT = 3\r# note\r";
+  const std::pair<std::string, std::string> cases[] = {
+      {base, ""},
+      {"LA = 1.5\rLO = 2\rHT = 3\r# note\r", "station "},
+      {base + "HORIZON = 5\r", "station "},
+      {base + "TEMPOSCANN = 100\r", "station "},
+      {base + "SATS = SO-50\r", "selection "},
+      {base + "SO-50 DOWN(436.795)\r", "satellites "},
+      {base + "ROTOR = KV250 LPT2\r", "rotor "},
+      {base + "RIG = 2 localhost:4532\r", "rig "}};
+  for (const auto& [after, named] : cases) {
+    const SettingsChanges c = ChangesBetween(SettingsFromBytes(base), SettingsFromBytes(after));
+    const std::string got = std::string(c.station ? "station " : "") + (c.selection ? "selection " : "") +
+                            (c.satellites ? "satellites " : "") + (c.rotor ? "rotor " : "") + (c.rig ? "rig " : "");
+    EXPECT_EQ(got, named) << after;
+    EXPECT_EQ(c.Any(), !named.empty());
+  }
 }
 
 TEST(AttitudeConfig, LinesStartingWithTheTrimmedNameTheLaterWinningKeyByKey) {
@@ -62,15 +129,6 @@ TEST(AttitudeConfig, LinesStartingWithTheTrimmedNameTheLaterWinningKeyByKey) {
   }
 }
 
-TEST(ConfigFile, ReadOnlyARegularFileAndSayWhyNot) {
-  test::TempDir dir;
-  std::string reason;
-  EXPECT_FALSE(ReadStationConfig(dir.path(), &reason));
-  EXPECT_EQ(reason, "no such file or directory");
-  dir.Write("config.txt", "LA = 1\rKEPURL = http://x\r");
-  EXPECT_TRUE(ReadStationConfig(dir.path()) == (StationKeys{.LA = 1, .KEPURL = "http://x"}));
-}
-
 TEST(PersonalData, ShowsTheStationInTheFilesUnitsAndNothingWhenUnset) {
   const std::string text = PersonalDataText(Observer{0.0, -0.5, std::nullopt});
   EXPECT_EQ(text.substr(text.find("\r\nLAT")), "\r\nLAT: 0\r\nLON: -0.5\r\nHEIGHT: ");
@@ -78,20 +136,13 @@ TEST(PersonalData, ShowsTheStationInTheFilesUnitsAndNothingWhenUnset) {
 
 TEST(ConfigEditorText, EveryNonEmptyLineIsKeptAndWrittenWithCrLf) {
   test::TempDir dir;
-  const auto file = dir.path() / "config.txt";
-  EXPECT_EQ(ReadConfigForEditor(file).text, "");  // missing: empty, and saving creates it
+  EXPECT_EQ(ReadConfigForEditor(dir.path()).text, "");  // missing: empty, and saving creates it
   std::string forty = "\r\r\n";
   for (int i = 1; i <= 40; ++i) forty += "X" + std::to_string(i) + "\r\n\r\n";
   dir.Write("config.txt", forty + "a lone LF\nends a line\r");
-  const std::string text = ReadConfigForEditor(file).text;
+  const std::string text = ReadConfigForEditor(dir.path()).text;
   EXPECT_EQ(text.substr(text.size() - 29), "X40\r\na lone LF\r\nends a line\r\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 42);
-
-  std::filesystem::remove(file);
-  std::filesystem::create_directory(file);
-  const EditorText folder = ReadConfigForEditor(file);
-  EXPECT_FALSE(folder.readable);
-  EXPECT_EQ(folder.reason, "not a regular file");
 
   EXPECT_EQ(ConfigFileBytes("a\r\nb\nc\n"), "a\r\nb\r\nc\r\n\r\n");
 }

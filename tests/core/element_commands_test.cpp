@@ -8,6 +8,7 @@
 #include "core/fake_internet.h"
 #include "core/temp_dir.h"
 #include "download/element_commands.h"
+#include "orbit/settings_in_use.h"
 
 namespace rdz {
 namespace {
@@ -103,7 +104,7 @@ TEST_F(ElementCommandsTest, GroupDownloadTakesOnly200AndIsNotRepeatedWithinTwoHo
     EXPECT_NE(boxes.shown.back().find(step.says), std::string::npos) << boxes.shown.back();
   }
   // A configured address replaces CelesTrak's, for that group only.
-  dir.Write("config.txt", "GEOURL = http://127.0.0.1:1/g\r\n");
+  UseSettings(state, SettingsFromBytes("GEOURL = http://127.0.0.1:1/g\r\n"));
   now += std::chrono::hours(3);
   Commands().Download(kGeoDownload);
   work.RunAll();
@@ -140,7 +141,7 @@ TEST_F(ElementCommandsTest, AmsatDownloadFallsBackWithoutKepurlOnly) {
       << boxes.shown.back();
   EXPECT_EQ(net->calls.find(CelestrakGroupUrl("amateur")), std::string::npos);
 
-  dir.Write("config.txt", "KEPURL = http://127.0.0.1:1/k\r\n");
+  UseSettings(state, SettingsFromBytes("KEPURL = http://127.0.0.1:1/k\r\n"));
   net->calls.clear();
   net->byUrl["http://127.0.0.1:1/k"] = {.status = 404};
   Commands().Download(kNewFileDownload);
@@ -148,7 +149,7 @@ TEST_F(ElementCommandsTest, AmsatDownloadFallsBackWithoutKepurlOnly) {
   EXPECT_EQ(net->calls.find(kAmsatTleUrl), std::string::npos) << net->calls;
 }
 
-// The address is the one config.txt holds when the command runs (a fresh
+// The address is the one the settings in use hold when the command runs (a fresh
 // install has neither file); only a file that was written is named and loaded.
 TEST_F(ElementCommandsTest, AddressFromConfigNowAndOnlyAWrittenFileIsLoaded) {
   const std::string builtIn = kBuiltInElementSetUrl, good = test::Block("AO-07");
@@ -163,7 +164,7 @@ TEST_F(ElementCommandsTest, AddressFromConfigNowAndOnlyAWrittenFileIsLoaded) {
                {"KEPURL = \r\n", {.pieces = {good}}, builtIn, true},
                {"", {.opens = false}, "", false}};  // no library at all
   for (const Case& c : cases) {
-    if (c.config != nullptr) dir.Write("config.txt", c.config);
+    if (c.config != nullptr) UseSettings(state, SettingsFromBytes(c.config));
     state.ElementFileName = "amateur.txt";
     loads.clear();
     net->calls.clear();

@@ -10,6 +10,7 @@
 #include "core/temp_dir.h"
 #include "orbit/element_age.h"
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 #include "orbit/element_text.h"
 #include "orbit/engine.h"
 #include "orbit/live_table.h"
@@ -52,6 +53,7 @@ Loaded Load(const std::string& elements, const std::string& config = "LA = 46.5\
   dir.Write("config.txt", config);
   Loaded out;
   out.state.ElementFileName = "elements.txt";
+  UseSettings(out.state, SettingsFromBytes(config));
   out.report = LoadElements(dir.path(), out.state);
   return out;
 }

@@ -7,6 +7,7 @@
 #include "platform/crlf_text.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
+#include "orbit/settings_in_use.h"
 
 namespace rdz {
 namespace {
@@ -27,6 +28,7 @@ struct Loaded {
 
 Loaded Load(const test::TempDir& dir, TrackerState state = {}) {
   state.ElementFileName = "amateur.txt";
+  UseSettings(state, ReadSettings(dir.path()));
   LoadReport report = LoadElements(dir.path(), state);
   return {std::move(report), std::move(state)};
 }
@@ -147,15 +149,12 @@ TEST(ElementFile, KeepsTheFirstEightyBlocksAndDropsOneCutShort) {
 
 // A file that cannot be read is missing, whatever stands in its place (the
 // kinds are the reader's), and the report names it. Without config.txt every
-// satellite has the default attitude and the station stays; without the
-// element file nothing changes at all.
+// satellite has the default attitude; without the element file nothing changes.
 TEST(ElementFile, UnreadableFilesCountAsMissing) {
   test::TempDir dir;
   dir.Write("amateur.txt", Blocks(5));
   std::filesystem::create_directories(dir.path() / "config.txt" / "x");
   TrackerState earlier;
-  earlier.Station.LA = 10.0;
-  earlier.TEMPOSCANN = 250;
   earlier.Elements[1].Alat = 7;
   auto [report, state] = Load(dir, earlier);
   EXPECT_EQ(report.outcome, LoadOutcome::MissingConfigFile);
@@ -165,18 +164,13 @@ TEST(ElementFile, UnreadableFilesCountAsMissing) {
     EXPECT_EQ(state.Elements[k].Alat, 0);
     EXPECT_EQ(state.Elements[k].Alon, 180);
   }
-  EXPECT_EQ(state.Station.LA, 10.0);
-  EXPECT_EQ(state.TEMPOSCANN, 250);
 
-  std::filesystem::remove_all(dir.path() / "config.txt");
-  dir.Write("config.txt", test::CrLf({"LA = 46.5"}));
   state.ElementFileName = "amateur1.txt";
   report = LoadElements(dir.path(), state);
   EXPECT_EQ(report.outcome, LoadOutcome::MissingElementFile);
   EXPECT_EQ(report.file + ": " + report.reason, "amateur1.txt: no such file or directory");
   EXPECT_EQ(state.SatCount, 5);
   EXPECT_EQ(state.Elements[5].Name, "SAT-5    ");
-  EXPECT_EQ(state.Station.LA, 10.0);
 }
 
 }  // namespace

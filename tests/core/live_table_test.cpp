@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "orbit/row_text.h"
+#include "orbit/satellite_id.h"
 
 namespace rdz {
 namespace {
@@ -134,6 +135,18 @@ TEST(LiveTable, SelectedSatelliteDownOrFailingStandsBy) {
     EXPECT_EQ(view.map.empty(), failing);
     EXPECT_EQ(view.rows[1].first == FailedRowText(Name(2)), failing);
   }
+}
+
+// A satellite keeps its catalog number across files and formats; without one its name tells.
+TEST(SatelliteIdentity, CatalogNumbersWhereBothHaveOneElseNames) {
+  const struct {
+    SatelliteId a, b;
+    bool same;
+  } cases[] = {{{27607, "SO-50"}, {27607, "SAUDISAT 1C"}, true},
+               {{27607, "SO-50"}, {27608, "SO-50"}, false},
+               {{0, "SO-50"}, {27607, "SO-50"}, true},
+               {{0, "SO-50"}, {0, "SO-5"}, false}};
+  for (const auto& c : cases) EXPECT_EQ(SameSatellite(c.a, c.b), c.same) << c.a.name << " " << c.b.name;
 }
 
 }  // namespace

@@ -51,23 +51,5 @@ TEST(PassFinder, ReportsSatellitesThatNeverRiseNeverSetOrCannotBeComputed) {
   }
 }
 
-TEST(PassOptions, HorizonComesFromConfigWithinItsRange) {
-  const test::TempDir dir;
-  const struct {
-    const char* lines;
-    std::optional<double> horizon;
-  } cases[] = {
-      {"HORIZON = 5\r", 5.0},
-      {"HORIZON = 5\rHORIZON = 2.5 deg\r", 2.5},
-      {"HORIZON = 95\r", std::nullopt},
-      {"HORIZON = low\r", std::nullopt},
-      {"HORIZON=5\r", std::nullopt},
-  };
-  for (const auto& c : cases) {
-    dir.Write("config.txt", c.lines);
-    EXPECT_EQ(ReadHorizon(dir.path()), c.horizon) << c.lines;
-  }
-}
-
 }  // namespace
 }  // namespace rdz

@@ -16,6 +16,7 @@
 #include "mapgeometry/scene.h"
 #include "mapgeometry/sky.h"
 #include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
 #include "passes/pass_time.h"
 #include "passes/table_passes.h"
 #include "rotor/pass_planner.h"
@@ -99,6 +100,7 @@ class AgainstState : public ::testing::Test {
   TrackerState Load(const Kind& k) {
     TrackerState state;
     state.ElementFileName = k.file;
+    UseSettings(state, ReadSettings(dir.path()));
     EXPECT_EQ(LoadElements(dir.path(), state), LoadOutcome::Loaded);
     return state;
   }
@@ -164,7 +166,7 @@ TEST_F(AgainstState, EveryWindowsPassesRiseAndSetWhereStateSays) {
     EXPECT_TRUE(Rises(k, rise)) << IsoUtc(rise);
 
     // The forecast's two-minute samples; the map and the Doppler at the top of the pass.
-    const std::string forecast = PassesText(state, k.sat, dir.path(), CivilFromUnix(rows[0].pass.aos.time));
+    const std::string forecast = PassesText(state, k.sat, CivilFromUnix(rows[0].pass.aos.time));
     int samples = 0;
     for (std::size_t at = 0; samples < 4 && (at = forecast.find("DATE: ", at)) != std::string::npos; ++samples, ++at) {
       const std::string date = forecast.substr(at + 6, 10), time = forecast.substr(forecast.find("UTC: ", at) + 5, 8);

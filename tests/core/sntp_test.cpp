@@ -21,18 +21,13 @@ SystemTime At(double unixSeconds) {
   return SystemTime(std::chrono::duration_cast<SystemTime::duration>(std::chrono::duration<double>(unixSeconds)));
 }
 
-TEST(NtpServerText, HostAndOptionalPortAlsoFromConfig) {
+TEST(NtpServerText, HostAndOptionalPort) {
   const std::pair<const char*, std::optional<NtpServer>> cases[] = {
       {"pool.ntp.org", NtpServer{"pool.ntp.org", 123}}, {" 127.0.0.1:1230 ", NtpServer{"127.0.0.1", 1230}},
       {"[::1]:65535", NtpServer{"::1", 65535}},          {"fe80::1", NtpServer{"fe80::1", 123}},
       {"host:", std::nullopt},   {"host:0", std::nullopt}, {"host:65536", std::nullopt},
       {"host:12a", std::nullopt}, {"[::1]123", std::nullopt}, {"", std::nullopt}};
   for (const auto& [text, server] : cases) EXPECT_EQ(ParseNtpServer(text), server) << text;
-
-  test::TempDir dir;
-  EXPECT_EQ(ReadNtpServerSetting(dir.path()).server, NtpServer{});  // no config.txt
-  dir.Write("config.txt", test::CrLf({"LA = 1", "NTPSERVER = 127.0.0.1:4123", " NTPSERVER = x"}));
-  EXPECT_EQ(ReadNtpServerSetting(dir.path()).server, (NtpServer{"127.0.0.1", 4123}));
 }
 
 // RFC 4330's arithmetic: a server 10 s ahead, 0.2 s of the exchange spent inside it.

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "configeditor/frm_config.h"
+#include "mainwindow/rotor_link.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {
@@ -38,7 +39,7 @@ TEST_F(ConfigEditor, OneWindowShowsTheFileAndClosingSavesItAndReminds) {
   Close(editor);
   // Bytes the box shows as blanks, such as 0xA0, are written back unchanged.
   EXPECT_EQ(dir.Read("config.txt"), "LA = 46.5\r\nLO = 8.95\r\n\xA0HT\xA0=\xA0" "420\r\n\r\n");
-  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kRestartReminder)});
+  EXPECT_EQ(messages.boxes, std::vector<std::string>{"RodeDizevad|" + std::string(kSettingsInUse)});
 
   // Each opening reads the file afresh; a second round trip keeps the file.
   editor = Open();
@@ -82,7 +83,48 @@ TEST_F(ConfigEditor, UnreadableIsNeverSavedOverAndAFailedSaveKeepsTheEdits) {
   Close(editor);
   EXPECT_FALSE(editor);
   EXPECT_EQ(dir.Read("config.txt"), "LA = 2\r\n");
-  EXPECT_EQ(messages.shown.back(), kRestartReminder);
+  EXPECT_EQ(messages.shown.back(), kSettingsInUse);
+}
+
+// A menu writes config.txt while the editor is open: closing the editor never
+// writes over that silently, and whatever is saved is in use at once.
+TEST_F(ConfigEditor, AChangeOnDiskIsKeptOrReplacedOnlyByChoiceAndSavedSettingsAreInUse) {
+  WriteSampleFiles();
+  MakeForm();
+  StartAtUtc({2026, 5, 11, 12, 0, 0});
+  const auto rotorLine = [&] { return dir.Read("config.txt").find("\nROTOR = KV250 LPT2\r") != std::string::npos; };
+  QPointer<FrmConfig> editor = Open();
+  form->Menus.KV250_2->trigger();
+  ASSERT_TRUE(rotorLine());
+  EXPECT_FALSE(form->Menus.KV250_1->isChecked());
+  Close(editor);  // nothing typed: no question, the dialog's line stays
+  EXPECT_FALSE(editor);
+  EXPECT_TRUE(rotorLine());
+  EXPECT_TRUE(form->Menus.KV250_2->isChecked());
+  EXPECT_TRUE(messages.asked.empty());
+
+  editor = Open();
+  editor->TxtConfig->appendPlainText(QStringLiteral("LA = 12"));
+  form->Menus.KV250_1->trigger();
+  Close(editor);  // no answer: the window stays, the file as the menu left it
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(messages.asked, std::vector<std::string>{kChangedOnDisk});
+  EXPECT_FALSE(rotorLine());
+  messages.answers = {0};  // Reload: the file as it is now, still open
+  Close(editor);
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(editor->TxtConfig->toPlainText().indexOf(QStringLiteral("LA = 12")), -1);
+
+  // Keep my text: written over the menu's line; the station and the rotor follow the file at once.
+  editor->TxtConfig->appendPlainText(QStringLiteral("HT = 100"));
+  form->Menus.KV250_2->trigger();
+  messages.answers = {1};
+  Close(editor);
+  EXPECT_FALSE(editor);
+  EXPECT_FALSE(rotorLine());
+  EXPECT_EQ(state.Station.HT, 100);
+  EXPECT_TRUE(form->Rotors->InUse().choice.lpt == 1 && form->Menus.KV250_1->isChecked());
+  EXPECT_EQ(messages.shown.back(), kSettingsInUse);
 }
 
 }  // namespace

@@ -100,14 +100,14 @@ TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
                                                         form->statusBar()->sizeHint().height()));
 }
 
-// The option buttons are one group, tracking off at first; even with a row
-// chosen, nothing is tracked.
+// The option buttons are one group, tracking off at first; a row chosen
+// without a satellite selects nothing.
 TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTable) {
   MakeForm();
   EXPECT_EQ(form->Option1[60]->text(), "Antenna Tracker OFF");
   EXPECT_EQ(form->SelectedOption(), 60);
   form->Option1[0]->setChecked(true);
-  EXPECT_EQ(form->SelectedOption(), 0);
+  EXPECT_EQ(form->SelectedOption(), -1);
   EXPECT_FALSE(form->Option1[60]->isChecked());
   form->Load();
   EXPECT_EQ(state.SatCount, 0);

@@ -32,8 +32,8 @@ class MapWindow : public WindowTest {
 
 TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
   MakeForm(LoaderOf(SampleSatellites()));
-  form->Option1[4]->setChecked(true);  // satellite 5 is tracked
   StartAtUtc({2026, 5, 11, 0, 0, 0});
+  form->Option1[4]->setChecked(true);  // satellite 5 is tracked
   FrmImmagine* map = Open();
   form->Command1->click();
   ASSERT_EQ(form->findChildren<FrmImmagine*>().size(), 1);

@@ -62,15 +62,6 @@ TEST_F(MenuTest, CaptionsInOrderAndTheirBoxes) {
   EXPECT_EQ(messages.boxes[1], "VelkTrack - Load LON/LAT/HIG|" + PersonalDataText(state.Station));
   EXPECT_TRUE(messages.boxes[2].ends_with("\r\n\r\nProgram directory: " + dir.path().string()));
 
-  // The port items move the check mark and keep the choice in config.txt.
-  m.KV250_2->trigger();
-  EXPECT_FALSE(m.KV250_1->isChecked());
-  EXPECT_TRUE(m.KV250_2->isChecked());
-  EXPECT_NE(dir.Read("config.txt").find("ROTOR = KV250 LPT2\r\n"), std::string::npos);
-  m.KV250_1->trigger();
-  EXPECT_TRUE(m.KV250_1->isChecked());
-  EXPECT_EQ(dir.Read("config.txt").find("ROTOR = "), std::string::npos);
-  EXPECT_EQ(messages.boxes.size(), 3u);
 }
 
 // A reload that finds no usable file keeps the table and says so in red; rows

@@ -39,8 +39,8 @@ class PassesWindow : public WindowTest {
 TEST_F(PassesWindow, ListsAllPassesInTimeOrderMarksTheSelectedOneAndSelectsOnDoubleClick) {
   WriteSampleFiles();
   MakeForm();
-  form->Option1[5]->setChecked(true);  // ISS
   StartAtUtc({2026, 5, 11, 12, 0, 0});
+  form->Option1[5]->setChecked(true);  // ISS
   FrmPasses* w = OpenAndWait();
   ASSERT_NE(w, nullptr);
   ASSERT_FALSE(w->Busy());

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-#include "config/station_config.h"
+#include "orbit/settings_in_use.h"
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
 #include "platform/qt/qt_text.h"
@@ -28,10 +28,7 @@ FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites) {
       st.Elements[static_cast<int>(i) + 1] = satellites[i];
     }
     st.SatCount = static_cast<int>(satellites.size());
-    st.Models = MakeOrbitModels(st.Elements, st.SatCount);
-    const StationKeys keys = ReadStationKeys(SplitTextLines(SampleFile("config.txt")));
-    st.Station = WithStationKeys(st.Station, keys);
-    st.TEMPOSCANN = keys.TEMPOSCANN.value_or(0);
+    UseSettings(st, SettingsFromBytes(SampleFile("config.txt")));
     return LoadOutcome::Loaded;
   };
 }

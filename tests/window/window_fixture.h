@@ -28,12 +28,21 @@ struct FakeClock final : Clock {
   }
 };
 
-// Records the boxes, each also as "title|text", instead of waiting for a user.
+// Records the boxes, each also as "title|text", instead of waiting for a user;
+// a question takes the next of `answers`, else its last choice.
 struct FakeMessageBox final : MessageBox {
-  std::vector<std::string> shown, boxes;
+  std::vector<std::string> shown, boxes, asked;
+  std::vector<int> answers;
   void Show(const std::string& text, const std::string& title, MessageIcon) override {
     shown.push_back(text);
     boxes.push_back(title + "|" + text);
+  }
+  int Ask(const std::string& text, const std::string&, const std::vector<std::string>& choices) override {
+    asked.push_back(text);
+    if (answers.empty()) return static_cast<int>(choices.size()) - 1;
+    const int answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
   }
 };
 

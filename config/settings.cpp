@@ -1,0 +1,87 @@
+#include "config/settings.h"
+
+#include <system_error>
+
+#include "platform/program_files.h"
+#include "platform/text_lines.h"
+
+namespace rdz {
+
+namespace {
+
+constexpr std::string_view kNtpKey = "NTPSERVER = ";
+
+NtpServerSetting ReadNtpServer(const std::vector<std::string>& lines) {
+  NtpServerSetting setting{ServerText(NtpServer{}), NtpServer{}};
+  for (const std::string& line : lines) {
+    if (line.compare(0, kNtpKey.size(), kNtpKey) != 0) continue;
+    // A lone LF does not end a config line, but it ends the address.
+    const std::string_view value = std::string_view(line).substr(kNtpKey.size());
+    const std::string_view address = value.substr(0, value.find('\n'));
+    setting.server = ParseNtpServer(address);
+    setting.text = TrimBlanks(address, " \t");
+  }
+  if (setting.server) setting.text = ServerText(*setting.server);
+  return setting;
+}
+
+// Attitude and transponder lines begin with a satellite's name and hold no key.
+std::vector<std::string> SatelliteLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> found;
+  for (const std::string& line : lines) {
+    if (line.find(" = ") == std::string::npos) found.push_back(line);
+  }
+  return found;
+}
+
+bool SameStation(const Observer& a, const Observer& b) { return a.LA == b.LA && a.LO == b.LO && a.HT == b.HT; }
+
+}  // namespace
+
+Settings SettingsFromBytes(std::string_view bytes) {
+  Settings s;
+  s.read = true;
+  s.bytes = bytes;
+  s.lines = SplitTextLines(bytes);
+  StationReading station = ReadStation(s.lines);
+  s.station = station.station;
+  s.horizon = station.horizon;
+  s.warnings = std::move(station.warnings);
+  s.keys = ReadStationKeys(s.lines);
+  s.rotor = ReadRotorLines(s.lines);
+  s.rig = ReadRigLines(s.lines);
+  s.ntp = ReadNtpServer(s.lines);
+  return s;
+}
+
+std::optional<std::string> ReadConfigBytes(const std::filesystem::path& programDir, std::string* reason,
+                                           bool* missing) {
+  const std::filesystem::path file = programDir / kConfigFileName;
+  std::error_code ec;
+  if (missing) *missing = std::filesystem::status(file, ec).type() == std::filesystem::file_type::not_found;
+  return ReadTextFile(file, reason);
+}
+
+Settings ReadSettings(const std::filesystem::path& programDir) {
+  std::string reason;
+  if (const auto bytes = ReadConfigBytes(programDir, &reason)) return SettingsFromBytes(*bytes);
+  Settings s = SettingsFromBytes("");
+  s.read = false;
+  s.reason = reason;
+  s.warnings = {"config.txt cannot be read (" + reason + "): the station stays at latitude 0, longitude 0"};
+  return s;
+}
+
+SettingsChanges ChangesBetween(const Settings& before, const Settings& after) {
+  SettingsChanges c;
+  c.station = !SameStation(before.station, after.station) || before.horizon != after.horizon ||
+              before.keys.TEMPOSCANN != after.keys.TEMPOSCANN || before.keys.AGEWARN != after.keys.AGEWARN ||
+              before.warnings != after.warnings;
+  c.selection = before.keys.SATS != after.keys.SATS;
+  c.satellites = SatelliteLines(before.lines) != SatelliteLines(after.lines);
+  c.rotor = !(before.rotor == after.rotor);
+  c.rig = !(before.rig == after.rig);
+  return c;
+}
+
+}  // namespace rdz

@@ -1,0 +1,63 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/observer.h"
+#include "config/rig_config.h"
+#include "config/rotor_config.h"
+#include "config/station_config.h"
+#include "platform/sntp.h"
+
+namespace rdz {
+
+// "NTPSERVER = HOST[:PORT]": the clock check's time server. Without such a
+// line the public pool; `server` is empty when the value is unusable.
+struct NtpServerSetting {
+  std::string text;
+  std::optional<NtpServer> server;
+  friend bool operator==(const NtpServerSetting&, const NtpServerSetting&) = default;
+};
+
+// Everything config.txt says, read at one instant. A value is never changed:
+// reading the file again makes a new one.
+struct Settings {
+  bool read = false;                // false: no config.txt could be read
+  std::string reason;               // then the system's few words why
+  std::string bytes;                // the file as read
+  std::vector<std::string> lines;   // satellites' attitude and transponder lines are found here
+  Observer station;
+  std::optional<double> horizon;    // degrees, for AOS and LOS
+  StationKeys keys;
+  RotorConfig rotor;
+  RigConfig rig;
+  NtpServerSetting ntp;
+  std::vector<std::string> warnings;  // what the user should correct, each naming its key
+};
+
+// The settings a file's bytes give; `read` is set.
+Settings SettingsFromBytes(std::string_view bytes);
+
+// config.txt in the program directory: the only place that opens it. A file
+// that cannot be read gives the defaults, `read` false and one warning.
+Settings ReadSettings(const std::filesystem::path& programDir);
+
+// The bytes of config.txt. Nothing when it cannot be read; `missing` tells a
+// file that is not there from one that cannot be read.
+std::optional<std::string> ReadConfigBytes(const std::filesystem::path& programDir, std::string* reason = nullptr,
+                                           bool* missing = nullptr);
+
+// What differs between two readings, for the parts that must follow.
+struct SettingsChanges {
+  bool station = false;     // LA, LO, HT, HORIZON, TEMPOSCANN, AGEWARN
+  bool selection = false;   // SATS: the table must be loaded again
+  bool satellites = false;  // attitude or transponder lines
+  bool rotor = false;
+  bool rig = false;
+  bool Any() const { return station || selection || satellites || rotor || rig; }
+};
+SettingsChanges ChangesBetween(const Settings& before, const Settings& after);
+
+}  // namespace rdz
