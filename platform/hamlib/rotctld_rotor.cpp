@@ -87,7 +87,7 @@ class RotctldRotor final : public Rotor {
     bool report = false;
     const int code = ReportCode(lines[0], report);
     double az = 0, el = 0;
-    if (report || lines.size() < 2 || !ParseNumber(lines[0], az) || !ParseNumber(lines[1], el)) {
+    if (lines.size() < 2 || !ParseNumber(lines[0], az) || !ParseNumber(lines[1], el)) {
       return Refused(report, code);
     }
     azimuth = az;
