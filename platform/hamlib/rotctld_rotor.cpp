@@ -68,11 +68,19 @@ class RotctldRotor final : public Rotor {
   RotctldRotor(const RotctldRotor&) = delete;
   RotctldRotor& operator=(const RotctldRotor&) = delete;
 
-  RotorCall Open() override { return fd_ >= 0 ? RotorCall{} : Connect(Clock::now() + timeout_); }
+  // Open once it answers at all; a lost connection stays lost, as the
+  // caller reconnects with a new rotor and then sends the position again.
+  RotorCall Open() override {
+    if (fd_ >= 0 || !lost_.empty()) return {lost_.empty(), lost_};
+    const Clock::time_point deadline = Clock::now() + timeout_;
+    if (RotorCall c = Connect(deadline); !c.ok) return c;
+    std::vector<std::string> lines;
+    return Ask("p\n", 2, lines, deadline);
+  }
 
   RotorCall SetPosition(double azimuth, double elevation) override {
     std::vector<std::string> lines;
-    RotorCall call = Ask("P " + Fixed(azimuth) + " " + Fixed(elevation) + "\n", 1, lines);
+    RotorCall call = Ask("P " + Fixed(azimuth) + " " + Fixed(elevation) + "\n", 1, lines, Clock::now() + timeout_);
     if (!call.ok) return call;
     bool report = false;
     const int code = ReportCode(lines[0], report);
@@ -82,7 +90,7 @@ class RotctldRotor final : public Rotor {
 
   RotorCall GetPosition(double& azimuth, double& elevation) override {
     std::vector<std::string> lines;
-    RotorCall call = Ask("p\n", 2, lines);
+    RotorCall call = Ask("p\n", 2, lines, Clock::now() + timeout_);
     if (!call.ok) return call;
     bool report = false;
     const int code = ReportCode(lines[0], report);
@@ -105,8 +113,7 @@ class RotctldRotor final : public Rotor {
   // Hamlib's text for a refusal; anything else leaves the conversation out of step.
   RotorCall Refused(bool report, int code) {
     if (report && code < 0) return {false, hamlib::ErrorText(code, "rotor")};
-    Close();
-    return {false, kUnreadable};
+    return Lost(kUnreadable);
   }
 
   RotorCall Connect(Clock::time_point deadline) {
@@ -133,11 +140,9 @@ class RotctldRotor final : public Rotor {
 
   // Sends one command and takes `count` whole lines of answer, or fewer when
   // a line is a report; a line not yet ended is never taken.
-  RotorCall Ask(const std::string& command, std::size_t count, std::vector<std::string>& lines) {
-    const Clock::time_point deadline = Clock::now() + timeout_;
-    if (fd_ < 0) {
-      if (RotorCall c = Connect(deadline); !c.ok) return c;
-    }
+  RotorCall Ask(const std::string& command, std::size_t count, std::vector<std::string>& lines,
+                Clock::time_point deadline) {
+    if (fd_ < 0) return {false, lost_.empty() ? "rotor not open" : lost_};
     for (std::size_t sent = 0; sent < command.size();) {
       const ssize_t n = send(fd_, command.data() + sent, command.size() - sent, MSG_NOSIGNAL);
       if (n > 0) sent += static_cast<std::size_t>(n);
@@ -176,6 +181,7 @@ class RotctldRotor final : public Rotor {
 
   RotorCall Lost(std::string reason) {
     Close();
+    lost_ = reason;
     return {false, std::move(reason)};
   }
 
@@ -184,7 +190,7 @@ class RotctldRotor final : public Rotor {
     fd_ = -1;
   }
 
-  std::string host_, port_;
+  std::string host_, port_, lost_;
   std::chrono::milliseconds timeout_;
   int fd_ = -1;
 };

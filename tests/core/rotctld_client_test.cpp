@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "core/local_server.h"
@@ -34,13 +35,18 @@ TEST(RotctldRotor, SetsAndReadsTheRealDaemon) {
   const RotorCall refused = rotor->SetPosition(999, 0);
   EXPECT_EQ(refused.error, "Invalid parameter");
   EXPECT_TRUE(rotor->GetPosition(az, el).ok);  // still in step
+  daemon.Stop();
+  EXPECT_FALSE(rotor->GetPosition(az, el).ok);
+  ASSERT_TRUE(daemon.Restart());
+  // The caller reconnects with a new rotor, which sends the position again.
+  EXPECT_EQ(rotor->GetPosition(az, el).error, "connection closed");
 }
 
 TEST(RotctldRotor, AnAnswerThatIsNoPositionIsAFailedRead) {
   struct Case {
     const char* answer;
-    const char* readError;  // empty: a position
-    const char* setError;   // empty: accepted
+    const char* readError;  // of opening and reading; empty: a position
+    const char* setError;   // of opening and setting; empty: accepted
   };
   const Case cases[] = {
       {"1.5\\n-2\\n", "", "unreadable answer"},
@@ -49,18 +55,23 @@ TEST(RotctldRotor, AnAnswerThatIsNoPositionIsAFailedRead) {
       {"abc\\n1\\n", "unreadable answer", "unreadable answer"},
       {"12.5x\\n1\\n", "unreadable answer", "unreadable answer"},
       {"nan\\n1\\n", "unreadable answer", "unreadable answer"},
-      {"1\\n2", "communication timed out", "unreadable answer"},  // second line never ends
-      {"12.5\\n", "communication timed out", "unreadable answer"},
+      {"1\\n2", "communication timed out", "communication timed out"},  // second line never ends
+      {"12.5\\n", "communication timed out", "communication timed out"},
   };
   for (const Case& c : cases) {
     test::LocalServer server(RDZ_ANSWER_SERVER, {c.answer});
-    const std::unique_ptr<Rotor> rotor = MakeRotctldRotor(server.server(), 300);
+    // Each on a rotor of its own: an answer out of step ends the connection.
+    const auto openAnd = [&](const std::function<RotorCall(Rotor&)>& call) {
+      const std::unique_ptr<Rotor> rotor = MakeRotctldRotor(server.server(), 300);
+      const RotorCall open = rotor->Open();
+      return open.ok ? call(*rotor) : open;
+    };
     double az = 7, el = 7;
-    const RotorCall read = rotor->GetPosition(az, el);
+    const RotorCall read = openAnd([&](Rotor& r) { return r.GetPosition(az, el); });
     EXPECT_EQ(read.error, c.readError) << c.answer;
     EXPECT_EQ(read.ok, read.error.empty()) << c.answer;
     EXPECT_TRUE(read.ok ? az == 1.5 && el == -2 : az == 7 && el == 7) << c.answer;
-    EXPECT_EQ(rotor->SetPosition(10, 20).error, c.setError) << c.answer;
+    EXPECT_EQ(openAnd([](Rotor& r) { return r.SetPosition(10, 20); }).error, c.setError) << c.answer;
   }
 }
 
