@@ -50,6 +50,7 @@ TEST(RotctldRotor, AnAnswerThatIsNoPositionIsAFailedRead) {
   };
   const Case cases[] = {
       {"1.5\\n-2\\n", "", "unreadable answer"},
+      {"1.5\\r\\n-2\\r\\n", "", "unreadable answer"},
       {"RPRT 0\\n", "unreadable answer", ""},
       {"RPRT -8\\n", "Protocol error", "Protocol error"},
       {"abc\\n1\\n", "unreadable answer", "unreadable answer"},
