@@ -13,12 +13,6 @@ namespace {
 using namespace rdz::sgp4;
 constexpr double kRad = std::numbers::pi / 180.0;
 
-// IAU 1982: 280.46061837 degrees at J2000.0, 360.98564737 degrees per day.
-TEST(Sgp4Frames, SiderealTime) {
-  EXPECT_NEAR(GreenwichSiderealTime(2451545.0) / kRad, 280.46061837, 1e-7);
-  EXPECT_NEAR(GreenwichSiderealTime(2451546.0) / kRad, 281.44626574, 1e-7);
-}
-
 TEST(Sgp4Frames, GeodeticPointsOnWgs84) {
   const double a = 6378.137, f = 1 / 298.257223563, e2 = f * (2 - f);
   const struct {
