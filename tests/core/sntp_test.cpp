@@ -1,8 +1,6 @@
 // The SNTP exchange: server names, packets, the offset arithmetic, and the real
 // UDP client and command against a local responder.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
