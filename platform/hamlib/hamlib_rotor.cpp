@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "platform/hamlib/hamlib_common.h"
+#include "platform/hamlib/rotctld_rotor.h"
 
 namespace rdz {
 
@@ -80,6 +81,8 @@ int AddModel(const rot_caps* caps, rig_ptr_t data) {
 }  // namespace
 
 std::unique_ptr<Rotor> HamlibRotorLibrary::Make(const RotorConnection& connection, int timeoutMs) {
+  // Hamlib's own network rotor takes any answer to `p` as a position.
+  if (connection.model == ROT_MODEL_NETROTCTL) return MakeRotctldRotor(connection.port, timeoutMs);
   hamlib::PrepareOnce();
   std::lock_guard lock(hamlib::SharedState());
   ROT* rot = rot_init(static_cast<rot_model_t>(connection.model));

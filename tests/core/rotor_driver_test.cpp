@@ -140,13 +140,14 @@ TEST(RotorDriver, CallPastItsDeadlineIsAbandonedWithoutAnyoneWaiting) {
 }
 
 // Hamlib through a TCP connection that sends a byte every 50 ms and never a
-// line end: its own time limit never ends the call; the deadline does.
+// line end: its own time limit never ends the call (the rotor's lies past the
+// deadline); the deadline does.
 TEST(DeviceDeadline, HamlibRotorAndRadioOnADeviceThatNeverEndsALine) {
   test::DripServer drip;
   HamlibRotorLibrary rotors;
   HamlibRigLibrary rigs;
   const RotorConnection rc{2, drip.server(), 0};
-  RotorDriver rotor([&] { return rotors.Make(rc, 1000); }, std::make_unique<PassPlanner>(RotorSettings{}), 1500ms);
+  RotorDriver rotor([&] { return rotors.Make(rc, 5000); }, std::make_unique<PassPlanner>(RotorSettings{}), 1500ms);
   const RigConnection gc{2, drip.server(), 0};
   RigDriver rig([&] { return rigs.Make(gc, 1000); }, RigSettings{}, 1500ms);
   const Transponder fm{"fm", 145.96e6, 145.96e6, 435.5e6, 435.5e6, "FM", false};
