@@ -11,39 +11,47 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <sstream>
 #include <thread>
 
 namespace rdz::test {
 
 namespace {
 
-int FreePort() {
-  const int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t n = sizeof a;
-  int port = 0;
-  if (bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-      getsockname(s, reinterpret_cast<sockaddr*>(&a), &n) == 0) {
-    port = ntohs(a.sin_port);
-  }
-  close(s);
-  return port;
-}
-
-}  // namespace
-
-int Connect(int port) {
-  const int s = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+sockaddr_in Loopback(int port) {
   sockaddr_in a{};
   a.sin_family = AF_INET;
   a.sin_port = htons(static_cast<std::uint16_t>(port));
   a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) return s;
+  return a;
+}
+
+// A connection to a port of 127.0.0.1; -1 when refused.
+int Connect(int port) {
+  const int s = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (const sockaddr_in a = Loopback(port); connect(s, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0) return s;
   close(s);
   return -1;
 }
+
+// Everything readable from `fd` until it closes, `ms` without data, or `enough`.
+std::string Drain(int fd, int ms, std::chrono::steady_clock::time_point end, bool (*enough)(const std::string&)) {
+  std::string text;
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+    pollfd p{fd, POLLIN, 0};
+    if (left.count() <= 0 || poll(&p, 1, static_cast<int>(std::min<long>(left.count(), ms))) <= 0) break;
+    char buffer[512];
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+    if (enough && enough(text)) break;
+  }
+  return text;
+}
+
+}  // namespace
 
 Child Spawn(const std::vector<std::string>& argv) {
   int fds[2];
@@ -66,19 +74,10 @@ Child Spawn(const std::vector<std::string>& argv) {
   return {pid, fds[0]};
 }
 
-std::string ReadAll(const Child& child, double seconds) {
-  std::string text;
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-    pollfd p{child.out, POLLIN, 0};
-    if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
-    char buffer[512];
-    const ssize_t n = read(child.out, buffer, sizeof buffer);
-    if (n <= 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  return text;
+std::string ReadAll(const Child& child, double seconds, bool (*enough)(const std::string&)) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                          std::chrono::duration<double>(seconds));
+  return Drain(child.out, 1 << 30, end, enough);
 }
 
 int WaitExit(const Child& child) {
@@ -88,15 +87,34 @@ int WaitExit(const Child& child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-Rotctld::Rotctld(const std::string& config, const std::string& program) : config_(config), program_(program) {
-  port_ = FreePort();
+std::vector<double> NumbersIn(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<double> values;
+  for (std::string w; in >> w;) {
+    char* end = nullptr;
+    const double v = std::strtod(w.c_str(), &end);
+    if (end != w.c_str()) values.push_back(v);
+  }
+  return values;
+}
+
+Rotctld::Rotctld(const std::string& program) : program_(program) {
+  // A port the kernel picks, held (bound, never listening) while this object
+  // lives so that no other test is given it; the daemon binds it beside us
+  // with SO_REUSEADDR.
+  hold_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int on = 1;
+  setsockopt(hold_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+  sockaddr_in a = Loopback(0);
+  socklen_t n = sizeof a;
+  if (bind(hold_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && getsockname(hold_, reinterpret_cast<sockaddr*>(&a), &n) == 0) {
+    port_ = ntohs(a.sin_port);
+  }
   Start();
 }
 
 bool Rotctld::Start() {
-  std::vector<std::string> argv{program_, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)};
-  if (!config_.empty()) argv.insert(argv.end(), {"-C", config_});
-  const Child child = Spawn(argv);
+  const Child child = Spawn({program_, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)});
   pid_ = child.pid;
   if (child.out >= 0) close(child.out);  // it writes nothing we need
   ready_ = false;
@@ -109,16 +127,12 @@ bool Rotctld::Start() {
   return ready_;
 }
 
-bool Rotctld::Restart() {
+bool Rotctld::Restart() { return Stop(), Start(); }
+
+Rotctld::~Rotctld() {
   Stop();
-  return Start();
+  close(hold_);
 }
-
-void Rotctld::Pause(bool paused) const {
-  if (pid_ > 0) kill(pid_, paused ? SIGSTOP : SIGCONT);
-}
-
-Rotctld::~Rotctld() { Stop(); }
 
 void Rotctld::Stop() {
   if (pid_ <= 0) return;
@@ -128,26 +142,22 @@ void Rotctld::Stop() {
 }
 
 std::string Rotctld::Ask(const std::string& command) const {
-  const int s = Connect(port_);
-  if (s < 0) return {};
-  const std::string line = command + "\n";
-  if (write(s, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
-    close(s);
-    return {};
-  }
-  shutdown(s, SHUT_WR);
+  // Tried again: rigctld now and then drops a second client's connection unanswered.
   std::string text;
-  char buffer[256];
-  pollfd p{s, POLLIN, 0};
-  while (poll(&p, 1, 2000) > 0) {
-    const ssize_t n = read(s, buffer, sizeof buffer);
-    if (n <= 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
+  for (int attempt = 0; attempt < 5 && text.empty(); ++attempt) {
+    const int s = Connect(port_);
+    const std::string line = command + "\n";
+    if (s >= 0 && write(s, line.data(), line.size()) == static_cast<ssize_t>(line.size())) {
+      shutdown(s, SHUT_WR);
+      text = Drain(s, 2000, std::chrono::steady_clock::now() + std::chrono::seconds(4), nullptr);
+    }
+    if (s >= 0) close(s);
   }
-  close(s);
   for (char& c : text) c = c == '\n' ? ' ' : c;
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
 }
+
+std::vector<double> Rotctld::Numbers(const std::string& command) const { return NumbersIn(Ask(command)); }
 
 }  // namespace rdz::test

@@ -1,7 +1,6 @@
 // The radio row of the main window: the transponders of the selected
 // satellite from config.txt and transmitters.json, and the Doppler line.
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -46,11 +45,9 @@ TEST_F(DopplerWindow, SelectedSatelliteItsTranspondersAndTheLineOnEveryTick) {
   Select(0);  // AO-07
   EXPECT_EQ(Shown(), (Items{"USB (config.txt)", "Mode V/A (A) Linear", "Beacon"}));
   EXPECT_EQ(Line(), Expected(1));
-  EXPECT_NE(Line().find("  DOWN 145.9"), std::string::npos) << Line();
 
   const std::string before = Line();
-  clock.now = AddSeconds(clock.now, 60);
-  form->Timer1Tick();
+  Tick(60);
   EXPECT_EQ(Line(), Expected(1));
   EXPECT_NE(Line(), before);
 
@@ -62,7 +59,6 @@ TEST_F(DopplerWindow, SelectedSatelliteItsTranspondersAndTheLineOnEveryTick) {
   Select(1);  // UO-11 has none: the range rate alone
   EXPECT_FALSE(form->CboTransponder->isEnabled());
   EXPECT_EQ(Line(), Expected(2));
-  EXPECT_EQ(Line().find("DOWN"), std::string::npos);
 }
 
 TEST_F(DopplerWindow, NewListAndSavedConfigAreReadOnce) {
@@ -78,8 +74,7 @@ TEST_F(DopplerWindow, NewListAndSavedConfigAreReadOnce) {
   auto* editor = form->findChild<FrmConfig*>();
   ASSERT_NE(editor, nullptr);
   editor->TxtConfig->appendPlainText(QStringLiteral("AO-07 DOWN(29.4500) MODE(CW)"));
-  editor->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Close(editor);
   form->Timer1Tick();
   EXPECT_EQ(Shown(), (Items{"USB (config.txt)", "CW (config.txt)"}));
 }

@@ -16,15 +16,13 @@
 namespace rdz::test {
 namespace {
 
-const CivilTime kStart{2026, 5, 11, 0, 0, 0};
-
 class RotorWindow : public WindowTest {
  protected:
   void Start() {
     std::vector<ElementSet> sats = SampleSatellites();
     sats.resize(40);  // rows 40..59 stay empty
     MakeForm(LoaderOf(sats));
-    StartAtUtc(kStart);
+    StartAtUtc({2026, 5, 11, 0, 0, 0});
     for (int row = 0; row < 40; ++row) (std::stoi(RowText(row).substr(13, 4)) > 0 ? up : down) = row;
     ASSERT_GE(up, 0);
     ASSERT_GE(down, 0);
@@ -40,6 +38,7 @@ class RotorWindow : public WindowTest {
   }
   QRadioButton* Option(int i) const { return form->Option1[static_cast<std::size_t>(i)]; }
   std::string Az() const { return qt::FromQString(form->LblAZ->text()); }
+  std::string El() const { return qt::FromQString(form->LblEL->text()); }
   std::string Caption() const { return qt::FromQString(Option(60)->text()); }
   std::string Status() const { return qt::FromQString(form->Rotors->Status->text()); }
   std::size_t Writes() const { return port.Writes().size(); }
@@ -51,22 +50,36 @@ class RotorWindow : public WindowTest {
   int up = -1, down = -1;
 };
 
-TEST_F(RotorWindow, SatelliteThatIsUpIsSentAtOnceThenEveryFourSeconds) {
-  Option(up)->click();
+// Real keys: the arrow key selects the satellite that is up, sent at once and
+// every four seconds; Tab moves the focus onto the off button without
+// switching the rotor off.
+TEST_F(RotorWindow, SatelliteThatIsUpIsSentAtOnceThenEveryFourSecondsWhateverHasTheFocus) {
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  const int first = up == 0 ? 1 : up - 1;
+  QTest::mouseClick(Option(first), Qt::LeftButton);
+  ASSERT_TRUE(Option(first)->hasFocus());
+  QTest::keyClick(Option(first), first < up ? Qt::Key_Down : Qt::Key_Up);
+  ASSERT_TRUE(Option(up)->isChecked());
   EXPECT_EQ(Caption(), "KV 250 [QO-100]");  // the only one up, its name trimmed
   ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5)) << Status();
   form->Timer1Tick();
   ASSERT_NE(Az(), "StBy");
-  EXPECT_EQ(port.Values(), Transfer(Kv250Word(std::stod(Az()), std::stod(qt::FromQString(form->LblEL->text())))));
+  EXPECT_EQ(port.Values(), Transfer(Kv250Word(std::stod(Az()), std::stod(El()))));
   EXPECT_TRUE(PumpUntil([&] { return Option(60)->font().bold(); }, 2));
-  EXPECT_EQ(Status(), "rotor: KV 250 LPT1   sent AZ EL " + Az() + ".0 " +
-                          qt::FromQString(form->LblEL->text()) + ".0");
+  EXPECT_EQ(Status(), "rotor: KV 250 LPT1   sent AZ EL " + Az() + ".0 " + El() + ".0");
+  Option(60)->setFocus(Qt::TabFocusReason);  // as Tab brings it
+  ASSERT_TRUE(Option(60)->hasFocus());
   for (int s = 1; s < 4; ++s) {
     Second();
     EXPECT_EQ(Writes(), 49u) << s;
   }
+  EXPECT_EQ(Caption(), "KV 250 [QO-100]");
+  EXPECT_TRUE(Option(up)->isChecked());
   Second();
   EXPECT_TRUE(PumpUntil([&] { return Writes() == 98; }, 2));
+  EXPECT_TRUE(Option(60)->font().bold());
 }
 
 TEST_F(RotorWindow, SatelliteBelowTheHorizonOrInAnEmptyRowIsNeverSentAndParkSendsTheRestPositionOnce) {
@@ -86,10 +99,10 @@ TEST_F(RotorWindow, SatelliteBelowTheHorizonOrInAnEmptyRowIsNeverSentAndParkSend
   EXPECT_TRUE(Option(60)->isChecked());
   EXPECT_EQ(Caption(), "KV 250 tracker Offline");
   EXPECT_EQ(Az(), "PARK");
-  EXPECT_FALSE(Option(60)->font().bold());
   ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 2));
   for (int s = 0; s < 5; ++s) Second();
   EXPECT_EQ(port.Values(), Transfer(0x007F));
+  for (const auto& write : port.Writes()) EXPECT_EQ(write.address, 888);
   EXPECT_FALSE(Option(60)->font().bold());  // parked, it follows nothing
 }
 
@@ -105,29 +118,6 @@ TEST_F(RotorWindow, Kv250WithoutAUsablePortSaysSoInTheWindow) {
   for (int s = 0; s < 5; ++s) Second();
   EXPECT_EQ(Status(), "rotor: reconnecting (/dev/parport0: Permission denied)");
   EXPECT_FALSE(Option(60)->font().bold());
-}
-
-// Real keys: Tab moves the focus onto the off button without switching the
-// rotor off; the arrow keys select the next satellite and track it.
-TEST_F(RotorWindow, KeysMoveTheFocusWithoutChangingWhatIsTracked) {
-  form->show();
-  QApplication::setActiveWindow(form.get());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  const int first = up == 0 ? 1 : up - 1;
-  QTest::mouseClick(Option(first), Qt::LeftButton);
-  ASSERT_TRUE(Option(first)->hasFocus());
-  QTest::keyClick(Option(first), first < up ? Qt::Key_Down : Qt::Key_Up);
-  ASSERT_TRUE(Option(up)->isChecked());
-  EXPECT_EQ(Caption(), "KV 250 [QO-100]");
-  ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5));
-  Option(60)->setFocus(Qt::TabFocusReason);  // as Tab brings it
-  ASSERT_TRUE(Option(60)->hasFocus());
-  Second();
-  EXPECT_EQ(Caption(), "KV 250 [QO-100]");
-  EXPECT_TRUE(Option(up)->isChecked());
-  for (int s = 0; s < 4; ++s) Second();
-  EXPECT_EQ(Writes(), 98u);
-  EXPECT_TRUE(Option(60)->font().bold());
 }
 
 }  // namespace

@@ -37,10 +37,7 @@ TEST_F(SettingsWindow, TheTrackedSatelliteIsFollowedIntoItsNewRowAndDroppedWhenG
   MakeForm();
   StartAtUtc({2026, 5, 11, 0, 0, 0});
   // On to a minute when SO-50 is up, so that the rotor has somewhere to point.
-  for (int i = 0; i < 1440 && std::stoi(Field(8, 13)) <= 0; ++i) {
-    clock.now = AddSeconds(clock.now, 60);
-    form->Timer1Tick();
-  }
+  for (int i = 0; i < 1440 && std::stoi(Field(8, 13)) <= 0; ++i) Tick(60);
   ASSERT_GT(std::stoi(Field(8, 13)), 0);
   form->Option1[8]->click();
   form->CboTransponderClick(1);

@@ -95,6 +95,12 @@ class WindowTest : public ::testing::Test {
   void MakeForm(FrmTrack::ElementLoader loader = &LoadElements, InternetFactory internet = {});
   // Start-up, then the clock at a local time with TxtUtc's "1": UTC one hour earlier.
   void StartAtUtc(const CivilTime& utc);
+  // The sample files, the real loader, started at 11/05/2026 12:00:00 UTC.
+  void StartWithSampleFiles();
+  // The clock `seconds` on, then one tick.
+  void Tick(int seconds);
+  // Closing deletes the window once events run.
+  static void Close(QWidget* window);
   std::string RowText(int row) const;
   // Lets the background read of transmitters.json arrive.
   void WaitForTransmitters();
