@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   fonts-liberation
-  libcurl4-openssl-dev ca-certificates python3
+  libcurl4-openssl-dev ca-certificates openssl python3
   libhamlib-dev libhamlib-utils python3-sgp4 python3-icalendar
   desktop-file-utils appstream dpkg-dev file tzdata
 )

@@ -50,8 +50,7 @@ TEST(TransmitterDownload, ReplacesTheListOnlyWithOneThatHoldsTransponders) {
   EXPECT_EQ(boxes.last, "OK, new transponder list with [.../transmitters.json] downloaded.");
   EXPECT_EQ(ReadTransmitterFile(program.path()).value().entries.size(), 6u);
   const std::string good = program.Read("transmitters.json");
-  for (const char* path : {"/status/404/transmitters.json", "/files/page.html", "/files/empty.json",
-                           "/cut/transmitters.json"}) {
+  for (const char* path : {"/status/404/transmitters.json", "/files/page.html", "/files/empty.json"}) {
     EXPECT_EQ(fetch(path), "running|ended|refresh|") << path;
     EXPECT_NE(boxes.last.find("not changed"), std::string::npos) << boxes.last;
     EXPECT_EQ(program.Read("transmitters.json"), good) << path;

@@ -71,16 +71,11 @@ TEST(AtomicFile, RefusesWhatIsNotAWritableRegularFileAndSaysWhy) {
   ASSERT_EQ(::mkfifo((dir.path() / "fifo").c_str(), 0644), 0);
   dir.Write("locked", "old");
   ::chmod((dir.path() / "locked").c_str(), 0444);
-  struct Case {
-    const char* name;
-    const char* reason;
-  };
-  for (const Case c : {Case{"folder", "not a regular file"}, Case{"fifo", "not a regular file"},
-                       Case{"locked", "file is read-only"},
-                       Case{"no-such-folder/file", "no such file or directory"}}) {
-    const WriteOutcome out = WriteFileAtomically(dir.path() / c.name, "x");
-    EXPECT_FALSE(out.ok) << c.name;
-    EXPECT_EQ(out.reason, c.reason) << c.name;
+  for (const auto& [name, reason] : {std::pair{"folder", "not a regular file"}, {"fifo", "not a regular file"},
+                                     {"locked", "file is read-only"}, {"no-such-folder/file", "no such file or directory"}}) {
+    const WriteOutcome out = WriteFileAtomically(dir.path() / name, "x");
+    EXPECT_FALSE(out.ok) << name;
+    EXPECT_EQ(out.reason, reason) << name;
   }
   EXPECT_EQ(dir.Read("folder/inside"), "y");
   EXPECT_EQ(dir.Read("locked"), "old");

@@ -29,49 +29,38 @@ class CliTest : public ::testing::Test {
   test::TempDir dir;
 };
 
-TEST_F(CliTest, TablePrintsTheHeaderAndSixtyRows) {
+// A satellite that cannot be computed gets the failure marker; the others go on.
+TEST_F(CliTest, TablePrintsTheHeaderAndSixtyRowsAndMarksABadSatellite) {
+  std::string text = test::SampleElements();
+  const auto at = text.find("Mean motion:   12.53697443");  // AO-07, the first block
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 26, "Mean motion:   0.00000000");
+  dir.Write("amateur.txt", text);
   const CliRun r = Cli({"table", "11/05/2026", "12:00:00"});
   ASSERT_EQ(r.status, 0) << r.err;
   std::istringstream lines(r.out);
   std::string line;
   std::getline(lines, line);
   EXPECT_EQ(line, kTableHeader);
-  int rows = 0;
+  std::getline(lines, line);
+  EXPECT_EQ(line.substr(0, 17), FailedRowText("AO-07    "));
+  int rows = 1;
   for (; std::getline(lines, line); ++rows) EXPECT_EQ(line.size(), 56u) << line;
   EXPECT_EQ(rows, 60);
-  EXPECT_EQ(r.out.find("ERROR"), std::string::npos);
+  EXPECT_EQ(test::CountOf(r.out, "ERROR"), 1);
+  EXPECT_NE(Cli({"state", "1", "11/05/2026", "12:00:00"}).status, 0);
 }
 
 TEST_F(CliTest, StatePrintsEveryFieldUnrounded) {
   const CliRun r = Cli({"state", "--file", "amateur.txt", "1", "11/05/2026", "12:00:00"});
   ASSERT_EQ(r.status, 0) << r.err;
   std::istringstream lines(r.out);
-  std::vector<std::string> names;
-  std::string name, value;
-  while (lines >> name >> value) {
-    names.push_back(name);
-    if (names.size() <= 11) {
-      EXPECT_EQ(value.size() - value.find('.') - 1, 9u) << name;
-    }
+  std::string names, name, value;
+  for (int i = 0; lines >> name >> value; ++i) {
+    names += name + " ";
+    EXPECT_TRUE(i >= 11 || value.size() - value.find('.') - 1 == 9) << name << " " << value;
   }
-  EXPECT_EQ(names, (std::vector<std::string>{"az", "el", "range", "height", "sublat", "sublon",
-                                             "phase", "illum", "squint", "rn", "rangerate",
-                                             "catalog", "epoch", "age"}));
-}
-
-TEST_F(CliTest, ABadSatelliteGetsTheFailureMarkerAndTheOthersGoOn) {
-  std::string text = test::SampleElements();
-  const auto at = text.find("Mean motion:   12.53697443");  // AO-07, the first block
-  ASSERT_NE(at, std::string::npos);
-  text.replace(at, 26, "Mean motion:   0.00000000");
-  dir.Write("amateur.txt", text);
-  const CliRun table = Cli({"table", "11/05/2026", "12:00:00"});
-  ASSERT_EQ(table.status, 0);
-  EXPECT_NE(table.out.find(FailedRowText("AO-07    ")), std::string::npos);
-  EXPECT_NE(table.out.find("UO-11"), std::string::npos);
-  const CliRun state = Cli({"state", "1", "11/05/2026", "12:00:00"});
-  EXPECT_NE(state.status, 0);
-  EXPECT_TRUE(state.out.empty());
+  EXPECT_EQ(names, "az el range height sublat sublon phase illum squint rn rangerate catalog epoch age ");
 }
 
 TEST_F(CliTest, PassSummaryListsEveryPassInTimeOrderAndSaysWhichNeverSetOrRise) {
@@ -102,26 +91,17 @@ TEST_F(CliTest, PassSummaryListsEveryPassInTimeOrderAndSaysWhichNeverSetOrRise) 
   EXPECT_LT(count, iss);
 }
 
-TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
-  dir.Write("empty.txt", "");
-  dir.Write("utf16.txt", std::string("\xFF\xFES\0a\0", 6));
+TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndABadStationKeyAWarning) {
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {"table", "--file", "empty.txt", "11/05/2026", "12:00:00"},
-           {"table", "--file", "utf16.txt", "11/05/2026", "12:00:00"},
            {"table", "31/02/2026", "12:00:00"},
-           {"table", "11/05/2026", "12:00"},
-           {"state", "0", "11/05/2026", "12:00:00"},
            {"state", "81", "11/05/2026", "12:00:00"},
-           {"state", "x", "11/05/2026", "12:00:00"},
            {"table", "--file", "missing.txt", "11/05/2026", "12:00:00"},
            {"table", "--dir"},
            {"orbit", "11/05/2026", "12:00:00"},
-           {"passes", "--summary", "--days", "0", "all", "11/05/2026", "12:00:00"},
            {"passes", "--summary", "--days", "1.5", "all", "11/05/2026", "12:00:00"},
            {"passes", "--summary", "--min-el", "91", "all", "11/05/2026", "12:00:00"},
            {"passes", "--summary", "--days"},
            {"passes", "--summary", "0", "11/05/2026", "12:00:00"},
-           {"passes", "--summary", "81", "11/05/2026", "12:00:00"},
            {"passes", "--ics", "ISS", "11/05/2026", "12:00:00"},
            {"passes", "--summary", "all", "11/05/2026"},
            {}}) {
@@ -134,12 +114,6 @@ TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndAMissingConfigAWarning) {
   dir.Write("config.txt", "LA = 91\r\nLO = 8.95\r\nHT = 420\r\n");
   EXPECT_EQ(Cli({"table", "11/05/2026", "12:00:00"}).err,
             "rodedizevad-cli: warning: config.txt: LA = 91 is not a latitude from -90 to 90: 0 is used\n");
-  // A folder where config.txt should be: read as missing, never an abort.
-  std::filesystem::remove(dir.path() / "config.txt");
-  std::filesystem::create_directory(dir.path() / "config.txt");
-  const CliRun r = Cli({"table", "11/05/2026", "12:00:00"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.err.find("config.txt"), std::string::npos);
 }
 
 }  // namespace

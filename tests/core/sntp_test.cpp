@@ -1,10 +1,9 @@
 // The SNTP exchange: server names, packets, the offset arithmetic, and the real
 // UDP client and command against a local responder.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 
 #include "clockcheck/clock_check.h"
 #include "core/local_server.h"
@@ -61,31 +60,20 @@ TEST(SntpExchange, TimestampsSurviveThePacketInBothEras) {
 
 TEST(SntpExchange, RepliesAClientMustNotBelieve) {
   const SntpPacket request = BuildSntpRequest(At(1.7e9));
-  const struct {
-    std::size_t at;
-    std::uint8_t value;
-    const char* why;  // a part of the reason; "" for a reply to be ignored
-  } cases[] = {{0, 0x23, "not an SNTP server reply"}, {0, 0xE4, "not synchronised"},
-               {1, 0, "kiss code"},                   {25, 0xFF, ""}};
-  for (const auto& c : cases) {
+  const auto set = [](std::size_t at, std::uint8_t v) { return [=](SntpPacket& p) { p[at] = v; }; };
+  const auto zero = [](std::size_t at) { return [=](SntpPacket& p) { std::fill_n(p.begin() + at, 8, 0); }; };
+  const std::pair<std::function<void(SntpPacket&)>, const char*> cases[] = {
+      {set(0, 0x23), "not an SNTP server reply"}, {set(0, 0xE4), "not synchronised"}, {set(1, 0), "kiss code"},
+      {set(25, 0xFF), ""},  // an answer to another request: ignored without a reason
+      {zero(32), "implausible answer (a zero timestamp)"}, {zero(40), "implausible answer (a zero timestamp)"},
+      {[](SntpPacket& p) { p = ReplyTo(BuildSntpRequest(At(1.7e9)), 1.7e9 + 1, 1.7e9); },
+       "implausible answer (sent before it was received)"}};
+  for (const auto& [change, why] : cases) {
     SntpPacket reply = ReplyTo(request, 1.7e9, 1.7e9);
-    reply[c.at] = c.value;
-    std::string why = "unset";
-    EXPECT_FALSE(ReadSntpReply(reply, request, why)) << c.why;
-    if (*c.why != '\0') {
-      EXPECT_NE(why.find(c.why), std::string::npos) << why;
-    } else {
-      EXPECT_EQ(why, "");
-    }
-  }
-  // Zero timestamps, and a reply sent before the request reached the server.
-  for (const auto& [at, received, sent] : {std::tuple{32, 0.0, 1.7e9}, {40, 1.7e9, 0.0}, {0, 1.7e9 + 1, 1.7e9}}) {
-    SntpPacket reply = ReplyTo(request, received, sent);
-    if (received == 0.0 || sent == 0.0) std::fill_n(reply.begin() + at, 8, 0);
-    std::string why;
-    EXPECT_FALSE(ReadSntpReply(reply, request, why)) << at;
-    EXPECT_EQ(why, at == 0 ? "implausible answer (sent before it was received)"
-                           : "implausible answer (a zero timestamp)");
+    change(reply);
+    std::string reason = "unset";
+    EXPECT_FALSE(ReadSntpReply(reply, request, reason)) << why;
+    EXPECT_TRUE(*why != '\0' ? reason.find(why) != std::string::npos : reason.empty()) << reason;
   }
 }
 
