@@ -1,5 +1,7 @@
 #include "core/rotctld.h"
 
+#include <algorithm>
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -142,14 +144,25 @@ void Rotctld::Stop() {
 }
 
 std::string Rotctld::Ask(const std::string& command) const {
-  // Tried again: rigctld now and then drops a second client's connection unanswered.
+  // "p" answers with two lines, everything else with one. The connection stays
+  // open until the answer is in: after a half-close rigctld can stall the next
+  // client. Tried again: it now and then drops a second client unanswered.
+  const long lines = command == "p" ? 2 : 1;
+  const auto answered = [lines](const std::string& t) {
+    const auto ends = std::count(t.begin(), t.end(), '\n');
+    return ends >= lines || (ends > 0 && t.rfind("RPRT", 0) == 0);
+  };
   std::string text;
   for (int attempt = 0; attempt < 5 && text.empty(); ++attempt) {
     const int s = Connect(port_);
     const std::string line = command + "\n";
     if (s >= 0 && write(s, line.data(), line.size()) == static_cast<ssize_t>(line.size())) {
-      shutdown(s, SHUT_WR);
-      text = Drain(s, 2000, std::chrono::steady_clock::now() + std::chrono::seconds(4), nullptr);
+      pollfd p{s, POLLIN, 0};
+      char buffer[256];
+      ssize_t n = 0;
+      while (!answered(text) && poll(&p, 1, 2000) > 0 && (n = read(s, buffer, sizeof buffer)) > 0) {
+        text.append(buffer, static_cast<std::size_t>(n));
+      }
     }
     if (s >= 0) close(s);
   }
