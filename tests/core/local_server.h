@@ -35,7 +35,7 @@ struct SntpResponder : LocalServer {
 #endif
 
 #ifdef RDZ_DRIP_SERVER
-// tests/devices/drip_server.py: bytes without a line end, for ever.
+// tests/devices/device_server.py without an answer: bytes without a line end, for ever.
 struct DripServer : LocalServer {
   DripServer() : LocalServer(RDZ_DRIP_SERVER, {}) {}
 };
