@@ -13,6 +13,7 @@
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
 #include "radio/doppler_line.h"
+#include "radio/offset_file.h"
 #include "radio/transmitter_list.h"
 
 namespace rdz {
@@ -96,11 +97,16 @@ int RunDoppler(const std::vector<std::string>& args, const std::filesystem::path
   char rateText[64];
   std::snprintf(rateText, sizeof rateText, "rangerate %.6f\n", rate);
   text << rateText;
+  const TransponderOffsets offsets = ReadOffsetFile(request->dir);
+  const std::string key = TransponderOffsets::Satellite(sat.CatalogNumber, TrimBlanks(sat.Name));
   for (const Transponder& t :
        TranspondersFor(state.Config->lines, list, TrimBlanks(sat.Name), sat.CatalogNumber)) {
-    const CorrectedLinks links = CorrectLinks(t, rate);
+    const std::optional<double> offset = offsets.Find(key, t);
+    const CorrectedLinks links = CorrectLinks(t, rate, offset.value_or(0));
     text << DescriptionText(t.description) << " " << HzText(links.downNominal) << " " << HzText(links.downTune)
-         << " " << HzText(links.upNominal) << " " << HzText(links.upTune) << "\n";
+         << " " << HzText(links.upNominal) << " " << HzText(links.upTune);
+    if (offset) text << " offset " << HzText(offset);
+    text << "\n";
   }
   out << text.str();
   return 0;

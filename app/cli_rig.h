@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -31,26 +32,41 @@ std::string Trouble(const Driver& d) {
   return "reconnecting (" + d.Error() + ")";
 }
 
-// The radio config.txt names, for `track`: kept on the satellite's first
-// transponder while it is up, one line for what the radio accepted (UTC time,
-// "rig", the downlink and uplink, "-" for one not set, the downlink VFO as
-// last read).
+inline std::string LinkTrouble(const RigDriver::Link& link) {
+  if (link.Error().empty() || (link.Now() == RigDriver::Link::State::Open && link.Commanding())) return {};
+  return "reconnecting (" + link.Error() + ")";
+}
+
+// The radio config.txt names (and its second radio for the uplink), for
+// `track`: kept on the satellite's first transponder while it is up, starting
+// where the operator last left it (offsets.txt). Lines: what the radios
+// accepted (UTC time, "rig", the downlink and uplink, "-" for one not set,
+// the downlink VFO as last read) and the modes and tone set at the start of a
+// pass (UTC time, "rig mode", the downlink's and uplink's mode and the tone
+// in Hz, "-" for one not set).
 class TrackRig {
  public:
-  TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station, std::vector<Transponder> transponders);
-  // Starts the radio; false with one line on `err` when Hamlib knows no such model.
-  bool Open(const RigConnection& connection, const RigSettings& settings, RigLibrary& library, std::ostream& err);
+  TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station, std::vector<Transponder> transponders,
+           std::string satellite, std::filesystem::path programDir);
+  // Starts the radios; false with one line on `err` when Hamlib knows no such model.
+  bool Open(const RigConfig& config, RigLibrary& library, std::ostream& err);
   // One look at `now`.
   void Tick(double now);
-  // The radio's answers: lines for what it accepted and for its link.
+  // The radios' answers: lines for what they accepted and for their links.
   void Poll(double now, std::ostream& out, std::ostream& err);
-  bool Answering() const { return driver_->State() == RigDriver::Link::State::Open && driver_->Error().empty(); }
+  bool Answering() const;
+  // Leaves the radio as it was found (satellite mode off), waiting at most a deadline.
+  void Close();
 
  private:
   std::shared_ptr<const OrbitModel> model_;
   EngineContext station_;
   std::vector<Transponder> transponders_;
-  LinkReport report_{""};
+  std::string satellite_;
+  std::filesystem::path dir_;
+  bool offsetAtLos_ = false;
+  LinkReport report_{""}, transmitReport_{""};
+  std::string note_;
   std::unique_ptr<RigDriver> driver_;
   RigTargets taken_;  // accepted, not printed yet
 };

@@ -18,6 +18,7 @@
 #include "platform/parport/linux_parallel_port.h"
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
+#include "radio/offset_file.h"
 #include "radio/transmitter_list.h"
 #include "rotor/kv250_follow.h"
 #include "rotor/kv250_rotor.h"
@@ -171,10 +172,12 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
   std::optional<TrackRig> rig;
   if (rigConfig.connection) {
     const auto list = ReadTransmitterFile(request->dir);
+    const ElementSet& set = state.Elements[k];
     rig.emplace(state.Models[static_cast<std::size_t>(k - 1)], state.Station,
-                TranspondersFor(state.Config->lines, list ? *list : TransmitterList{},
-                                TrimBlanks(state.Elements[k].Name), state.Elements[k].CatalogNumber));
-    if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
+                TranspondersFor(state.Config->lines, list ? *list : TransmitterList{}, TrimBlanks(set.Name),
+                                set.CatalogNumber),
+                TransponderOffsets::Satellite(set.CatalogNumber, TrimBlanks(set.Name)), request->dir);
+    if (!rig->Open(rigConfig, rigs, err)) return 1;
   }
   TrackRig* radio = rig ? &*rig : nullptr;
   const double end = request->seconds ? NowSeconds() + *request->seconds : INFINITY;
@@ -183,6 +186,7 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
   std::signal(SIGINT, RequestStop);
   std::signal(SIGTERM, RequestStop);
   const int status = Track(config, library, k, sky, radio, end, out, err);
+  if (radio) radio->Close();
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
   return status;

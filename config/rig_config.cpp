@@ -19,10 +19,20 @@ constexpr std::string_view kRx = "RIGRXVFO = ";
 constexpr std::string_view kTx = "RIGTXVFO = ";
 constexpr std::string_view kSsb = "RIGSSBHZ = ";
 constexpr std::string_view kFm = "RIGFMHZ = ";
-constexpr std::string_view kKeys[] = {kRig, kRx, kTx, kSsb, kFm};
+constexpr std::string_view kSatMode = "RIGSATMODE = ";
+constexpr std::string_view kTxRig = "RIGTX = ";
+constexpr std::string_view kLos = "RIGLOSOFFSET = ";
+constexpr std::string_view kKeys[] = {kRig, kRx, kTx, kSsb, kFm, kSatMode, kTxRig, kLos};
+constexpr std::string_view kNone = "NONE";
 
 constexpr std::pair<RigVfo, std::string_view> kVfoNames[] = {
     {RigVfo::Current, "CURRENT"}, {RigVfo::A, "A"}, {RigVfo::B, "B"}, {RigVfo::Main, "MAIN"}, {RigVfo::Sub, "SUB"}};
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
 
 std::optional<RigConnection> ReadConnection(std::string_view value) {
   const std::vector<std::string> words = Words(value);
@@ -44,18 +54,29 @@ void ReadVfo(std::string_view value, RigVfo& into) {
   if (!words.empty()) into = RigVfoNamed(words[0]).value_or(into);
 }
 
+bool On(std::string_view value) {
+  const std::vector<std::string> words = Words(value);
+  return !words.empty() && words[0] == "1";
+}
+
+std::string ConnectionText(const RigConnection& c) {
+  std::string text = std::to_string(c.model) + " " + c.port;
+  if (c.speed > 0) text += " " + std::to_string(c.speed);
+  return text;
+}
+
 std::string LineFor(std::string_view key, const RigConfig& config) {
   const RigSettings& s = config.settings;
   const std::string k(key);
-  if (key == kRig) {
-    if (!config.connection) return {};
-    const RigConnection& c = *config.connection;
-    std::string line = k + std::to_string(c.model) + " " + c.port;
-    if (c.speed > 0) line += " " + std::to_string(c.speed);
-    return line;
+  if (key == kRig) return config.connection ? k + ConnectionText(*config.connection) : std::string();
+  if (key == kTxRig) {
+    const bool second = s.uplink == UplinkWay::SecondRadio && config.transmitter;
+    return second ? k + ConnectionText(*config.transmitter) : std::string();
   }
+  if (key == kSatMode) return s.uplink == UplinkWay::SatelliteMode ? k + "1" : std::string();
+  if (key == kLos) return config.offsetAtLos ? k + "1" : std::string();
   if (key == kRx) return k + std::string(RigVfoName(s.receive));
-  if (key == kTx) return k + std::string(RigVfoName(s.transmit));
+  if (key == kTx) return k + std::string(s.uplink == UplinkWay::ReceiveOnly ? kNone : RigVfoName(s.transmit));
   return k + ShortestDecimalText(key == kSsb ? s.thresholdSsb : s.thresholdFm);
 }
 
@@ -69,9 +90,7 @@ std::string_view RigVfoName(RigVfo vfo) {
 }
 
 std::optional<RigVfo> RigVfoNamed(std::string_view name) {
-  std::string upper(name);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  const std::string upper = Upper(std::string(name));
   for (const auto& [v, n] : kVfoNames) {
     if (n == upper) return v;
   }
@@ -81,6 +100,7 @@ std::optional<RigVfo> RigVfoNamed(std::string_view name) {
 RigConfig ReadRigLines(const std::vector<std::string>& lines) {
   RigConfig config;
   RigSettings& s = config.settings;
+  bool satMode = false, none = false;
   for (const std::string& text : lines) {
     const std::string_view line = text;
     const auto value = [&](std::string_view key) -> std::optional<std::string_view> {
@@ -92,13 +112,24 @@ RigConfig ReadRigLines(const std::vector<std::string>& lines) {
     } else if (const auto v = value(kRx)) {
       ReadVfo(*v, s.receive);
     } else if (const auto v = value(kTx)) {
+      none = Upper(Words(*v).empty() ? std::string() : Words(*v)[0]) == kNone;
       ReadVfo(*v, s.transmit);
+    } else if (const auto v = value(kSatMode)) {
+      satMode = On(*v);
+    } else if (const auto v = value(kTxRig)) {
+      config.transmitter = ReadConnection(*v);
+    } else if (const auto v = value(kLos)) {
+      config.offsetAtLos = On(*v);
     } else if (const auto v = value(kSsb)) {
       ReadHz(*v, s.thresholdSsb);
     } else if (const auto v = value(kFm)) {
       ReadHz(*v, s.thresholdFm);
     }
   }
+  s.uplink = config.transmitter ? UplinkWay::SecondRadio
+             : satMode          ? UplinkWay::SatelliteMode
+             : none             ? UplinkWay::ReceiveOnly
+                                : UplinkWay::Split;
   return config;
 }
 

@@ -13,10 +13,15 @@ namespace rdz {
 
 // The radio in config.txt: "RIG = MODEL PORT [SPEED]" names it (no RIG key,
 // no radio), RIGRXVFO and RIGTXVFO its VFOs (CURRENT, A, B, MAIN or SUB),
-// RIGSSBHZ and RIGFMHZ the thresholds.
+// RIGSSBHZ and RIGFMHZ the thresholds. The uplink: "RIGTX = MODEL PORT
+// [SPEED]" a second radio for it (RIGTXVFO is then that radio's VFO), else
+// "RIGSATMODE = 1" the radio's satellite mode, else "RIGTXVFO = NONE" none,
+// else split. "RIGLOSOFFSET = 1" remembers the offset at LOS.
 struct RigConfig {
   std::optional<RigConnection> connection;
   RigSettings settings;
+  std::optional<RigConnection> transmitter;  // RIGTX, kept whatever the uplink
+  bool offsetAtLos = false;
   friend bool operator==(const RigConfig&, const RigConfig&) = default;
 };
 

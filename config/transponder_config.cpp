@@ -47,12 +47,20 @@ bool HasWord(std::string_view rest, std::string_view word) {
   return false;
 }
 
-std::string ModeOf(std::string_view rest) {
-  const auto at = rest.find(" MODE(");
+// The text of " KEY(text)"; empty when absent.
+std::string ValueOf(std::string_view rest, std::string_view key) {
+  const auto at = rest.find(key);
   if (at == std::string_view::npos) return {};
-  std::string_view value = rest.substr(at + 6);
+  std::string_view value = rest.substr(at + key.size());
   value = value.substr(0, value.find(')'));
   return std::string(TrimBlanks(value, " \t"));
+}
+
+// CTCSS tones lie between 60 and 260 Hz; anything else is no tone.
+double ToneOf(std::string_view rest) {
+  const std::string text = ValueOf(rest, " TONE(");
+  const auto read = ReadLeadingNumber(text);
+  return read && read->value >= 60 && read->value <= 260 ? read->value : 0;
 }
 
 }  // namespace
@@ -71,10 +79,14 @@ std::vector<Transponder> ConfiguredTransponders(const std::vector<std::string>& 
     Transponder t;
     bool any = ReadBand(rest, " DOWN(", t.downLow, t.downHigh);
     any = ReadBand(rest, " UP(", t.upLow, t.upHigh) || any;
-    t.mode = ModeOf(rest);
+    t.mode = ValueOf(rest, " MODE(");
+    t.upMode = ValueOf(rest, " UPMODE(");
+    t.tone = ToneOf(rest);
     t.invert = HasWord(rest, "INVERT");
     if (!any && t.mode.empty() && !t.invert) continue;
-    t.description = t.mode.empty() ? "config.txt" : t.mode + " (config.txt)";
+    const std::string name = ValueOf(rest, " NAME(");
+    t.description = (name.empty() ? t.mode : name);
+    t.description += t.description.empty() ? "config.txt" : " (config.txt)";
     found.push_back(std::move(t));
   }
   return found;

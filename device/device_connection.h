@@ -46,6 +46,21 @@ class DeviceConnection {
     return true;
   }
 
+  // `call` is made once when this connection ends, never when a failing one
+  // is dropped (a radio that comes back must not be undone by its old handle).
+  void Finally(Call call) {
+    last_ = std::move(call);
+    if (worker_) worker_->Finally(last_);
+  }
+  // Hands the final call over now, for an owner that then waits until Idle;
+  // false when the device is not open.
+  bool Release() {
+    if (state_ != State::Open || !last_) return false;
+    worker_->Finally({});
+    worker_->Put(slots_ - 1, std::exchange(last_, {}));
+    return true;
+  }
+
   // Takes the answers, counts failures and overdue calls, and reconnects when
   // it is time. Returns every answer but the open's; `opened` tells that the
   // connection has just opened.
@@ -104,11 +119,13 @@ class DeviceConnection {
       return;
     }
     worker_ = std::make_unique<Worker>(std::move(device), slots_, notify_);
+    worker_->Finally(last_);
     worker_->Put(0, open_);
     state_ = State::Opening;
   }
 
   void Drop(const std::string& error, std::chrono::steady_clock::time_point now, bool count = true) {
+    worker_->Finally({});
     worker_.reset();  // a call still running ends on its own thread
     if (count) ++failures_;
     error_ = error;
@@ -121,6 +138,7 @@ class DeviceConnection {
   std::size_t slots_;
   std::chrono::milliseconds deadline_;
   std::function<void()> notify_;
+  Call last_;
   std::unique_ptr<Worker> worker_;
   State state_ = State::Opening;
   int failures_ = 0;

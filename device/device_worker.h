@@ -55,6 +55,13 @@ class DeviceWorker {
     shared_->wake.notify_all();
   }
 
+  // A call made once when the owner destroys the worker, after the one in
+  // progress (leaving the device as it was found); empty: none.
+  void Finally(Call call) {
+    std::lock_guard lock(shared_->mutex);
+    shared_->last = std::move(call);
+  }
+
   std::vector<Done> Take() {
     std::lock_guard lock(shared_->mutex);
     return std::exchange(shared_->done, {});
@@ -82,6 +89,7 @@ class DeviceWorker {
     std::vector<Done> done;
     std::optional<std::chrono::steady_clock::time_point> since;
     std::function<void()> notify;
+    Call last;
     bool stop = false;
     bool Waiting() const {
       for (const auto& p : pending) {
@@ -109,7 +117,9 @@ class DeviceWorker {
       if (s->notify) s->notify();  // under the lock, so the owner's destructor cannot race it
     }
     std::unique_ptr<Device> device = std::move(s->device);
+    const Call last = std::move(s->last);
     lock.unlock();
+    if (last) last(*device);
     device.reset();  // closed here, never on the owner's thread
   }
 

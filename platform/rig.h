@@ -33,6 +33,16 @@ class Rig {
   virtual RigCall SetSplit(RigVfo receive, RigVfo transmit) = 0;
   // The transmit frequency that goes with `receive` in split.
   virtual RigCall SetSplitFrequency(RigVfo receive, double hz) = 0;
+  // Whether the library has a mode of this name ("USB", "PKTFM"); asks nothing of the radio.
+  virtual bool KnowsMode(const std::string& mode) const = 0;
+  // A mode with the radio's usual filter for it.
+  virtual RigCall SetMode(RigVfo vfo, const std::string& mode) = 0;
+  // The transmit mode that goes with `receive` in split.
+  virtual RigCall SetSplitMode(RigVfo receive, const std::string& mode) = 0;
+  // The CTCSS tone sent on `vfo`, in tenths of a hertz.
+  virtual RigCall SetTone(RigVfo vfo, int tenthsHz) = 0;
+  // The radio's own satellite mode (both VFOs in use at once), on or off.
+  virtual RigCall SetSatelliteMode(bool on) = 0;
 };
 
 using RigModel = DeviceModel;

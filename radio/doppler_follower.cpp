@@ -38,10 +38,24 @@ std::optional<double> DopplerFollower::SatelliteUplink() const {
   return UplinkFor(*transponder_, *satDown_);
 }
 
+std::optional<double> DopplerFollower::Offset() const {
+  const auto centre = transponder_ ? DownlinkCentre(*transponder_) : std::nullopt;
+  if (!centre || !satDown_) return std::nullopt;
+  return *satDown_ - *centre;
+}
+
+void DopplerFollower::MoveTo(double satelliteDownlink) {
+  if (!transponder_ || !satDown_ || !std::isfinite(satelliteDownlink)) return;
+  satDown_ = satelliteDownlink;
+  setDown_.reset();
+  setUp_.reset();
+}
+
 RigTargets DopplerFollower::Step(const Transponder* transponder, bool follow, double rangeRateKmS,
-                                 std::optional<double> readBack) {
+                                 std::optional<double> readBack, double startOffset) {
   if (transponder == nullptr || !follow || !std::isfinite(rangeRateKmS)) {
     // At LOS the radio is the operator's until the next pass.
+    if (const auto offset = Offset(); offset && !follow && Follows(transponder)) ended_ = Ended{*transponder_, *offset};
     transponder_.reset();
     satDown_.reset();
     setDown_.reset();
@@ -52,6 +66,7 @@ RigTargets DopplerFollower::Step(const Transponder* transponder, bool follow, do
   if (!transponder_ || *transponder_ != *transponder) {
     transponder_ = *transponder;
     satDown_ = DownlinkCentre(*transponder);
+    if (satDown_ && std::isfinite(startOffset)) *satDown_ += startOffset;
     setDown_.reset();
     setUp_.reset();
   } else if (readBack && setDown_ && satDown_ && std::abs(*readBack - *setDown_) > threshold) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <optional>
+#include <utility>
 
 #include "radio/rig_settings.h"
 #include "radio/transponder.h"
@@ -20,9 +21,10 @@ class DopplerFollower {
   explicit DopplerFollower(const RigSettings& settings) : settings_(settings) {}
 
   // One look. `follow`: the satellite is up or about to rise; when it is not,
-  // nothing is set and the next pass starts from the passband's middle again.
+  // nothing is set and the next pass starts again from the passband's middle
+  // moved by `startOffset` (Hz, satellite side).
   RigTargets Step(const Transponder* transponder, bool follow, double rangeRateKmS,
-                  std::optional<double> readBack);
+                  std::optional<double> readBack, double startOffset = 0);
 
   // Whether `transponder` is the one being followed (a step would read the dial).
   bool Follows(const Transponder* transponder) const {
@@ -37,12 +39,24 @@ class DopplerFollower {
   void Resend() { setDown_.reset(), setUp_.reset(); }
   // The threshold for the transponder's mode.
   double Threshold(const Transponder& t) const;
+  // How far the satellite-side downlink is from the transponder's nominal one.
+  std::optional<double> Offset() const;
+  // The operator moves within the passband: both links go out at the next step.
+  void MoveTo(double satelliteDownlink);
+
+  // A transponder followed until LOS, with its offset then.
+  struct Ended {
+    Transponder transponder;
+    double offset = 0;
+  };
+  std::optional<Ended> TakeEnded() { return std::exchange(ended_, std::nullopt); }
 
  private:
   RigSettings settings_;
   std::optional<Transponder> transponder_;  // the one being followed
   std::optional<double> satDown_;
   std::optional<double> setDown_, setUp_;   // ground side, as last sent
+  std::optional<Ended> ended_;
 };
 
 }  // namespace rdz

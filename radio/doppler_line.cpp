@@ -8,12 +8,16 @@
 
 namespace rdz {
 
-CorrectedLinks CorrectLinks(const Transponder& t, double rangeRateKmS) {
+CorrectedLinks CorrectLinks(const Transponder& t, double rangeRateKmS, double offsetHz) {
   CorrectedLinks links;
   links.downNominal = DownlinkCentre(t);
   links.upNominal = UplinkCentre(t);
-  if (links.downNominal) links.downTune = DownlinkToTune(*links.downNominal, rangeRateKmS);
-  if (links.upNominal) links.upTune = UplinkToSend(*links.upNominal, rangeRateKmS);
+  std::optional<double> up = links.upNominal;
+  if (links.downNominal) {
+    links.downTune = DownlinkToTune(*links.downNominal + offsetHz, rangeRateKmS);
+    up = UplinkFor(t, *links.downNominal + offsetHz);
+  }
+  if (up) links.upTune = UplinkToSend(*up, rangeRateKmS);
   return links;
 }
 

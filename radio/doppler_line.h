@@ -9,11 +9,12 @@
 namespace rdz {
 
 // A transponder's nominal links (the middle of each passband) and what to
-// tune and send for them at a range rate, in Hz; empty where the link is missing.
+// tune and send at a range rate, in Hz, for the satellite-side downlink
+// `offsetHz` from the nominal one; empty where the link is missing.
 struct CorrectedLinks {
   std::optional<double> downNominal, downTune, upNominal, upTune;
 };
-CorrectedLinks CorrectLinks(const Transponder& t, double rangeRateKmS);
+CorrectedLinks CorrectLinks(const Transponder& t, double rangeRateKmS, double offsetHz = 0);
 
 // Whole hertz as MHz with the hertz grouped: 145961234 -> "145.961 234".
 std::string MegahertzText(double hz);

@@ -67,6 +67,7 @@ Entry ReadEntry(const FlatJsonObject& o, ListedTransponder& out) {
   }
   t.description = TextOf(o, "description");
   t.mode = TextOf(o, "mode");
+  t.upMode = TextOf(o, "uplink_mode");
   const JsonValue* invert = Member(o, "invert");
   t.invert = invert != nullptr && invert->kind == JsonValue::Kind::True;
   return Entry::Usable;

@@ -13,6 +13,8 @@ struct Transponder {
   std::optional<double> upLow, upHigh;
   std::string mode;     // "USB", "FM", ...; empty when not known
   bool invert = false;  // linear transponder that mirrors its passband
+  std::string upMode{};  // the uplink's mode where it is not the downlink's
+  double tone = 0;      // CTCSS in Hz sent on the uplink; 0: none
   friend bool operator==(const Transponder&, const Transponder&) = default;
 };
 

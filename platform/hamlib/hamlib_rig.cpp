@@ -78,6 +78,28 @@ class HamlibRig final : public Rig {
     return Result(rig_set_split_freq(rig_, HamlibVfo(receive), hz));
   }
 
+  bool KnowsMode(const std::string& mode) const override { return rig_parse_mode(mode.c_str()) != RIG_MODE_NONE; }
+
+  RigCall SetMode(RigVfo vfo, const std::string& mode) override {
+    if (!open_) return {false, "rig not open"};
+    return Result(rig_set_mode(rig_, HamlibVfo(vfo), rig_parse_mode(mode.c_str()), RIG_PASSBAND_NORMAL));
+  }
+
+  RigCall SetSplitMode(RigVfo receive, const std::string& mode) override {
+    if (!open_) return {false, "rig not open"};
+    return Result(rig_set_split_mode(rig_, HamlibVfo(receive), rig_parse_mode(mode.c_str()), RIG_PASSBAND_NORMAL));
+  }
+
+  RigCall SetTone(RigVfo vfo, int tenthsHz) override {
+    if (!open_) return {false, "rig not open"};
+    return Result(rig_set_ctcss_tone(rig_, HamlibVfo(vfo), static_cast<tone_t>(tenthsHz)));
+  }
+
+  RigCall SetSatelliteMode(bool on) override {
+    if (!open_) return {false, "rig not open"};
+    return Result(rig_set_func(rig_, RIG_VFO_CURR, RIG_FUNC_SATMODE, on ? 1 : 0));
+  }
+
  private:
   RigCall Set(const char* name, const std::string& value) {
     const token_t token = rig_token_lookup(rig_, name);

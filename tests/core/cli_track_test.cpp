@@ -100,28 +100,60 @@ TEST_F(CliTrack, RunsThroughAnOutageAndParksOnCtrlC) {
   EXPECT_EQ(park[1], 10) << text;
 }
 
-TEST_F(CliTrack, KeepsTheRadioOnTheTransponderBesideAKv250WithoutAPort) {
-  test::Rigctld rigctld;
-  ASSERT_TRUE(rigctld.ready());
-  // Beside the KV250, which has no port here.
-  WriteFiles("QO-100 DOWN(10489.550-10489.800) UP(2400.050-2400.300) MODE(USB)\r\nRIG = 2 " + rigctld.address() + "\r\n");
-  const test::Child run = Spawn(kQo100);
-  // "date time rig down up read": near the middle of the passbands, read back.
-  std::string text = test::ReadAll(run, 60, [](const std::string& t) {
-    const std::size_t at = t.find(" rig ");
-    return at != std::string::npos && t.find('\n', at) != std::string::npos;
-  });
-  kill(run.pid, SIGINT);
-  text += test::ReadAll(run, 60);
-  EXPECT_EQ(test::WaitExit(run), 0) << text;
-  ASSERT_NE(text.find(" rig "), std::string::npos) << text;
-  double down = 0, up = 0, read = 0;
-  ASSERT_EQ(std::sscanf(text.c_str() + text.find(" rig "), " rig %lf %lf %lf", &down, &up, &read), 3) << text;
-  EXPECT_NEAR(down, 10489.675e6, 3000);
-  EXPECT_NEAR(up, 2400.175e6, 3000);
-  EXPECT_NEAR(read, down, 1);
-  EXPECT_NEAR(rigctld.SplitFrequency(), up, 20);
-  EXPECT_NEAR(rigctld.Frequency(), down, 20);
+// Beside the KV250, which has no port here, the radio is kept on an inverting
+// transponder with a tone: through split, in satellite mode (a rigctld in VFO
+// mode, whose commands name Main and Sub), and as two radios. The offset the
+// operator left it at is where it starts.
+TEST_F(CliTrack, RadioModeToneAndOffsetThroughSplitSatelliteModeAndTwoRadios) {
+  constexpr double kOffset = 50000, kDown = 10489.675e6 + kOffset, kUp = 2400.175e6 - kOffset;
+  struct Case {
+    std::string keys;
+    bool vfoMode;
+    // The receiving daemon's questions for the downlink, its mode, the uplink, its mode and tone.
+    std::vector<std::string> ask;
+    bool second;  // the uplink's questions go to the second daemon
+  };
+  const std::vector<std::string> split = {"f", "m", "i", "x", "V VFOB", "c", "V VFOA"};
+  for (const Case& c :
+       {Case{"", false, split, false},
+        Case{"RIGSATMODE = 1\r\nRIGRXVFO = SUB\r\nRIGTXVFO = MAIN\r\n", true,
+             {"f Sub", "m Sub", "f Main", "m Main", "", "c Main", ""}, false},
+        Case{"RIGTXVFO = CURRENT\r\n", false, {"f", "m", "f", "m", "", "c", ""}, true}}) {
+    test::Rigctld rigctld(c.vfoMode), uplink;
+    ASSERT_TRUE(rigctld.ready() && uplink.ready());
+    const std::string tx = c.second ? "RIGTX = 2 " + uplink.address() + "\r\n" : "";
+    WriteFiles("QO-100 DOWN(10489.550-10489.800) UP(2400.050-2400.300) MODE(USB) INVERT TONE(67.0)\r\nRIG = 2 " +
+               rigctld.address() + "\r\n" + c.keys + tx);
+    dir.Write("offsets.txt", "43700 10489675000 50000\r\n");
+    const test::Child run = Spawn(kQo100);
+    // "date time rig mode down up tone", then "date time rig down up read".
+    std::string text = test::ReadAll(run, 60, [](const std::string& t) {
+      const std::size_t at = t.find(" rig 1");
+      return at != std::string::npos && t.find('\n', at) != std::string::npos;
+    });
+    const std::string satMode = rigctld.Ask(c.vfoMode ? "u currVFO SATMODE" : "u SATMODE");
+    kill(run.pid, SIGINT);
+    text += test::ReadAll(run, 60);
+    EXPECT_EQ(test::WaitExit(run), 0) << text;
+    EXPECT_NE(text.find(" rig mode USB LSB 67.0\n"), std::string::npos) << text;
+    ASSERT_NE(text.find(" rig 1"), std::string::npos) << text;
+    double down = 0, up = 0, read = 0;
+    ASSERT_EQ(std::sscanf(text.c_str() + text.find(" rig 1"), " rig %lf %lf %lf", &down, &up, &read), 3) << text;
+    EXPECT_NEAR(down, kDown, 3000);
+    EXPECT_NEAR(up, kUp, 3000);
+    EXPECT_NEAR(read, down, 1);
+    const test::Rigctld& upDaemon = c.second ? uplink : rigctld;
+    EXPECT_NEAR(rigctld.First(c.ask[0]), down, 20) << c.keys;
+    EXPECT_EQ(rigctld.Ask(c.ask[1]).substr(0, 4), "USB ") << c.keys;
+    EXPECT_NEAR(upDaemon.First(c.ask[2]), up, 20) << c.keys;
+    EXPECT_EQ(upDaemon.Ask(c.ask[3]).substr(0, 4), "LSB ") << c.keys;
+    if (!c.ask[4].empty()) upDaemon.Ask(c.ask[4]);
+    EXPECT_EQ(upDaemon.Ask(c.ask[5]), "670") << c.keys;
+    if (!c.ask[6].empty()) upDaemon.Ask(c.ask[6]);
+    // Satellite mode on while tracking, off once `track` has ended.
+    EXPECT_EQ(satMode, c.vfoMode ? "1" : "0") << c.keys;
+    EXPECT_EQ(rigctld.Ask(c.vfoMode ? "u currVFO SATMODE" : "u SATMODE"), "0") << c.keys;
+  }
 }
 
 }  // namespace

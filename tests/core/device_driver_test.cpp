@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "core/local_server.h"
+#include "config/rig_config.h"
 #include "platform/hamlib/hamlib_rig.h"
 #include "platform/hamlib/hamlib_rotor.h"
 #include "radio/rig_driver.h"
@@ -120,49 +121,92 @@ struct FakeRig final : Rig {
   std::shared_ptr<std::vector<std::string>> calls = std::make_shared<std::vector<std::string>>();
   std::shared_ptr<std::mutex> m = std::make_shared<std::mutex>();
   bool setsFail = false;
+  double dial = 145.96e6;
   RigCall Note(std::string call, bool fails = false) {
     std::lock_guard lock(*m);
     calls->push_back(std::move(call));
     return fails ? RigCall{false, "Invalid parameter"} : RigCall{};
   }
+  static std::string V(RigVfo vfo) { return std::string(RigVfoName(vfo)); }
   RigCall Open() override { return Note("open"); }
-  RigCall SetFrequency(RigVfo vfo, double) override { return Note("set " + std::to_string(static_cast<int>(vfo)), setsFail); }
+  RigCall SetFrequency(RigVfo vfo, double hz) override {
+    if (!setsFail && dial == 145.96e6) dial = hz;  // the first set is the receive VFO's
+    return Note("set " + V(vfo), setsFail);
+  }
   RigCall GetFrequency(RigVfo, double& hz) override {
-    hz = 145.96e6;
+    hz = dial;
     return Note("get");
   }
   RigCall SetSplit(RigVfo, RigVfo) override { return Note("split"); }
   RigCall SetSplitFrequency(RigVfo, double) override { return Note("split set", setsFail); }
+  bool KnowsMode(const std::string& mode) const override { return mode != "BPSK"; }
+  RigCall SetMode(RigVfo vfo, const std::string& mode) override { return Note("mode " + V(vfo) + " " + mode); }
+  RigCall SetSplitMode(RigVfo, const std::string& mode) override { return Note("split mode " + mode); }
+  RigCall SetTone(RigVfo vfo, int tenths) override { return Note("tone " + V(vfo) + " " + std::to_string(tenths)); }
+  RigCall SetSatelliteMode(bool on) override { return Note(on ? "satmode on" : "satmode off"); }
 };
 
-TEST(RigDriver, EachLinkGoesToItsVfoOrThroughSplitAndOnlyAcceptedSetsCount) {
-  const Transponder fm{"fm", 145.96e6, 145.96e6, 435.5e6, 435.5e6, "FM", false};
+TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) {
+  // An inverting USB transponder with a tone: LSB goes up, with 67 Hz.
+  const Transponder linear{"lin", 435.0e6, 435.1e6, 145.8e6, 145.9e6, "usb", true, "", 67.0};
+  const Transponder bpsk{"bpsk", 435.5e6, 435.5e6, {}, {}, "BPSK", false};
+  using V = std::vector<std::string>;
   struct Case {
-    RigVfo receive;
+    RigSettings settings;
+    const Transponder* t;
     bool setsFail;
-    std::vector<std::string> calls;
+    V calls, second = {};  // of the radio (its dial reads left out), and of the second radio
   };
-  for (const Case& c : {Case{RigVfo::A, false, {"open", "set 1", "set 2", "get"}},
-                        Case{RigVfo::Current, true, {"open", "split", "set 0", "split set", "get"}}}) {
-    auto rig = std::make_unique<FakeRig>();
+  const RigSettings named{RigVfo::Sub, RigVfo::Main, 20, 350};
+  RigSettings sat = named, second = named, none = named;
+  sat.uplink = UplinkWay::SatelliteMode;
+  second.uplink = UplinkWay::SecondRadio;
+  none.uplink = UplinkWay::ReceiveOnly;
+  for (const Case& c : {
+           Case{named, &linear, false,
+                {"open", "mode SUB USB", "mode MAIN LSB", "tone MAIN 670", "set SUB", "set MAIN"}},
+           Case{{RigVfo::Current, RigVfo::B, 20, 350}, &linear, true,
+                {"open", "split", "mode CURRENT USB", "split mode LSB", "tone B 670", "set CURRENT", "split set",
+                 "set CURRENT", "split set"}},  // refused: sent again
+           Case{sat, &linear, false,
+                {"open", "satmode on", "mode SUB USB", "mode MAIN LSB", "tone MAIN 670", "set SUB", "set MAIN",
+                 "satmode off"}},
+           Case{second, &linear, false, {"open", "mode SUB USB", "set SUB"},
+                {"open", "mode MAIN LSB", "tone MAIN 670", "set MAIN"}},
+           Case{none, &linear, false, {"open", "mode SUB USB", "set SUB"}},
+           Case{named, &bpsk, false, {"open", "set SUB"}},
+       }) {
+    auto rig = std::make_unique<FakeRig>(), rig2 = std::make_unique<FakeRig>();
     rig->setsFail = c.setsFail;
-    const auto calls = rig->calls;
-    const auto m = rig->m;
-    RigDriver driver([&rig] { return std::move(rig); }, {c.receive, RigVfo::B, 20, 350}, std::chrono::milliseconds(2000));
+    const FakeRig one = *rig, two = *rig2;  // their shared logs
+    auto driver = std::make_unique<RigDriver>([&rig] { return std::move(rig); }, c.settings,
+                                              std::chrono::milliseconds(2000), std::function<void()>{},
+                                              [&rig2] { return std::move(rig2); });
     const auto settled = [&](bool idle) {
-      for (int i = 0; i < 1000 && !((!idle || driver.Idle()) && driver.State() == RigDriver::Link::State::Open); ++i) {
+      for (int i = 0; i < 1000 && !((!idle || driver->Idle()) && driver->State() == RigDriver::Link::State::Open &&
+                                    (!driver->Transmitter() || driver->Transmitter()->Now() == RigDriver::Link::State::Open));
+           ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        driver.Poll();
+        driver->Poll();
       }
     };
     settled(false);
-    driver.Tick(&fm, true, -5);  // one look, then its answers
+    driver->Tick(c.t, true, -5);  // one look, then its answers
     settled(true);
-    std::lock_guard lock(*m);
-    EXPECT_EQ(*calls, c.calls);
-    const RigTargets taken = driver.TakeAccepted();
-    EXPECT_EQ(taken.downlink.has_value() && taken.uplink.has_value(), !c.setsFail);
-    EXPECT_EQ(taken.downlink.has_value() || taken.uplink.has_value(), !c.setsFail);
+    const RigTargets taken = driver->TakeAccepted();
+    EXPECT_EQ(taken.downlink.has_value(), !c.setsFail);
+    EXPECT_EQ(taken.uplink.has_value(), !c.setsFail && c.t->upLow && c.settings.uplink != UplinkWay::ReceiveOnly);
+    EXPECT_EQ(driver->Note(), c.t == &bpsk ? "Hamlib knows no mode BPSK: the radio's mode is left as it is" : "");
+    // A second look sets no mode again, nor a frequency that did not drift.
+    driver->Tick(c.t, true, -5);
+    settled(true);
+    driver.reset();  // the satellite mode goes off on the radio's thread
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::lock_guard lock(*one.m);
+    V calls = *one.calls;  // the dial reads left out
+    calls.erase(std::remove(calls.begin(), calls.end(), "get"), calls.end());
+    EXPECT_EQ(calls, c.calls);
+    EXPECT_EQ(*two.calls, c.second);
   }
 }
 

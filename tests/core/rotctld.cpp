@@ -100,7 +100,8 @@ std::vector<double> NumbersIn(const std::string& text) {
   return values;
 }
 
-Rotctld::Rotctld(const std::string& program) : program_(program) {
+Rotctld::Rotctld(const std::string& program, std::vector<std::string> options)
+    : program_(program), options_(std::move(options)) {
   // A port the kernel picks, held (bound, never listening) while this object
   // lives so that no other test is given it; the daemon binds it beside us
   // with SO_REUSEADDR.
@@ -116,7 +117,9 @@ Rotctld::Rotctld(const std::string& program) : program_(program) {
 }
 
 bool Rotctld::Start() {
-  const Child child = Spawn({program_, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)});
+  std::vector<std::string> argv = {program_, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)};
+  argv.insert(argv.end(), options_.begin(), options_.end());
+  const Child child = Spawn(argv);
   pid_ = child.pid;
   if (child.out >= 0) close(child.out);  // it writes nothing we need
   ready_ = false;

@@ -11,7 +11,7 @@ namespace rdz::test {
 // by the kernel if the test process dies first.
 class Rotctld {
  public:
-  explicit Rotctld(const std::string& program = "rotctld");
+  explicit Rotctld(const std::string& program = "rotctld", std::vector<std::string> options = {});
   ~Rotctld();
   Rotctld(const Rotctld&) = delete;
   Rotctld& operator=(const Rotctld&) = delete;
@@ -31,6 +31,7 @@ class Rotctld {
   bool Start();
 
   std::string program_;
+  std::vector<std::string> options_;
   pid_t pid_ = -1;
   int hold_ = -1;
   int port_ = 0;
@@ -38,8 +39,9 @@ class Rotctld {
 };
 
 // The dummy rig: its current VFO ("f") and split transmit frequency ("i").
+// In VFO mode every command names its VFO ("f Sub").
 struct Rigctld : Rotctld {
-  Rigctld() : Rotctld("rigctld") {}
+  explicit Rigctld(bool vfoMode = false) : Rotctld("rigctld", vfoMode ? std::vector<std::string>{"-o"} : std::vector<std::string>{}) {}
   double Frequency() const { return First("f"); }
   double SplitFrequency() const { return First("i"); }
   // Turns the dial as a second client would; true when the rig took it.
