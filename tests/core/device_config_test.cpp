@@ -92,6 +92,18 @@ TEST(RigConfig, ReadsTheKeysAndKeepsDefaultsForNonsense) {
   EXPECT_FALSE(bad.connection);  // the last RIG line wins, even a broken one
   EXPECT_EQ(bad.settings, RigSettings{});
   EXPECT_EQ(ReadRigLines({"RIG = 2 localhost:4532"}).connection, (RigConnection{2, "localhost:4532", 0}));
+
+  // The uplink: a second radio before satellite mode before none before split.
+  const std::string tx = "RIGTX = 2 localhost:4533", sat = "RIGSATMODE = 1";
+  for (const auto& [lines, way] : std::vector<std::pair<std::vector<std::string>, UplinkWay>>{
+           {{tx, sat, "RIGTXVFO = none"}, UplinkWay::SecondRadio},
+           {{sat, "RIGTXVFO = NONE"}, UplinkWay::SatelliteMode},
+           {{"RIGSATMODE = 2", "RIGTXVFO = None"}, UplinkWay::ReceiveOnly},
+           {{"RIGTX = 2", "RIGSATMODE = 0", "RIGTXVFO = NONEX"}, UplinkWay::Split}}) {
+    EXPECT_EQ(ReadRigLines(lines).settings.uplink, way) << lines[0];
+  }
+  EXPECT_EQ(ReadRigLines({tx}).transmitter, (RigConnection{2, "localhost:4533", 0}));
+  EXPECT_TRUE(ReadRigLines({"RIGLOSOFFSET = 1"}).offsetAtLos);
 }
 
 TEST(RigConfig, WritesOnlyItsOwnLinesBack) {
@@ -110,6 +122,16 @@ TEST(RigConfig, WritesOnlyItsOwnLinesBack) {
   EXPECT_EQ(back.settings, config.settings);
   // No radio: the RIG line goes, the settings stay for next time.
   EXPECT_EQ(WithRigConfig(after, RigConfig{}), "# comment\r\n" + rest);
+  // Each way of sending the uplink reads back as written.
+  config.transmitter = RigConnection{2, "127.0.0.1:4533", 0};
+  config.offsetAtLos = true;
+  for (const UplinkWay way : {UplinkWay::SecondRadio, UplinkWay::SatelliteMode, UplinkWay::ReceiveOnly, UplinkWay::Split}) {
+    config.settings.uplink = way;
+    const RigConfig read = ReadRigLines(SplitTextLines(WithRigConfig(after, config)));
+    EXPECT_EQ(read.settings, config.settings);
+    EXPECT_TRUE(read.offsetAtLos);
+    EXPECT_EQ(read.transmitter.has_value(), way == UplinkWay::SecondRadio);
+  }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include "orbit/engine.h"
 #include "radio/doppler_follower.h"
+#include "radio/offset_file.h"
+#include "radio/rig_modes.h"
 #include "radio/rig_sky.h"
 
 namespace rdz {
@@ -64,12 +66,64 @@ TEST(DopplerFollower, LeavesTheRadioAloneAtLosAndStartsAfreshAtTheMiddle) {
   EXPECT_EQ(f.SatelliteDownlink(), 145.96e6);
 }
 
+TEST(DopplerFollower, OffsetKeptAtLosStartsTheNextPassAndAMoveSendsBothLinks) {
+  DopplerFollower f{RigSettings{}};
+  const RigTargets first = f.Step(&kLinear, true, kApproaching, std::nullopt, 700);
+  EXPECT_EQ(f.Offset(), 700);
+  f.Step(&kLinear, true, kApproaching, *first.downlink - 1700);  // the operator, 1.7 kHz down
+  f.MoveTo(*f.SatelliteDownlink() + 100);
+  const RigTargets moved = f.Step(&kLinear, true, kApproaching, std::nullopt);
+  EXPECT_TRUE(moved.downlink && moved.uplink);
+  const double offset = *f.Offset();
+  EXPECT_NEAR(offset, 700 - 1700 * (1 + 6 / 299792.458) + 100, 0.5);
+  EXPECT_FALSE(f.TakeEnded());
+  f.Step(&kFm, true, kApproaching, std::nullopt);  // another transponder: not LOS
+  EXPECT_FALSE(f.TakeEnded());
+  f.Step(&kLinear, true, kApproaching, std::nullopt, offset);
+  f.Step(&kLinear, false, 6, std::nullopt);
+  const auto ended = f.TakeEnded();
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(ended->transponder, kLinear);
+  EXPECT_DOUBLE_EQ(ended->offset, offset);
+  EXPECT_FALSE(f.TakeEnded());
+}
+
 TEST(DopplerFollower, UplinkOnlyWhereTheRadioHasAVfoForIt) {
   DopplerFollower same{{RigVfo::A, RigVfo::A, 20, 350}};
   EXPECT_FALSE(same.Step(&kLinear, true, kApproaching, std::nullopt).uplink);
   const Transponder beacon{"beacon", 145.9e6, 145.9e6, std::nullopt, std::nullopt, "CW", false};
   DopplerFollower f{RigSettings{}};
   EXPECT_FALSE(f.Step(&beacon, true, kApproaching, std::nullopt).uplink);
+}
+
+TEST(RigModes, UplinkModeFromUpmodeElseTheOppositeSidebandOfAnInvertingTransponder) {
+  const auto modes = [](const char* mode, bool invert, const char* up = "", double tone = 0) {
+    return ModesFor(Transponder{"", 435e6, 435e6, 145e6, 145e6, mode, invert, up, tone});
+  };
+  EXPECT_EQ(modes("usb", true), (RigModes{"USB", "LSB", 0}));
+  EXPECT_EQ(modes("LSB", true), (RigModes{"LSB", "USB", 0}));
+  EXPECT_EQ(modes("CW", true), (RigModes{"CW", "CWR", 0}));
+  EXPECT_EQ(modes("USB", false), (RigModes{"USB", "USB", 0}));
+  EXPECT_EQ(modes("FM", true, "", 67.05), (RigModes{"FM", "FM", 670}));  // halves to even
+  EXPECT_EQ(modes("USB", true, " fm ", 88.5), (RigModes{"USB", "FM", 885}));
+  EXPECT_EQ(ModesFor(Transponder{"", 145.8e6, 145.8e6, {}, {}, "CW", true, "", 67}), (RigModes{"CW", "", 0}));
+  EXPECT_EQ(ToneText(670), "67.0");
+}
+
+TEST(TransponderOffsets, ReadWrittenAndKeptPerSatelliteAndTransponder) {
+  const Transponder fo29{"", 435.8e6, 435.9e6, 145.9e6, 146.0e6, "USB", true};
+  const Transponder upOnly{"", {}, {}, 145.9e6, 145.9e6, "FM", false};
+  TransponderOffsets offsets = TransponderOffsets::Read(
+      "24278 435850000 -1200\r\nAO 7 145950000 300\nbroken line\n1 2 x\n9 0 5\n9 435850000 2000000\n");
+  EXPECT_EQ(offsets.Find("24278", fo29), -1200);
+  EXPECT_EQ(offsets.Text(), "24278 435850000 -1200\r\nAO 7 145950000 300\r\n");
+  EXPECT_EQ(TransponderOffsets::Read(offsets.Text()), offsets);
+  offsets.Remember("AO 7", upOnly, 99.6);
+  EXPECT_EQ(offsets.Find("AO 7", upOnly), 100);
+  offsets.Forget("24278", fo29);
+  EXPECT_FALSE(offsets.Find("24278", fo29));
+  EXPECT_EQ(TransponderOffsets::Satellite(0, "AO 7"), "AO 7");
+  EXPECT_EQ(TransponderOffsets::Satellite(24278, "FO-29"), "24278");
 }
 
 TEST(RigSky, FollowsFromTwoMinutesBeforeAosUntilLos) {

@@ -119,6 +119,14 @@ TEST_F(DopplerCli, RangeRateThenOneLinePerTransponderAndOneLineForAnError) {
   // By entry, catalog number and name alike.
   for (const char* sat : {"1", "07530", " ao-07"})
     EXPECT_EQ(Cli({"doppler", sat, "11/05/2026", "12:00:00"}), std::make_pair(0, want)) << sat;
+  // Where the operator left the upright V/A transponder, 1.5 kHz low, its uplink too.
+  dir.Write("offsets.txt", "7530 29450000 -1500\r\nAO-07 29450000 900\r\n");
+  const std::string moved = Cli({"doppler", "1", "11/05/2026", "12:00:00"}).second;
+  EXPECT_NE(moved.find("Mode V/A (A) Linear 29450000 " + hz(29.4485e6, -1) + " 145900000 " + hz(145.8985e6, 1) +
+                       " offset -1500\n"),
+            std::string::npos)
+      << moved;
+  EXPECT_EQ(moved.find("offset 900"), std::string::npos);
 
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"doppler", "NO-SUCH", "11/05/2026", "12:00:00"},

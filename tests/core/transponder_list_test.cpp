@@ -27,6 +27,11 @@ TEST(TransponderConfig, LinesOfTheSatelliteWithAtLeastOneUsableKey) {
        {{"FM (config.txt)", nullopt, nullopt, nullopt, nullopt, "FM", false},
         {"config.txt", 436.795e6, 436.795e6, nullopt, nullopt, "", false}}},
       {{"AO-7 DOWN(145.9)"}, "", {}},
+      // Its own name, the uplink's mode and a CTCSS tone (between 60 and 260 Hz).
+      {{"SO-50 NAME(FM voice) DOWN(436.795) UP(145.850) MODE(FM) UPMODE(fm) TONE(67.0)", "SO-50 UP(145.8) TONE(6.7)"},
+       "SO-50",
+       {{"FM voice (config.txt)", 436.795e6, 436.795e6, 145.85e6, 145.85e6, "FM", false, "fm", 67.0},
+        {"config.txt", nullopt, nullopt, 145.8e6, 145.8e6, "", false}}},
   };
   for (const auto& c : cases) EXPECT_EQ(ConfiguredTransponders(c.lines, c.name), c.want) << c.lines[0];
 }
