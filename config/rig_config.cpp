@@ -34,7 +34,9 @@ std::string Upper(std::string text) {
   return text;
 }
 
-std::optional<RigConnection> ReadConnection(std::string_view value) {
+}  // namespace
+
+std::optional<RigConnection> ReadRigConnection(std::string_view value) {
   const std::vector<std::string> words = Words(value);
   if (words.size() < 2) return std::nullopt;
   const auto model = WholeDigits(words[0], 999999);
@@ -43,6 +45,8 @@ std::optional<RigConnection> ReadConnection(std::string_view value) {
   if (words.size() > 2) c.speed = WholeDigits(words[2], 10000000).value_or(0);
   return c;
 }
+
+namespace {
 
 void ReadHz(std::string_view value, double& into) {
   const double v = LenientNumber(value);
@@ -59,19 +63,14 @@ bool On(std::string_view value) {
   return !words.empty() && words[0] == "1";
 }
 
-std::string ConnectionText(const RigConnection& c) {
-  std::string text = std::to_string(c.model) + " " + c.port;
-  if (c.speed > 0) text += " " + std::to_string(c.speed);
-  return text;
-}
 
 std::string LineFor(std::string_view key, const RigConfig& config) {
   const RigSettings& s = config.settings;
   const std::string k(key);
-  if (key == kRig) return config.connection ? k + ConnectionText(*config.connection) : std::string();
+  if (key == kRig) return config.connection ? k + RigConnectionText(*config.connection) : std::string();
   if (key == kTxRig) {
     const bool second = s.uplink == UplinkWay::SecondRadio && config.transmitter;
-    return second ? k + ConnectionText(*config.transmitter) : std::string();
+    return second ? k + RigConnectionText(*config.transmitter) : std::string();
   }
   if (key == kSatMode) return s.uplink == UplinkWay::SatelliteMode ? k + "1" : std::string();
   if (key == kLos) return config.offsetAtLos ? k + "1" : std::string();
@@ -81,6 +80,12 @@ std::string LineFor(std::string_view key, const RigConfig& config) {
 }
 
 }  // namespace
+
+std::string RigConnectionText(const RigConnection& c) {
+  std::string text = std::to_string(c.model) + " " + c.port;
+  if (c.speed > 0) text += " " + std::to_string(c.speed);
+  return text;
+}
 
 std::string_view RigVfoName(RigVfo vfo) {
   for (const auto& [v, name] : kVfoNames) {
@@ -108,7 +113,7 @@ RigConfig ReadRigLines(const std::vector<std::string>& lines) {
       return line.substr(key.size());
     };
     if (const auto v = value(kRig)) {
-      config.connection = ReadConnection(*v);
+      config.connection = ReadRigConnection(*v);
     } else if (const auto v = value(kRx)) {
       ReadVfo(*v, s.receive);
     } else if (const auto v = value(kTx)) {
@@ -117,7 +122,7 @@ RigConfig ReadRigLines(const std::vector<std::string>& lines) {
     } else if (const auto v = value(kSatMode)) {
       satMode = On(*v);
     } else if (const auto v = value(kTxRig)) {
-      config.transmitter = ReadConnection(*v);
+      config.transmitter = ReadRigConnection(*v);
     } else if (const auto v = value(kLos)) {
       config.offsetAtLos = On(*v);
     } else if (const auto v = value(kSsb)) {

@@ -20,7 +20,7 @@ namespace rdz {
 struct RigConfig {
   std::optional<RigConnection> connection;
   RigSettings settings;
-  std::optional<RigConnection> transmitter;  // RIGTX, kept whatever the uplink
+  std::optional<RigConnection> transmitter;  // RIGTX; written only while it sends the uplink
   bool offsetAtLos = false;
   friend bool operator==(const RigConfig&, const RigConfig&) = default;
 };
@@ -28,6 +28,10 @@ struct RigConfig {
 // The rig keys of config lines; the last line of a key wins, a value that
 // makes no sense keeps the default.
 RigConfig ReadRigLines(const std::vector<std::string>& lines);
+
+// "MODEL PORT [SPEED]" and back; nothing when it reads otherwise.
+std::optional<RigConnection> ReadRigConnection(std::string_view value);
+std::string RigConnectionText(const RigConnection& c);
 
 // The name config.txt uses for a VFO, and back (any case); empty when unknown.
 std::string_view RigVfoName(RigVfo vfo);

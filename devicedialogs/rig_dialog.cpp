@@ -1,5 +1,6 @@
 #include "devicedialogs/rig_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -12,6 +13,11 @@
 namespace rdz {
 
 namespace {
+
+constexpr std::pair<UplinkWay, const char*> kUplinks[] = {{UplinkWay::Split, "Split"},
+                                                          {UplinkWay::SatelliteMode, "Satellite mode"},
+                                                          {UplinkWay::SecondRadio, "Second radio"},
+                                                          {UplinkWay::ReceiveOnly, "Receive only"}};
 
 constexpr RigVfo kVfos[] = {RigVfo::Current, RigVfo::A, RigVfo::B, RigVfo::Main, RigVfo::Sub};
 
@@ -50,6 +56,14 @@ RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWi
   TransmitVfo = VfoBox(s.transmit, this);
   ThresholdSsb = Hertz(s.thresholdSsb, this);
   ThresholdFm = Hertz(s.thresholdFm, this);
+  Uplink = new QComboBox(this);
+  for (const auto& [way, text] : kUplinks) Uplink->addItem(QString::fromLatin1(text), static_cast<int>(way));
+  Uplink->setCurrentIndex(Uplink->findData(static_cast<int>(s.uplink)));
+  SecondRadio = new QLineEdit(this);
+  SecondRadio->setPlaceholderText(QStringLiteral("2 localhost:4533"));
+  if (current.transmitter) SecondRadio->setText(QString::fromStdString(RigConnectionText(*current.transmitter)));
+  OffsetAtLos = new QCheckBox(QStringLiteral("Remember the offset at LOS"), this);
+  OffsetAtLos->setChecked(current.offsetAtLos);
   Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   NoRadio = Buttons->addButton(QStringLiteral("No radio"), QDialogButtonBox::ResetRole);
 
@@ -60,12 +74,17 @@ RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWi
   form->addRow(QStringLiteral("Transmit VFO"), TransmitVfo);
   form->addRow(QStringLiteral("Threshold SSB/CW (Hz)"), ThresholdSsb);
   form->addRow(QStringLiteral("Threshold FM (Hz)"), ThresholdFm);
+  form->addRow(QStringLiteral("Uplink"), Uplink);
+  form->addRow(QStringLiteral("Second radio (model port [speed])"), SecondRadio);
+  form->addRow(OffsetAtLos);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Filter);
   layout->addWidget(Models, 1);
   layout->addLayout(form);
   layout->addWidget(Buttons);
 
+  connect(Uplink, &QComboBox::currentIndexChanged, this, [this] { UpdateOk(); });
+  connect(SecondRadio, &QLineEdit::textChanged, this, [this] { UpdateOk(); });
   connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(NoRadio, &QPushButton::clicked, this, [this] {
@@ -75,7 +94,13 @@ RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWi
   UpdateOk();
 }
 
-void RigDialog::UpdateOk() { Buttons->button(QDialogButtonBox::Ok)->setEnabled(fields_.Complete()); }
+void RigDialog::UpdateOk() {
+  if (Uplink == nullptr || Buttons == nullptr) return;  // still being built
+  const bool second = Uplink->currentData().toInt() == static_cast<int>(UplinkWay::SecondRadio);
+  SecondRadio->setEnabled(second);
+  const bool named = ReadRigConnection(SecondRadio->text().toStdString()).has_value();
+  Buttons->button(QDialogButtonBox::Ok)->setEnabled(fields_.Complete() && (!second || named));
+}
 
 RigConfig RigDialog::Result() const {
   RigConfig r;
@@ -84,6 +109,9 @@ RigConfig RigDialog::Result() const {
   s.transmit = static_cast<RigVfo>(TransmitVfo->currentData().toInt());
   s.thresholdSsb = ThresholdSsb->value();
   s.thresholdFm = ThresholdFm->value();
+  s.uplink = static_cast<UplinkWay>(Uplink->currentData().toInt());
+  r.transmitter = ReadRigConnection(SecondRadio->text().toStdString());
+  r.offsetAtLos = OffsetAtLos->isChecked();
   if (none_) return r;
   RigConnection c;
   c.model = fields_.Model();

@@ -6,6 +6,7 @@
 #include "devicedialogs/connection_fields.h"
 #include "platform/rig.h"
 
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QDoubleSpinBox;
@@ -17,7 +18,9 @@ namespace rdz {
 
 // "Tracker -> Radio": a Hamlib rig model from the library's list (searched by
 // maker or name), its port and speed, its receive and transmit VFOs and the
-// thresholds. "No radio" leaves every radio alone.
+// thresholds; how the uplink is sent (split, the radio's satellite mode, a
+// second radio named "MODEL PORT [SPEED]", or not at all) and whether the
+// offset is remembered at LOS. "No radio" leaves every radio alone.
 class RigDialog final : public QDialog {
  public:
   RigDialog(std::vector<RigModel> models, const RigConfig& current, QWidget* parent = nullptr);
@@ -33,6 +36,9 @@ class RigDialog final : public QDialog {
   QComboBox* TransmitVfo = nullptr;
   QDoubleSpinBox* ThresholdSsb = nullptr;
   QDoubleSpinBox* ThresholdFm = nullptr;
+  QComboBox* Uplink = nullptr;        // "Split", "Satellite mode", "Second radio", "Receive only"
+  QLineEdit* SecondRadio = nullptr;   // MODEL PORT [SPEED] of the uplink's radio
+  QCheckBox* OffsetAtLos = nullptr;
   QDialogButtonBox* Buttons = nullptr;
   QPushButton* NoRadio = nullptr;
 

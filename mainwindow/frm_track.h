@@ -38,6 +38,7 @@ class FrmConfig;
 class FrmImmagine;
 class FrmPasses;
 class RigLink;
+class PassbandBar;
 class RotorLink;
 class FrmSky;
 class TrackingPicture;
@@ -198,6 +199,9 @@ class FrmTrack final : public QMainWindow,
   TransponderChoice Transponders;
   QComboBox* CboTransponder = nullptr;
   QLabel* LblDoppler = nullptr;  // range rate, downlink to tune and uplink to send
+  PassbandBar* BarPassband = nullptr;  // where in the chosen transponder the radio stands
+  QPushButton* CmdRememberOffset = nullptr;
+  QPushButton* CmdResetOffset = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -9,6 +9,9 @@
 #include <QSignalBlocker>
 
 #include "mainwindow/frm_track.h"
+#include "mainwindow/passband_bar.h"
+#include "mainwindow/rig_link.h"
+#include <QPushButton>
 #include "orbit/engine.h"
 #include "platform/qt/fixed_pitch_font.h"
 #include "platform/qt/qt_text.h"
@@ -28,6 +31,8 @@ int FrmTrack::CreateRadioRow(QWidget* area, int top) {
   CboTransponder->setGeometry(m + captionW, y, Twips(3300), h);
   CboTransponder->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   CboTransponder->setEnabled(false);
+  CboTransponder->setPlaceholderText(QString::fromLatin1(kNoTransponders));
+  CboTransponder->setToolTip(CboTransponder->placeholderText());
   QObject::connect(CboTransponder, &QComboBox::activated, this, [this](int index) { CboTransponderClick(index); });
   LblDoppler = new QLabel(area);
   LblDoppler->setTextFormat(Qt::PlainText);
@@ -44,8 +49,30 @@ int FrmTrack::CreateRadioRow(QWidget* area, int top) {
   LblSatAge->setParent(area);
   LblSatAge->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   LblSatAge->setGeometry(ageX, y, std::max(0, right - ageX), h);
-  radioRowHeight_ = y + h - top;
-  return y + h;
+  // Under it: the passband and the offset's buttons.
+  const int y2 = y + h + Twips(30);
+  CmdRememberOffset = new QPushButton(QStringLiteral("Remember offset"), area);
+  CmdResetOffset = new QPushButton(QStringLiteral("Reset offset"), area);
+  const int buttonW = CmdRememberOffset->sizeHint().width();
+  CmdRememberOffset->setGeometry(m, y2, buttonW, h);
+  CmdResetOffset->setGeometry(m + buttonW + Twips(60), y2, CmdResetOffset->sizeHint().width(), h);
+  BarPassband = new PassbandBar(area);
+  const int barX = CmdResetOffset->geometry().right() + Twips(180);
+  BarPassband->setGeometry(barX, y2, std::max(0, LblDoppler->geometry().right() - barX), h);
+  BarPassband->Moved = [this](double hz) {
+    Radios->MoveBy(hz);
+    ShowDoppler();
+  };
+  QObject::connect(CmdRememberOffset, &QPushButton::clicked, this, [this] {
+    Radios->RememberOffset();
+    ShowDoppler();
+  });
+  QObject::connect(CmdResetOffset, &QPushButton::clicked, this, [this] {
+    Radios->ResetOffset();
+    ShowDoppler();
+  });
+  radioRowHeight_ = y2 + h - top;
+  return y2 + h;
 }
 
 void FrmTrack::ReadTransmitters() {
@@ -85,7 +112,7 @@ void FrmTrack::FillTransponders(int satellite) {
   const QSignalBlocker quiet(CboTransponder);
   CboTransponder->clear();
   for (const Transponder& t : Transponders.transponders) CboTransponder->addItem(QString::fromStdString(t.description));
-  CboTransponder->setCurrentIndex(Transponders.chosen);
+  CboTransponder->setCurrentIndex(Transponders.transponders.empty() ? -1 : Transponders.chosen);
   CboTransponder->setEnabled(!Transponders.transponders.empty());
 }
 
@@ -103,7 +130,14 @@ void FrmTrack::ShowDoppler() {
     const auto p = state_.Models[static_cast<std::size_t>(k - 1)]->At(SetupEngine(state_.Station), *state_.Time.Utc);
     if (p) rate = p->raw.rangeRate;
   }
-  LblDoppler->setText(qt::ToQString(DopplerLineText(rate, Transponders.Chosen())));
+  const Transponder* chosen = Transponders.Chosen();
+  const std::optional<double> at = chosen && k > 0 ? Radios->SatelliteDownlink(*chosen) : std::nullopt;
+  const std::optional<double> centre = chosen ? DownlinkCentre(*chosen) : std::nullopt;
+  LblDoppler->setText(qt::ToQString(DopplerLineText(rate, chosen, at && centre ? *at - *centre : 0)));
+  BarPassband->Show(at ? PlaceIn(*chosen, *at) : std::nullopt);
+  const bool following = Radios->Following();
+  CmdRememberOffset->setEnabled(following);
+  CmdResetOffset->setEnabled(chosen && k > 0 && (following || Radios->Offsets().Find(Radios->SatelliteKey(), *chosen)));
 }
 
 }  // namespace rdz

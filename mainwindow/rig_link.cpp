@@ -6,6 +6,7 @@
 
 #include "mainwindow/frm_track.h"
 #include "orbit/engine.h"
+#include "platform/text_lines.h"
 #include "radio/rig_sky.h"
 
 namespace rdz {
@@ -29,6 +30,9 @@ RigLink::RigLink(FrmTrack& window, TrackerState& state, const Services& services
 }
 
 void RigLink::Use(const RigConfig& config, bool save) {
+  if (driver_ && config.connection == config_.connection && config.settings.uplink == UplinkWay::SatelliteMode) {
+    driver_->HandOver();
+  }
   config_ = config;
   driver_.reset();
   looked_.reset();
@@ -40,15 +44,26 @@ void RigLink::Use(const RigConfig& config, bool save) {
                               "RodeDizevad");
     }
   }
+  offsets_ = ReadOffsetFile(services_.programDir);
   if (config.connection) {
     const RigConnection c = *config.connection;
     RigLibrary* library = services_.rigs;
-    name_ = library ? library->ModelName(c.model) : "";
-    if (name_.empty()) name_ = "Radio " + std::to_string(c.model);
-    // Answers arrive on the radio's thread; they are taken on this one.
+    const auto nameOf = [library](int model) {
+      const std::string name = library ? library->ModelName(model) : "";
+      return name.empty() ? "Radio " + std::to_string(model) : name;
+    };
+    name_ = nameOf(c.model);
+    RigDriver::Make transmitter;
+    if (config.transmitter && config.settings.uplink == UplinkWay::SecondRadio) {
+      const RigConnection t = *config.transmitter;
+      transmitterName_ = nameOf(t.model) + " " + t.port;
+      transmitter = [library, t] { return library ? library->Make(t, kHamlibLimitMs) : nullptr; };
+    }
+    // Answers arrive on the radios' threads; they are taken on this one.
     driver_ = std::make_unique<RigDriver>(
         [library, c] { return library ? library->Make(c, kHamlibLimitMs) : nullptr; }, config.settings,
-        kRigDeadline, [this] { QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection); });
+        kRigDeadline, [this] { QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection); },
+        std::move(transmitter));
     Timer.start(kPollMs);
   }
   window_.Menus.TrkRadio->setChecked(config.connection.has_value());
@@ -82,16 +97,81 @@ void RigLink::Tick() {
   // A look before the radio is open is lost; the next tick makes it again.
   if (driver_->State() == RigDriver::Link::State::Open) looked_ = when;
   const int sat = window_.TrackedSatellite();
-  const bool tracked = sat > 0 && state_.Models[static_cast<std::size_t>(sat - 1)];
-  // The choice belongs to the selected satellite only once it was made for it.
-  const TransponderChoice& choice = window_.Transponders;
-  const Transponder* transponder = tracked && choice.satellite == sat ? choice.Chosen() : nullptr;
+  const Transponder* transponder = Chosen();
   RigSky sky;
+  double offset = 0;
   if (transponder) {
     sky = RigSkyAt(SetupEngine(state_.Station), *state_.Models[static_cast<std::size_t>(sat - 1)], *when);
+    offset = offsets_.Find(SatelliteKey(), *transponder).value_or(0);
   }
-  driver_->Tick(transponder, sky.follow, sky.rangeRate);
+  driver_->Tick(transponder, sky.follow, sky.rangeRate, offset);
+  if (const auto ended = driver_->Follower().TakeEnded(); ended && config_.offsetAtLos) {
+    TransponderOffsets kept = offsets_;
+    kept.Remember(SatelliteKey(), ended->transponder, ended->offset);
+    SaveOffsets(kept);
+  }
   ShowStatus();
+}
+
+const Transponder* RigLink::Chosen() const {
+  const int sat = window_.TrackedSatellite();
+  const bool tracked = sat > 0 && static_cast<std::size_t>(sat) <= state_.Models.size() &&
+                       state_.Models[static_cast<std::size_t>(sat - 1)];
+  // The choice belongs to the selected satellite only once it was made for it.
+  const TransponderChoice& choice = window_.Transponders;
+  return tracked && choice.satellite == sat ? choice.Chosen() : nullptr;
+}
+
+std::string RigLink::SatelliteKey() const {
+  const int sat = window_.TrackedSatellite();
+  if (sat <= 0) return {};
+  const ElementSet& set = state_.Elements[sat];
+  return TransponderOffsets::Satellite(set.CatalogNumber, TrimBlanks(set.Name));
+}
+
+bool RigLink::Following() const {
+  const Transponder* t = Chosen();
+  return driver_ && t && driver_->Follower().Follows(t) && driver_->Follower().SatelliteDownlink();
+}
+
+std::optional<double> RigLink::SatelliteDownlink(const Transponder& t) const {
+  if (driver_ && driver_->Follower().Follows(&t)) return driver_->Follower().SatelliteDownlink();
+  const auto centre = DownlinkCentre(t);
+  if (!centre) return std::nullopt;
+  const std::string key = SatelliteKey();
+  return *centre + (key.empty() ? 0 : offsets_.Find(key, t).value_or(0));
+}
+
+void RigLink::MoveBy(double hz) {
+  if (!Following()) return;
+  driver_->Move(*driver_->Follower().SatelliteDownlink() + hz);
+  ShowStatus();
+}
+
+void RigLink::RememberOffset() {
+  if (!Following()) return;
+  TransponderOffsets kept = offsets_;
+  kept.Remember(SatelliteKey(), *Chosen(), *driver_->Follower().Offset());
+  SaveOffsets(kept);
+}
+
+void RigLink::ResetOffset() {
+  const Transponder* t = Chosen();
+  if (t == nullptr) return;
+  TransponderOffsets kept = offsets_;
+  kept.Forget(SatelliteKey(), *t);
+  SaveOffsets(kept);
+  if (const auto centre = DownlinkCentre(*t); centre && Following()) driver_->Move(*centre);
+}
+
+void RigLink::SaveOffsets(const TransponderOffsets& offsets) {
+  if (offsets == offsets_) return;
+  if (const WriteOutcome saved = SaveOffsetFile(services_.programDir, offsets); !saved.ok) {
+    services_.messages.Show("The offset could not be saved in " + std::string(kOffsetFileName) + " (" +
+                                saved.reason + "); it is used until the program ends.",
+                            "RodeDizevad");
+  }
+  offsets_ = offsets;
 }
 
 void RigLink::ShowStatus() {
@@ -115,8 +195,21 @@ void RigLink::ShowStatus() {
     if (driver_->State() != State::Open) text += " connecting";
     if (const auto& read = driver_->ReadBack()) text += "   rig " + Hz(*read);
     if (const auto& down = driver_->Follower().SatelliteDownlink()) text += "   satellite " + Hz(*down);
+    const RigModes& m = driver_->Modes();
+    if (!m.receive.empty()) text += "   " + m.receive + (m.transmit.empty() ? "" : "/" + m.transmit);
+    if (m.toneTenths > 0) text += " tone " + ToneText(m.toneTenths) + " Hz";
     trouble = false;
   }
+  if (const RigDriver::Link* tx = driver_ ? driver_->Transmitter() : nullptr) {
+    text += "   uplink: " + transmitterName_;
+    if (!tx->Error().empty()) {
+      text += " reconnecting (" + tx->Error() + ")";
+      trouble = true;
+    } else if (tx->Now() != State::Open) {
+      text += " connecting";
+    }
+  }
+  if (driver_ && !driver_->Note().empty()) text += "   " + driver_->Note();
   Status->setText(QString::fromStdString(text));
   Status->setToolTip(Status->text());  // the bar cuts long reasons
   Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());

@@ -8,6 +8,7 @@
 #include "devicedialogs/rig_dialog.h"
 #include "orbit/tracker_state.h"
 #include "platform/services.h"
+#include "radio/offset_file.h"
 #include "radio/rig_driver.h"
 
 class QLabel;
@@ -34,17 +35,34 @@ class RigLink final : public QObject {
   void Tick();
   RigDriver* Driver() const { return driver_.get(); }
 
+  // Where the satellite-side downlink of `t` stands: where the radio follows
+  // it, else its middle moved by the offset remembered for the tracked satellite.
+  std::optional<double> SatelliteDownlink(const Transponder& t) const;
+  // The operator moves the followed transponder by `hz`, satellite side.
+  void MoveBy(double hz);
+  // "Remember offset" and "Reset offset" for the transponder followed.
+  void RememberOffset();
+  void ResetOffset();
+  // Whether the radio follows the chosen transponder now.
+  bool Following() const;
+  const TransponderOffsets& Offsets() const { return offsets_; }
+  // The tracked satellite as offsets.txt names it; empty when none is tracked.
+  std::string SatelliteKey() const;
+
   QTimer Timer;              // polls the radio four times a second
   QLabel* Status = nullptr;  // the radio's frequency read back, or why it is not followed
 
  private:
   void ShowStatus();
+  const Transponder* Chosen() const;
+  void SaveOffsets(const TransponderOffsets& offsets);
 
   FrmTrack& window_;
   TrackerState& state_;
   Services services_;
   RigConfig config_;
-  std::string name_;
+  std::string name_, transmitterName_;
+  TransponderOffsets offsets_;
   std::unique_ptr<RigDriver> driver_;
   std::optional<CivilTime> looked_;  // the instant of the last look
   QPointer<RigDialog> dialog_;

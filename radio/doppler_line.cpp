@@ -30,13 +30,13 @@ std::string MegahertzText(double hz) {
   return text;
 }
 
-std::string DopplerLineText(std::optional<double> rangeRateKmS, const Transponder* chosen) {
+std::string DopplerLineText(std::optional<double> rangeRateKmS, const Transponder* chosen, double offsetHz) {
   if (!rangeRateKmS || !std::isfinite(*rangeRateKmS)) return {};
   char rate[48];
   std::snprintf(rate, sizeof rate, "RR %.3f km/s", *rangeRateKmS);
   std::string text = rate;
   if (chosen == nullptr) return text;
-  const CorrectedLinks links = CorrectLinks(*chosen, *rangeRateKmS);
+  const CorrectedLinks links = CorrectLinks(*chosen, *rangeRateKmS, offsetHz);
   if (links.downTune) text += "  DOWN " + MegahertzText(*links.downTune);
   if (links.upTune) text += "  UP " + MegahertzText(*links.upTune);
   return text;

@@ -20,8 +20,12 @@ CorrectedLinks CorrectLinks(const Transponder& t, double rangeRateKmS, double of
 std::string MegahertzText(double hz);
 
 // The top band's Doppler line: "RR -5.123 km/s  DOWN 145.961 234  UP 432.148 766",
-// a missing link left out; empty without a range rate.
-std::string DopplerLineText(std::optional<double> rangeRateKmS, const Transponder* chosen);
+// a missing link left out; empty without a range rate. `offsetHz` moves the
+// satellite-side downlink from the nominal one (the uplink with it).
+std::string DopplerLineText(std::optional<double> rangeRateKmS, const Transponder* chosen, double offsetHz = 0);
+
+inline constexpr const char* kNoTransponders =
+    "none: download the list with Menu -> Transponders Internet or add one with Tracker -> Transponders...";
 
 // The choice for `satellite` with these transponders: the transponder worked
 // before stays chosen while the same satellite keeps one equal to it, else

@@ -57,6 +57,9 @@ class RigDriver {
   // Switches the satellite mode off now, for an owner that then waits until
   // Idle; otherwise that happens on the radio's thread when this goes.
   bool Release() { return receiver_.Release(); }
+  // The radio goes on in satellite mode under the next driver: this one
+  // leaves it on, so that its end cannot undo the next one's start.
+  void HandOver() { receiver_.Finally({}); }
 
   // The downlink radio.
   Link::State State() const { return receiver_.Now(); }
