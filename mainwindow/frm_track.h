@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QRect>
 #include <QPointer>
 #include <array>
 #include <filesystem>
@@ -259,6 +260,7 @@ class FrmTrack final : public QMainWindow,
   int transmitterReads_ = 0;  // only the newest read of transmitters.json is taken
   int transmitterTaken_ = 0;
   int radioRowHeight_ = 0;
+  QRect boxPlace_, dopplerPlace_, agePlace_;  // of CboTransponder, LblDoppler and LblSatAge with transponders
 };
 
 }  // namespace rdz

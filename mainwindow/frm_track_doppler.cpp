@@ -71,6 +71,9 @@ int FrmTrack::CreateRadioRow(QWidget* area, int top) {
     Radios->ResetOffset();
     ShowDoppler();
   });
+  boxPlace_ = CboTransponder->geometry();
+  dopplerPlace_ = LblDoppler->geometry();
+  agePlace_ = LblSatAge->geometry();
   radioRowHeight_ = y2 + h - top;
   return y2 + h;
 }
@@ -112,8 +115,15 @@ void FrmTrack::FillTransponders(int satellite) {
   const QSignalBlocker quiet(CboTransponder);
   CboTransponder->clear();
   for (const Transponder& t : Transponders.transponders) CboTransponder->addItem(QString::fromStdString(t.description));
-  CboTransponder->setCurrentIndex(Transponders.transponders.empty() ? -1 : Transponders.chosen);
-  CboTransponder->setEnabled(!Transponders.transponders.empty());
+  const bool none = Transponders.transponders.empty();
+  CboTransponder->setCurrentIndex(none ? -1 : Transponders.chosen);
+  CboTransponder->setEnabled(!none);
+  // Without transponders the box has the whole row for where they come from;
+  // the Doppler line and the element age go down to the passband's.
+  const int down = BarPassband->geometry().top() - boxPlace_.top();
+  CboTransponder->setGeometry(none ? QRect(boxPlace_.topLeft(), agePlace_.bottomRight()) : boxPlace_);
+  LblDoppler->setGeometry(none ? BarPassband->geometry() : dopplerPlace_);
+  LblSatAge->setGeometry(none ? agePlace_.translated(0, down) : agePlace_);
 }
 
 void FrmTrack::CboTransponderClick(int index) {

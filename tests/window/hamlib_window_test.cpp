@@ -2,13 +2,16 @@
 // and rigctld (model 2), chosen in the device dialogs: following a pass, the
 // operator's dial, a rigctld lost and found again. The rotor's outages are met
 // in `track`.
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "core/rotctld.h"
 #include "devicedialogs/rig_dialog.h"
 #include "devicedialogs/rotor_dialog.h"
+#include "mainwindow/passband_bar.h"
 #include "mainwindow/rig_link.h"
 #include "mainwindow/rotor_link.h"
 #include "orbit/engine.h"
@@ -160,6 +163,64 @@ TEST_F(HamlibWindow, RigChosenInTheDialogFollowsThePassTheOperatorsDialAndAResta
   EXPECT_FALSE(form->Radios->Driver());
   EXPECT_FALSE(form->Menus.TrkRadio->isChecked());
   EXPECT_EQ(dir.Read("config.txt").find("\nRIG = "), std::string::npos);
+}
+
+// A satellite radio in satellite mode behind a rigctld in VFO mode (its
+// commands name Main and Sub): modes and tone at the start, the passband moved
+// from the keyboard, an offset remembered, used at the next start and reset.
+TEST_F(HamlibWindow, SatelliteModeToneThePassbandAndARememberedOffset) {
+  Rigctld ic9700(true);
+  ASSERT_TRUE(ic9700.ready());
+  Start([](const LookAngles& a) { return a.elevation > 10 && a.rangeRate < -3; });
+  Transponder linear = kLinear;
+  linear.tone = 67.0;
+  form->Transponders = TransponderChoice{sat, {linear}, 0};
+  clock.now = AddSeconds(clock.now, 1);
+  form->Menus.TrkRadio->trigger();
+  RigDialog* d = form->Radios->Dialog();
+  ASSERT_TRUE(d);
+  d->Uplink->setCurrentIndex(d->Uplink->findText(QStringLiteral("Satellite mode")));
+  d->ReceiveVfo->setCurrentIndex(d->ReceiveVfo->findText(QStringLiteral("SUB")));
+  d->TransmitVfo->setCurrentIndex(d->TransmitVfo->findText(QStringLiteral("MAIN")));
+  ChooseModel(d, "net rigctl", ic9700.address());
+  EXPECT_NE(dir.Read("config.txt").find("RIGSATMODE = 1\r\n"), std::string::npos);
+  // Sub receives, Main sends: true once both are on satellite-side `down` and its uplink.
+  const auto tuned = [&](double down) {
+    form->Timer1Tick();
+    form->Radios->Tick();
+    const double rr = RangeRate(), up = 145.95e6 - (down - 435.05e6);
+    return PumpUntil([&] {
+      return std::abs(ic9700.First("f Sub") - down * (1 - rr / kC)) <= 20 &&
+             std::abs(ic9700.First("f Main") - up * (1 + rr / kC)) <= 20;
+    }, 5);
+  };
+  ASSERT_TRUE(tuned(435.05e6)) << RigStatus();
+  EXPECT_EQ(ic9700.Ask("u currVFO SATMODE"), "1");
+  EXPECT_EQ(ic9700.Ask("m Sub").substr(0, 4), "USB ");
+  EXPECT_EQ(ic9700.Ask("m Main").substr(0, 4), "LSB ");
+  EXPECT_EQ(ic9700.Ask("c Main"), "670");
+  EXPECT_TRUE(PumpUntil([&] { return RigStatus().find("USB/LSB tone 67.0 Hz") != std::string::npos; }, 5))
+      << RigStatus();
+
+  // Shift+Right on the passband: a kilohertz up, both VFOs at once; remembered.
+  ASSERT_TRUE(form->BarPassband->Place());
+  QTest::keyClick(form->BarPassband, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(form->BarPassband->Place()->downlink, 435.051e6);
+  ASSERT_TRUE(tuned(435.051e6)) << RigStatus();
+  form->CmdRememberOffset->click();
+  const std::string offsets = std::to_string(state.Elements[sat].CatalogNumber) + " 435050000 1000\r\n";
+  EXPECT_EQ(dir.Read("offsets.txt"), offsets);
+
+  // Released, the satellite mode goes off; taken again, the pass starts at the offset.
+  const RigConfig used = form->Radios->InUse();
+  form->Menus.TrkRadio->trigger();
+  form->Radios->Dialog()->NoRadio->click();
+  EXPECT_TRUE(PumpUntil([&] { return ic9700.Ask("u currVFO SATMODE") == "0"; }, 5));
+  form->Radios->Use(used, false);
+  EXPECT_TRUE(tuned(435.051e6)) << RigStatus();
+  form->CmdResetOffset->click();
+  EXPECT_EQ(dir.Read("offsets.txt"), "");
+  EXPECT_TRUE(tuned(435.05e6)) << RigStatus();
 }
 
 }  // namespace
