@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "platform/lenient_number.h"
+#include "platform/number_text.h"
 #include "platform/text_lines.h"
 
 namespace rdz {
@@ -63,33 +65,92 @@ double ToneOf(std::string_view rest) {
   return read && read->value >= 60 && read->value <= 260 ? read->value : 0;
 }
 
+
+// The transponder a line gives the satellite; nothing for another
+// satellite's line or one without any usable key (an attitude line, say).
+std::optional<Transponder> TransponderOf(std::string_view text, std::string_view trimmedName) {
+  if (trimmedName.empty() || !text.starts_with(trimmedName) || text.size() <= trimmedName.size() ||
+      text[trimmedName.size()] != ' ') {
+    return std::nullopt;
+  }
+  const std::string_view rest = text.substr(trimmedName.size());
+  Transponder t;
+  bool any = ReadBand(rest, " DOWN(", t.downLow, t.downHigh);
+  any = ReadBand(rest, " UP(", t.upLow, t.upHigh) || any;
+  t.mode = ValueOf(rest, " MODE(");
+  t.upMode = ValueOf(rest, " UPMODE(");
+  t.tone = ToneOf(rest);
+  t.invert = HasWord(rest, "INVERT");
+  if (!any && t.mode.empty() && !t.invert) return std::nullopt;
+  const std::string name = ValueOf(rest, " NAME(");
+  t.description = (name.empty() ? t.mode : name);
+  t.description += t.description.empty() ? "config.txt" : " (config.txt)";
+  return t;
+}
+
+std::string Band(const char* key, const std::optional<double>& low, const std::optional<double>& high) {
+  return low ? std::string(" ") + key + "(" + BandText(low, high) + ")" : std::string();
+}
+
+// Text that stays one value inside KEY(...).
+std::string Plain(std::string text) {
+  std::erase_if(text, [](char c) { return c == '(' || c == ')' || static_cast<unsigned char>(c) < 0x20; });
+  return std::string(TrimBlanks(text, " \t"));
+}
+
 }  // namespace
+
+std::string BandText(const std::optional<double>& low, const std::optional<double>& high) {
+  if (!low) return {};
+  std::string text = ShortestDecimalText(*low / kHzPerMHz);
+  if (high && *high != *low) text += "-" + ShortestDecimalText(*high / kHzPerMHz);
+  return text;
+}
 
 std::vector<Transponder> ConfiguredTransponders(const std::vector<std::string>& lines,
                                                 std::string_view trimmedName) {
   std::vector<Transponder> found;
-  if (trimmedName.empty()) return found;
   for (const std::string& line : lines) {
-    const std::string_view text(line);
-    if (!text.starts_with(trimmedName) || text.size() <= trimmedName.size() ||
-        text[trimmedName.size()] != ' ') {
-      continue;
-    }
-    const std::string_view rest = text.substr(trimmedName.size());
-    Transponder t;
-    bool any = ReadBand(rest, " DOWN(", t.downLow, t.downHigh);
-    any = ReadBand(rest, " UP(", t.upLow, t.upHigh) || any;
-    t.mode = ValueOf(rest, " MODE(");
-    t.upMode = ValueOf(rest, " UPMODE(");
-    t.tone = ToneOf(rest);
-    t.invert = HasWord(rest, "INVERT");
-    if (!any && t.mode.empty() && !t.invert) continue;
-    const std::string name = ValueOf(rest, " NAME(");
-    t.description = (name.empty() ? t.mode : name);
-    t.description += t.description.empty() ? "config.txt" : " (config.txt)";
-    found.push_back(std::move(t));
+    if (auto t = TransponderOf(line, trimmedName)) found.push_back(std::move(*t));
   }
   return found;
+}
+
+std::string TransponderLine(std::string_view trimmedName, const Transponder& t) {
+  std::string line(trimmedName);
+  std::string name = t.description;
+  if (const auto own = name.rfind(" (config.txt)"); own != std::string::npos && own + 13 == name.size()) name.resize(own);
+  if (name == "config.txt") name.clear();
+  name = Plain(name);
+  if (!name.empty() && name != Plain(t.mode)) line += " NAME(" + name + ")";
+  line += Band("DOWN", t.downLow, t.downHigh) + Band("UP", t.upLow, t.upHigh);
+  if (!Plain(t.mode).empty()) line += " MODE(" + Plain(t.mode) + ")";
+  if (!Plain(t.upMode).empty()) line += " UPMODE(" + Plain(t.upMode) + ")";
+  if (t.tone > 0) line += " TONE(" + ShortestDecimalText(t.tone) + ")";
+  if (t.invert) line += " INVERT";
+  return line;
+}
+
+std::string WithTransponderLines(std::string_view bytes, std::string_view trimmedName,
+                                 const std::vector<Transponder>& transponders) {
+  std::string lines;
+  for (const Transponder& t : transponders) lines += TransponderLine(trimmedName, t) + "\r\n";
+  std::string out;
+  bool placed = false;
+  for (std::size_t at = 0; at < bytes.size();) {
+    const LineEnd end = FindLineEnd(bytes, at);
+    if (TransponderOf(bytes.substr(at, end.end - at), trimmedName)) {
+      if (!std::exchange(placed, true)) out += lines;
+    } else {
+      out += bytes.substr(at, end.next - at);
+    }
+    at = end.next;
+  }
+  if (!placed) {
+    if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
+    out += lines;
+  }
+  return out;
 }
 
 }  // namespace rdz

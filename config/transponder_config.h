@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,5 +18,19 @@ namespace rdz {
 // finite number is left out.
 std::vector<Transponder> ConfiguredTransponders(const std::vector<std::string>& lines,
                                                 std::string_view trimmedName);
+
+// A link as DOWN(...) and UP(...) give it, in MHz: "145.925-145.975", "145.97";
+// empty without the link.
+std::string BandText(const std::optional<double>& low, const std::optional<double>& high);
+
+// The config line for a transponder of satellite `trimmedName`, read back
+// as the same transponder (its description as NAME, without "(config.txt)").
+std::string TransponderLine(std::string_view trimmedName, const Transponder& t);
+
+// The file's bytes with the satellite's transponder lines replaced by
+// `transponders` (where the first one stood, else at the end) and every
+// other line, its attitude lines too, kept byte for byte.
+std::string WithTransponderLines(std::string_view bytes, std::string_view trimmedName,
+                                 const std::vector<Transponder>& transponders);
 
 }  // namespace rdz

@@ -158,6 +158,8 @@ class FrmTrack final : public QMainWindow,
   // The radio row: the transponder picked in CboTransponder, and the height
   // the row adds under the top band.
   void CboTransponderClick(int index);
+  // "Tracker -> Transponders...": the tracked satellite's own lines edited in a dialog.
+  void ChooseTransponders();
   int RadioRowHeight() const { return radioRowHeight_; }
 
   // Controls.

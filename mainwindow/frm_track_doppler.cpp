@@ -9,7 +9,10 @@
 #include <QSignalBlocker>
 
 #include "mainwindow/frm_track.h"
+#include "config/keyed_lines.h"
+#include "config/transponder_config.h"
 #include "mainwindow/passband_bar.h"
+#include "mainwindow/transponder_dialog.h"
 #include "mainwindow/rig_link.h"
 #include <QPushButton>
 #include "orbit/engine.h"
@@ -124,6 +127,34 @@ void FrmTrack::FillTransponders(int satellite) {
   CboTransponder->setGeometry(none ? QRect(boxPlace_.topLeft(), agePlace_.bottomRight()) : boxPlace_);
   LblDoppler->setGeometry(none ? BarPassband->geometry() : dopplerPlace_);
   LblSatAge->setGeometry(none ? agePlace_.translated(0, down) : agePlace_);
+}
+
+void FrmTrack::ChooseTransponders() {
+  const int k = TrackedSatellite();
+  if (k <= 0) {
+    services_.messages.Show("Choose the satellite first: its button in the TR column.", "RodeDizevad");
+    return;
+  }
+  const ElementSet& sat = state_.Elements[k];
+  const std::string name(TrimBlanks(sat.Name));
+  std::vector<Transponder> listed;
+  for (const ListedTransponder& entry : transmitters_.entries) {
+    if (sat.CatalogNumber != 0 && entry.catalogNumber == sat.CatalogNumber) listed.push_back(entry.transponder);
+  }
+  auto* dialog = new TransponderDialog(name, ConfiguredTransponders(state_.Config->lines, name), listed, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(dialog, &QDialog::accepted, this, [this, dialog, name] {
+    const std::vector<Transponder> edited = dialog->Result();
+    const WriteOutcome saved = RewriteConfigFile(
+        services_.programDir, [&](std::string_view bytes) { return WithTransponderLines(bytes, name, edited); });
+    if (!saved.ok) {
+      services_.messages.Show("The transponders could not be saved in config.txt (" + saved.reason + ").",
+                              "RodeDizevad");
+      return;
+    }
+    SettingsChanged();
+  });
+  dialog->open();
 }
 
 void FrmTrack::CboTransponderClick(int index) {

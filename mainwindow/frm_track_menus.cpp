@@ -65,6 +65,7 @@ void FrmTrack::CreateMenus() {
   m.mnuTrk->addSeparator();
   m.TrkRadio = item(m.mnuTrk, "Radio", [this] { Radios->Choose(); });
   m.TrkRadio->setCheckable(true);
+  m.TrkTransponders = item(m.mnuTrk, "Transponders...", [this] { ChooseTransponders(); });
 
   // "?" is a command of its own in the bar, without a submenu.
   m.MnuInfo = bar->addAction(QStringLiteral("?"));

@@ -29,6 +29,7 @@ struct FrmTrackMenus {
   QAction* KV250_2 = nullptr;
   QAction* TrkOther = nullptr;
   QAction* TrkRadio = nullptr;  // checked while a radio is in use
+  QAction* TrkTransponders = nullptr;
   QAction* MnuInfo = nullptr;
 };
 

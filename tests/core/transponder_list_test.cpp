@@ -2,6 +2,7 @@
 
 #include "config/transponder_config.h"
 #include "core/temp_dir.h"
+#include "platform/text_lines.h"
 #include "radio/transmitter_list.h"
 
 namespace rdz {
@@ -34,6 +35,22 @@ TEST(TransponderConfig, LinesOfTheSatelliteWithAtLeastOneUsableKey) {
         {"config.txt", nullopt, nullopt, 145.8e6, 145.8e6, "", false}}},
   };
   for (const auto& c : cases) EXPECT_EQ(ConfiguredTransponders(c.lines, c.name), c.want) << c.lines[0];
+}
+
+TEST(TransponderConfig, SatellitesLinesReplacedWhereTheFirstStoodEveryOtherLineKept) {
+  const std::string before = "LA = 46.5\rAO-07 ALAT(0) ALON(180)\nAO-07 DOWN(145.95) MODE(USB)\r\nAO-73 DOWN(145.9)\r\n"
+                             "AO-07 UP(432.1)\nLO = 8.95";
+  const std::vector<Transponder> edited = {
+      {"Mode B (config.txt)", 145.925e6, 145.975e6, 432.125e6, 432.175e6, "USB", true, "LSB", 67.0},
+      {"CW (config.txt)", 145.97e6, 145.97e6, nullopt, nullopt, "CW", false}};
+  const std::string after = WithTransponderLines(before, "AO-07", edited);
+  EXPECT_EQ(after, "LA = 46.5\rAO-07 ALAT(0) ALON(180)\n"
+                   "AO-07 NAME(Mode B) DOWN(145.925-145.975) UP(432.125-432.175) MODE(USB) UPMODE(LSB) TONE(67) INVERT\r\n"
+                   "AO-07 DOWN(145.97) MODE(CW)\r\nAO-73 DOWN(145.9)\r\nLO = 8.95");
+  EXPECT_EQ(ConfiguredTransponders(SplitTextLines(after), "AO-07"), edited);
+  // None left: the lines go; a satellite without any gets them at the end.
+  EXPECT_EQ(WithTransponderLines(after, "AO-07", {}), "LA = 46.5\rAO-07 ALAT(0) ALON(180)\nAO-73 DOWN(145.9)\r\nLO = 8.95");
+  EXPECT_EQ(WithTransponderLines("LA = 1", "FO-29", {edited[1]}), "LA = 1\r\nFO-29 DOWN(145.97) MODE(CW)\r\n");
 }
 
 TEST(TransmitterList, LiveWellFormedEntriesAndWhatComesBeforeABreak) {

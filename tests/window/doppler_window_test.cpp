@@ -3,9 +3,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include "configeditor/frm_config.h"
+#include "mainwindow/passband_bar.h"
+#include "mainwindow/transponder_dialog.h"
 #include "orbit/engine.h"
 #include "platform/qt/qt_text.h"
 #include "radio/doppler_line.h"
@@ -56,9 +60,39 @@ TEST_F(DopplerWindow, SelectedSatelliteItsTranspondersAndTheLineOnEveryTick) {
   EXPECT_EQ(form->Transponders.Chosen()->description, "Beacon");  // ticks keep the operator's pick
   EXPECT_EQ(Line(), Expected(1));
 
-  Select(1);  // UO-11 has none: the range rate alone
+  Select(1);  // UO-11 has none: the range rate alone, and where transponders come from
   EXPECT_FALSE(form->CboTransponder->isEnabled());
   EXPECT_EQ(Line(), Expected(2));
+  EXPECT_EQ(form->CboTransponder->currentIndex(), -1);
+  EXPECT_EQ(qt::FromQString(form->CboTransponder->placeholderText()), kNoTransponders);
+  EXPECT_FALSE(form->BarPassband->Place());
+}
+
+TEST_F(DopplerWindow, TranspondersEditedInTheirDialogAreWrittenToConfigTxt) {
+  Select(0);  // AO-07
+  form->Menus.TrkTransponders->trigger();
+  auto* dialog = form->findChild<TransponderDialog*>();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->Table->rowCount(), 1);
+  EXPECT_EQ(qt::FromQString(dialog->Table->item(0, TransponderDialog::kDown)->text()), "145.95");
+  EXPECT_EQ(dialog->Listed->count(), 3);  // the list's entries of its catalog number
+  dialog->AddRow(Transponder{});
+  const auto set = [&](int column, const char* text) { dialog->Table->item(1, column)->setText(QString::fromLatin1(text)); };
+  set(TransponderDialog::kName, "FM voice");
+  set(TransponderDialog::kDown, "145.96");
+  set(TransponderDialog::kUp, "435.5");
+  set(TransponderDialog::kMode, "FM");
+  set(TransponderDialog::kTone, "67");
+  dialog->accept();
+  const std::string config = dir.Read("config.txt");
+  EXPECT_NE(config.find("AO-07 ALAT(0) ALON(180)\r\n"), std::string::npos);
+  EXPECT_NE(config.find("AO-07 DOWN(145.95) UP(432.15) MODE(USB) INVERT\r\n"
+                        "AO-07 NAME(FM voice) DOWN(145.96) UP(435.5) MODE(FM) TONE(67)\r\n"),
+            std::string::npos)
+      << config;
+  form->Timer1Tick();
+  // The list's beacon, 10 kHz from the new line, gives way to it.
+  EXPECT_EQ(Shown(), (Items{"USB (config.txt)", "FM voice (config.txt)", "Mode V/A (A) Linear"}));
 }
 
 TEST_F(DopplerWindow, NewListAndSavedConfigAreReadOnce) {
