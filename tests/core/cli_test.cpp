@@ -141,7 +141,7 @@ TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndABadStationKeyAWarning) {
 
 // SAT is the entry, else a catalog number, else a name, for every command.
 TEST_F(CliTest, EverySatCommandTakesTheEntryACatalogNumberOrAName) {
-  for (const std::vector<std::string> command : {std::vector<std::string>{"state"}, {"passes"}, {"doppler"},
+  for (const std::vector<std::string>& command : {std::vector<std::string>{"state"}, {"passes"}, {"doppler"},
                                                   {"passes", "--summary", "--days", "1"}}) {
     std::string first;
     for (const char* sat : {"6", "25544", " iss "}) {
