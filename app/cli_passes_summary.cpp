@@ -20,11 +20,11 @@ void ReportVisibility(const std::vector<SatellitePasses>& found, const PassOptio
     const std::string who = "rodedizevad-cli: " + std::to_string(s.number) + " " + s.name;
     switch (s.search.visibility) {
       case Visibility::NeverRises:
-        err << who << ": never above " << Angle1(options.horizon) << " degrees in "
+        err << who << ": never above " << Angle1(options.horizon.Highest()) << " degrees in "
             << days << " days\n";
         break;
       case Visibility::NeverSets:
-        err << who << ": always above " << Angle1(options.horizon) << " degrees, never sets\n";
+        err << who << ": always above " << Angle1(options.horizon.Lowest()) << " degrees, never sets\n";
         break;
       case Visibility::Failed:
         err << who << ": cannot be computed from its elements\n";
