@@ -124,7 +124,7 @@ void RigDriver::SendModes(const Transponder& t, bool receiver, bool transmitter)
       return a;
     });
   }
-  (second ? upModesDue_ : modesDue_) = false;
+  if (second) upModesDue_ = false;  // the receiving radio's were cleared above
 }
 
 void RigDriver::Set(Kind kind, double hz) {

@@ -141,7 +141,7 @@ struct FakeRig final : Rig {
   RigCall SetSplitFrequency(RigVfo, double) override { return Note("split set", setsFail); }
   bool KnowsMode(const std::string& mode) const override { return mode != "BPSK"; }
   RigCall SetMode(RigVfo vfo, const std::string& mode) override { return Note("mode " + V(vfo) + " " + mode); }
-  RigCall SetSplitMode(RigVfo, const std::string& mode) override { return Note("split mode " + mode); }
+  RigCall SetSplitMode(RigVfo vfo, const std::string& mode) override { return Note("split mode " + V(vfo) + " " + mode); }
   RigCall SetTone(RigVfo vfo, int tenths) override { return Note("tone " + V(vfo) + " " + std::to_string(tenths)); }
   RigCall SetSatelliteMode(bool on) override { return Note(on ? "satmode on" : "satmode off"); }
 };
@@ -158,18 +158,21 @@ TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) 
     V calls, second = {};  // of the radio (its dial reads left out), and of the second radio
   };
   const RigSettings named{RigVfo::Sub, RigVfo::Main, 20, 350};
-  RigSettings sat = named, second = named, none = named;
-  sat.uplink = UplinkWay::SatelliteMode;
+  RigSettings sat = named, second = named, none = named, satCurrent{RigVfo::Current, RigVfo::B, 20, 350};
+  sat.uplink = satCurrent.uplink = UplinkWay::SatelliteMode;
   second.uplink = UplinkWay::SecondRadio;
   none.uplink = UplinkWay::ReceiveOnly;
   for (const Case& c : {
            Case{named, &linear, false,
                 {"open", "mode SUB USB", "mode MAIN LSB", "tone MAIN 670", "set SUB", "set MAIN"}},
            Case{{RigVfo::Current, RigVfo::B, 20, 350}, &linear, true,
-                {"open", "split", "mode CURRENT USB", "split mode LSB", "tone B 670", "set CURRENT", "split set",
+                {"open", "split", "mode CURRENT USB", "split mode CURRENT LSB", "tone B 670", "set CURRENT", "split set",
                  "set CURRENT", "split set"}},  // refused: sent again
            Case{sat, &linear, false,
                 {"open", "satmode on", "mode SUB USB", "mode MAIN LSB", "tone MAIN 670", "set SUB", "set MAIN",
+                 "satmode off"}},
+           Case{satCurrent, &linear, false,  // named VFOs, never split
+                {"open", "satmode on", "mode CURRENT USB", "mode B LSB", "tone B 670", "set CURRENT", "set B",
                  "satmode off"}},
            Case{second, &linear, false, {"open", "mode SUB USB", "set SUB"},
                 {"open", "mode MAIN LSB", "tone MAIN 670", "set MAIN"}},
