@@ -5,6 +5,7 @@
 #include "app/cli_kv250.h"
 #include "app/cli_passes.h"
 #include "app/cli_passes_summary.h"
+#include "app/cli_sky_bodies.h"
 #include "app/cli_track.h"
 
 #include <cstdio>
@@ -26,7 +27,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: rodedizevad-cli table [--dir DIR] [--file NAME] DATE TIME\n"
-    "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli state [--dir DIR] [--file NAME] SAT|SUN|MOON DATE TIME\n"
     "       rodedizevad-cli elements [--dir DIR] [--file NAME] DATE TIME\n"
     "       rodedizevad-cli kv250 AZ EL\n"
     "       rodedizevad-cli passes [--dir DIR] [--file NAME] SAT DATE TIME\n"
@@ -136,6 +137,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return RunTrack(args, defaultDir, out, err, hamlib, rigs);
   }
   if (IsPassSummary(args)) return RunPassSummary(args, defaultDir, out, err);
+  if (IsBodyState(args)) return RunBodyState(args, defaultDir, out, err);
   if (!args.empty() && args[0] == "clock" && sntp != nullptr) {
     return RunClock(args, defaultDir, *sntp, out, err);
   }
