@@ -9,6 +9,7 @@
 #include "orbit/element_loader.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
+#include "passes/visible_passes.h"
 #include "platform/civil_time.h"
 #include "platform/lenient_number.h"
 
@@ -17,13 +18,15 @@ namespace rdz {
 namespace {
 
 constexpr const char* kSummaryUsage =
-    "usage: rodedizevad-cli passes --summary|--ics [--days N] [--min-el E] [--dir DIR] "
+    "usage: rodedizevad-cli passes --summary|--ics [--visible] [--days N] [--min-el E] [--dir DIR] "
     "[--file NAME] SAT|all DATE TIME\n"
     "N whole days 1 to 31 (3 if not given), E degrees -90 to 90 (0); DATE dd/MM/yyyy, TIME "
-    "hh:mm:ss, UTC.\n";
+    "hh:mm:ss, UTC. --visible: only passes with the satellite sunlit while the station's Sun\n"
+    "is below -6 degrees.\n";
 
 struct SummaryRequest {
   bool calendar = false;
+  bool visible = false;
   int days = 3;
   double minElevation = 0;
   std::filesystem::path dir;
@@ -33,13 +36,14 @@ struct SummaryRequest {
 
 std::optional<SummaryRequest> Parse(const std::vector<std::string>& args,
                                     const std::filesystem::path& defaultDir, std::ostream& err) {
-  const auto line = ParseCommandLine(args, defaultDir, {"--days", "--min-el"}, {"--summary", "--ics"}, err);
+  const auto line = ParseCommandLine(args, defaultDir, {"--days", "--min-el"}, {"--summary", "--ics", "--visible"}, err);
   if (!line) return std::nullopt;
   SummaryRequest r;
   r.dir = line->dir;
   r.file = line->file;
   r.positional = line->positional;
   r.calendar = line->flags.count("--ics") != 0;
+  r.visible = line->flags.count("--visible") != 0;
   for (const auto& [option, value] : line->values) {
     const auto number = WholeNumber(value);
     const bool isDays = option == "--days";
@@ -127,7 +131,8 @@ int RunPassSummary(const std::vector<std::string>& args, const std::filesystem::
   options.horizon = state.Config->horizon.value_or(0.0);
   const auto found = FindTablePasses(satellites, state.Station, options, only);
   ReportVisibility(found, options, request->days, err);
-  const auto rows = TimeOrdered(found);
+  auto rows = TimeOrdered(found);
+  if (request->visible) rows = VisibleOnly(rows, satellites, state.Station);
   if (request->calendar) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     out << PassesCalendar(rows, std::chrono::duration_cast<std::chrono::seconds>(now).count());

@@ -29,7 +29,7 @@ namespace rdz {
 namespace {
 
 using Clock = std::chrono::system_clock;
-constexpr const char* kUsage = "usage: rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n";
+constexpr const char* kUsage = "usage: rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT|SUN|MOON\n";
 constexpr int kHamlibLimitMs = 2500;  // below the deadline: a silent rotor fails as itself
 
 std::atomic<bool> stopRequested{false};
@@ -139,6 +139,24 @@ int Track(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPo
   return (quietRotor || answering) && (!rig || rig->Answering()) ? 0 : 1;
 }
 
+// Until the end or a signal, which is caught meanwhile.
+int Follow(const RotorConfig& config, RotorLibrary& library, int target, const SkyPosition& sky, TrackRig* rig,
+           double end, std::ostream& out, std::ostream& err) {
+  stopRequested = false;
+  std::signal(SIGINT, RequestStop);
+  std::signal(SIGTERM, RequestStop);
+  const int status = Track(config, library, target, sky, rig, end, out, err);
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
+  return status;
+}
+
+// The Sun or the Moon: the rotor alone, a radio has nothing to tune to.
+int TrackBody(const RotorConfig& config, RotorLibrary& library, SkyBody body, const Observer& station,
+              double end, std::ostream& out, std::ostream& err) {
+  return Follow(config, library, BodyTarget(body), BodySky(station, body), nullptr, end, out, err);
+}
+
 }  // namespace
 
 int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
@@ -149,12 +167,15 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
   const auto loaded = LoadForCommand(request->dir, request->file, state, err);
   if (!loaded) return 1;
   const LoadReport& load = *loaded;
+  const double end = request->seconds ? NowSeconds() + *request->seconds : INFINITY;
   if (load.outcome == LoadOutcome::MissingConfigFile) {
     err << "rodedizevad-cli: cannot read " << (request->dir / kConfigFileName) << " (" << load.reason
         << "), which holds the station and the rotor\n";
     return 1;
   }
   const std::string& text = request->sat;
+  const RotorConfig& config = state.Config->rotor;
+  if (const auto body = BodyNamed(text)) return TrackBody(config, library, *body, state.Station, end, out, err);
   const bool digits = !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
   const int k = digits ? std::stoi(text) : 0;
   if (k < 1 || k > state.SatCount) {
@@ -166,7 +187,6 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
     err << "rodedizevad-cli: satellite " << k << " cannot be computed from its elements\n";
     return 1;
   }
-  const RotorConfig& config = state.Config->rotor;
   const RigConfig& rigConfig = state.Config->rig;
   std::optional<TrackRig> rig;
   if (rigConfig.connection) {
@@ -177,15 +197,7 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
     if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
   }
   TrackRig* radio = rig ? &*rig : nullptr;
-  const double end = request->seconds ? NowSeconds() + *request->seconds : INFINITY;
-
-  stopRequested = false;
-  std::signal(SIGINT, RequestStop);
-  std::signal(SIGTERM, RequestStop);
-  const int status = Track(config, library, k, sky, radio, end, out, err);
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
-  return status;
+  return Follow(config, library, k, sky, radio, end, out, err);
 }
 
 }  // namespace rdz
