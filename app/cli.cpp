@@ -7,6 +7,7 @@
 #include "app/cli_passes_summary.h"
 #include "app/cli_sky_bodies.h"
 #include "app/cli_track.h"
+#include "app/cli_watch.h"
 
 #include <cstdio>
 #include <optional>
@@ -36,6 +37,7 @@ constexpr const char* kUsage =
     "       rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT|SUN|MOON\n"
     "       rodedizevad-cli map [--dir DIR] [--file NAME] [--width W] --out FILE.png DATE TIME\n"
     "       rodedizevad-cli sky [--dir DIR] [--file NAME] --out FILE.png SAT DATE TIME\n"
+    "       rodedizevad-cli watch [--dir DIR] [--file NAME] [--seconds N] [SAT...]\n"
     "       rodedizevad-cli clock [--dir DIR] [--server HOST[:PORT]]\n"
     "       rodedizevad-cli doppler [--dir DIR] [--file NAME] SAT DATE TIME\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n"
@@ -138,6 +140,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
   }
   if (IsPassSummary(args)) return RunPassSummary(args, defaultDir, out, err);
   if (IsBodyState(args)) return RunBodyState(args, defaultDir, out, err);
+  if (!args.empty() && args[0] == "watch") return RunWatch(args, defaultDir, out, err);
   if (!args.empty() && args[0] == "clock" && sntp != nullptr) {
     return RunClock(args, defaultDir, *sntp, out, err);
   }
