@@ -1,5 +1,6 @@
 #include "passwindow/frm_passes.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
+#include "passes/visible_passes.h"
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/qt/qt_text.h"
@@ -80,6 +82,8 @@ struct FrmPasses::Search {
   PassOptions options;
   std::filesystem::path programDir;
   std::vector<SatellitePasses> found;
+  bool visible = false;
+  std::vector<PassRow> rows;
 };
 
 FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir,
@@ -103,11 +107,13 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   TxtMinEl->setRange(0, 90);
   TxtMinEl->setDecimals(1);
   TxtMinEl->setSuffix(QStringLiteral("° min el"));
+  ChkVisible = new QCheckBox(QStringLiteral("Visible only"), this);
+  ChkVisible->setToolTip(QStringLiteral("Passes with the satellite sunlit while the Sun is 6 degrees or more below the horizon"));
   CmdCompute = new QPushButton(QStringLiteral("Compute"), this);
   CmdCsv = new QPushButton(QStringLiteral("Export CSV..."), this);
   CmdIcs = new QPushButton(QStringLiteral("Export .ics..."), this);
   auto* top = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{TxtDays, TxtMinEl, CmdCompute, CmdCsv, CmdIcs})
+  for (QWidget* w : std::initializer_list<QWidget*>{TxtDays, TxtMinEl, ChkVisible, CmdCompute, CmdCsv, CmdIcs})
     top->addWidget(w);
   top->addStretch();
 
@@ -158,12 +164,15 @@ void FrmPasses::Start() {
   search->options.minElevation = TxtMinEl->value();
   search->programDir = programDir_;
   search->options.horizon = state_.Config->horizon.value_or(0.0);
+  search->visible = ChkVisible->isChecked();
   search_ = search;
   CmdCompute->setEnabled(false);
   LblStatus->setText(QStringLiteral("Computing..."));
   busy_ = true;
   auto work = [search] {
     search->found = FindTablePasses(search->satellites, search->station, search->options);
+    search->rows = TimeOrdered(search->found);
+    if (search->visible) search->rows = VisibleOnly(search->rows, search->satellites, search->station);
   };
   // The window may be closed before the search ends.
   auto done = [window = QPointer<FrmPasses>(this)] {
@@ -185,7 +194,7 @@ void FrmPasses::Finished() {
     return;
   }
   CmdCompute->setEnabled(true);
-  rows_ = TimeOrdered(search_->found);
+  rows_ = std::move(search_->rows);
   shownAt_ = search_->options.start;
   ShowRows();
   LblStatus->setText(qt::ToQString(StatusText(search_->found, rows_.size(),

@@ -1,0 +1,22 @@
+#pragma once
+#include <QObject>
+#include <functional>
+
+#include "platform/notifier.h"
+
+namespace rdz::qt {
+
+// The freedesktop notification service on the session bus, called without
+// waiting; where there is no bus or the call fails, `fallback` shows the
+// message instead (on this thread, later).
+class DbusNotifier final : public QObject, public Notifier {
+ public:
+  using Fallback = std::function<void(const std::string& summary, const std::string& body)>;
+  explicit DbusNotifier(Fallback fallback, QObject* parent = nullptr);
+  void Notify(const std::string& summary, const std::string& body) override;
+
+ private:
+  Fallback fallback_;
+};
+
+}  // namespace rdz::qt
