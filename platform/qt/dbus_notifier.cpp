@@ -8,11 +8,11 @@
 
 namespace rdz::qt {
 
-DbusNotifier::DbusNotifier(Fallback fallback, QObject* parent) : QObject(parent), fallback_(std::move(fallback)) {}
+DbusNotifier::DbusNotifier(Fallback fallback, QDBusConnection bus, QObject* parent)
+    : QObject(parent), fallback_(std::move(fallback)), bus_(std::move(bus)) {}
 
 void DbusNotifier::Notify(const std::string& summary, const std::string& body) {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) {
+  if (!bus_.isConnected()) {
     fallback_(summary, body);
     return;
   }
@@ -21,7 +21,7 @@ void DbusNotifier::Notify(const std::string& summary, const std::string& body) {
       QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
   call << QStringLiteral("RodeDizevad") << 0u << QString() << QString::fromStdString(summary)
        << QString::fromStdString(body) << QStringList() << QVariantMap() << -1;
-  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
   QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
                    [this, watcher, summary, body](QDBusPendingCallWatcher*) {
                      if (watcher->isError()) fallback_(summary, body);

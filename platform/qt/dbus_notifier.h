@@ -1,4 +1,5 @@
 #pragma once
+#include <QDBusConnection>
 #include <QObject>
 #include <functional>
 
@@ -12,11 +13,13 @@ namespace rdz::qt {
 class DbusNotifier final : public QObject, public Notifier {
  public:
   using Fallback = std::function<void(const std::string& summary, const std::string& body)>;
-  explicit DbusNotifier(Fallback fallback, QObject* parent = nullptr);
+  explicit DbusNotifier(Fallback fallback, QDBusConnection bus = QDBusConnection::sessionBus(),
+                        QObject* parent = nullptr);
   void Notify(const std::string& summary, const std::string& body) override;
 
  private:
   Fallback fallback_;
+  QDBusConnection bus_;
 };
 
 }  // namespace rdz::qt
