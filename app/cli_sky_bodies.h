@@ -1,16 +1,11 @@
 #pragma once
-#include <filesystem>
-#include <ostream>
-#include <string>
-#include <vector>
+#include "app/cli_command.h"
 
 namespace rdz {
 
-// `state SUN DATE TIME` and `state MOON DATE TIME`: where the body stands for
-// the station of config.txt, geometric (no refraction): az, el, range (km),
-// sublat and sublon, one per line as a satellite's state.
-bool IsBodyState(const std::vector<std::string>& args);
-int RunBodyState(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-                 std::ostream& out, std::ostream& err);
+// `state SUN|MOON DATE TIME`: where the body stands for the station of
+// config.txt, geometric (no refraction): az, el, range (km), sublat and
+// sublon, one per line as a satellite's state. Any other SAT: the satellite's.
+int RunStateOfSatelliteOrBody(const CliCall& call);
 
 }  // namespace rdz

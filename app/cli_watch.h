@@ -1,8 +1,5 @@
 #pragma once
-#include <filesystem>
-#include <ostream>
-#include <string>
-#include <vector>
+#include "app/cli_command.h"
 
 namespace rdz {
 
@@ -11,8 +8,6 @@ namespace rdz {
 // event as ALERTCOMMAND gets its arguments (event, name, catalog number, UTC
 // time, azimuth, elevation), running that program at each. Until N seconds
 // have passed or SIGINT/SIGTERM; status 1 when a program run failed.
-// `args` starts with "watch".
-int RunWatch(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-             std::ostream& out, std::ostream& err);
+int RunWatch(const CliCall& call);
 
 }  // namespace rdz

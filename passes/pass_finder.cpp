@@ -34,8 +34,9 @@ class Scanner {
     if (track.limits) {
       const OrbitLimits& l = *track.limits;
       // Smallest reach while up (can it set?), largest while down (can it rise?).
-      reachUp_ = Reach(l.minRadius, l.stationRadius * 1.0005);
-      reachDown_ = Reach(l.maxRadius, l.stationRadius * 0.9995);
+      // The mask's highest point bounds where it can set, its lowest where it can rise.
+      reachUp_ = Reach(l.minRadius, l.stationRadius * 1.0005, horizon_.Highest());
+      reachDown_ = Reach(l.maxRadius, l.stationRadius * 0.9995, horizon_.Lowest());
     }
   }
 
@@ -51,8 +52,8 @@ class Scanner {
 
   // Central angle from the Earth's centre within which the satellite at
   // radius r stands at least at the horizon elevation.
-  double Reach(double r, double stationRadius) const {
-    const double h = horizon_ * kRadPerDeg;
+  static double Reach(double r, double stationRadius, double horizon) {
+    const double h = horizon * kRadPerDeg;
     const double x = stationRadius * std::cos(h) / r;
     if (!(x < 1.0)) return -kPi;
     return std::acos(x) - h;
@@ -69,7 +70,9 @@ class Scanner {
     return a;
   }
 
-  bool Up(const std::optional<LookAngles>& a) const { return a && a->elevation >= horizon_; }
+  bool Up(const std::optional<LookAngles>& a) const {
+    return a && a->elevation >= horizon_.At(a->azimuth);
+  }
 
   // How far the scan may go from a sample without stepping over a rise (when
   // down) or a set (when up).
@@ -203,7 +206,8 @@ class Scanner {
   }
 
   const SatelliteTrack& track_;
-  const double horizon_, minElevation_;
+  const HorizonMask horizon_;
+  const double minElevation_;
   const std::int64_t start_, end_;
   double reachUp_ = 0, reachDown_ = 0;
   int computed_ = 0, failed_ = 0;

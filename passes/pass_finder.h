@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "orbit/look_angles.h"
+#include "passes/horizon_mask.h"
 
 namespace rdz {
 
@@ -19,7 +20,7 @@ struct PassOptions {
   std::int64_t start = 0;     // unix seconds
   std::int64_t seconds = 3 * 86400;  // length of the span
   double minElevation = 0;    // passes whose highest point is lower are left out
-  double horizon = 0;         // elevation of AOS and LOS, degrees
+  HorizonMask horizon;        // AOS and LOS: at or above it at the satellite's azimuth
 };
 
 struct PassPoint {
@@ -28,7 +29,7 @@ struct PassPoint {
   double elevation = 0;
 };
 
-// AOS is the first whole second at or above the horizon, LOS the last one.
+// AOS is the first whole second at or above the horizon mask, LOS the last one.
 struct Pass {
   PassPoint aos, tca, los;
   bool aosFound = true;  // false: still up at the look-back limit, aos is that limit
