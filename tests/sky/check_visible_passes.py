@@ -32,18 +32,18 @@ def utc(text):
     return datetime.datetime.strptime(text, "%Y-%m-%dT%H:%M:%SZ")
 
 
-def main():
-    cli, tle = sys.argv[1], sys.argv[2]
-    lines = [line.rstrip("\r\n") for line in open(tle)]
-    # The table keeps nine characters of a name.
-    sats = {lines[i][:9].strip(): (lines[i + 1], lines[i + 2]) for i in range(0, len(lines) - 2, 3)}
+STATIONS = [("45.5", "9.2", 120), ("62.0", "25.0", 100)]  # the second has a short, light night
+
+
+def check(cli, tle, sats, station):
+    lat, lon, height = station
     obs = ephem.Observer()
-    obs.lat, obs.lon, obs.elevation, obs.pressure = "45.5", "9.2", 120, 0
+    obs.lat, obs.lon, obs.elevation, obs.pressure = lat, lon, height, 0
     sun = ephem.Sun()
     with tempfile.TemporaryDirectory() as folder:
         shutil.copy(tle, os.path.join(folder, "sats.tle"))
         with open(os.path.join(folder, "config.txt"), "w", newline="") as f:
-            f.write("LA = 45.5\r\nLO = 9.2\r\nHT = 120\r\n")
+            f.write("LA = %s\r\nLO = %s\r\nHT = %s\r\n" % station)
         every = passes(cli, folder)
         shown = {(r["name"], r["aos_utc"]) for r in passes(cli, folder, "--visible")}
     strict, lenient = set(), set()
@@ -67,13 +67,22 @@ def main():
             t += datetime.timedelta(seconds=10)
     missing = strict - shown
     extra = shown - lenient
-    print("%d passes, %d visible, ephem %d to %d" % (len(every), len(shown), len(strict), len(lenient)))
+    print("%s: %d passes, %d visible, ephem %d to %d" % (station, len(every), len(shown), len(strict), len(lenient)))
     for key in sorted(missing):
         print("visible for ephem, not listed:", key)
     for key in sorted(extra):
         print("listed, not visible for ephem:", key)
     assert len(strict) > 10 and len(every) > len(lenient), "the day shows too little"
-    return 1 if missing or extra else 0
+    return not missing and not extra
+
+
+def main():
+    cli, tle = sys.argv[1], sys.argv[2]
+    lines = [line.rstrip("\r\n") for line in open(tle)]
+    # The table keeps nine characters of a name.
+    sats = {lines[i][:9].strip(): (lines[i + 1], lines[i + 2]) for i in range(0, len(lines) - 2, 3)}
+    results = [check(cli, tle, sats, station) for station in STATIONS]
+    return 0 if all(results) else 1
 
 
 if __name__ == "__main__":

@@ -58,6 +58,7 @@ TEST_F(SkyWindow, TrackerSunSendsTheKv250WhereTheSunIsUntilASatelliteOrOffIsChos
   EXPECT_FALSE(form->Menus.TrkSun->isChecked());
   form->Option1[kTrackerOffOption]->click();
   EXPECT_FALSE(form->Menus.TrkMoon->isChecked());
+  EXPECT_FALSE(form->Menus.TrkSun->isChecked());
   EXPECT_FALSE(form->TrackedBody());
   EXPECT_EQ(Caption(), "KV 250 tracker Offline");
 }
