@@ -18,7 +18,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (args[0] == "--version") {
-    out << kCliName << " " << kCliVersion << "\n";
+    out << kCliName << " " << kProgramVersion << "\n";
     return 0;
   }
   const CliCommand* command = FindCommand(commands, args[0]);

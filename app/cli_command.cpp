@@ -9,8 +9,6 @@ namespace rdz {
 
 namespace {
 
-constexpr std::size_t kWidth = 79;
-
 // One form of a command's arguments, as a grammar.
 struct Form {
   std::map<std::string, std::pair<bool, std::string>> values;  // option -> required, value's name
@@ -99,40 +97,10 @@ std::string Misfit(const CliCommand& command, const Form& form, const std::vecto
          (n == 1 ? " word" : " words");
 }
 
-// The words of a form, a bracketed group as one.
-std::vector<std::string> Groups(const std::string& form) {
-  std::vector<std::string> groups;
-  int depth = 0;
-  for (const std::string& word : Split(form, ' ')) {
-    if (depth > 0) {
-      groups.back() += " " + word;
-    } else {
-      groups.push_back(word);
-    }
-    depth += static_cast<int>(std::count(word.begin(), word.end(), '[') - std::count(word.begin(), word.end(), ']'));
-  }
-  return groups;
-}
-
-// "Usage: " or "  or:  ", the program, the command and one form, wrapped
-// under the form's start.
-std::string UsageLine(const char* lead, const std::string& name, const std::string& form) {
-  const std::string start = std::string(lead) + kCliName + " " + name + " ";
-  std::string text, line = start;
-  for (const std::string& word : Groups(form)) {
-    if (line.size() + word.size() > kWidth && line.size() > start.size()) {
-      text += line.substr(0, line.size() - 1) + "\n";
-      line = std::string(start.size(), ' ');
-    }
-    line += word + " ";
-  }
-  return text + line.substr(0, line.size() - 1) + "\n";
-}
-
 std::string UsageLines(const CliCommand& command, bool first) {
   std::string text;
   for (const std::string& form : Split(command.arguments.empty() ? " " : command.arguments, '\n')) {
-    text += UsageLine(first ? "Usage: " : "  or:  ", command.name, form == " " ? "" : form);
+    text += std::string(first ? "Usage: " : "  or:  ") + kCliName + " " + command.name + (form == " " ? "" : " " + form) + "\n";
     first = false;
   }
   return text;

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "platform/sntp.h"
 
 namespace rdz {
 
 inline constexpr const char* kCliName = "rodedizevad-cli";
-inline constexpr const char* kCliVersion = "0.05beta";
 
 // One sub-command's words after the command itself, as its table entry reads
 // them: --dir and --file, the other options with their values, the flags,
