@@ -114,7 +114,7 @@ class Scanner {
         std::atan2(a->range * std::cos(el), l.stationRadius + a->range * std::sin(el));
     const double room = (up ? reachUp_ - psi : psi - reachDown_) - kAngleMargin;
     double seconds = room / l.maxAngularRate;
-    if (!up) seconds = std::max(seconds, AwayFromPlane(*a));
+    seconds = std::max(seconds, PlaneStep(*a, up));
     if (!(seconds > kFineStep)) return kFineStep;
     if (seconds > kMaxStep) return kMaxStep;
     return static_cast<std::int64_t>(seconds);
@@ -136,15 +136,19 @@ class Scanner {
     return std::clamp<std::int64_t>(static_cast<std::int64_t>(seconds), 1, kFineStep);
   }
 
-  // How long the satellite cannot come within reach, by the orbit's plane: it
-  // stays at least as far from the station as the station is from its plane,
-  // and it must first come along the plane to where the station is nearest.
-  // From cos(psi) = cos(beta) cos(du): psi <= reach needs beta <= reach and
-  // |du| <= reach.
-  double AwayFromPlane(const LookAngles& a) const {
+  // Seconds over which the satellite stays out of reach (down) or within it
+  // (up), by the orbit's plane. On a sphere, with beta the station's angle
+  // from the plane and d the angle along the plane from the satellite to the
+  // plane's point nearest the station (ahead positive),
+  // cos(psi) = cos(beta) cos(d). beta changes at most at kPlaneTurnRate; d at
+  // most at the satellite's h / r^2 (h falls with drag and wavers by far less
+  // than the slack) plus kEarthTurn / cos(beta) for that point, beta kept
+  // below `cap` by cutting the step. When up and ahead, the step ends where
+  // the satellite passes nearest, so that the peak is bracketed.
+  double PlaneStep(const LookAngles& a, bool up) const {
     const OrbitLimits& l = *track_.limits;
-    const double reach = reachDown_ + kAngleMargin;
-    if (!(reach < kPlaneAngleCap) || Dot(a.position, a.position) == 0) return 0;
+    const double reach = up ? reachUp_ - kAngleMargin : reachDown_ + kAngleMargin;
+    if (!(reach > 0 && reach < kPlaneAngleCap) || Dot(a.position, a.position) == 0) return 0;
     const Vec& r = a.position;
     const Vec inertial = {a.velocity[0] - kEarthTurn * r[1], a.velocity[1] + kEarthTurn * r[0],
                           a.velocity[2]};
@@ -153,23 +157,40 @@ class Scanner {
     const Vec n = Unit(h), s = Unit(l.station), u = Unit(r);
     const double sinBeta = std::clamp(Dot(s, n), -1.0, 1.0);
     const double beta = std::asin(std::fabs(sinBeta));
-    double seconds = (beta - reach) / kPlaneTurnRate;
-    if (beta < kPlaneAngleCap) {
-      // The angle along the plane, in the direction of motion, from the
-      // satellite to the plane's point nearest the station; the satellite
-      // turns at most at h / r^2 (h falls with drag and wavers by far less
-      // than the slack), that point at most kEarthTurn / cos(beta), beta
-      // kept below `cap` by cutting the step.
-      const Vec p = {s[0] - sinBeta * n[0], s[1] - sinBeta * n[1], s[2] - sinBeta * n[2]};
-      double du = std::atan2(Dot(Cross(n, u), p), Dot(u, p));
-      if (du < 0) du += 2 * kPi;
-      const double cap = std::min(beta + kPlaneAngleRise, kPlaneAngleCap);
-      const double turn = 1.02 * std::sqrt(Dot(h, h)) / (l.minRadius * l.minRadius);
-      const double rate = std::min(turn, l.maxAngularRate) + kEarthTurn / std::cos(cap);
-      const double along = std::min((du - reach) / rate, (cap - beta) / kPlaneTurnRate);
-      if (du < 2 * kPi - reach) seconds = std::max(seconds, along);
+    const Vec p = {s[0] - sinBeta * n[0], s[1] - sinBeta * n[1], s[2] - sinBeta * n[2]};
+    const double d = std::atan2(Dot(Cross(n, u), p), Dot(u, p));
+    const double hNorm = std::sqrt(Dot(h, h));
+    // How far along the plane d may lie at a given beta, with psi at the reach.
+    const auto along = [&](double b) {
+      return b < reach ? std::acos(std::cos(reach) / std::cos(b)) : -1.0;
+    };
+    const double cap = std::min(beta + kPlaneAngleRise, kPlaneAngleCap);
+    const double capped = (cap - beta) / kPlaneTurnRate;
+    const double turn = std::min(1.02 * hNorm / (l.minRadius * l.minRadius), l.maxAngularRate);
+    const double rate = turn + kEarthTurn / std::cos(cap);
+    if (up) {
+      // |d| grows to along(beta) no sooner than (along + d) / rate.
+      const double t0 = (along(beta) + d) / rate;
+      if (!(t0 > 0) || beta + kPlaneTurnRate * t0 >= reach) return 0;
+      double t = std::min((along(beta + kPlaneTurnRate * t0) + d) / rate, capped);
+      const double nearest = d * Dot(r, r) / hNorm;
+      if (d > 0 && nearest > kFineStep) t = std::min(t, nearest);
+      return t;
     }
-    return seconds;
+    double t = (beta - reach) / kPlaneTurnRate;
+    if (beta >= reach) return t;
+    if (d > 0) {
+      // Ahead: it must first come within along(beta') of that point.
+      const double t1 = (d - along(beta)) / rate;
+      if (t1 > 0) t = std::max(t, std::min((d - along(std::max(beta - kPlaneTurnRate * t1, 0.0))) / rate, capped));
+    } else {
+      // Behind and moving away: only beta shrinking or the next revolution bring it in.
+      const double around = std::min((2 * kPi + d - reach) / rate, capped);
+      const double away = -d >= reach ? around
+                                       : (beta - std::acos(std::cos(reach) / std::cos(d))) / kPlaneTurnRate;
+      t = std::max(t, std::min(away, around));
+    }
+    return t;
   }
 
   // Height above the mask at the satellite's azimuth; NaN when not computed.
