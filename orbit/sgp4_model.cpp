@@ -137,6 +137,12 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
       s = satellite_.Orbit(CivilFromUnix(t));
     }
     const double e = s.eccentricity + eSlack;
+    if (s.error == sgp4::Error::Decayed && maxRate > 0) {
+      // Decays within the span: later instants cannot be computed; before, the
+      // orbit may come down to the ground.
+      minRadius = 1.0;
+      break;
+    }
     if (s.error != sgp4::Error::None || !(e < 0.99) || !(s.semiAxis > 0)) return std::nullopt;
     minRadius = std::min(minRadius, s.semiAxis * (1.0 - e));
     maxRadius = std::max(maxRadius, s.semiAxis * (1.0 + e));

@@ -90,8 +90,10 @@ class Scanner {
     if (a && !std::isfinite(a->elevation)) a.reset();
     if (a) {
       ++computed_;
+      failedInARow_ = 0;
     } else {
       ++failed_;
+      ++failedInARow_;
     }
     return a;
   }
@@ -103,7 +105,9 @@ class Scanner {
   // How far the scan may go from a sample without stepping over a rise (when
   // down) or a set (when up).
   std::int64_t Step(const std::optional<LookAngles>& a, bool up) const {
-    if (!a || !track_.limits) return kFineStep;
+    // A model that keeps failing (a decayed orbit) is asked ever more rarely.
+    if (!a) return std::min<std::int64_t>(kFineStep << std::min(failedInARow_ / 4, 7), 3600);
+    if (!track_.limits) return kFineStep;
     if (!horizon_.Flat() && a->elevation < horizon_.Highest() + 1 &&
         a->elevation > horizon_.Lowest() - 1) {
       return MaskStep(*a);
@@ -331,7 +335,7 @@ class Scanner {
   const std::int64_t start_, end_;
   double reachUp_ = 0, reachDown_ = 0;
   double maskSlope_ = 0;  // degrees of elevation per degree of azimuth, at most
-  int computed_ = 0, failed_ = 0;
+  int computed_ = 0, failed_ = 0, failedInARow_ = 0;
 };
 
 PassSearch Scanner::Run() {
