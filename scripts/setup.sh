@@ -12,7 +12,7 @@ packages=(
   fonts-liberation
   libcurl4-openssl-dev ca-certificates openssl python3
   libhamlib-dev libhamlib-utils python3-sgp4 python3-icalendar
-  desktop-file-utils appstream dpkg-dev file tzdata
+  desktop-file-utils appstream dpkg-dev file tzdata lintian help2man
 )
 
 missing=()
