@@ -68,10 +68,11 @@ const CliCommands& CommandTable() {
        RunKv250},
       {"passes",
        std::string(kDirFile) + "SAT DATE TIME\n--summary|--ics [--days N] [--min-el E] " + kDirFile +
-           "SAT|all DATE TIME",
+           "SAT|all DATE TIME\n--summary --catalog [--days N] [--min-el E] " + kDirFile + "DATE TIME",
        "one satellite's forecast list over 24 hours, or the passes over days\n"
        "Without options: the forecast window's list, samples 2, 4, ... 1440 minutes on.\n"
        "--summary: the passes of SAT or of all as CSV, --ics: as an iCalendar file;\n"
+       "--catalog: of every set of the file, however many, with the catalog number;\n"
        "N whole days 1 to 31 (3 if not given), E degrees -90 to 90 (0).",
        RunPasses},
       {"track", std::string(kDirFile) + "[--seconds N] SAT",

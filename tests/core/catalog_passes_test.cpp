@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <sstream>
+
+#include "app/cli.h"
 
 #include "core/temp_dir.h"
 #include "passes/catalog_passes.h"
@@ -97,6 +101,76 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
       compared += static_cast<int>(scan.size());
     }
     EXPECT_GT(compared, 1000);
+  }
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Every set of the file, not only the table's 80; six-digit catalog numbers
+// from a two-line set (alpha-5) and from OMM; sets that cannot be computed counted.
+TEST(CatalogPasses, CommandListsEverySetOfTheFileWithItsCatalogNumber) {
+  test::TempDir dir;
+  dir.Write("amateur.txt", test::SampleFile("amateur.txt"));
+  dir.Write("config.txt", test::SampleFile("config.txt"));
+  dir.Write("alpha5.txt",
+            "ISS COPY\r\n1 Z9999U 00000A   26131.16675675  .00005444  00000-0  10888-3 0  9997\r\n"
+            "2 Z9999  51.6310 123.3566 0007470  46.3627 313.7980 15.49181925566010\r\n"
+            "NO ORBIT\r\n1 07530U 00000A   26131.02828537 -.00000034  00000-0 -68000-6 0  9992\r\n"
+            "2 07530 101.9918 143.8856 0012125 200.3561 181.7211  0.00000000355867\r\n");
+  dir.Write("omm.csv",
+            "OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,"
+            "ARG_OF_PERICENTER,MEAN_ANOMALY,EPHEMERIS_TYPE,CLASSIFICATION_TYPE,NORAD_CAT_ID,"
+            "ELEMENT_SET_NO,REV_AT_EPOCH,BSTAR,MEAN_MOTION_DOT,MEAN_MOTION_DDOT\n"
+            "\"NEW, SIX DIGITS\",2026-080A,2026-05-11T00:40:43.854000,15.49,0.0003,51.63,120.0,"
+            "80.0,280.0,0,U,123456,999,100,0.0002,0.0001,0\n");
+  const auto run = [&](std::vector<std::string> args, std::string* errText = nullptr) {
+    args.insert(args.end(), {"--dir", dir.path().string(), "11/05/2026", "12:00:00"});
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli(args, dir.path(), out, err), 0) << err.str();
+    if (errText) *errText = err.str();
+    return Lines(out.str());
+  };
+  const auto catalog = run({"passes", "--summary", "--catalog"});
+  ASSERT_FALSE(catalog.empty());
+  EXPECT_EQ(catalog[0], "catalog,name,aos_utc,aos_az,tca_utc,tca_az,max_el,los_utc,los_az,duration_s");
+  // The table's passes are among them, by the same search (the table's names are cut to 9).
+  const auto after = [](const std::string& line, int fields) {
+    std::size_t at = 0;
+    for (int i = 0; i < fields; ++i) at = line.find(',', at) + 1;
+    return line.substr(at);
+  };
+  auto table = run({"passes", "--summary", "all"});
+  std::set<std::string> sets;
+  for (std::size_t i = 1; i < catalog.size(); ++i) {
+    table.erase(std::remove_if(table.begin() + 1, table.end(),
+                               [&](const std::string& t) { return after(t, 1) == after(catalog[i], 2); }),
+                table.end());
+    sets.insert(catalog[i].substr(0, catalog[i].find(',')));
+  }
+  EXPECT_EQ(table.size(), 1u);
+  EXPECT_GT(sets.size(), 80u);
+
+  const struct {
+    const char* file;
+    const char* line;  // how a pass's line starts
+    const char* err;
+  } cases[] = {
+      {"alpha5.txt", "339999,ISS COPY,", "1 of 2 sets cannot be computed"},
+      {"omm.csv", "123456,\"NEW, SIX DIGITS\",", ""},
+  };
+  for (const auto& c : cases) {
+    std::string err;
+    const auto lines = run({"passes", "--summary", "--catalog", "--days", "1", "--file", c.file}, &err);
+    ASSERT_GE(lines.size(), 3u) << c.file;
+    EXPECT_TRUE(std::all_of(lines.begin() + 1, lines.end(), [&](const std::string& l) {
+      return l.rfind(c.line, 0) == 0;
+    })) << lines[1];
+    EXPECT_NE(err.find(c.err), std::string::npos) << err;
   }
 }
 
