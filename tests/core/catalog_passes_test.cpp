@@ -102,6 +102,11 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
     }
     EXPECT_GT(compared, 1000);
   }
+  // A cancelled search stops, whatever it has done.
+  SearchProgress cancelled;
+  cancelled.cancel = true;
+  EXPECT_TRUE(FindAllPasses(CandidatesOfFile(ReadElementSets(test::FileText(catalogs[0].file))), station,
+                            PassOptions{}, 2, &cancelled).empty());
 }
 
 std::vector<std::string> Lines(const std::string& text) {
