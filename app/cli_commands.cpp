@@ -81,8 +81,9 @@ const CliCommands& CommandTable() {
        "frequency the radio took; it stops after N seconds or at Ctrl-C, then parks\n"
        "the rotor when config.txt asks for it.",
        RunTrackWithHamlib},
-      {"map", std::string(kDirFile) + "[--width W] --out FILE.png DATE TIME",
+      {"map", std::string(kDirFile) + "[--width W] [--catalog] --out FILE.png DATE TIME",
        "the world map with satellite 1 selected, as a PNG\n"
+       "--catalog: every set of the file, not only the table's, names where they fit.\n"
        "W pixels wide, 64 to 8192 (1024 if not given), and half as high.",
        RunPictures},
       {"sky", std::string(kDirFile) + "--out FILE.png SAT DATE TIME", "the sky at the station with SAT's track, as a PNG of 600 x 600",

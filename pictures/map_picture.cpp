@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <cmath>
 
 #include "pictures/label_layout.h"
 
@@ -21,6 +22,19 @@ QPolygonF Polygon(const GeoLine& line, const QSizeF& size, double shift) {
   poly.reserve(static_cast<qsizetype>(line.size()));
   for (const GeoPoint& p : line) poly << MapPoint({p.lat, p.lon + shift}, size);
   return poly;
+}
+
+// A marker of radius r, centred in its picture.
+QImage Marker(double r, const QColor& colour) {
+  const int side = 2 * static_cast<int>(std::ceil(r + 1.0)) + 1;
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(Qt::black, 0.8));
+  p.setBrush(colour);
+  p.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+  return image;
 }
 
 }  // namespace
@@ -108,12 +122,16 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
     painter.setPen(t.colour);
     painter.drawText(t.box, Qt::AlignCenter, t.text);
   }
-  painter.setPen(QPen(Qt::black, 0.8));
+  // Thousands of markers: each one a copy of a marker drawn once.
+  const QImage markers[2][2] = {{Marker(kMarkerRadius, mapcolour::kDown), Marker(kMarkerRadius, mapcolour::kUp)},
+                                {Marker(kMarkerRadius + 1.5, mapcolour::kDown),
+                                 Marker(kMarkerRadius + 1.5, mapcolour::kUp)}};
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     const MapSatellite& sat = scene.satellites[*it];
-    const double r = static_cast<int>(*it) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
-    painter.setBrush(sat.up ? mapcolour::kUp : mapcolour::kDown);
-    painter.drawEllipse(MapPoint(sat.at, area), r, r);
+    const QImage& marker = markers[static_cast<int>(*it) == scene.selected ? 1 : 0][sat.up ? 1 : 0];
+    const QPointF at = MapPoint(sat.at, area);
+    painter.drawImage(QPointF(std::round(at.x() - marker.width() / 2.0), std::round(at.y() - marker.height() / 2.0)),
+                      marker);
   }
   labels_ = layout.Boxes();
   painter.restore();
