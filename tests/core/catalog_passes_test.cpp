@@ -67,7 +67,7 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
   for (const Catalog& c : catalogs) {
     SCOPED_TRACE(c.what);
     const PassCandidates sats =
-        CandidatesOfFile(test::ShiftedCatalog(ReadElementSets(test::FileText(c.file)), 150));
+        CandidatesOfFile(test::ShiftedCatalog(ReadElementSets(test::FileText(c.file)), 120));
     PassOptions options;
     options.start = UnixSeconds({2026, 5, 11, 12, 0, 0});
     options.horizon = c.mask;
