@@ -99,7 +99,9 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
                                      [&](const Pass& p) { return p.aos.time == s.aos; });
         const bool same = it != found.passes.end() && it->los.time == s.los;
         EXPECT_TRUE(same || s.los - s.aos < 60) << one[i].name << " " << IsoUtc(s.aos) << " " << IsoUtc(s.los);
-        if (same) EXPECT_NEAR(it->tca.elevation, s.top, 0.01) << one[i].name << " " << IsoUtc(s.aos);
+        if (same) {
+          EXPECT_NEAR(it->tca.elevation, s.top, 0.01) << one[i].name << " " << IsoUtc(s.aos);
+        }
       }
       for (const Pass& p : found.passes) {
         EXPECT_TRUE(std::any_of(scan.begin(), scan.end(), [&](const ScanPass& s) {
