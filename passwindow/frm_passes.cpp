@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <atomic>
+#include <map>
 #include <cmath>
 
 #include "passes/catalog_passes.h"
@@ -249,17 +250,16 @@ void FrmPasses::Finished() {
   rows_ = TimeOrdered(search_->found);
   if (wholeFile_) {
     // A row's number is its table entry, 0 for a set the table does not hold.
-    for (PassRow& r : rows_) {
-      const auto i = static_cast<std::size_t>(r.number - 1);
-      r.number = 0;
-      for (int k = 1; k <= std::min(state_.SatCount, ElementTable::kOrbitalCapacity); ++k) {
-        if (state_.Elements[k].CatalogNumber == search_->satellites.catalogNumbers[i] &&
-            std::string(TrimBlanks(state_.Elements[k].Name)) == std::string(TrimBlanks(search_->satellites.names[i].substr(0, 9)))) {
-          r.number = k;
-          break;
-        }
-      }
+    std::map<std::pair<std::uint32_t, std::string>, int> entries;
+    for (int k = std::min(state_.SatCount, ElementTable::kOrbitalCapacity); k >= 1; --k)
+      entries[{state_.Elements[k].CatalogNumber, std::string(TrimBlanks(state_.Elements[k].Name))}] = k;
+    std::vector<int> entryOf(search_->satellites.names.size(), 0);
+    for (std::size_t i = 0; i < entryOf.size(); ++i) {
+      const std::string name = search_->satellites.names[i].substr(0, 9);
+      const auto it = entries.find({search_->satellites.catalogNumbers[i], std::string(TrimBlanks(name))});
+      if (it != entries.end()) entryOf[i] = it->second;
     }
+    for (PassRow& r : rows_) r.number = entryOf[static_cast<std::size_t>(r.number - 1)];
   }
   shownAt_ = search_->options.start;
   ShowRows();
