@@ -342,7 +342,7 @@ void FrmPasses::AddSelectedToTable() {
 }
 
 void FrmPasses::ExportCsv() {
-  Export("Export passes as CSV", "CSV (*.csv)", PassesCsv(rows_, "\r\n"));
+  Export("Export passes as CSV", "CSV (*.csv)", PassesCsv(rows_, "\r\n", wholeFile_));
 }
 
 void FrmPasses::ExportCalendar() {

@@ -43,18 +43,25 @@ bool LabelLayout::Free(const QRectF& box) const {
   return free;
 }
 
+namespace {
+
+// Right, left, above and below a point.
+std::array<QRectF, 4> Tries(const QPointF& at, double w, double h, double gap) {
+  return {QRectF{at.x() + gap, at.y() - h / 2, w, h}, QRectF{at.x() - gap - w, at.y() - h / 2, w, h},
+          QRectF{at.x() - w / 2, at.y() - gap - h, w, h}, QRectF{at.x() - w / 2, at.y() + gap, w, h}};
+}
+
+}  // namespace
+
+bool LabelLayout::Room(const QPointF& at, double gap) const {
+  // Each sliver lies inside the full box of its side.
+  const auto slivers = Tries(at, 2.0, metrics_.height(), gap);
+  return std::any_of(slivers.begin(), slivers.end(), [&](const QRectF& b) { return Free(b); });
+}
+
 std::optional<QRectF> LabelLayout::Place(const QPointF& at, const QString& text, double gap) {
-  const double h = metrics_.height();
-  const auto tries = [&](double w) {
-    return std::array<QRectF, 4>{QRectF{at.x() + gap, at.y() - h / 2, w, h},
-                                 QRectF{at.x() - gap - w, at.y() - h / 2, w, h},
-                                 QRectF{at.x() - w / 2, at.y() - gap - h, w, h},
-                                 QRectF{at.x() - w / 2, at.y() + gap, w, h}};
-  };
-  // Where not even a sliver fits, the text need not be measured.
-  const auto slivers = tries(2.0);
-  if (std::none_of(slivers.begin(), slivers.end(), [&](const QRectF& b) { return Free(b); })) return std::nullopt;
-  for (const QRectF& box : tries(metrics_.horizontalAdvance(text) + 2.0)) {
+  if (!Room(at, gap)) return std::nullopt;
+  for (const QRectF& box : Tries(at, metrics_.horizontalAdvance(text) + 2.0, metrics_.height(), gap)) {
     if (Free(box)) {
       Add(box);
       return box;

@@ -17,6 +17,9 @@ class LabelLayout {
   void Reserve(const QRectF& box);
   // The box for `text` near `at`, `gap` pixels away; nothing when no place fits.
   std::optional<QRectF> Place(const QPointF& at, const QString& text, double gap);
+  // Whether any label could go near `at`: where not even a sliver fits, the
+  // text need not be made or measured.
+  bool Room(const QPointF& at, double gap) const;
   const std::vector<QRectF>& Boxes() const { return boxes_; }
 
  private:

@@ -110,9 +110,11 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
   std::vector<Label> texts;
   for (std::size_t i : order) {
     const MapSatellite& sat = scene.satellites[i];
-    const QString name = QString::fromStdString(sat.name);
     const double r = static_cast<int>(i) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
-    if (const auto box = layout.Place(MapPoint(sat.at, area), name, r + 2.0))
+    const QPointF at = MapPoint(sat.at, area);
+    if (!layout.Room(at, r + 2.0)) continue;
+    const QString name = QString::fromStdString(sat.name);
+    if (const auto box = layout.Place(at, name, r + 2.0))
       texts.push_back({*box, name, sat.up ? mapcolour::kUpName : mapcolour::kDown});
   }
   // A dim box under each name keeps it readable over ice and ocean alike;
