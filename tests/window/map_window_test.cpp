@@ -20,7 +20,7 @@ class MapWindow : public WindowTest {
   QPoint Centre() const { return {form->Twips(3600), form->Twips(1800)}; }
 };
 
-TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
+TEST_F(MapWindow, OpensOnceAtTheCentreFollowsSatelliteOneOnlyWhileOpenAndMarksTheLastPoint) {
   MakeForm(LoaderOf(SampleSatellites()));
   StartAtUtc({2026, 5, 11, 0, 0, 0});
   form->Option1[4]->setChecked(true);  // satellite 5 is tracked
@@ -57,18 +57,11 @@ TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
   QStringList captions;
   for (const QLabel* l : {map->LblSatName, map->LblAZ, map->LblEL, map->LblLAT, map->LblLON}) captions << l->text();
   EXPECT_EQ(captions.join(' '), "SAT AZ EL LA LO");
-}
-
-TEST_F(MapWindow, Command1PlacesTheMarkerAtTheLastPoint) {
-  MakeForm(LoaderOf({}));
-  StartAtUtc({2026, 5, 11, 0, 0, 0});
-  FrmImmagine* map = Open();
-  Tick(1);
+  // Its own button puts the marker on the last point.
   state.SubSatLat = "  45";
   state.SubSatLon = " -90";
   map->Command1->click();
-  const QPoint offset = map->Picture1->geometry().center() -
-                        QPoint(form->Twips(90 * 20), form->Twips(45 * 20));
+  const QPoint offset = map->Picture1->geometry().center() - QPoint(form->Twips(90 * 20), form->Twips(45 * 20));
   EXPECT_LE(offset.manhattanLength(), 2);
 }
 
