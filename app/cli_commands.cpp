@@ -72,10 +72,11 @@ const CliCommands& CommandTable() {
        RunKv250},
       {"passes",
        std::string(kDirFile) + "SAT DATE TIME\n--summary|--ics [--visible] [--days N] [--min-el E] " + kDirFile +
-           "SAT|all DATE TIME",
+           "SAT|all DATE TIME\n--summary --catalog [--days N] [--min-el E] " + kDirFile + "DATE TIME",
        "one satellite's forecast list over 24 hours, or the passes over days\n"
        "Without options: the forecast window's list, samples 2, 4, ... 1440 minutes on.\n"
        "--summary: the passes of SAT or of all as CSV, --ics: as an iCalendar file;\n"
+       "--catalog: of every set of the file, however many, with the catalog number;\n"
        "N whole days 1 to 31 (3 if not given), E degrees -90 to 90 (0).\n"
        "--visible: only the passes with the satellite sunlit while the station's Sun\n"
        "is 6 degrees or more below the horizon.",
@@ -94,8 +95,9 @@ const CliCommands& CommandTable() {
        "program of ALERTCOMMAND is run with these as its arguments, without a shell.\n"
        "It stops after N seconds or at Ctrl-C; status 1 when the program failed.",
        RunWatch},
-      {"map", std::string(kDirFile) + "[--width W] --out FILE.png DATE TIME",
+      {"map", std::string(kDirFile) + "[--width W] [--catalog] --out FILE.png DATE TIME",
        "the world map with satellite 1 selected, as a PNG\n"
+       "--catalog: every set of the file, not only the table's, names where they fit.\n"
        "W pixels wide, 64 to 8192 (1024 if not given), and half as high.",
        RunPictures},
       {"sky", std::string(kDirFile) + "--out FILE.png SAT DATE TIME", "the sky at the station with SAT's track, as a PNG of 600 x 600",
