@@ -5,9 +5,11 @@
 #include <optional>
 
 #include "app/cli_arguments.h"
+#include "app/cli_catalog_passes.h"
 #include "orbit/element_loader.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
+#include "passes/visible_passes.h"
 #include "platform/civil_time.h"
 
 namespace rdz {
@@ -42,6 +44,7 @@ void ReportVisibility(const std::vector<SatellitePasses>& found, const PassOptio
 }  // namespace
 
 int RunPassSummary(const CliCall& call) {
+  if (call.line.flags.count("--catalog") != 0) return RunCatalogPasses(call);
   const auto days = NumberOption(call, "--days", {1, 31, true}, 3);
   const auto minElevation = NumberOption(call, "--min-el", {-90, 90, false}, 0);
   if (!days || !minElevation) return 2;
@@ -68,7 +71,8 @@ int RunPassSummary(const CliCall& call) {
   options.horizon = state.Config->horizon.value_or(0.0);
   const auto found = FindTablePasses(satellites, state.Station, options, only);
   ReportVisibility(found, options, static_cast<int>(*days), call.err);
-  const auto rows = TimeOrdered(found);
+  auto rows = TimeOrdered(found);
+  if (call.line.flags.count("--visible") != 0) rows = VisibleOnly(rows, satellites, state.Station);
   if (call.line.flags.count("--ics") != 0) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     call.out << PassesCalendar(rows, std::chrono::duration_cast<std::chrono::seconds>(now).count());

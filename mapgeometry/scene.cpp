@@ -16,12 +16,22 @@ std::string TrimmedName(const std::string& name) {
 
 MapScene BuildMapScene(const ElementTable& elements, const OrbitModels& models,
                        const Observer& station, const CivilTime& utc, int selectedSat, int rows) {
+  const int n = std::clamp(std::min(static_cast<int>(models.size()), rows), 0, ElementTable::kNameCapacity);
+  std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(n));
+  for (int k = 1; k <= n; ++k) names.push_back(TrimmedName(elements[k].Name));
+  return BuildMapScene(names, OrbitModels(models.begin(), models.begin() + n), station, utc, selectedSat);
+}
+
+MapScene BuildMapScene(const std::vector<std::string>& names, const OrbitModels& models,
+                       const Observer& station, const CivilTime& utc, int selectedSat) {
   MapScene scene;
   const EngineContext engine = SetupEngine(station);
-  const int n = std::min(static_cast<int>(models.size()), rows);
+  const int n = static_cast<int>(std::min(models.size(), names.size()));
   if (selectedSat < 1 || selectedSat > n) selectedSat = 1;
   scene.satellites.reserve(static_cast<std::size_t>(std::max(n, 0)));
   for (int k = 1; k <= n; ++k) {
+    if (!models[static_cast<std::size_t>(k - 1)]) continue;
     const OrbitModel& model = *models[static_cast<std::size_t>(k - 1)];
     const auto p = model.At(engine, utc);
     if (!p) continue;
@@ -31,12 +41,14 @@ MapScene BuildMapScene(const ElementTable& elements, const OrbitModels& models,
       scene.track = GroundTrack(model, engine, utc);
     }
     // The table's rule: up from a rounded elevation of 1 degree.
-    scene.satellites.push_back({TrimmedName(elements[k].Name),
+    scene.satellites.push_back({names[static_cast<std::size_t>(k - 1)],
                                 {p->raw.subLatitude, p->raw.subLongitude},
                                 p->state.EL > 0});
   }
   scene.station = {station.LA.value_or(0.0), station.LO.value_or(0.0)};
-  scene.sun = SunOverheadAt(utc);
+  const GeoPoint sun = OverheadPoint(SkyBody::Sun, utc);
+  scene.sun = {sun.lat, sun.lon};
+  scene.moon = OverheadPoint(SkyBody::Moon, utc);
   scene.night = NightPolygon(scene.sun);
   return scene;
 }
@@ -61,6 +73,7 @@ SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const O
   const EngineContext engine = SetupEngine(station);
   SkyScene scene = SkyNow(name, model, engine, utc);
   scene.pass = FindPass(model, engine, utc);
+  scene.bodies = SkyBodiesSeen(station, utc);
   return scene;
 }
 
@@ -79,6 +92,7 @@ SkyScene SkyPassCache::Scene(const std::string& name, const std::shared_ptr<cons
     until_ = pass_ && pass_->los ? UnixSeconds(pass_->los->utc) + 1 : t + kOpenEndedSeconds;
   }
   scene.pass = pass_;
+  scene.bodies = SkyBodiesSeen(station, utc);
   // Risen since the search: the kept pass is now the current one.
   if (scene.pass && scene.pass->aos) scene.pass->current = t >= UnixSeconds(scene.pass->aos->utc);
   return scene;

@@ -1,4 +1,5 @@
 // The world map window opened with "MAP" and fed by the live table.
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,6 +63,23 @@ TEST_F(MapWindow, OpensOnceAtTheCentreFollowsSatelliteOneOnlyWhileOpenAndMarksTh
   map->Command1->click();
   const QPoint offset = map->Picture1->geometry().center() - QPoint(form->Twips(90 * 20), form->Twips(45 * 20));
   EXPECT_LE(offset.manhattanLength(), 2);
+}
+
+// "whole file": every set of the element file on the map, the table's tracked
+// one still selected.
+TEST_F(MapWindow, ShowsEverySetOfTheFileWhenAsked) {
+  StartWithSampleFiles();
+  form->Option1[5]->setChecked(true);  // ISS
+  FrmImmagine* map = Open();
+  Tick(1);
+  const std::size_t table = map->Scene().satellites.size();
+  map->CboSets->setCurrentIndex(1);
+  ASSERT_TRUE(PumpUntil([&] { return !map->Loading(); }, 30));
+  Tick(1);
+  EXPECT_GT(map->Scene().satellites.size(), table + 10);
+  EXPECT_EQ(map->Scene().satellites[static_cast<std::size_t>(map->Scene().selected)].name, "ISS");
+  map->CboSets->setCurrentIndex(0);
+  EXPECT_EQ(map->Scene().satellites.size(), table);
 }
 
 }  // namespace
