@@ -3,6 +3,7 @@
 #include "app/cli_clock.h"
 #include "app/cli_doppler.h"
 #include "app/cli_kv250.h"
+#include "app/cli_locator.h"
 #include "app/cli_passes.h"
 #include "app/cli_passes_summary.h"
 #include "app/cli_track.h"
@@ -37,6 +38,7 @@ constexpr const char* kUsage =
     "       rodedizevad-cli sky [--dir DIR] [--file NAME] --out FILE.png SAT DATE TIME\n"
     "       rodedizevad-cli clock [--dir DIR] [--server HOST[:PORT]]\n"
     "       rodedizevad-cli doppler [--dir DIR] [--file NAME] SAT DATE TIME\n"
+    "       rodedizevad-cli locator LOCATOR | LAT LON\n"
     "DATE is dd/MM/yyyy and TIME hh:mm:ss, both UTC; SAT counts from 1.\n"
     "clock prints the PC clock's offset from a time server (PC minus server) and the\n"
     "round trip, in seconds.\n"
@@ -129,6 +131,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& de
     return 0;
   }
   if (!args.empty() && args[0] == "kv250") return RunKv250(args, out, err);
+  if (!args.empty() && args[0] == "locator") return RunLocator(args, out, err);
   if (!args.empty() && args[0] == "doppler") return RunDoppler(args, defaultDir, out, err);
   if (!args.empty() && args[0] == "track") {
     HamlibRotorLibrary hamlib;

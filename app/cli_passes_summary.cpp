@@ -124,7 +124,7 @@ int RunPassSummary(const std::vector<std::string>& args, const std::filesystem::
   options.start = UnixSeconds(*instant);
   options.seconds = std::int64_t{request->days} * 86400;
   options.minElevation = request->minElevation;
-  options.horizon = state.Config->horizon.value_or(0.0);
+  options.horizon = state.Config->horizon;
   const auto found = FindTablePasses(satellites, state.Station, options, only);
   ReportVisibility(found, options, request->days, err);
   const auto rows = TimeOrdered(found);

@@ -109,7 +109,7 @@ int RunPictureCommand(const std::vector<std::string>& args, const std::filesyste
     SkyPainter painter;
     image = painter.Render(BuildSkyScene(state.Elements[sat].Name,
                                          *state.Models[static_cast<std::size_t>(sat - 1)],
-                                         state.Station, *instant),
+                                         state.Station, *instant, state.Config->horizon),
                            kSkySize);
   }
   if (!image.save(QString::fromStdString(request->out), "PNG")) {

@@ -58,7 +58,7 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
     make = [ports = services_.ports, lpt = config.choice.lpt]() -> std::unique_ptr<Rotor> {
       return std::make_unique<Kv250Rotor>(ports ? ports(lpt) : nullptr);
     };
-    policy = std::make_unique<Kv250Follow>();
+    policy = std::make_unique<Kv250Follow>(config.settings.horizon);
   }
   // Answers arrive on the rotor's thread; they are taken on this one.
   driver_ = std::make_unique<RotorDriver>(std::move(make), std::move(policy), kRotorDeadline, [this] {

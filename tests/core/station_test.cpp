@@ -1,0 +1,226 @@
+// The station's locator and horizon mask: the conversions, the keys, and
+// every part that starts a pass at the mask against a 1-second scan.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli.h"
+#include "config/locator.h"
+#include "config/settings.h"
+#include "core/temp_dir.h"
+#include "mapgeometry/sky.h"
+#include "orbit/element_loader.h"
+#include "orbit/settings_in_use.h"
+#include "passes/pass_time.h"
+#include "passes/table_passes.h"
+#include "radio/rig_sky.h"
+#include "rotor/kv250_follow.h"
+#include "rotor/pass_planner.h"
+#include "rotor/satellite_sky.h"
+
+namespace rdz {
+namespace {
+
+const HorizonMask kMask({{0, 5}, {90, 15}, {180, 2}, {270, 10}});
+
+TEST(Locator, CentresOfEveryLengthAndPublishedStations) {
+  const struct {
+    const char* name;
+    double lat, lon;
+  } centres[] = {{"JN45", 45.5, 9},           {"jn45fl", 45.479167, 8.458333}, {"JN45FL27", 45.489583, 8.4375},
+                 {"AA00", -89.5, -179},       {"RR99XX99", 89.997917, 179.995833}};
+  for (const auto& c : centres) {
+    const auto square = ParseLocator(c.name);
+    ASSERT_TRUE(square) << c.name;
+    EXPECT_NEAR(square->CentreLatitude(), c.lat, 1e-6) << c.name;
+    EXPECT_NEAR(square->CentreLongitude(), c.lon, 1e-6) << c.name;
+  }
+  // W1AW, London, Sydney, and the corners of the grid.
+  const struct {
+    double lat, lon;
+    const char* name;
+  } known[] = {{41.714775, -72.727260, "FN31PR"}, {51.5074, -0.1278, "IO91WM"},
+               {-33.8688, 151.2093, "QF56OD"},     {90, 0, "JR09AX"},           {-90, -180, "AA00AA"},
+               {0, 180, "AJ00AA"},                 {45.5, 369.2, "JN45OM"}};
+  for (const auto& k : known) EXPECT_EQ(LocatorOf(k.lat, k.lon), k.name) << k.lat << " " << k.lon;
+}
+
+TEST(Locator, RoundTripAtEveryLengthAndRefusalOfWhatNamesNoSquare) {
+  for (const int length : {4, 6, 8}) {
+    for (double lat = -90; lat <= 90; lat += 7.3) {
+      for (double lon = -180; lon < 360; lon += 11.7) {
+        const std::string name = LocatorOf(lat, lon, length);
+        const auto square = ParseLocator(name);
+        ASSERT_TRUE(square && square->name == name && name.size() == static_cast<std::size_t>(length)) << name;
+        EXPECT_TRUE(square->Contains(lat, lon)) << name << " " << lat << " " << lon;
+        EXPECT_EQ(LocatorOf(square->CentreLatitude(), square->CentreLongitude(), length), name);
+      }
+    }
+  }
+  for (const char* bad : {"", "JN4", "JN45F", "JN45FL2", "JN45FL270", "SN45", "JS45", "JNA5", "JN45YL", "JN45FL2A",
+                          "JN 45", "1N45", "JN45FL 7"}) {
+    EXPECT_FALSE(ParseLocator(bad)) << bad;
+  }
+  EXPECT_TRUE(ParseLocator(" jn45 "));
+}
+
+TEST(Locator, TheCommandPrintsTheCentreOrTheLocatorAndNamesWhatItRefuses) {
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out, err;  // err: a part of it
+  } cases[] = {{{"locator", "JN45FL"}, 0, "lat 45.479167\nlon 8.458333\n", ""},
+               {{"locator", "45.5", "9.2"}, 0, "JN45OM\n", ""},
+               {{"locator", "-33.8688", "151.2093"}, 0, "QF56OD\n", ""},
+               {{"locator", "JN45FM7"}, 1, "", "'JN45FM7' is not a locator"},
+               {{"locator", "91", "0"}, 1, "", "latitude '91'"},
+               {{"locator", "45", "9E"}, 1, "", "longitude '9E'"},
+               {{"locator"}, 2, "", "usage"}};
+  for (const auto& c : cases) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli(c.args, "/nonexistent", out, err), c.status) << c.args.back();
+    EXPECT_EQ(out.str(), c.out);
+    EXPECT_NE(err.str().find(c.err), std::string::npos) << err.str();
+  }
+}
+
+TEST(Locator, TheWindowShowsTheKeyInsideItsSquareElseTheStationsOwn) {
+  EXPECT_EQ(StationLocator(SettingsFromBytes("LOCATOR = jn45\r")), "JN45");
+  EXPECT_EQ(StationLocator(SettingsFromBytes("LOCATOR = JN45\rLA = 46.5\rLO = 8.95\r")), "JN46LM");
+  EXPECT_EQ(StationLocator(SettingsFromBytes("LA = 45.5\rLO = 9.2\r")), "JN45OM");
+  EXPECT_EQ(SettingsFromBytes("LOCATOR = JN45FL\rSTATION =  Roof shack \r").stationName, "Roof shack");
+}
+
+TEST(HorizonMaskKey, PairsInAnyOrderOrAWarningNamingTheLineAndTheRestOfTheFileLoads) {
+  const struct {
+    const char* value;
+    std::optional<HorizonMask> mask;
+    const char* warned;
+  } cases[] = {{"270:10 0:5  180:2\t90:15", kMask, ""},
+               {"360:4 90:6.5", HorizonMask({{0, 4}, {90, 6.5}}), ""},
+               {"0:7", HorizonMask(7), ""},
+               {"7", {}, "\"7\" is not azimuth:elevation"},
+               {"0:5 90:x", {}, "\"90:x\" is not"},
+               {"0:5 361:5", {}, "\"361:5\" is not"},
+               {"0:-10.5", {}, "\"0:-10.5\" is not"},
+               {"0:5 90:91", {}, "\"90:91\" is not"},
+               {"0:5 360:6", {}, "\"360:6\" repeats an azimuth"},
+               {"", {}, "has no azimuth:elevation pairs"}};
+  for (const auto& c : cases) {
+    const Settings s = SettingsFromBytes(std::string("LA = 45\r\nHORIZON = 3\r\nHORIZONMASK = ") + c.value +
+                                         "\r\nLO = 9\r\nHT = 1\r\n");
+    EXPECT_TRUE(s.horizon == c.mask.value_or(HorizonMask(3))) << c.value;
+    EXPECT_TRUE(s.rotor.settings.horizon == s.horizon);
+    EXPECT_TRUE(s.station.LA == 45 && s.station.LO == 9) << c.value;
+    const std::string warnings = s.warnings.empty() ? "" : s.warnings.front();
+    EXPECT_EQ(warnings.empty(), !*c.warned) << warnings;
+    if (*c.warned) {
+      EXPECT_EQ(warnings.find("config.txt line 3: HORIZONMASK "), 0u) << warnings;
+    }
+    EXPECT_NE(warnings.find(c.warned), std::string::npos) << warnings;
+  }
+  EXPECT_TRUE(SettingsFromBytes("HORIZONMASK = 0:1\nHORIZONMASK = 0:2\n").horizon == HorizonMask(2));
+}
+
+TEST(HorizonMask, AtLeastAFloorIsTheHigherOfTheTwoInEveryDirection) {
+  for (const HorizonMask& mask : {kMask, HorizonMask({{350, -5}, {10, 20}}), HorizonMask(4)}) {
+    for (const double floor : {-6.0, 0.0, 3.0, 7.5, 15.0, 25.0}) {
+      const HorizonMask raised = AtLeast(mask, floor);
+      for (double az = 0; az < 360; az += 0.25) {
+        ASSERT_NEAR(raised.At(az), std::max(mask.At(az), floor), 1e-9) << floor << " " << az;
+      }
+    }
+  }
+}
+
+TEST(HorizonMask, Kv250StartsOnlyAboveTheMaskAsWellAsAboveZero) {
+  // Rises in the east from -10 to 50 degrees over 600 s.
+  const SkyPosition sky = [](double t) { return std::optional<LookAngles>({90, -10 + t / 10, 1000}); };
+  const auto first = [&](Kv250Follow follow) {
+    for (double t = 0; t < 600; t += 1) {
+      if (follow.Step(sky, t)) return t;
+    }
+    return -1.0;
+  };
+  EXPECT_EQ(first(Kv250Follow()), 106);  // rounded elevation 1
+  EXPECT_EQ(first(Kv250Follow(kMask)), 250);
+}
+
+// The sample elements over a day with the mask in config.txt: every part's
+// AOS and LOS against a 1-second scan of the table's own model.
+class MaskedPasses : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.Write("amateur.txt", test::SampleElements());
+    dir.Write("config.txt", test::SampleFile("config.txt") + "HORIZONMASK = 0:5 90:15 180:2 270:10\r\n");
+    state.ElementFileName = "amateur.txt";
+    UseSettings(state, ReadSettings(dir.path()));
+    ASSERT_EQ(LoadElements(dir.path(), state).outcome, LoadOutcome::Loaded);
+    ASSERT_TRUE(state.Config->horizon == kMask);
+  }
+  // The [AOS, LOS] seconds of satellite k above the mask.
+  std::vector<std::pair<std::int64_t, std::int64_t>> Scan(int k, std::int64_t from, std::int64_t to) const {
+    const OrbitModel& model = *state.Models[static_cast<std::size_t>(k - 1)];
+    const EngineContext engine = SetupEngine(state.Station);
+    const auto up = [&](std::int64_t t) {
+      const auto a = model.Look(engine, CivilFromUnix(t));
+      return a && a->elevation >= kMask.At(a->azimuth);
+    };
+    std::vector<std::pair<std::int64_t, std::int64_t>> passes;
+    bool was = up(from - 1);
+    for (std::int64_t t = from; t < to; ++t) {
+      const bool is = up(t);
+      if (is && !was) passes.push_back({t, t});
+      if (is) passes.back().second = t;
+      was = is;
+    }
+    return passes;
+  }
+  test::TempDir dir;
+  TrackerState state;
+  const std::int64_t start = UnixSeconds({2026, 5, 11, 12, 0, 0});
+};
+
+TEST_F(MaskedPasses, SearchSummaryCalendarSkyRotorAndRadioStartAtTheMask) {
+  for (const int k : {1, 6, 8}) {
+    SCOPED_TRACE(k);
+    const auto scanned = Scan(k, start, start + 86400);
+    ASSERT_GE(scanned.size(), 2u);
+    const auto found = FindTablePasses(CandidatesOf(state.Elements, state.Models, state.SatCount), state.Station,
+                                       {start, 86400, 0, state.Config->horizon}, k);
+    std::vector<std::pair<std::int64_t, std::int64_t>> listed;
+    for (const Pass& p : found.front().search.passes) listed.push_back({p.aos.time, p.los.time});
+    EXPECT_EQ(listed, scanned);
+
+    // `passes --summary` and `--ics`.
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli({"passes", "--summary", "--days", "1", std::to_string(k), "11/05/2026", "12:00:00"},
+                     dir.path(), out, err), 0) << err.str();
+    std::ostringstream ics, icsErr;
+    ASSERT_EQ(RunCli({"passes", "--ics", "--days", "1", std::to_string(k), "11/05/2026", "12:00:00"},
+                     dir.path(), ics, icsErr), 0) << icsErr.str();
+    for (const auto& [aos, los] : scanned) {
+      EXPECT_NE(out.str().find(IsoUtc(aos) + ","), std::string::npos) << IsoUtc(aos);
+      EXPECT_NE(out.str().find(IsoUtc(los) + ","), std::string::npos) << IsoUtc(los);
+      std::string calendar = IsoUtc(aos);
+      std::erase_if(calendar, [](char c) { return c == '-' || c == ':'; });
+      EXPECT_NE(ics.str().find("DTSTART:" + calendar), std::string::npos) << calendar;
+    }
+
+    // The sky view, the rotor waiting for the rise, the radio 2 minutes before it.
+    const auto [aos, los] = scanned[1];
+    const EngineContext engine = SetupEngine(state.Station);
+    const auto& model = state.Models[static_cast<std::size_t>(k - 1)];
+    const auto sky = FindPass(*model, engine, CivilFromUnix(scanned[0].second + 1), 24, kMask);
+    ASSERT_TRUE(sky && sky->aos && sky->los);
+    EXPECT_EQ(std::pair(UnixSeconds(sky->aos->utc), UnixSeconds(sky->los->utc)), scanned[1]);
+    PassPlanner planner{state.Config->rotor.settings};
+    ASSERT_TRUE(planner.Step(SatelliteSky(state.Station, model), aos - 200.5));
+    EXPECT_EQ(planner.Plan().value().aos, aos);
+    const auto radio = [&](std::int64_t t) { return RigSkyAt(engine, *model, CivilFromUnix(t), kMask).follow; };
+    EXPECT_TRUE(!radio(aos - 121) && radio(aos - 120) && radio(los) && !radio(los + 1));
+  }
+}
+
+}  // namespace
+}  // namespace rdz
