@@ -7,6 +7,7 @@
 #include "app/cli.h"
 #include "config/locator.h"
 #include "config/settings.h"
+#include "config/station_entry.h"
 #include "core/temp_dir.h"
 #include "mapgeometry/sky.h"
 #include "orbit/element_loader.h"
@@ -89,6 +90,60 @@ TEST(Locator, TheWindowShowsTheKeyInsideItsSquareElseTheStationsOwn) {
   EXPECT_EQ(StationLocator(SettingsFromBytes("LOCATOR = JN45\rLA = 46.5\rLO = 8.95\r")), "JN46LM");
   EXPECT_EQ(StationLocator(SettingsFromBytes("LA = 45.5\rLO = 9.2\r")), "JN45OM");
   EXPECT_EQ(SettingsFromBytes("LOCATOR = JN45FL\rSTATION =  Roof shack \r").stationName, "Roof shack");
+}
+
+TEST(StationEntry, AnglesInDegreesOrDegreesAndMinutesWithASignOrAHemisphere) {
+  const struct {
+    const char* text;
+    bool latitude;
+    std::optional<double> value;
+  } cases[] = {{"46.5", true, 46.5},         {" -8.25 ", false, -8.25},     {"46 30", true, 46.5},
+               {"46\xC2\xB0 30.6'", true, 46.51}, {"8 15 W", false, -8.25},     {"s33 52.1", true, -33.868333},
+               {"-0 30", true, -0.5},        {"151E", false, 151},          {"8 15 N", false, {}},
+               {"46 60", true, {}},          {"46.5 10", true, {}},         {"46 -10", true, {}},
+               {"-46 N", true, {}},          {"46 30 15", true, {}},        {"", true, {}},
+               {"x", false, {}}};
+  for (const auto& c : cases) {
+    const auto got = ParseAngle(c.text, c.latitude);
+    EXPECT_EQ(got.has_value(), c.value.has_value()) << c.text;
+    if (got && c.value) {
+      EXPECT_NEAR(*got, *c.value, 1e-6) << c.text;
+    }
+  }
+}
+
+TEST(StationEntry, FieldsRefusedOneByOneAndTheStationLinesWrittenAmongTheOthers) {
+  const struct {
+    StationFields typed;
+    const char* refused;  // the fields refused, in order: L(ocator), A(latitude), O(longitude), H(eight)
+    const char* written;  // the station lines after "# mine\r\n"
+  } cases[] = {
+      {{"jn45fl", "", "", "420", " Roof\nshack "}, "",
+       "LA = 45.479167\r\nLO = 8.458333\r\nHT = 420\r\nLOCATOR = JN45FL\r\nSTATION = Roof shack\r\n"},
+      {{"", "45 30 N", "9 12 E", "-3.5", ""}, "", "LA = 45.5\r\nLO = 9.2\r\nHT = -3.5\r\nLOCATOR = JN45OM\r\n"},
+      {{"JN45", "46.5", "9", "1", ""}, "L", ""},
+      {{"JN4", "91", "8 15 N", "9001", ""}, "LAOH", ""},
+      {{"", "", "", "", ""}, "AOH", ""},
+  };
+  for (const auto& c : cases) {
+    const StationCheck check = CheckStation(c.typed);
+    const std::string refused = std::string(check.locator.empty() ? "" : "L") + (check.latitude.empty() ? "" : "A") +
+                                (check.longitude.empty() ? "" : "O") + (check.height.empty() ? "" : "H");
+    EXPECT_EQ(refused, c.refused) << c.typed.locator << c.typed.latitude;
+    EXPECT_EQ(check.entry.has_value(), refused.empty());
+    if (check.entry) {
+      EXPECT_EQ(WithStation("# mine\r\n", *check.entry), std::string("# mine\r\n") + c.written);
+    }
+  }
+  // The first line of each key replaced in place, later ones dropped, the rest byte for byte.
+  const StationEntry entry{45.5, 9.2, 100, "JN45OM", ""};
+  EXPECT_EQ(WithStation("LA = 1\n# a\rSTATION = x\r\nLA = 2\r\n\r\nLO = 3\tnote\nZ", entry),
+            "LA = 45.5\n# a\r\r\nLO = 9.2\nZ\r\nHT = 100\r\nLOCATOR = JN45OM\r\n");
+  test::TempDir dir;
+  dir.Write("config.txt", "HORIZON = 4\r\n");
+  ASSERT_TRUE(SaveStation(dir.path(), entry).ok);
+  const Settings s = ReadSettings(dir.path());
+  EXPECT_TRUE(s.station.LA == 45.5 && s.station.LO == 9.2 && s.station.HT == 100 && s.horizon == HorizonMask(4));
 }
 
 TEST(HorizonMaskKey, PairsInAnyOrderOrAWarningNamingTheLineAndTheRestOfTheFileLoads) {
