@@ -4,8 +4,10 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "config/locator.h"
 #include "config/station_entry.h"
@@ -32,8 +34,12 @@ void Show(QLabel* label, const std::string& refused) {
 }  // namespace
 
 StationDialog::StationDialog(const Settings& current, std::filesystem::path programDir, MessageBox& messages,
-                             QWidget* parent)
-    : QDialog(parent), programDir_(std::move(programDir)), messages_(messages) {
+                             GpsSource gps, BackgroundWork* background, QWidget* parent)
+    : QDialog(parent),
+      programDir_(std::move(programDir)),
+      messages_(messages),
+      gps_(std::move(gps)),
+      background_(background) {
   setWindowTitle(QStringLiteral("RodeDizevad - Station"));
   const auto box = [this](const QString& text, const QString& hint) {
     auto* edit = new QLineEdit(text, this);
@@ -60,6 +66,12 @@ StationDialog::StationDialog(const Settings& current, std::filesystem::path prog
   row(QStringLiteral("Longitude"), TxtLongitude, &LblLongitudeRefused);
   row(QStringLiteral("Height (m)"), TxtHeight, &LblHeightRefused);
   row(QStringLiteral("Name"), TxtName, nullptr);
+  if (gps_) {
+    CmdGps = new QPushButton(QStringLiteral("From GPS"), this);
+    LblGps = new QLabel(this);
+    form->addRow(CmdGps, LblGps);
+    connect(CmdGps, &QPushButton::clicked, this, [this] { AskGps(); });
+  }
   Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -88,6 +100,33 @@ void StationDialog::PositionEdited() {
   const auto square = ParseLocator(Text(TxtLocator));
   if (square && square->Contains(*lat, *lon)) return;
   TxtLocator->setText(qt::ToQString(LocatorOf(*lat, *lon)));
+}
+
+void StationDialog::AskGps() {
+  CmdGps->setEnabled(false);
+  LblGps->setText(QStringLiteral("asking gpsd..."));
+  auto reading = std::make_shared<GpsReading>();
+  auto work = [gps = gps_, reading] { *reading = gps(); };
+  // The dialog may be closed before the answer comes.
+  auto done = [dialog = QPointer<StationDialog>(this), reading] {
+    if (dialog) dialog->TakeGps(*reading);
+  };
+  if (!background_) {
+    work();
+    done();
+    return;
+  }
+  background_->Start(std::move(work), std::move(done));
+}
+
+void StationDialog::TakeGps(const GpsReading& reading) {
+  CmdGps->setEnabled(true);
+  LblGps->setText(qt::ToQString(reading.reason));
+  if (!reading.fix) return;
+  TxtLatitude->setText(Degrees(reading.fix->latitude));
+  TxtLongitude->setText(Degrees(reading.fix->longitude));
+  if (reading.fix->height) TxtHeight->setText(QString::number(*reading.fix->height, 'f', 1));
+  PositionEdited();
 }
 
 bool StationDialog::Save() {

@@ -14,7 +14,8 @@ void FrmTrack::MnuStationClick() {
     stationDialog_->raise();
     return;
   }
-  auto* dialog = new StationDialog(*state_.Config, services_.programDir, services_.messages, this);
+  auto* dialog = new StationDialog(*state_.Config, services_.programDir, services_.messages, services_.gps,
+                                   services_.background, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(dialog, &QDialog::accepted, this, [this] { SettingsChanged(); });
   stationDialog_ = dialog;

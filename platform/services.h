@@ -5,6 +5,7 @@
 #include "platform/internet_library.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
+#include "platform/gps_position.h"
 #include "platform/message_box.h"
 #include "platform/rotor.h"
 #include "platform/sntp.h"
@@ -28,6 +29,7 @@ struct Services {
   RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
   SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
   RigLibrary* rigs = nullptr;            // Hamlib radios; none: "Radio" lists no models
+  GpsSource gps{};                       // the station's position; none: no "From GPS"
 };
 
 }  // namespace rdz

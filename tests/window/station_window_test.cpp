@@ -22,6 +22,7 @@ TEST_F(StationWindow, DialogRefusesFieldByFieldThenWritesTheStationThatIsInUseAt
   form->Menus.MnuStation->trigger();
   auto* dialog = form->findChild<StationDialog*>();
   ASSERT_TRUE(dialog && dialog->isVisible());
+  EXPECT_FALSE(dialog->CmdGps);  // no GPS source
   EXPECT_EQ(dialog->TxtLatitude->text() + " " + dialog->TxtLongitude->text() + " " + dialog->TxtHeight->text(),
             "46.5 8.95 420");
 
@@ -56,6 +57,21 @@ TEST_F(StationWindow, DialogRefusesFieldByFieldThenWritesTheStationThatIsInUseAt
   EXPECT_EQ(dir.Read("config.txt"), expected + "LOCATOR = JN45OL\r\nSTATION = Roof shack\r\n");
   EXPECT_TRUE(state.Station.LA == 45.483333 && state.Station.LO == 9.2 && state.Station.HT == 250);
   EXPECT_EQ(form->LblLocator->text(), "Roof shack  JN45OL");
+}
+
+// "From GPS" fills the position, the height and the locator, or says why not.
+TEST(StationDialogGps, FillsTheFieldsFromAFixOrShowsWhyThereIsNone) {
+  FakeMessageBox messages;
+  GpsReading answer{GpsFix{45.479167, 9.1875, 123.4}, ""};
+  StationDialog dialog(SettingsFromBytes(""), "/nonexistent", messages, [&] { return answer; });
+  dialog.CmdGps->click();
+  EXPECT_EQ(dialog.TxtLatitude->text() + " " + dialog.TxtLongitude->text() + " " + dialog.TxtHeight->text() + " " +
+                dialog.TxtLocator->text(),
+            "45.479167 9.187500 123.4 JN45OL");
+  answer = {std::nullopt, "gpsd at localhost:2947: connection refused"};
+  dialog.CmdGps->click();
+  EXPECT_EQ(dialog.LblGps->text(), "gpsd at localhost:2947: connection refused");
+  EXPECT_EQ(dialog.TxtLatitude->text(), "45.479167");
 }
 
 TEST(SkyMask, WhatTheMaskHidesIsShadedAndNothingForAFlatZeroHorizon) {
