@@ -30,20 +30,13 @@ TEST(Locator, TheCommandPrintsTheCentreOrTheLocatorAndNamesWhatItRefuses) {
   const struct {
     std::vector<std::string> args;
     std::string out, err;  // err: a part of it
-  } cases[] = {{{"JN45"}, "lat 45.500000\nlon 9.000000\n", ""},
-               {{"jn45fl"}, "lat 45.479167\nlon 8.458333\n", ""},
-               {{"JN45FL27"}, "lat 45.489583\nlon 8.437500\n", ""},
-               {{"RR99XX99"}, "lat 89.997917\nlon 179.995833\n", ""},
-               {{"AA00"}, "lat -89.500000\nlon -179.000000\n", ""},
-               {{"45.5", "9.2"}, "JN45OM\n", ""},
-               {{"41.714775", "-72.72726"}, "FN31PR\n", ""},
-               {{"51.5074", "-0.1278"}, "IO91WM\n", ""},
-               {{"-33.8688", "151.2093"}, "QF56OD\n", ""},
-               {{"90", "0"}, "JR09AX\n", ""},
-               {{"0", "180"}, "AJ00AA\n", ""},
-               {{"45.5", "369.2"}, "", "longitude '369.2'"},
-               {{"JN45FM7"}, "", "'JN45FM7' is not a locator"},
-               {{"91", "0"}, "", "latitude '91'"},
+  } cases[] = {{{"JN45"}, "lat 45.500000\nlon 9.000000\n", ""},     {{"jn45fl"}, "lat 45.479167\nlon 8.458333\n", ""},
+               {{"JN45FL27"}, "lat 45.489583\nlon 8.437500\n", ""}, {{"RR99XX99"}, "lat 89.997917\nlon 179.995833\n", ""},
+               {{"AA00"}, "lat -89.500000\nlon -179.000000\n", ""}, {{"45.5", "9.2"}, "JN45OM\n", ""},
+               {{"41.714775", "-72.72726"}, "FN31PR\n", ""},          {{"51.5074", "-0.1278"}, "IO91WM\n", ""},
+               {{"-33.8688", "151.2093"}, "QF56OD\n", ""},           {{"90", "0"}, "JR09AX\n", ""},
+               {{"0", "180"}, "AJ00AA\n", ""},                       {{"45.5", "369.2"}, "", "longitude '369.2'"},
+               {{"JN45FM7"}, "", "'JN45FM7' is not a locator"},      {{"91", "0"}, "", "latitude '91'"},
                {{}, "", "usage"}};
   for (const auto& c : cases) {
     std::vector<std::string> args{"locator"};
@@ -75,26 +68,6 @@ TEST(Locator, RoundTripAtEveryLengthAndRefusalOfWhatNamesNoSquare) {
   EXPECT_EQ(StationLocator(SettingsFromBytes("LOCATOR = JN45\rLA = 46.5\rLO = 8.95\r")), "JN46LM");
 }
 
-TEST(StationEntry, AnglesInDegreesOrDegreesAndMinutesWithASignOrAHemisphere) {
-  const struct {
-    const char* text;
-    bool latitude;
-    std::optional<double> value;
-  } cases[] = {{"46.5", true, 46.5},         {" -8.25 ", false, -8.25},     {"46 30", true, 46.5},
-               {"46\xC2\xB0 30.6'", true, 46.51}, {"8 15 W", false, -8.25},     {"s33 52.1", true, -33.868333},
-               {"-0 30", true, -0.5},        {"151E", false, 151},          {"8 15 N", false, {}},
-               {"46 60", true, {}},          {"46.5 10", true, {}},         {"46 -10", true, {}},
-               {"-46 N", true, {}},          {"46 30 15", true, {}},        {"", true, {}},
-               {"x", false, {}}};
-  for (const auto& c : cases) {
-    const auto got = ParseAngle(c.text, c.latitude);
-    EXPECT_EQ(got.has_value(), c.value.has_value()) << c.text;
-    if (got && c.value) {
-      EXPECT_NEAR(*got, *c.value, 1e-6) << c.text;
-    }
-  }
-}
-
 TEST(StationEntry, FieldsRefusedOneByOneAndTheStationLinesWrittenAmongTheOthers) {
   const struct {
     StationFields typed;
@@ -104,6 +77,13 @@ TEST(StationEntry, FieldsRefusedOneByOneAndTheStationLinesWrittenAmongTheOthers)
       {{"jn45fl", "", "", "420", " Roof\nshack "}, "",
        "LA = 45.479167\r\nLO = 8.458333\r\nHT = 420\r\nLOCATOR = JN45FL\r\nSTATION = Roof shack\r\n"},
       {{"", "45 30 N", "9 12 E", "-3.5", ""}, "", "LA = 45.5\r\nLO = 9.2\r\nHT = -3.5\r\nLOCATOR = JN45OM\r\n"},
+      // Degrees and minutes, with a sign, a hemisphere letter or the degree and minute marks.
+      {{"", "s33 52.1", "151 12.6", "0", ""}, "", "LA = -33.868333\r\nLO = 151.21\r\nHT = 0\r\nLOCATOR = QF56OD\r\n"},
+      {{"", "46\xC2\xB0 30.6'", "-8 15", "1", ""}, "", "LA = 46.51\r\nLO = -8.25\r\nHT = 1\r\nLOCATOR = IN56VM\r\n"},
+      {{"", "-0 30", "8.25E", "1", ""}, "", "LA = -0.5\r\nLO = 8.25\r\nHT = 1\r\nLOCATOR = JI49DM\r\n"},
+      {{"", "46 60", "8 15 N", "1", ""}, "AO", ""},
+      {{"", "46.5 10", "-8 E", "1", ""}, "AO", ""},
+      {{"", "46 30 15", "8 -10", "1", ""}, "AO", ""},
       {{"JN45", "46.5", "9", "1", ""}, "L", ""},
       {{"JN4", "91", "8 15 N", "9001", ""}, "LAOH", ""},
       {{"", "", "", "", ""}, "AOH", ""},
@@ -127,11 +107,9 @@ TEST(HorizonMaskKey, PairsInAnyOrderOrAWarningNamingTheLineAndTheRestOfTheFileLo
     const char* warned;
   } cases[] = {{"270:10 0:5  180:2\t90:15", kMask, ""},
                {"360:4 90:6.5", HorizonMask({{0, 4}, {90, 6.5}}), ""},
-               {"0:7", HorizonMask(7), ""},
                {"7", {}, "\"7\" is not azimuth:elevation"},
                {"0:5 90:x", {}, "\"90:x\" is not"},
                {"0:5 361:5", {}, "\"361:5\" is not"},
-               {"0:-10.5", {}, "\"0:-10.5\" is not"},
                {"0:5 90:91", {}, "\"90:91\" is not"},
                {"0:5 360:6", {}, "\"360:6\" repeats an azimuth"},
                {"", {}, "has no azimuth:elevation pairs"}};
@@ -195,18 +173,20 @@ TEST(MaskedPasses, SearchSummaryCalendarSkyRotorAndRadioStartAtTheMask) {
     EXPECT_EQ(listed, scanned);
 
     // `passes --summary` and `--ics`.
-    std::ostringstream out, err;
-    ASSERT_EQ(RunCli({"passes", "--summary", "--days", "1", std::to_string(k), "11/05/2026", "12:00:00"},
-                     dir.path(), out, err), 0) << err.str();
-    std::ostringstream ics, icsErr;
-    ASSERT_EQ(RunCli({"passes", "--ics", "--days", "1", std::to_string(k), "11/05/2026", "12:00:00"},
-                     dir.path(), ics, icsErr), 0) << icsErr.str();
+    std::string listedBy[2];
+    for (int i = 0; i < 2; ++i) {
+      std::ostringstream out, err;
+      const char* flag = i == 0 ? "--summary" : "--ics";
+      ASSERT_EQ(RunCli({"passes", flag, "--days", "1", std::to_string(k), "11/05/2026", "12:00:00"}, dir.path(), out,
+                       err), 0) << err.str();
+      listedBy[i] = out.str();
+    }
     for (const auto& [aos, los] : scanned) {
-      EXPECT_NE(out.str().find(IsoUtc(aos) + ","), std::string::npos) << IsoUtc(aos);
-      EXPECT_NE(out.str().find(IsoUtc(los) + ","), std::string::npos) << IsoUtc(los);
+      EXPECT_NE(listedBy[0].find(IsoUtc(aos) + ","), std::string::npos) << IsoUtc(aos);
+      EXPECT_NE(listedBy[0].find(IsoUtc(los) + ","), std::string::npos) << IsoUtc(los);
       std::string calendar = IsoUtc(aos);
       std::erase_if(calendar, [](char c) { return c == '-' || c == ':'; });
-      EXPECT_NE(ics.str().find("DTSTART:" + calendar), std::string::npos) << calendar;
+      EXPECT_NE(listedBy[1].find("DTSTART:" + calendar), std::string::npos) << calendar;
     }
 
     // The sky view, the rotor waiting for the rise, the radio 2 minutes before it.
