@@ -197,6 +197,7 @@ TEST(MaskedPasses, SearchSummaryCalendarSkyRotorAndRadioStartAtTheMask) {
     PassPlanner planner{state.Config->rotor.settings};
     ASSERT_TRUE(planner.Step(SatelliteSky(state.Station, model), aos - 200.5));
     EXPECT_EQ(planner.Plan().value().aos, aos);
+    EXPECT_EQ(planner.Plan()->los, aos + 10 * ((los - aos) / 10 + 1));  // the first 10-s sample below the mask
     Kv250Follow kv250(kMask);
     std::int64_t first = aos - 5;
     while (first < los && !kv250.Step(SatelliteSky(state.Station, model), static_cast<double>(first))) ++first;
