@@ -4,15 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/sntp.h"
+#include "app/cli_command.h"
 
 namespace rdz {
 
-// The command-line companion: `table` and `state` over the same load and
-// engine as the window program. `args` excludes the program name.
-// Returns the process exit status; output appears only when the command succeeds.
-// `clock` needs an SNTP client; without one it is an unknown command.
+// The command-line companion over the same load and engine as the window
+// program. `args` excludes the program name. Returns the process exit status;
+// output appears only when the command succeeds.
 int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-           std::ostream& out, std::ostream& err, SntpClient* sntp = nullptr);
+           std::ostream& out, std::ostream& err, const CliServices& services = {});
 
 }  // namespace rdz

@@ -1,36 +1,34 @@
 #pragma once
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <string>
-#include <vector>
 
+#include "app/cli_command.h"
 #include "orbit/element_loader.h"
 #include "orbit/tracker_state.h"
 #include "platform/civil_time.h"
 
 namespace rdz {
 
-// One sub-command's words after the command itself: --dir and --file, the
-// options that take a value, the flags, and everything else in order.
-struct CommandLine {
-  std::filesystem::path dir;
-  std::string file;
-  std::map<std::string, std::string> values;  // option -> its value, the last one given
-  std::set<std::string> flags;
-  std::vector<std::string> positional;
+// DATE dd/MM/yyyy and TIME hh:mm:ss as UTC; nothing, with the line saying why, otherwise.
+std::optional<CivilTime> InstantArgument(const CliCall& call, const std::string& date, const std::string& time);
+
+// The value of `option` as a number from `low` to `high` (a whole one when
+// `whole`), `fallback` when it is not given; nothing, with the line saying why,
+// when it is no such number.
+struct NumberRange {
+  double low, high;
+  bool whole;
 };
+std::optional<double> NumberOption(const CliCall& call, const std::string& option, const NumberRange& range,
+                                   double fallback);
 
-// Nothing, with one line on `err`, when an option lacks its value.
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::filesystem::path& defaultDir,
-                                            const std::set<std::string>& valueOptions,
-                                            const std::set<std::string>& flags, std::ostream& err);
-
-// DATE dd/MM/yyyy and TIME hh:mm:ss as UTC; nothing, with one line on `err`, otherwise.
-std::optional<CivilTime> InstantArgument(const std::string& date, const std::string& time, std::ostream& err);
+// The entry SAT names: its number in the table (from 1), else a catalog
+// number, else a name (blanks around it and letter case do not count).
+std::optional<int> FindSatellite(const TrackerState& state, const std::string& text);
+// The same for a command's SAT argument; nothing, with the line saying why, for none.
+std::optional<int> SatelliteArgument(const CliCall& call, const TrackerState& state, const std::string& text);
 
 // Loads element file `file` of `dir` into `state`; nothing, with one line on
 // `err`, when it cannot be read.

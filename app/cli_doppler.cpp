@@ -1,6 +1,5 @@
 #include "app/cli_doppler.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -19,40 +18,6 @@ namespace rdz {
 
 namespace {
 
-constexpr const char* kUsage = "usage: rodedizevad-cli doppler [--dir DIR] [--file NAME] SAT DATE TIME\n";
-
-std::optional<CommandLine> ParseDoppler(const std::vector<std::string>& args,
-                                        const std::filesystem::path& defaultDir, std::ostream& err) {
-  auto line = ParseCommandLine(args, defaultDir, {}, {}, err);
-  if (line && line->positional.size() != 3) {
-    err << kUsage;
-    return std::nullopt;
-  }
-  return line;
-}
-
-std::string Upper(std::string_view text) {
-  std::string up(text);
-  for (char& c : up) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return up;
-}
-
-// The entry SAT names: its number in the table, a catalog number, or a name
-// (blanks around it and letter case do not count); 0 for none.
-int FindSatellite(const TrackerState& state, const std::string& text) {
-  const bool digits = !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
-  const long number = digits ? std::stol(text) : 0;
-  if (number >= 1 && number <= state.SatCount) return static_cast<int>(number);
-  for (int k = 1; k <= state.SatCount; ++k) {
-    if (number > 0 && state.Elements[k].CatalogNumber == static_cast<std::uint32_t>(number)) return k;
-  }
-  const std::string wanted = Upper(TrimBlanks(text));
-  for (int k = 1; k <= state.SatCount && !wanted.empty(); ++k) {
-    if (Upper(TrimBlanks(state.Elements[k].Name)) == wanted) return k;
-  }
-  return 0;
-}
-
 std::string HzText(const std::optional<double>& hz) {
   if (!hz || !std::isfinite(*hz) || std::fabs(*hz) >= 1e15) return "-";
   return std::to_string(static_cast<long long>(std::nearbyint(*hz)));
@@ -68,30 +33,24 @@ std::string DescriptionText(std::string text) {
 
 }  // namespace
 
-int RunDoppler(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-               std::ostream& out, std::ostream& err) {
-  const auto request = ParseDoppler(args, defaultDir, err);
-  if (!request) return 2;
-  const auto& pos = request->positional;
-  const auto instant = InstantArgument(pos[1], pos[2], err);
+int RunDoppler(const CliCall& call) {
+  const auto& pos = call.line.positional;
+  const auto instant = InstantArgument(call, pos[1], pos[2]);
   if (!instant) return 1;
   TrackerState state;
-  if (!LoadForCommand(request->dir, request->file, state, err)) return 1;
-  const int k = FindSatellite(state, pos[0]);
-  if (k == 0) {
-    err << "rodedizevad-cli: no satellite '" << pos[0] << "' among the " << state.SatCount
-        << " of the element file\n";
-    return 1;
-  }
+  if (!LoadForCommand(call.line.dir, call.line.file, state, call.err)) return 1;
+  const auto found = SatelliteArgument(call, state, pos[0]);
+  if (!found) return 1;
+  const int k = *found;
   const ElementSet& sat = state.Elements[k];
   const auto p = state.Models[static_cast<std::size_t>(k - 1)]->At(SetupEngine(state.Station), *instant);
   if (!p || !p->raw.rangeRate) {
-    err << "rodedizevad-cli: satellite " << k << " (" << TrimBlanks(sat.Name)
+    call.err << "rodedizevad-cli: satellite " << k << " (" << TrimBlanks(sat.Name)
         << ") cannot be computed from its elements\n";
     return 1;
   }
   const double rate = *p->raw.rangeRate;
-  const TransmitterList list = ReadTransmitterFile(request->dir).value_or(TransmitterList{});
+  const TransmitterList list = ReadTransmitterFile(call.line.dir).value_or(TransmitterList{});
   std::ostringstream text;
   char rateText[64];
   std::snprintf(rateText, sizeof rateText, "rangerate %.6f\n", rate);
@@ -102,7 +61,7 @@ int RunDoppler(const std::vector<std::string>& args, const std::filesystem::path
     text << DescriptionText(t.description) << " " << HzText(links.downNominal) << " " << HzText(links.downTune)
          << " " << HzText(links.upNominal) << " " << HzText(links.upTune) << "\n";
   }
-  out << text.str();
+  call.out << text.str();
   return 0;
 }
 

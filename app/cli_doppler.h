@@ -1,8 +1,5 @@
 #pragma once
-#include <filesystem>
-#include <ostream>
-#include <string>
-#include <vector>
+#include "app/cli_command.h"
 
 namespace rdz {
 
@@ -10,8 +7,7 @@ namespace rdz {
 // that UTC instant, then per transponder its description, nominal and
 // corrected downlink, nominal and corrected uplink in whole Hz ("-" for a
 // missing link). SAT is the table entry (from 1), else a catalog number,
-// else a name. `args` starts with "doppler".
-int RunDoppler(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-               std::ostream& out, std::ostream& err);
+// else a name.
+int RunDoppler(const CliCall& call);
 
 }  // namespace rdz

@@ -6,24 +6,21 @@
 
 namespace rdz {
 
-int RunKv250(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 3) {
-    err << "usage: rodedizevad-cli kv250 AZ EL\n";
-    return 2;
-  }
+int RunKv250(const CliCall& call) {
+  const std::vector<std::string>& args = call.line.positional;
   // The rotor reads any text as 0 when it is not a number; a command line
   // that asks for "north" deserves an answer instead of a silent south.
-  for (std::size_t i = 1; i < 3; ++i) {
+  for (std::size_t i = 0; i < 2; ++i) {
     if (!WholeNumber(args[i])) {
-      err << "rodedizevad-cli: '" << args[i] << "' is not a number of degrees\n";
+      call.Wrong("'" + args[i] + "' is not a number of degrees");
       return 1;
     }
   }
   RecordingPort port;
-  SendTracker(*WholeNumber(args[1]), *WholeNumber(args[2]), port);
+  SendTracker(*WholeNumber(args[0]), *WholeNumber(args[1]), port);
   const std::vector<int> values = port.Values();
-  for (std::size_t i = 0; i < values.size(); ++i) out << (i == 0 ? "" : " ") << values[i];
-  out << "\n";
+  for (std::size_t i = 0; i < values.size(); ++i) call.out << (i == 0 ? "" : " ") << values[i];
+  call.out << "\n";
   return 0;
 }
 

@@ -1,12 +1,10 @@
 #pragma once
-#include <ostream>
-#include <string>
-#include <vector>
+#include "app/cli_command.h"
 
 namespace rdz {
 
 // `kv250 AZ EL`: the bytes one rotor transfer writes for that direction,
-// space-separated on one line. Touches no port. `args` starts with "kv250".
-int RunKv250(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// space-separated on one line. Touches no port.
+int RunKv250(const CliCall& call);
 
 }  // namespace rdz

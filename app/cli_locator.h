@@ -1,13 +1,10 @@
 #pragma once
-#include <ostream>
-#include <string>
-#include <vector>
+#include "app/cli_command.h"
 
 namespace rdz {
 
 // `locator LOCATOR`: the centre of the square, "lat" and "lon" in degrees on
 // two lines. `locator LAT LON`: the 6-character locator of that point.
-// `args` starts with "locator".
-int RunLocator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunLocator(const CliCall& call);
 
 }  // namespace rdz

@@ -11,10 +11,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const rdz::ProgramDirectory programDir = rdz::PrepareProgramDirectory();
   if (!programDir.problem.empty()) std::cerr << "rodedizevad-cli: warning: " << programDir.problem << "\n";
-#ifdef RDZ_CLI_PICTURES
-  if (!args.empty() && (args[0] == "map" || args[0] == "sky"))
-    return rdz::RunPictureCommand(args, programDir.dir, std::cout, std::cerr);
-#endif
   rdz::UdpSntpClient sntp;
-  return rdz::RunCli(args, programDir.dir, std::cout, std::cerr, &sntp);
+  rdz::CliServices services{&sntp};
+#ifdef RDZ_CLI_PICTURES
+  services.pictures = &rdz::RunPictureCommand;
+#endif
+  return rdz::RunCli(args, programDir.dir, std::cout, std::cerr, services);
 }

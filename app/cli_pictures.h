@@ -1,14 +1,10 @@
 #pragma once
-#include <filesystem>
-#include <ostream>
-#include <string>
-#include <vector>
+#include "app/cli_command.h"
 
 namespace rdz {
 
 // `map` and `sky`: the window program's pictures drawn offscreen into a PNG
-// file. `args` starts with the command. Returns the process exit status.
-int RunPictureCommand(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-                      std::ostream& out, std::ostream& err);
+// file. Returns the process exit status.
+int RunPictureCommand(const CliCall& call);
 
 }  // namespace rdz

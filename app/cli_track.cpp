@@ -14,7 +14,6 @@
 #include "orbit/element_loader.h"
 #include "orbit/engine.h"
 #include "platform/civil_time.h"
-#include "platform/lenient_number.h"
 #include "platform/parport/linux_parallel_port.h"
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
@@ -29,39 +28,10 @@ namespace rdz {
 namespace {
 
 using Clock = std::chrono::system_clock;
-constexpr const char* kUsage = "usage: rodedizevad-cli track [--dir DIR] [--file NAME] [--seconds N] SAT\n";
 constexpr int kHamlibLimitMs = 2500;  // below the deadline: a silent rotor fails as itself
 
 std::atomic<bool> stopRequested{false};
 extern "C" void RequestStop(int) { stopRequested = true; }
-
-struct TrackRequest {
-  std::filesystem::path dir;
-  std::string file = "amateur.txt";
-  std::optional<double> seconds;
-  std::string sat;
-};
-
-std::optional<TrackRequest> ParseTrack(const std::vector<std::string>& args,
-                                       const std::filesystem::path& defaultDir, std::ostream& err) {
-  const auto line = ParseCommandLine(args, defaultDir, {"--seconds"}, {}, err);
-  if (!line) return std::nullopt;
-  TrackRequest request{line->dir, line->file, std::nullopt, {}};
-  if (const auto it = line->values.find("--seconds"); it != line->values.end()) {
-    request.seconds = WholeNumber(it->second);
-    if (!request.seconds || *request.seconds < 0) {
-      err << "rodedizevad-cli: --seconds needs a number of seconds, not '" << it->second << "'\n";
-      return std::nullopt;
-    }
-  }
-  const std::vector<std::string>& positional = line->positional;
-  if (positional.size() != 1) {
-    err << kUsage;
-    return std::nullopt;
-  }
-  request.sat = positional[0];
-  return request;
-}
 
 double NowSeconds() {
   return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
@@ -141,26 +111,23 @@ int Track(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPo
 
 }  // namespace
 
-int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-             std::ostream& out, std::ostream& err, RotorLibrary& library, RigLibrary& rigs) {
-  const auto request = ParseTrack(args, defaultDir, err);
-  if (!request) return 2;
+int RunTrack(const CliCall& call, RotorLibrary& library, RigLibrary& rigs) {
+  const auto seconds = NumberOption(call, "--seconds", {0, 1e9, false}, INFINITY);
+  if (!seconds) return 2;
+  const CommandLine& line = call.line;
+  std::ostream& err = call.err;
   TrackerState state;
-  const auto loaded = LoadForCommand(request->dir, request->file, state, err);
+  const auto loaded = LoadForCommand(line.dir, line.file, state, err);
   if (!loaded) return 1;
   const LoadReport& load = *loaded;
   if (load.outcome == LoadOutcome::MissingConfigFile) {
-    err << "rodedizevad-cli: cannot read " << (request->dir / kConfigFileName) << " (" << load.reason
+    err << "rodedizevad-cli: cannot read " << (line.dir / kConfigFileName) << " (" << load.reason
         << "), which holds the station and the rotor\n";
     return 1;
   }
-  const std::string& text = request->sat;
-  const bool digits = !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
-  const int k = digits ? std::stoi(text) : 0;
-  if (k < 1 || k > state.SatCount) {
-    err << "rodedizevad-cli: satellite number '" << text << "' is not between 1 and " << state.SatCount << "\n";
-    return 1;
-  }
+  const auto sat = SatelliteArgument(call, state, line.positional[0]);
+  if (!sat) return 1;
+  const int k = *sat;
   const SkyPosition sky = SatelliteSky(state.Station, state.Models[static_cast<std::size_t>(k - 1)]);
   if (!sky(NowSeconds())) {
     err << "rodedizevad-cli: satellite " << k << " cannot be computed from its elements\n";
@@ -170,7 +137,7 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
   const RigConfig& rigConfig = state.Config->rig;
   std::optional<TrackRig> rig;
   if (rigConfig.connection) {
-    const auto list = ReadTransmitterFile(request->dir);
+    const auto list = ReadTransmitterFile(line.dir);
     rig.emplace(state.Models[static_cast<std::size_t>(k - 1)], state.Station,
                 TranspondersFor(state.Config->lines, list ? *list : TransmitterList{},
                                 TrimBlanks(state.Elements[k].Name), state.Elements[k].CatalogNumber),
@@ -178,12 +145,12 @@ int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& 
     if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
   }
   TrackRig* radio = rig ? &*rig : nullptr;
-  const double end = request->seconds ? NowSeconds() + *request->seconds : INFINITY;
+  const double end = NowSeconds() + *seconds;
 
   stopRequested = false;
   std::signal(SIGINT, RequestStop);
   std::signal(SIGTERM, RequestStop);
-  const int status = Track(config, library, k, sky, radio, end, out, err);
+  const int status = Track(config, library, k, sky, radio, end, call.out, err);
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
   return status;

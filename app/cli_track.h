@@ -1,9 +1,5 @@
 #pragma once
-#include <filesystem>
-#include <ostream>
-#include <string>
-#include <vector>
-
+#include "app/cli_command.h"
 #include "platform/rig.h"
 #include "platform/rotor.h"
 
@@ -17,8 +13,6 @@ namespace rdz {
 // transponder beside it. A device that stops answering is tried again, with
 // a line on `err`; the status is 1 when one had not answered, or had
 // stopped answering, at the end.
-// `args` starts with "track".
-int RunTrack(const std::vector<std::string>& args, const std::filesystem::path& defaultDir,
-             std::ostream& out, std::ostream& err, RotorLibrary& library, RigLibrary& rigs);
+int RunTrack(const CliCall& call, RotorLibrary& library, RigLibrary& rigs);
 
 }  // namespace rdz

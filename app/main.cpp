@@ -1,6 +1,10 @@
 // The window program: the services over Qt, the shared tracker state and the main window.
 #include <QApplication>
 #include <iostream>
+#include <string>
+#include <string_view>
+
+#include "app/version.h"
 
 #include "mainwindow/frm_track.h"
 #include "orbit/tracker_state.h"
@@ -18,7 +22,29 @@
 #include "platform/gpsd/gpsd_position.h"
 #endif
 
+namespace {
+
+// The manual page is made from --help and --version; neither needs a display.
+constexpr const char* kHelp =
+    "Usage: rodedizevad [--help|--version]\n"
+    "Shows in real time where the amateur radio satellites stand as seen from your\n"
+    "station: a live table of up to 60 satellites, their passes, a world map and\n"
+    "the sky, with a KV250 or Hamlib antenna rotor and a Hamlib radio kept on the\n"
+    "satellite. It reads the element sets from amateur.txt and the station and\n"
+    "settings from config.txt in the program directory.\n"
+    "\n"
+    "Options:\n"
+    "  --help     this text\n"
+    "  --version  the program's version\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (first == "--help" || first == "--version") {
+    std::cout << (first == "--help" ? std::string(kHelp) : std::string("rodedizevad ") + rdz::kProgramVersion + "\n");
+    return 0;
+  }
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("RodeDizevad"));
   app.setDesktopFileName(QStringLiteral("org.example.rodedizevad"));

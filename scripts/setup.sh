@@ -13,7 +13,7 @@ packages=(
   libcurl4-openssl-dev ca-certificates openssl python3
   libhamlib-dev libhamlib-utils python3-sgp4 python3-icalendar
   gpsd gpsd-clients libgps-dev python3-gps
-  desktop-file-utils appstream dpkg-dev file tzdata
+  desktop-file-utils appstream dpkg-dev file tzdata lintian help2man
 )
 
 missing=()

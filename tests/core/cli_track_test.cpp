@@ -43,10 +43,6 @@ class CliTrack : public ::testing::Test {
 
 TEST_F(CliTrack, RefusesWithOneLineAndAFailingStatus) {
   const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
-      {"", {"0"}},
-      {"", {"x"}},
-      {"", {"99"}},
-      {"", {"--file", "missing.txt", "1"}},
       {"ROTOR = 999999 /dev/null\r\n", {kQo100}},
       {"RIG = 999999 /dev/null\r\n", {"--seconds", "1", kQo100}},
   };

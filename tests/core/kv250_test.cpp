@@ -29,16 +29,12 @@ TEST(Kv250, CodesFromSouthForAzimuthAndFromTheHorizonForElevation) {
 }
 
 // Park: word 007F in 49 writes, spelled out by the command line.
-TEST(Kv250, TheCommandLinePrintsTheWritesAndRefusesNonNumbers) {
+TEST(Kv250, TheCommandLinePrintsTheWrites) {
   std::ostringstream out, err;
   EXPECT_EQ(RunCli({"kv250", "0", "0"}, ".", out, err), 0);
   EXPECT_EQ(out.str(),
             "8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 8 10 8 "
             "9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 9 11 9 8\n");
-  std::ostringstream none;
-  EXPECT_EQ(RunCli({"kv250", "north", "0"}, ".", none, err), 1);
-  EXPECT_EQ(RunCli({"kv250", "0"}, ".", none, err), 2);
-  EXPECT_TRUE(none.str().empty());
 }
 
 }  // namespace

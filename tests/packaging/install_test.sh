@@ -10,7 +10,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-expected=(bin/rodedizevad-cli share/rodedizevad/amateur.txt share/rodedizevad/config.txt)
+expected=(bin/rodedizevad-cli share/rodedizevad/amateur.txt share/rodedizevad/config.txt
+  share/man/man1/rodedizevad-cli.1.gz)
 [ "$gui" = ON ] && expected+=(bin/rodedizevad share/applications/org.example.rodedizevad.desktop
   share/icons/hicolor/scalable/apps/org.example.rodedizevad.svg
   share/metainfo/org.example.rodedizevad.metainfo.xml)
@@ -35,4 +36,14 @@ cli XDG_DATA_HOME=relative >/dev/null
 env -u XDG_DATA_HOME HOME="$tmp/home" "$prefix/bin/rodedizevad-cli" --help |
   grep -qF "$tmp/home/.local/share/rodedizevad" || fail "--help does not name the program directory"
 "$build/bin/rodedizevad-cli" --help | grep -qF "$build/bin" || fail "the build folder is no longer the program directory"
-echo "install: program directory made, samples placed once, table printed"
+# The completion offers the commands of the help and each one's options.
+source "$prefix/share/bash-completion/completions/rodedizevad-cli"
+offered() { COMP_WORDS=(rodedizevad-cli "$@"); COMP_CWORD=$#; _rodedizevad_cli; echo "${COMPREPLY[*]}"; }
+commands=$("$prefix/bin/rodedizevad-cli" help | sed -n '/^Commands:/,/^$/s/^  \([a-z0-9]*\) .*/\1/p')
+[ "$(offered '')" = "$(echo $commands) --help --version" ] || fail "completion offers $(offered '') for $commands"
+for c in $commands; do [ "$(offered help "$c")" = "$c" ] || fail "help $c is not completed"; done
+[ "$(offered passes --s)" = --summary ] || fail "passes --s gives $(offered passes --s)"
+[ "$(offered map --file x --o)" = --out ] || fail "map --o gives $(offered map --file x --o)"
+[ -z "$(offered sky --w)" ] || fail "sky has no --width"
+[ "$(offered table --dir "$prefix/b")" = "$prefix/bin" ] || fail "--dir does not complete a folder"
+echo "install: program directory made, samples placed once, table printed, completion made"
