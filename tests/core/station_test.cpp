@@ -37,7 +37,7 @@ TEST(Locator, TheCommandPrintsTheCentreOrTheLocatorAndNamesWhatItRefuses) {
                {{"-33.8688", "151.2093"}, "QF56OD\n", ""},           {{"90", "0"}, "JR09AX\n", ""},
                {{"0", "180"}, "AJ00AA\n", ""},                       {{"45.5", "369.2"}, "", "longitude '369.2'"},
                {{"JN45FM7"}, "", "'JN45FM7' is not a locator"},      {{"91", "0"}, "", "latitude '91'"},
-               {{}, "", "usage"}};
+               {{}, "", "locator takes LOCATOR"}};
   for (const auto& c : cases) {
     std::vector<std::string> args{"locator"};
     args.insert(args.end(), c.args.begin(), c.args.end());
