@@ -6,8 +6,9 @@
 
 namespace rdz {
 
-// The first fix gpsd at host:port reports within `limit` (latitude and
-// longitude from a 2D fix, the height too from a 3D one).
+// The position gpsd at host:port reports within `limit`: latitude and
+// longitude from a 2D fix, the height too from a 3D one, which is waited for
+// a few seconds after the first 2D fix.
 GpsReading ReadGpsd(const std::string& host, const std::string& port, std::chrono::milliseconds limit);
 
 }  // namespace rdz
