@@ -69,10 +69,11 @@ const CliCommands& CommandTable() {
        RunKv250},
       {"passes",
        std::string(kDirFile) + "SAT DATE TIME\n--summary|--ics [--days N] [--min-el E] " + kDirFile +
-           "SAT|all DATE TIME",
+           "SAT|all DATE TIME\n--summary --catalog [--days N] [--min-el E] " + kDirFile + "DATE TIME",
        "one satellite's forecast list over 24 hours, or the passes over days\n"
        "Without options: the forecast window's list, samples 2, 4, ... 1440 minutes on.\n"
        "--summary: the passes of SAT or of all as CSV, --ics: as an iCalendar file;\n"
+       "--catalog: of every set of the file, however many, with the catalog number;\n"
        "N whole days 1 to 31 (3 if not given), E degrees -90 to 90 (0).",
        RunPasses},
       {"track", std::string(kDirFile) + "[--seconds N] SAT",
@@ -81,8 +82,9 @@ const CliCommands& CommandTable() {
        "frequency the radio took; it stops after N seconds or at Ctrl-C, then parks\n"
        "the rotor when config.txt asks for it.",
        RunTrackWithHamlib},
-      {"map", std::string(kDirFile) + "[--width W] --out FILE.png DATE TIME",
+      {"map", std::string(kDirFile) + "[--width W] [--catalog] --out FILE.png DATE TIME",
        "the world map with satellite 1 selected, as a PNG\n"
+       "--catalog: every set of the file, not only the table's, names where they fit.\n"
        "W pixels wide, 64 to 8192 (1024 if not given), and half as high.",
        RunPictures},
       {"sky", std::string(kDirFile) + "--out FILE.png SAT DATE TIME", "the sky at the station with SAT's track, as a PNG of 600 x 600",

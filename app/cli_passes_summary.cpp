@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/cli_arguments.h"
+#include "app/cli_catalog_passes.h"
 #include "orbit/element_loader.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
@@ -42,6 +43,7 @@ void ReportVisibility(const std::vector<SatellitePasses>& found, const PassOptio
 }  // namespace
 
 int RunPassSummary(const CliCall& call) {
+  if (call.line.flags.count("--catalog") != 0) return RunCatalogPasses(call);
   const auto days = NumberOption(call, "--days", {1, 31, true}, 3);
   const auto minElevation = NumberOption(call, "--min-el", {-90, 90, false}, 0);
   if (!days || !minElevation) return 2;

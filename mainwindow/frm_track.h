@@ -114,6 +114,7 @@ class FrmTrack final : public QMainWindow,
   // config.txt is read again (the program wrote it, or it changed on disk)
   // and whatever changed in it is taken into use at once.
   void SettingsChanged();
+  void AddToTable(std::uint32_t catalog, const std::string& fullName);
 
   // LiveTableView: the tracked satellite's row, 60 for tracking off.
   int SelectedOption() const override;

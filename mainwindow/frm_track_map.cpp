@@ -9,6 +9,7 @@ void FrmTrack::Command1Click() {
   // A closed window is hidden until it is deleted: open a new one then.
   if (map_ == nullptr || !map_->isVisible()) {
     map_ = new FrmImmagine(state_, this);
+    map_->SetProgramDir(services_.programDir);
     map_->Load();
   }
   ShowModeless(map_);

@@ -3,7 +3,9 @@
 #include <QFileDialog>
 #include <QRadioButton>
 
+#include "config/keyed_lines.h"
 #include "mainwindow/frm_track.h"
+#include "orbit/sats_adding.h"
 #include "passwindow/frm_passes.h"
 #include "platform/qt/qt_text.h"
 
@@ -36,10 +38,34 @@ void FrmTrack::MnuPassesClick() {
         passes_, qt::ToQString(caption), qt::ToQString(services_.programDir.string()),
         qt::ToQString(filter)));
   };
+  links.addToTable = [this](std::uint32_t catalog, const std::string& fullName) {
+    AddToTable(catalog, fullName);
+  };
   passes_ = new FrmPasses(state_, services_.programDir, services_.messages, services_.background,
                           std::move(links), this);
   passes_->show();
   passes_->Compute();
+}
+
+// SATS with the set added, written into config.txt; the table loads again.
+void FrmTrack::AddToTable(std::uint32_t catalog, const std::string& fullName) {
+  const SatsChange change = SatsAdding(state_.Config->keys.SATS.value_or(""), state_.Elements,
+                                       state_.SatCount, catalog, fullName);
+  if (change.value.empty()) {
+    services_.messages.Show(change.why + ".", kProgramName, MessageIcon::Exclamation);
+    return;
+  }
+  constexpr std::string_view kKeys[] = {"SATS = "};
+  const WriteOutcome written = RewriteConfigFile(services_.programDir, [&](std::string_view bytes) {
+    return WithKeyedLines(bytes, kKeys, [&](std::string_view) { return "SATS = " + change.value; },
+                          [](std::string_view) { return true; });
+  });
+  if (!written.ok) {
+    services_.messages.Show("config.txt could not be written: " + written.reason + ".", kProgramName,
+                            MessageIcon::Exclamation);
+    return;
+  }
+  SettingsChanged();
 }
 
 }  // namespace rdz

@@ -1,16 +1,28 @@
 #include "map/frm_immagine.h"
 
+#include <QCoreApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QPointer>
+#include <thread>
 #include <QPixmap>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <cmath>
 
+#include "orbit/element_loader.h"
 #include "orbit/map_marker.h"
+#include "passes/catalog_passes.h"
+#include "platform/text_lines.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/twips.h"
 
 namespace rdz {
+
+struct FrmImmagine::FileSets {
+  PassCandidates sets;
+};
+
 namespace {
 
 constexpr int kMarkerSize = 135;  // twips, square
@@ -25,6 +37,7 @@ FrmImmagine::FrmImmagine(TrackerState& state, QWidget* parent)
   setWindowTitle(QStringLiteral("Wolrd Tracker MAP"));
   CreateControls();
   QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+  QObject::connect(CboSets, &QComboBox::currentIndexChanged, this, [this](int i) { SetsChosen(i); });
 }
 
 int FrmImmagine::Twips(int twips) const { return qt::Twips(this, twips); }
@@ -76,6 +89,10 @@ void FrmImmagine::CreateControls() {
   for (std::size_t i = 0; i < Label11to15.size(); ++i)
     Label11to15[i] = MakeLabel("AZ", lefts11[i], 4590, 480, 255);
 
+  CboSets = new QComboBox(this);
+  CboSets->addItems({QStringLiteral("table"), QStringLiteral("whole file")});
+  CboSets->setGeometry(Twips(5100), Twips(4710), Twips(1500), Twips(375));
+
   // The marker lies over the map.
   Picture1->raise();
 }
@@ -110,8 +127,48 @@ void FrmImmagine::resizeEvent(QResizeEvent* event) {
   ShowPicture();
 }
 
+void FrmImmagine::SetsChosen(int index) {
+  fileSets_.reset();
+  if (index != 1) {
+    Redraw(lastSat_);
+    return;
+  }
+  loading_ = true;
+  const std::filesystem::path file = programDir_ / state_.ElementFileName;
+  QPointer<FrmImmagine> window(this);
+  std::thread([window, file] {
+    auto sets = std::make_shared<FileSets>();
+    if (const auto text = ReadTextFile(file)) sets->sets = CandidatesOfFile(ReadElementSets(*text));
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [window, sets] {
+      if (!window) return;
+      window->loading_ = false;
+      if (window->CboSets->currentIndex() != 1) return;
+      window->fileSets_ = sets;
+      window->Redraw(window->lastSat_);
+    }, Qt::QueuedConnection);
+  }).detach();
+}
+
 void FrmImmagine::Redraw(int sat) {
+  lastSat_ = sat;
   if (!state_.Time.Utc) return;
+  if (fileSets_) {
+    // The table's selected satellite, found in the file by catalog number and name.
+    const PassCandidates& f = fileSets_->sets;
+    int selected = 1;
+    const int k = sat >= 1 && sat <= std::min(state_.SatCount, ElementTable::kOrbitalCapacity) ? sat : 1;
+    for (std::size_t i = 0; i < f.names.size(); ++i) {
+      if (f.catalogNumbers[i] == state_.Elements[k].CatalogNumber &&
+          f.names[i].substr(0, 9) == TrimmedName(state_.Elements[k].Name)) {
+        selected = static_cast<int>(i) + 1;
+        break;
+      }
+    }
+    scene_ = BuildMapScene(f.names, f.models, state_.Station, *state_.Time.Utc, selected);
+    hasScene_ = true;
+    ShowPicture();
+    return;
+  }
   scene_ = BuildMapScene(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, sat);
   hasScene_ = true;
   ShowPicture();

@@ -1,6 +1,9 @@
 #pragma once
 #include <QWidget>
 #include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -8,6 +11,7 @@
 #include "orbit/tracker_state.h"
 #include "pictures/map_picture.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -21,6 +25,8 @@ class FrmImmagine final : public QWidget {
 
  public:
   explicit FrmImmagine(TrackerState& state, QWidget* parent = nullptr);
+  // Where the element file lies, for the "whole file" choice.
+  void SetProgramDir(std::filesystem::path dir) { programDir_ = std::move(dir); }
 
   // Load: the map at its scale, the window around it, the marker at the centre.
   void Load();
@@ -50,6 +56,9 @@ class FrmImmagine final : public QWidget {
   QLabel* LblLON = nullptr;
   std::array<QLabel*, 4> Label7to10{};   // Label7, Label8, Label9, Label10
   std::array<QLabel*, 5> Label11to15{};  // Label11 .. Label15
+  QComboBox* CboSets = nullptr;  // "table" or "whole file"
+  // The whole file's sets are read on a thread of their own.
+  bool Loading() const { return loading_; }
 
  private:
   void CreateControls();
@@ -57,7 +66,14 @@ class FrmImmagine final : public QWidget {
   int Twips(int twips) const;
   void ShowPicture();
 
+  void SetsChosen(int index);
+  struct FileSets;
+
   TrackerState& state_;
+  std::shared_ptr<const FileSets> fileSets_;  // the whole file, when chosen
+  bool loading_ = false;
+  std::filesystem::path programDir_;
+  int lastSat_ = 1;
   MapPainter painter_;
   MapScene scene_;
   bool hasScene_ = false;

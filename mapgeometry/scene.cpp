@@ -16,12 +16,22 @@ std::string TrimmedName(const std::string& name) {
 
 MapScene BuildMapScene(const ElementTable& elements, const OrbitModels& models,
                        const Observer& station, const CivilTime& utc, int selectedSat, int rows) {
+  const int n = std::clamp(std::min(static_cast<int>(models.size()), rows), 0, ElementTable::kNameCapacity);
+  std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(n));
+  for (int k = 1; k <= n; ++k) names.push_back(TrimmedName(elements[k].Name));
+  return BuildMapScene(names, OrbitModels(models.begin(), models.begin() + n), station, utc, selectedSat);
+}
+
+MapScene BuildMapScene(const std::vector<std::string>& names, const OrbitModels& models,
+                       const Observer& station, const CivilTime& utc, int selectedSat) {
   MapScene scene;
   const EngineContext engine = SetupEngine(station);
-  const int n = std::min(static_cast<int>(models.size()), rows);
+  const int n = static_cast<int>(std::min(models.size(), names.size()));
   if (selectedSat < 1 || selectedSat > n) selectedSat = 1;
   scene.satellites.reserve(static_cast<std::size_t>(std::max(n, 0)));
   for (int k = 1; k <= n; ++k) {
+    if (!models[static_cast<std::size_t>(k - 1)]) continue;
     const OrbitModel& model = *models[static_cast<std::size_t>(k - 1)];
     const auto p = model.At(engine, utc);
     if (!p) continue;
@@ -31,7 +41,7 @@ MapScene BuildMapScene(const ElementTable& elements, const OrbitModels& models,
       scene.track = GroundTrack(model, engine, utc);
     }
     // The table's rule: up from a rounded elevation of 1 degree.
-    scene.satellites.push_back({TrimmedName(elements[k].Name),
+    scene.satellites.push_back({names[static_cast<std::size_t>(k - 1)],
                                 {p->raw.subLatitude, p->raw.subLongitude},
                                 p->state.EL > 0});
   }

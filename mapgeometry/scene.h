@@ -34,6 +34,10 @@ struct MapScene {
 MapScene BuildMapScene(const ElementTable& elements, const OrbitModels& models,
                        const Observer& station, const CivilTime& utc, int selectedSat,
                        int rows = 60);
+// The same for any number of satellites (a whole element file): satellite k
+// has name k - 1 and model k - 1 (none: left out).
+MapScene BuildMapScene(const std::vector<std::string>& names, const OrbitModels& models,
+                       const Observer& station, const CivilTime& utc, int selectedSat);
 
 // What the sky view shows for one satellite.
 struct SkyScene {

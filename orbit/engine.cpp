@@ -175,20 +175,20 @@ std::optional<Propagation> KeplerModel::At(const EngineContext& station,
 
 std::optional<Propagation> KeplerModel::AtDay(const EngineContext& engine, int year,
                                               double tn) const {
-  return Compute(engine, year, tn, true);
+  return Compute(engine, year, tn, nullptr);
 }
 
 std::optional<LookAngles> KeplerModel::Look(const EngineContext& station,
                                             const CivilTime& utc) const {
   const double tn =
       TimeNow(station, utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
-  const auto p = Compute(station, utc.year, tn, false);
-  if (!p) return std::nullopt;
-  return LookAngles{p->raw.azimuth, p->raw.elevation, p->raw.range, *p->raw.rangeRate};
+  LookAngles look;
+  if (!Compute(station, utc.year, tn, &look)) return std::nullopt;
+  return look;
 }
 
 std::optional<Propagation> KeplerModel::Compute(const EngineContext& engine, int year, double tn,
-                                                bool full) const {
+                                                LookAngles* lookOnly) const {
   if (!valid_ || !std::isfinite(tn)) return std::nullopt;
   const double t = YearDayCount(year) - epochDays_ + (tn - epochDay_);
   const double dt = dc_ * t / 2.0;
@@ -292,14 +292,12 @@ std::optional<Propagation> KeplerModel::Compute(const EngineContext& engine, int
   const double dsz = dy0 * si_;
   const double rangeRate = (rx0 * dsx + ry0 * dsy + rz0 * dsz) / range / 86400.0;
 
-  if (!full) {
-    Propagation look;
-    look.raw.azimuth = azimuth;
-    look.raw.elevation = elevation;
-    look.raw.range = range;
-    look.raw.rangeRate = rangeRate;
+  if (lookOnly != nullptr) {
     if (!AllFinite({rangeRate, azimuth, elevation, range})) return std::nullopt;
-    return look;
+    constexpr double kPerDay = 1.0 / 86400.0;
+    *lookOnly = {azimuth, elevation, range, rangeRate, {sx, sy, sz},
+                 {dsx * kPerDay, dsy * kPerDay, dsz * kPerDay}};
+    return Propagation{};
   }
 
   const double axe = ax1 * cq - ay2 * sq;
@@ -382,6 +380,7 @@ std::optional<OrbitLimits> KeplerModel::Limits(const EngineContext& engine, std:
   l.maxRadius = a0_ * (1.0 + ec_) * kdMax * 1.001;
   const double n = mm_ / 86400.0 * (1.0 + 6.0 * dtMax);
   l.maxAngularRate = 1.05 * (n * std::sqrt(1.0 + ec_) / std::pow(1.0 - ec_, 1.5) + EarthTurnRate);
+  l.station = o;
   if (!AllFinite({l.minRadius, l.maxRadius, l.maxAngularRate})) return std::nullopt;
   return l;
 }
@@ -405,17 +404,14 @@ OrbitModels MakeOrbitModels(const ElementTable& elements, int count) {
   OrbitModels models;
   const int n = std::clamp(count, 0, ElementTable::kOrbitalCapacity);
   models.reserve(static_cast<std::size_t>(n));
-  for (int k = 1; k <= n; ++k) {
-    const ElementSet& sat = elements[k];
-    if (!sat.Fault.empty()) {
-      models.push_back(std::make_shared<NoOrbit>());
-    } else if (sat.Mean) {
-      models.push_back(std::make_shared<Sgp4Model>(*sat.Mean, sat.Alat, sat.Alon));
-    } else {
-      models.push_back(std::make_shared<KeplerModel>(sat));
-    }
-  }
+  for (int k = 1; k <= n; ++k) models.push_back(MakeOrbitModel(elements[k]));
   return models;
+}
+
+std::shared_ptr<const OrbitModel> MakeOrbitModel(const ElementSet& sat) {
+  if (!sat.Fault.empty()) return std::make_shared<NoOrbit>();
+  if (sat.Mean) return std::make_shared<Sgp4Model>(*sat.Mean, sat.Alat, sat.Alon);
+  return std::make_shared<KeplerModel>(sat);
 }
 
 }  // namespace rdz

@@ -83,8 +83,9 @@ class KeplerModel final : public OrbitModel {
                                     std::int64_t to) const override;
 
  private:
+  // With `lookOnly`, only the look angles, written there (the state returned is empty).
   std::optional<Propagation> Compute(const EngineContext& station, int year, double tn,
-                                     bool full) const;
+                                     LookAngles* lookOnly) const;
 
   bool valid_ = false;
   double epochDay_ = 0, epochDays_ = 0, epochRev_ = 0;
@@ -106,5 +107,7 @@ SubSolarPoint SunOverhead(int year, double tn);
 
 // A model for each of entries 1..count.
 OrbitModels MakeOrbitModels(const ElementTable& elements, int count);
+// The model of one set: SGP4 for TLE and OMM sets, the own model for AMSAT ones.
+std::shared_ptr<const OrbitModel> MakeOrbitModel(const ElementSet& sat);
 
 }  // namespace rdz

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 
 namespace rdz {
 
@@ -8,6 +9,10 @@ struct LookAngles {
   double elevation = 0;  // degrees
   double range = 0;      // km
   double rangeRate = 0;  // km/s, positive when moving away
+  // The satellite on the Earth-fixed axes of the station's geometry, for
+  // searches that reason about its orbit; zero where a model does not give it.
+  std::array<double, 3> position{};  // km
+  std::array<double, 3> velocity{};  // km/s, relative to the turning Earth
 };
 
 // Bounds that hold for an orbit over a span of time. With them a pass search
@@ -18,6 +23,7 @@ struct OrbitLimits {
   double maxRadius = 0;
   double maxAngularRate = 0;  // radians per second about the Earth's centre,
                               // the station's own turning included
+  std::array<double, 3> station{};  // km, on the axes of LookAngles::position
 };
 
 }  // namespace rdz

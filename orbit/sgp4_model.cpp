@@ -137,6 +137,12 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
       s = satellite_.Orbit(CivilFromUnix(t));
     }
     const double e = s.eccentricity + eSlack;
+    if (s.error == sgp4::Error::Decayed && maxRate > 0) {
+      // Decays within the span: later instants cannot be computed; before, the
+      // orbit may come down to the ground.
+      minRadius = 1.0;
+      break;
+    }
     if (s.error != sgp4::Error::None || !(e < 0.99) || !(s.semiAxis > 0)) return std::nullopt;
     minRadius = std::min(minRadius, s.semiAxis * (1.0 - e));
     maxRadius = std::max(maxRadius, s.semiAxis * (1.0 + e));
@@ -150,6 +156,7 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
   l.minRadius = (minRadius * (1.0 - kRadiusSlack) - kRadiusSlack) * earth;
   l.maxRadius = (maxRadius * (1.0 + kRadiusSlack) + kRadiusSlack) * earth;
   l.maxAngularRate = 1.1 * maxRate + 1.05 * kEarthTurnRate;
+  l.station = o;
   for (const double v : {l.minRadius, l.maxRadius, l.maxAngularRate}) {
     if (!std::isfinite(v)) return std::nullopt;
   }

@@ -89,11 +89,12 @@ std::string Angle1(double degrees) {
 
 std::string Azimuth1(double degrees) { return degrees >= 359.95 ? "0.0" : Angle1(degrees); }
 
-std::string PassesCsv(const std::vector<PassRow>& rows, std::string_view lineEnd) {
-  std::string out = kPassCsvHeader;
+std::string PassesCsv(const std::vector<PassRow>& rows, std::string_view lineEnd, bool catalog) {
+  std::string out = catalog ? std::string("catalog,") + kPassCsvHeader : std::string(kPassCsvHeader);
   out += lineEnd;
   for (const PassRow& r : rows) {
     const Pass& p = r.pass;
+    if (catalog) out += std::to_string(r.catalog) + ",";
     out += CsvField(r.name) + "," + IsoUtc(p.aos.time) + "," + Azimuth1(p.aos.azimuth) + "," +
            IsoUtc(p.tca.time) + "," + Azimuth1(p.tca.azimuth) + "," + Angle1(p.tca.elevation) +
            "," + IsoUtc(p.los.time) + "," + Azimuth1(p.los.azimuth) + "," +

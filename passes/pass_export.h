@@ -12,8 +12,9 @@ inline constexpr const char* kPassCsvHeader =
     "name,aos_utc,aos_az,tca_utc,tca_az,max_el,los_utc,los_az,duration_s";
 
 // One line per pass under the header, each ended by `lineEnd`; times as
-// 2026-05-11T12:00:00Z, angles with one decimal.
-std::string PassesCsv(const std::vector<PassRow>& rows, std::string_view lineEnd);
+// 2026-05-11T12:00:00Z, angles with one decimal. With `catalog`, each line
+// starts with the catalog number.
+std::string PassesCsv(const std::vector<PassRow>& rows, std::string_view lineEnd, bool catalog = false);
 
 // An iCalendar file (UTF-8, CR LF, long lines folded) with one event per pass
 // from AOS to LOS, stamped `stamp` (unix seconds, when it was made).

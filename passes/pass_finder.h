@@ -57,6 +57,6 @@ PassSearch FindPasses(const SatelliteTrack& track, const PassOptions& options);
 // How far before the start and after the end a pass is followed.
 inline constexpr std::int64_t kPassLookAround = 86400;
 // Coarsest step where nothing is known: a pass of a minute cannot slip between two.
-inline constexpr std::int64_t kFineStep = 30;
+inline constexpr std::int64_t kFineStep = 60;
 
 }  // namespace rdz

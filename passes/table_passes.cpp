@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "passes/catalog_passes.h"
 #include "passes/pass_time.h"
 #include "platform/lenient_number.h"
 #include "platform/program_files.h"
@@ -39,6 +40,7 @@ PassCandidates CandidatesOf(const ElementTable& elements, const OrbitModels& mod
   for (int k = 1; k <= n; ++k) {
     out.names.emplace_back(TrimBlanks(elements[k].Name));
     out.models.push_back(models[static_cast<std::size_t>(k - 1)]);
+    out.catalogNumbers.push_back(elements[k].CatalogNumber);
   }
   return out;
 }
@@ -46,25 +48,21 @@ PassCandidates CandidatesOf(const ElementTable& elements, const OrbitModels& mod
 std::vector<SatellitePasses> FindTablePasses(const PassCandidates& satellites,
                                              const Observer& station, const PassOptions& options,
                                              int only) {
-  const EngineContext engine = SetupEngine(station);
-  const std::int64_t from = options.start - kPassLookAround;
-  const std::int64_t to = options.start + options.seconds + kPassLookAround;
+  if (only == 0) return FindAllPasses(satellites, station, options);
   std::vector<SatellitePasses> out;
-  const std::size_t n = std::min(satellites.names.size(), satellites.models.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const int number = static_cast<int>(i) + 1;
-    if (only != 0 && number != only) continue;
-    if (!satellites.models[i]) continue;
-    const SatelliteTrack track = ModelTrack(engine, *satellites.models[i], from, to);
-    out.push_back({number, satellites.names[i], FindPasses(track, options)});
+  const auto i = static_cast<std::size_t>(only - 1);
+  if (only < 0 || i >= satellites.names.size() || i >= satellites.models.size() ||
+      !satellites.models[i]) {
+    return out;
   }
+  out.push_back(PassesOf(satellites, i, SetupEngine(station), options));
   return out;
 }
 
 std::vector<PassRow> TimeOrdered(const std::vector<SatellitePasses>& found) {
   std::vector<PassRow> rows;
   for (const SatellitePasses& s : found) {
-    for (const Pass& p : s.search.passes) rows.push_back({s.number, s.name, p});
+    for (const Pass& p : s.search.passes) rows.push_back({s.number, s.name, s.catalog, p});
   }
   std::stable_sort(rows.begin(), rows.end(), [](const PassRow& a, const PassRow& b) {
     return a.pass.aos.time != b.pass.aos.time ? a.pass.aos.time < b.pass.aos.time

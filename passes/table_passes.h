@@ -20,6 +20,7 @@ SatelliteTrack ModelTrack(const EngineContext& engine, const OrbitModel& model, 
 struct SatellitePasses {
   int number = 0;    // entry in the element table, from 1
   std::string name;  // trimmed
+  std::uint32_t catalog = 0;
   PassSearch search;
 };
 
@@ -27,6 +28,7 @@ struct SatellitePasses {
 struct PassRow {
   int number = 0;
   std::string name;
+  std::uint32_t catalog = 0;
   Pass pass;
 };
 
@@ -35,11 +37,12 @@ struct PassRow {
 struct PassCandidates {
   std::vector<std::string> names;
   OrbitModels models;
+  std::vector<std::uint32_t> catalogNumbers;  // 0 where unknown
 };
 PassCandidates CandidatesOf(const ElementTable& elements, const OrbitModels& models, int count);
 
 // The passes of every given satellite (entry k at index k - 1), or of entry
-// `only` alone when it is not 0.
+// `only` alone when it is not 0; the satellites on every core.
 std::vector<SatellitePasses> FindTablePasses(const PassCandidates& satellites,
                                              const Observer& station, const PassOptions& options,
                                              int only = 0);

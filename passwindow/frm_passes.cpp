@@ -1,6 +1,9 @@
 #include "passwindow/frm_passes.h"
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QProgressBar>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,13 +12,17 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <atomic>
+#include <map>
 #include <cmath>
 
+#include "passes/catalog_passes.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/qt/qt_text.h"
+#include "platform/text_lines.h"
 
 namespace rdz {
 
@@ -52,8 +59,12 @@ std::string DurationText(std::int64_t seconds) {
 std::string StatusText(const std::vector<SatellitePasses>& found, std::size_t passes,
                        const CivilTime& start, int days) {
   std::string never, always, failed;
-  const auto add = [](std::string& list, const std::string& name) {
-    list += (list.empty() ? "" : ", ") + name;
+  // A whole file's lists would fill the window: the first names, then how many more.
+  int counts[3] = {0, 0, 0};
+  const auto add = [&](std::string& list, const std::string& name) {
+    int& n = counts[&list == &never ? 0 : &list == &always ? 1 : 2];
+    if (++n <= 12) list += (list.empty() ? "" : ", ") + name;
+    if (n == 13) list += " and more";
   };
   for (const SatellitePasses& s : found) {
     if (s.search.visibility == Visibility::NeverRises) add(never, s.name);
@@ -80,6 +91,10 @@ struct FrmPasses::Search {
   PassOptions options;
   std::filesystem::path programDir;
   std::vector<SatellitePasses> found;
+  std::filesystem::path file;  // the whole file's sets instead of the table's
+  std::atomic<std::size_t> total{0};
+  SearchProgress progress;
+  std::string failure;  // why the file could not be read
 };
 
 FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir,
@@ -106,10 +121,22 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   CmdCompute = new QPushButton(QStringLiteral("Compute"), this);
   CmdCsv = new QPushButton(QStringLiteral("Export CSV..."), this);
   CmdIcs = new QPushButton(QStringLiteral("Export .ics..."), this);
+  CboSource = new QComboBox(this);
+  CboSource->addItems({QStringLiteral("table"), QStringLiteral("whole file")});
+  CmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  CmdCancel->setEnabled(false);
+  CmdAddToTable = new QPushButton(QStringLiteral("Put into table"), this);
+  CmdAddToTable->setEnabled(false);
+  PrgSearch = new QProgressBar(this);
+  PrgSearch->setVisible(false);
   auto* top = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{TxtDays, TxtMinEl, CmdCompute, CmdCsv, CmdIcs})
+  for (QWidget* w : std::initializer_list<QWidget*>{CboSource, TxtDays, TxtMinEl, CmdCompute, CmdCancel,
+                                                    CmdCsv, CmdIcs, CmdAddToTable})
     top->addWidget(w);
   top->addStretch();
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setInterval(100);
+  connect(progressTimer_, &QTimer::timeout, this, [this] { ShowProgress(); });
 
   GrdPasses = new QTableWidget(0, kColumns, this);
   GrdPasses->setHorizontalHeaderLabels({"Satellite", "AOS UTC", "AOS local", "AOS az", "Max el",
@@ -124,16 +151,23 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(GrdPasses, 1);
+  layout->addWidget(PrgSearch);
   layout->addWidget(LblStatus);
 
   connect(CmdCompute, &QPushButton::clicked, this, [this] { Compute(); });
   connect(CmdCsv, &QPushButton::clicked, this, [this] { ExportCsv(); });
   connect(CmdIcs, &QPushButton::clicked, this, [this] { ExportCalendar(); });
+  connect(CmdCancel, &QPushButton::clicked, this, [this] { Cancel(); });
+  connect(CmdAddToTable, &QPushButton::clicked, this, [this] { AddSelectedToTable(); });
+  connect(GrdPasses, &QTableWidget::itemSelectionChanged, this, [this] {
+    const PassRow* row = SelectedRow();
+    CmdAddToTable->setEnabled(wholeFile_ && row != nullptr && row->number == 0);
+  });
   connect(GrdPasses, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
     const QTableWidgetItem* item = GrdPasses->item(row, kSat);
     if (item == nullptr || !links_.selectSatellite) return;
     const auto index = static_cast<std::size_t>(item->data(kRowRole).toULongLong());
-    if (index < rows_.size()) links_.selectSatellite(rows_[index].number);
+    if (index < rows_.size() && rows_[index].number > 0) links_.selectSatellite(rows_[index].number);
     MarkNextPass();
   });
 }
@@ -158,12 +192,28 @@ void FrmPasses::Start() {
   search->options.minElevation = TxtMinEl->value();
   search->programDir = programDir_;
   search->options.horizon = state_.Config->horizon;
+  if (CboSource->currentIndex() == 1) search->file = programDir_ / state_.ElementFileName;
   search_ = search;
   CmdCompute->setEnabled(false);
+  CmdCancel->setEnabled(true);
+  PrgSearch->setValue(0);
+  PrgSearch->setVisible(true);
+  progressTimer_->start();
   LblStatus->setText(QStringLiteral("Computing..."));
   busy_ = true;
   auto work = [search] {
-    search->found = FindTablePasses(search->satellites, search->station, search->options);
+    if (search->file.empty()) {
+      search->total = search->satellites.names.size();
+      search->found = FindAllPasses(search->satellites, search->station, search->options, 0,
+                                    &search->progress);
+      return;
+    }
+    const auto text = ReadTextFile(search->file, &search->failure);
+    if (!text) return;
+    search->satellites = CandidatesOfFile(ReadElementSets(*text));
+    search->total = search->satellites.names.size();
+    search->found = FindAllPasses(search->satellites, search->station, search->options, 0,
+                                  &search->progress);
   };
   // The window may be closed before the search ends.
   auto done = [window = QPointer<FrmPasses>(this)] {
@@ -179,13 +229,38 @@ void FrmPasses::Start() {
 
 void FrmPasses::Finished() {
   busy_ = false;
+  progressTimer_->stop();
+  PrgSearch->setVisible(false);
+  CmdCancel->setEnabled(false);
   if (again_) {
     again_ = false;
     Start();
     return;
   }
   CmdCompute->setEnabled(true);
+  if (search_->progress.cancel) {
+    LblStatus->setText(QStringLiteral("Search cancelled; the list shown is the one before."));
+    return;
+  }
+  if (!search_->failure.empty()) {
+    LblStatus->setText(qt::ToQString(search_->file.filename().string() + ": " + search_->failure));
+    return;
+  }
+  wholeFile_ = !search_->file.empty();
   rows_ = TimeOrdered(search_->found);
+  if (wholeFile_) {
+    // A row's number is its table entry, 0 for a set the table does not hold.
+    std::map<std::pair<std::uint32_t, std::string>, int> entries;
+    for (int k = std::min(state_.SatCount, ElementTable::kOrbitalCapacity); k >= 1; --k)
+      entries[{state_.Elements[k].CatalogNumber, std::string(TrimBlanks(state_.Elements[k].Name))}] = k;
+    std::vector<int> entryOf(search_->satellites.names.size(), 0);
+    for (std::size_t i = 0; i < entryOf.size(); ++i) {
+      const std::string name = search_->satellites.names[i].substr(0, 9);
+      const auto it = entries.find({search_->satellites.catalogNumbers[i], std::string(TrimBlanks(name))});
+      if (it != entries.end()) entryOf[i] = it->second;
+    }
+    for (PassRow& r : rows_) r.number = entryOf[static_cast<std::size_t>(r.number - 1)];
+  }
   shownAt_ = search_->options.start;
   ShowRows();
   LblStatus->setText(qt::ToQString(StatusText(search_->found, rows_.size(),
@@ -206,7 +281,7 @@ void FrmPasses::ShowRows() {
     const auto put = [&](int column, const std::string& text, double key) {
       GrdPasses->setItem(row, column, new SortItem(text, key));
     };
-    put(kSat, rows_[i].name, rows_[i].number);
+    put(kSat, rows_[i].name, wholeFile_ ? rows_[i].catalog : rows_[i].number);
     GrdPasses->item(row, kSat)->setData(kRowRole, static_cast<qulonglong>(i));
     put(kAosUtc, ClockText(p.aos.time), aos);
     put(kAosLocal, ClockText(p.aos.time + local), aos);
@@ -238,8 +313,36 @@ void FrmPasses::MarkNextPass() {
   }
 }
 
+void FrmPasses::ShowProgress() {
+  if (!search_) return;
+  const std::size_t total = search_->total.load();
+  PrgSearch->setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
+  PrgSearch->setValue(static_cast<int>(std::min(search_->progress.done.load(), total)));
+}
+
+void FrmPasses::Cancel() {
+  if (busy_ && search_) {
+    again_ = false;
+    search_->progress.cancel = true;
+  }
+}
+
+const PassRow* FrmPasses::SelectedRow() const {
+  const QList<QTableWidgetItem*> selected = GrdPasses->selectedItems();
+  if (selected.isEmpty()) return nullptr;
+  const QTableWidgetItem* item = GrdPasses->item(selected.front()->row(), kSat);
+  const auto index = static_cast<std::size_t>(item->data(kRowRole).toULongLong());
+  return index < rows_.size() ? &rows_[index] : nullptr;
+}
+
+void FrmPasses::AddSelectedToTable() {
+  const PassRow* row = SelectedRow();
+  if (row == nullptr || row->number != 0 || !links_.addToTable) return;
+  links_.addToTable(row->catalog, row->name);
+}
+
 void FrmPasses::ExportCsv() {
-  Export("Export passes as CSV", "CSV (*.csv)", PassesCsv(rows_, "\r\n"));
+  Export("Export passes as CSV", "CSV (*.csv)", PassesCsv(rows_, "\r\n", wholeFile_));
 }
 
 void FrmPasses::ExportCalendar() {

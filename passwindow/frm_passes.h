@@ -13,7 +13,10 @@
 #include "platform/civil_time.h"
 #include "platform/message_box.h"
 
+class QComboBox;
 class QDoubleSpinBox;
+class QProgressBar;
+class QTimer;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -29,10 +32,13 @@ struct PassWindowLinks {
   std::function<void(int)> selectSatellite;  // entry from 1
   // The file to write; empty when the user cancels.
   std::function<std::string(const std::string& caption, const std::string& filter)> chooseFile;
+  // Puts a set of the element file into the table (through SATS).
+  std::function<void(std::uint32_t catalog, const std::string& fullName)> addToTable;
 };
 
-// The passes of every satellite of the table, in time order, for the chosen
-// days and minimum elevation. The search runs as background work.
+// The passes of every satellite of the table, or of every set of the element
+// file, in time order, for the chosen days and minimum elevation. The search
+// runs as background work, with its progress shown, and can be cancelled.
 class FrmPasses final : public QWidget {
   Q_OBJECT
 
@@ -50,6 +56,10 @@ class FrmPasses final : public QWidget {
   void MarkNextPass();
   void ExportCsv();
   void ExportCalendar();
+  // Stops the search under way; the list shown stays.
+  void Cancel();
+  // The selected pass's set into the table, when it is not there yet.
+  void AddSelectedToTable();
   const std::vector<PassRow>& Rows() const { return rows_; }
   void SetFileChooser(std::function<std::string(const std::string&, const std::string&)> choose) {
     links_.chooseFile = std::move(choose);
@@ -60,6 +70,10 @@ class FrmPasses final : public QWidget {
   QPushButton* CmdCompute = nullptr;
   QPushButton* CmdCsv = nullptr;
   QPushButton* CmdIcs = nullptr;
+  QComboBox* CboSource = nullptr;  // "table" or "whole file"
+  QPushButton* CmdCancel = nullptr;
+  QPushButton* CmdAddToTable = nullptr;
+  QProgressBar* PrgSearch = nullptr;
   QTableWidget* GrdPasses = nullptr;
   QLabel* LblStatus = nullptr;
 
@@ -71,6 +85,8 @@ class FrmPasses final : public QWidget {
   void Start();
   void Finished();
   void ShowRows();
+  void ShowProgress();
+  const PassRow* SelectedRow() const;
   void Export(const std::string& caption, const std::string& filter, const std::string& bytes);
 
   const TrackerState& state_;
@@ -82,6 +98,8 @@ class FrmPasses final : public QWidget {
   BackgroundWork* background_;
   bool busy_ = false;
   bool again_ = false;
+  bool wholeFile_ = false;  // the list shown is of the whole file
+  QTimer* progressTimer_ = nullptr;
   std::int64_t shownAt_ = 0;  // the start of the list shown
 };
 

@@ -2,6 +2,7 @@
 #include <QFontMetricsF>
 #include <QRectF>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -16,13 +17,24 @@ class LabelLayout {
   void Reserve(const QRectF& box);
   // The box for `text` near `at`, `gap` pixels away; nothing when no place fits.
   std::optional<QRectF> Place(const QPointF& at, const QString& text, double gap);
+  // Whether any label could go near `at`: where not even a sliver fits, the
+  // text need not be made or measured.
+  bool Room(const QPointF& at, double gap) const;
   const std::vector<QRectF>& Boxes() const { return boxes_; }
 
  private:
   bool Free(const QRectF& box) const;
+  void Add(const QRectF& box);
+  // The cells of the grid a box covers, clamped to it.
+  template <typename F>
+  void ForCells(const QRectF& box, F&& f) const;
   QRectF bounds_;
   QFontMetricsF metrics_;
   std::vector<QRectF> boxes_;
+  // Boxes by grid cell, so that a map with thousands of points asks only the
+  // boxes near each.
+  int columns_ = 1, rows_ = 1;
+  std::vector<std::vector<std::size_t>> cells_;
 };
 
 }  // namespace rdz

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <cmath>
 
 #include "pictures/label_layout.h"
 
@@ -21,6 +22,19 @@ QPolygonF Polygon(const GeoLine& line, const QSizeF& size, double shift) {
   poly.reserve(static_cast<qsizetype>(line.size()));
   for (const GeoPoint& p : line) poly << MapPoint({p.lat, p.lon + shift}, size);
   return poly;
+}
+
+// A marker of radius r, centred in its picture.
+QImage Marker(double r, const QColor& colour) {
+  const int side = 2 * static_cast<int>(std::ceil(r + 1.0)) + 1;
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(Qt::black, 0.8));
+  p.setBrush(colour);
+  p.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+  return image;
 }
 
 }  // namespace
@@ -96,9 +110,11 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
   std::vector<Label> texts;
   for (std::size_t i : order) {
     const MapSatellite& sat = scene.satellites[i];
-    const QString name = QString::fromStdString(sat.name);
     const double r = static_cast<int>(i) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
-    if (const auto box = layout.Place(MapPoint(sat.at, area), name, r + 2.0))
+    const QPointF at = MapPoint(sat.at, area);
+    if (!layout.Room(at, r + 2.0)) continue;
+    const QString name = QString::fromStdString(sat.name);
+    if (const auto box = layout.Place(at, name, r + 2.0))
       texts.push_back({*box, name, sat.up ? mapcolour::kUpName : mapcolour::kDown});
   }
   // A dim box under each name keeps it readable over ice and ocean alike;
@@ -108,12 +124,16 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
     painter.setPen(t.colour);
     painter.drawText(t.box, Qt::AlignCenter, t.text);
   }
-  painter.setPen(QPen(Qt::black, 0.8));
+  // Thousands of markers: each one a copy of a marker drawn once.
+  const QImage markers[2][2] = {{Marker(kMarkerRadius, mapcolour::kDown), Marker(kMarkerRadius, mapcolour::kUp)},
+                                {Marker(kMarkerRadius + 1.5, mapcolour::kDown),
+                                 Marker(kMarkerRadius + 1.5, mapcolour::kUp)}};
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     const MapSatellite& sat = scene.satellites[*it];
-    const double r = static_cast<int>(*it) == scene.selected ? kMarkerRadius + 1.5 : kMarkerRadius;
-    painter.setBrush(sat.up ? mapcolour::kUp : mapcolour::kDown);
-    painter.drawEllipse(MapPoint(sat.at, area), r, r);
+    const QImage& marker = markers[static_cast<int>(*it) == scene.selected ? 1 : 0][sat.up ? 1 : 0];
+    const QPointF at = MapPoint(sat.at, area);
+    painter.drawImage(QPointF(std::round(at.x() - marker.width() / 2.0), std::round(at.y() - marker.height() / 2.0)),
+                      marker);
   }
   labels_ = layout.Boxes();
   painter.restore();

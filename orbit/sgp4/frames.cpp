@@ -59,6 +59,8 @@ LookAngles LookFrom(const EngineContext& station, const EarthFixed& sat) {
   if (look.azimuth < 0.0) look.azimuth += 360.0;
   look.elevation = std::atan2(up, std::sqrt(east * east + north * north)) * kDeg;
   look.rangeRate = look.range > 0.0 ? Dot(rho, sat.velocity) / look.range : 0.0;
+  look.position = sat.position;
+  look.velocity = sat.velocity;
   return look;
 }
 

@@ -40,6 +40,11 @@ TEST_F(CliPictures, MapAndSkyWritePngsAndRefuseBadRequests) {
   const auto sky = dir.path() / "sky.png";
   ASSERT_EQ(Run("map --width 640 --out " + map.string() + " 11/05/2026 10:00:00"), 0);
   EXPECT_EQ(PngSize(map), std::pair(640u, 320u));
+  // Every set of the file draws the sets past the table's 80 too.
+  const auto all = dir.path() / "all.png";
+  ASSERT_EQ(Run("map --width 640 --catalog --out " + all.string() + " 11/05/2026 10:00:00"), 0);
+  EXPECT_EQ(PngSize(all), std::pair(640u, 320u));
+  EXPECT_NE(dir.Read("all.png"), dir.Read("map.png"));
   ASSERT_EQ(Run("sky --out " + sky.string() + " 3 11/05/2026 10:00:00"), 0);
   EXPECT_EQ(PngSize(sky).first, 600u);
 

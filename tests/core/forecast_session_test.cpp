@@ -123,6 +123,15 @@ TEST_F(Session, DoubleClickDuringARunRestartsItAndClosingStopsIt) {
   EXPECT_EQ(Samples(), 5);
   EXPECT_FALSE(view.text.ends_with(kForecastEndMarker));
   ExpectRealTimeAgain();
+
+  // A double-click, then the window closed before the new run began: none begins.
+  view.onYield = [&] {
+    if (view.yields == 2) session.Open(1), view.open = false, session.WindowClosed();
+  };
+  view.yields = view.loads = 0;
+  session.Open(0);
+  EXPECT_EQ(view.loads, 1);
+  ExpectRealTimeAgain();
 }
 
 TEST_F(Session, AReloadLeavesTheRunAlone) {

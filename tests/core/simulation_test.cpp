@@ -1,9 +1,12 @@
 // The clock tick, the time-simulation buttons and the Timer3 tick, without a window.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "forecast/compute_aoslos.h"
+#include "platform/system_clock.h"
 #include "simulation/simulation_controller.h"
 
 namespace rdz {
@@ -124,6 +127,44 @@ TEST_F(Simulation, ButtonsSetStepTimersAndIntervalAndMarkTheTimeUntilStop) {
   time.TimeStep = kForecastStep;
   ClockTick(time, clock, view);
   EXPECT_FALSE(view.simulated);
+}
+
+// The PC clock in the system's zone, pinned at known instants: the box shows the
+// zone's difference from the first tick and follows daylight saving until the
+// user types a difference, which then wins over the zone.
+TEST_F(Simulation, TheZonesDifferenceIsFollowedUntilTheUserTypesOne) {
+  const char* savedTz = std::getenv("TZ");
+  const std::string saved = savedTz ? savedTz : "";
+  std::time_t now = 0;
+  SystemClock zone([&] { return now; });
+  const struct {
+    const char* tz;
+    CivilTime utc;
+    const char* shown;
+  } steps[] = {
+      {"Europe/Berlin", {2026, 1, 15, 12, 0, 0}, "1"},  {"Europe/Berlin", {2026, 7, 15, 23, 30, 5}, "2"},
+      {"Asia/Kolkata", {2026, 7, 15, 20, 0, 0}, "5.5"}, {"UTC", {2026, 12, 31, 23, 59, 59}, "0"},
+      {"Europe/Berlin", {2026, 3, 29, 0, 59, 59}, "1"},  // the last second of winter time
+      {"Europe/Berlin", {2026, 3, 29, 1, 0, 0}, "2"},
+  };
+  for (const auto& step : steps) {
+    setenv("TZ", step.tz, 1);
+    std::tm tm{};
+    tm.tm_year = step.utc.year - 1900, tm.tm_mon = step.utc.month - 1, tm.tm_mday = step.utc.day;
+    tm.tm_hour = step.utc.hour, tm.tm_min = step.utc.minute, tm.tm_sec = step.utc.second;
+    now = timegm(&tm);
+    ClockTick(time, zone, view);
+    EXPECT_EQ(view.written, step.shown) << step.tz;
+    EXPECT_EQ(view.utc, FormatDate(step.utc) + " " + FormatTime(step.utc)) << step.tz;
+  }
+  time.ZoneDifference.UserTyped();
+  view.difference = 3;
+  now -= 86400 * 60;  // back in winter time
+  ClockTick(time, zone, view);
+  EXPECT_EQ(view.written, "2");
+  EXPECT_EQ(view.utc, "27/01/2026 23:00:00");
+  savedTz ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
+  tzset();
 }
 
 }  // namespace

@@ -41,8 +41,9 @@ class ForecastWindow : public WindowTest {
   }
 };
 
-// The timers during the run are the session's; here they come back afterwards.
-TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLine) {
+// The timers, restart and stop are the session's; here they come back afterwards,
+// and the real window's closing reaches the run.
+TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLineUntilTheWindowCloses) {
   form->Timer3.SetEnabled(true);
   DoubleClick(kSo50);
   ASSERT_EQ(messages.boxes.size(), 1u);  // no title: the program's name
@@ -57,20 +58,18 @@ TEST_F(ForecastWindow, ElementBoxThenTheSameListAsTheCommandLine) {
   EXPECT_EQ(out.str(), lf);
   EXPECT_EQ(events.runs - 2, CountOf(Text(), "DATE: "));
   ExpectRealTimeAgain();
-}
 
-// Restart and stop are the session's; here the real window's closing reaches it.
-TEST_F(ForecastWindow, ClosingTheWindowStopsTheRunAndAnEmptyRowOpensNone) {
-  events.onRun = [&] {
-    if (events.runs == 3) form->AOSLOSWindow()->close();
+  events.runs = 0;
+  events.onRun = [&] {  // another row asked for, then the window closed
+    if (events.runs == 3) DoubleClick(kSo50 + 1), form->AOSLOSWindow()->close();
   };
   DoubleClick(kSo50);
   EXPECT_EQ(form->AOSLOSWindow(), nullptr);
   EXPECT_EQ(events.runs, 5);  // the two yields after the run
   ExpectRealTimeAgain();
   events.onRun = nullptr;
-  DoubleClick(20);
-  EXPECT_NE(messages.shown[1].find("nr. 21\r\n"), std::string::npos);
+  DoubleClick(20);  // an empty row: the box, no forecast
+  EXPECT_NE(messages.shown.back().find("nr. 21\r\n"), std::string::npos);
   EXPECT_EQ(form->AOSLOSWindow(), nullptr);
 }
 

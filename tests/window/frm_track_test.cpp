@@ -89,8 +89,8 @@ TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
 }
 
 // The option buttons are one group, tracking off at first; a row chosen
-// without a satellite selects nothing.
-TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTable) {
+// without a satellite selects nothing. Closing plays the short sound once.
+TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTableAndClosingSoundsOnce) {
   MakeForm();
   EXPECT_EQ(form->Option1[60]->text(), "Antenna Tracker OFF");
   EXPECT_EQ(form->SelectedOption(), 60);
@@ -102,11 +102,6 @@ TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTable) {
   EXPECT_EQ(form->LblElementStatus->text(), "amateur.txt: no such file or directory");
   EXPECT_NE(form->LblElementStatus->styleSheet().indexOf("#c00000"), -1);
   EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(WindowTest, ClosingPlaysTheShortSoundOnce) {
-  MakeForm();
-  form->Load();
   // Inside the running event loop, as in the program: ending the loop closes
   // the windows once more, which must not sound again.
   QTimer::singleShot(0, form.get(), [this] { EXPECT_TRUE(form->close()); });

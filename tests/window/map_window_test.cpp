@@ -1,4 +1,5 @@
 // The world map window opened with "MAP" and fed by the live table.
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,7 +20,7 @@ class MapWindow : public WindowTest {
   QPoint Centre() const { return {form->Twips(3600), form->Twips(1800)}; }
 };
 
-TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
+TEST_F(MapWindow, OpensOnceAtTheCentreFollowsSatelliteOneOnlyWhileOpenAndMarksTheLastPoint) {
   MakeForm(LoaderOf(SampleSatellites()));
   StartAtUtc({2026, 5, 11, 0, 0, 0});
   form->Option1[4]->setChecked(true);  // satellite 5 is tracked
@@ -56,19 +57,29 @@ TEST_F(MapWindow, OpensOnceAtTheCentreAndFollowsSatelliteOneOnlyWhileOpen) {
   QStringList captions;
   for (const QLabel* l : {map->LblSatName, map->LblAZ, map->LblEL, map->LblLAT, map->LblLON}) captions << l->text();
   EXPECT_EQ(captions.join(' '), "SAT AZ EL LA LO");
-}
-
-TEST_F(MapWindow, Command1PlacesTheMarkerAtTheLastPoint) {
-  MakeForm(LoaderOf({}));
-  StartAtUtc({2026, 5, 11, 0, 0, 0});
-  FrmImmagine* map = Open();
-  Tick(1);
+  // Its own button puts the marker on the last point.
   state.SubSatLat = "  45";
   state.SubSatLon = " -90";
   map->Command1->click();
-  const QPoint offset = map->Picture1->geometry().center() -
-                        QPoint(form->Twips(90 * 20), form->Twips(45 * 20));
+  const QPoint offset = map->Picture1->geometry().center() - QPoint(form->Twips(90 * 20), form->Twips(45 * 20));
   EXPECT_LE(offset.manhattanLength(), 2);
+}
+
+// "whole file": every set of the element file on the map, the table's tracked
+// one still selected.
+TEST_F(MapWindow, ShowsEverySetOfTheFileWhenAsked) {
+  StartWithSampleFiles();
+  form->Option1[5]->setChecked(true);  // ISS
+  FrmImmagine* map = Open();
+  Tick(1);
+  const std::size_t table = map->Scene().satellites.size();
+  map->CboSets->setCurrentIndex(1);
+  ASSERT_TRUE(PumpUntil([&] { return !map->Loading(); }, 30));
+  Tick(1);
+  EXPECT_GT(map->Scene().satellites.size(), table + 10);
+  EXPECT_EQ(map->Scene().satellites[static_cast<std::size_t>(map->Scene().selected)].name, "ISS");
+  map->CboSets->setCurrentIndex(0);
+  EXPECT_EQ(map->Scene().satellites.size(), table);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // "Passes" in "Info": the list of every satellite's passes and its links to the table.
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -81,6 +82,32 @@ TEST_F(PassesWindow, ExportsTheListAndSaysWhenTheFileCannotBeWritten) {
   w->CmdCsv->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].find(target), std::string::npos);
+}
+
+// "whole file" searches every set of the element file; a set the table does
+// not hold can be put into it, through SATS.
+TEST_F(PassesWindow, SearchesTheWholeFileAndPutsASetIntoTheTable) {
+  WriteSampleFiles();
+  dir.Write("config.txt", dir.Read("config.txt") + "SATS = 7530, 25544\r\n");
+  MakeForm();
+  StartAtUtc({2026, 5, 11, 12, 0, 0});
+  ASSERT_EQ(state.SatCount, 2);
+  FrmPasses* w = OpenAndWait();
+  w->CboSource->setCurrentIndex(1);
+  w->CmdCompute->click();
+  Wait(w);
+  int row = 0;
+  while (row < w->GrdPasses->rowCount() && Cell(w, row, 0) != "RS-44") ++row;
+  ASSERT_LT(row, w->GrdPasses->rowCount());
+  w->GrdPasses->selectRow(row);
+  ASSERT_TRUE(w->CmdAddToTable->isEnabled());
+  w->CmdAddToTable->click();
+  EXPECT_NE(dir.Read("config.txt").find("SATS = 7530, 25544, 44909\r\n"), std::string::npos);
+  EXPECT_EQ(state.SatCount, 3);
+  // The table's own satellites cannot be put in again.
+  while (Cell(w, row, 0) != "ISS") ++row;
+  w->GrdPasses->selectRow(row);
+  EXPECT_FALSE(w->CmdAddToTable->isEnabled());
 }
 
 }  // namespace

@@ -18,14 +18,16 @@
 
 namespace rdz::test {
 
-// A clock the test sets; it never moves by itself.
+// A clock the test sets; it never moves by itself. A zone only where `offset` is set.
 struct FakeClock final : Clock {
   CivilTime now{2026, 5, 11, 12, 0, 0};
+  std::optional<std::int64_t> offset;
   std::function<void()> onRead;
   CivilTime Now() override {
     if (onRead) onRead();
     return now;
   }
+  std::optional<std::int64_t> UtcOffsetSeconds() override { return offset; }
 };
 
 // Records the boxes, each also as "title|text", instead of waiting for a user;
