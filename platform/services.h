@@ -7,6 +7,7 @@
 #include "platform/event_loop.h"
 #include "platform/gps_position.h"
 #include "platform/message_box.h"
+#include "platform/notifier.h"
 #include "platform/rotor.h"
 #include "platform/sntp.h"
 #include "platform/sound.h"
@@ -29,6 +30,7 @@ struct Services {
   RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
   SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
   RigLibrary* rigs = nullptr;            // Hamlib radios; none: "Radio" lists no models
+  Notifier* notifier = nullptr;          // desktop notifications; none: alerts show a box
   GpsSource gps{};                       // the station's position; none: no "From GPS"
 };
 
