@@ -32,12 +32,14 @@ void LinkReport::Show(const std::string& trouble, std::ostream& err) {
 }
 
 TrackRig::TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station,
-                   std::vector<Transponder> transponders, std::string satellite, std::filesystem::path programDir)
+                   std::vector<Transponder> transponders, std::string satellite, std::filesystem::path programDir,
+                   HorizonMask horizon)
     : model_(std::move(model)),
       station_(SetupEngine(station)),
       transponders_(std::move(transponders)),
       satellite_(std::move(satellite)),
-      dir_(std::move(programDir)) {}
+      dir_(std::move(programDir)),
+      horizon_(std::move(horizon)) {}
 
 bool TrackRig::Open(const RigConfig& config, RigLibrary& library, std::ostream& err) {
   const RigConnection c = *config.connection;
@@ -62,7 +64,7 @@ bool TrackRig::Open(const RigConfig& config, RigLibrary& library, std::ostream& 
 void TrackRig::Tick(double now) {
   const Transponder* transponder = transponders_.empty() ? nullptr : &transponders_.front();
   RigSky sky;
-  if (transponder && model_) sky = RigSkyAt(station_, *model_, At(now));
+  if (transponder && model_) sky = RigSkyAt(station_, *model_, At(now), horizon_);
   // Read at every look: the window may have remembered an offset meanwhile.
   const TransponderOffsets offsets = ReadOffsetFile(dir_);
   const double offset = transponder ? offsets.Find(satellite_, *transponder).value_or(0) : 0;

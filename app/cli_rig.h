@@ -9,6 +9,7 @@
 #include "config/rig_config.h"
 #include "orbit/engine.h"
 #include "orbit/orbit_model.h"
+#include "passes/horizon_mask.h"
 #include "radio/rig_driver.h"
 
 namespace rdz {
@@ -47,7 +48,7 @@ inline std::string LinkTrouble(const RigDriver::Link& link) {
 class TrackRig {
  public:
   TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station, std::vector<Transponder> transponders,
-           std::string satellite, std::filesystem::path programDir);
+           std::string satellite, std::filesystem::path programDir, HorizonMask horizon = {});
   // Starts the radios; false with one line on `err` when Hamlib knows no such model.
   bool Open(const RigConfig& config, RigLibrary& library, std::ostream& err);
   // One look at `now`.
@@ -65,6 +66,7 @@ class TrackRig {
   std::string satellite_;
   std::filesystem::path dir_;
   bool offsetAtLos_ = false;
+  HorizonMask horizon_;
   LinkReport report_{""}, transmitReport_{""};
   std::string note_;
   std::unique_ptr<RigDriver> driver_;

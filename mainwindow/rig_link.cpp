@@ -101,7 +101,8 @@ void RigLink::Tick() {
   RigSky sky;
   double offset = 0;
   if (transponder) {
-    sky = RigSkyAt(SetupEngine(state_.Station), *state_.Models[static_cast<std::size_t>(sat - 1)], *when);
+    sky = RigSkyAt(SetupEngine(state_.Station), *state_.Models[static_cast<std::size_t>(sat - 1)], *when,
+                   state_.Config->horizon);
     offset = offsets_.Find(SatelliteKey(), *transponder).value_or(0);
   }
   driver_->Tick(transponder, sky.follow, sky.rangeRate, offset);
