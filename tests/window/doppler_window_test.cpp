@@ -85,7 +85,7 @@ TEST_F(DopplerWindow, TranspondersEditedInTheirDialogAreWrittenToConfigTxt) {
   set(TransponderDialog::kTone, "67");
   dialog->accept();
   const std::string config = dir.Read("config.txt");
-  EXPECT_NE(config.find("AO-07 ALAT(0) ALON(180)\r\n"), std::string::npos);
+  EXPECT_NE(config.find("AO-07 ALAT(0) ALON(180)"), std::string::npos);
   EXPECT_NE(config.find("AO-07 DOWN(145.95) UP(432.15) MODE(USB) INVERT\r\n"
                         "AO-07 NAME(FM voice) DOWN(145.96) UP(435.5) MODE(FM) TONE(67)\r\n"),
             std::string::npos)
