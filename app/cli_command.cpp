@@ -89,7 +89,9 @@ std::string Misfit(const CliCommand& command, const Form& form, const std::vecto
       return command.name + " needs " + Joined(group, " or ");
   }
   const std::size_t n = line.positional.size();
-  if (n >= form.required && n <= form.positional.size()) return {};
+  // "[SAT...]": as many as given.
+  const bool more = !form.positional.empty() && form.positional.back().find("...") != std::string::npos;
+  if (n >= form.required && (n <= form.positional.size() || more)) return {};
   if (form.positional.empty()) return command.name + " takes no word such as '" + line.positional[0] + "'";
   return command.name + " takes " + Joined(form.positional, " ") + ", not " + std::to_string(n) +
          (n == 1 ? " word" : " words");

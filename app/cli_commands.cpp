@@ -3,8 +3,10 @@
 #include "app/cli_clock.h"
 #include "app/cli_doppler.h"
 #include "app/cli_kv250.h"
+#include "app/cli_sky_bodies.h"
 #include "app/cli_table.h"
 #include "app/cli_track.h"
+#include "app/cli_watch.h"
 #include "platform/hamlib/hamlib_rig.h"
 #include "platform/hamlib/hamlib_rotor.h"
 
@@ -57,30 +59,42 @@ const CliCommands& CommandTable() {
   static const CliCommands table = {
       {"table", std::string(kDirFile) + "DATE TIME", "the live table at that instant: its header and up to 60 rows",
        RunTable},
-      {"state", std::string(kDirFile) + "SAT DATE TIME",
+      {"state", std::string(kDirFile) + "SAT|SUN|MOON DATE TIME",
        "every value of one satellite at that instant, unrounded\n"
        "The look angles and the rest with nine decimals, then the range rate (km/s),\n"
-       "the catalog number, the epoch and the age of the elements in days.",
-       RunState},
+       "the catalog number, the epoch and the age of the elements in days.\n"
+       "SUN or MOON: az, el, range (km), sublat and sublon of the body, geometric\n"
+       "(without refraction), from Meeus' series.",
+       RunStateOfSatelliteOrBody},
       {"elements", std::string(kDirFile) + "DATE TIME",
        "each entry's number, name, catalog, format, model, epoch and age", RunElements},
       {"kv250", "AZ EL", "the bytes a KV250 rotor transfer writes for AZ EL; no port is used",
        RunKv250},
       {"passes",
-       std::string(kDirFile) + "SAT DATE TIME\n--summary|--ics [--days N] [--min-el E] " + kDirFile +
+       std::string(kDirFile) + "SAT DATE TIME\n--summary|--ics [--visible] [--days N] [--min-el E] " + kDirFile +
            "SAT|all DATE TIME\n--summary --catalog [--days N] [--min-el E] " + kDirFile + "DATE TIME",
        "one satellite's forecast list over 24 hours, or the passes over days\n"
        "Without options: the forecast window's list, samples 2, 4, ... 1440 minutes on.\n"
        "--summary: the passes of SAT or of all as CSV, --ics: as an iCalendar file;\n"
        "--catalog: of every set of the file, however many, with the catalog number;\n"
-       "N whole days 1 to 31 (3 if not given), E degrees -90 to 90 (0).",
+       "N whole days 1 to 31 (3 if not given), E degrees -90 to 90 (0).\n"
+       "--visible: only the passes with the satellite sunlit while the station's Sun\n"
+       "is 6 degrees or more below the horizon.",
        RunPasses},
-      {"track", std::string(kDirFile) + "[--seconds N] SAT",
+      {"track", std::string(kDirFile) + "[--seconds N] SAT|SUN|MOON",
        "drives the rotor and the radio of config.txt after SAT in real time\n"
        "One line per direction the rotor took (UTC, az el, read-back az el) and per\n"
        "frequency the radio took; it stops after N seconds or at Ctrl-C, then parks\n"
-       "the rotor when config.txt asks for it.",
+       "the rotor when config.txt asks for it. SUN or MOON: the rotor alone follows\n"
+       "the body.",
        RunTrackWithHamlib},
+      {"watch", std::string(kDirFile) + "[--seconds N] [SAT...]",
+       "the alerts of the satellites named, else of ALERTSATS, in real time\n"
+       "One line per event: soon (ALERTLEAD minutes before AOS, with the AOS), aos or\n"
+       "los, the name, the catalog number, the UTC time, azimuth and elevation; the\n"
+       "program of ALERTCOMMAND is run with these as its arguments, without a shell.\n"
+       "It stops after N seconds or at Ctrl-C; status 1 when the program failed.",
+       RunWatch},
       {"map", std::string(kDirFile) + "[--width W] [--catalog] --out FILE.png DATE TIME",
        "the world map with satellite 1 selected, as a PNG\n"
        "--catalog: every set of the file, not only the table's, names where they fit.\n"

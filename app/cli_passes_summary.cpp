@@ -9,6 +9,7 @@
 #include "orbit/element_loader.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
+#include "passes/visible_passes.h"
 #include "platform/civil_time.h"
 
 namespace rdz {
@@ -70,7 +71,8 @@ int RunPassSummary(const CliCall& call) {
   options.horizon = state.Config->horizon.value_or(0.0);
   const auto found = FindTablePasses(satellites, state.Station, options, only);
   ReportVisibility(found, options, static_cast<int>(*days), call.err);
-  const auto rows = TimeOrdered(found);
+  auto rows = TimeOrdered(found);
+  if (call.line.flags.count("--visible") != 0) rows = VisibleOnly(rows, satellites, state.Station);
   if (call.line.flags.count("--ics") != 0) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     call.out << PassesCalendar(rows, std::chrono::duration_cast<std::chrono::seconds>(now).count());

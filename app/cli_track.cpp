@@ -109,6 +109,19 @@ int Track(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPo
   return (quietRotor || answering) && (!rig || rig->Answering()) ? 0 : 1;
 }
 
+// Until the end or a signal, which is caught meanwhile. A body has the
+// rotor alone: a radio has nothing to tune to.
+int Follow(const RotorConfig& config, RotorLibrary& library, int target, const SkyPosition& sky, TrackRig* rig,
+           double end, std::ostream& out, std::ostream& err) {
+  stopRequested = false;
+  std::signal(SIGINT, RequestStop);
+  std::signal(SIGTERM, RequestStop);
+  const int status = Track(config, library, target, sky, rig, end, out, err);
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
+  return status;
+}
+
 }  // namespace
 
 int RunTrack(const CliCall& call, RotorLibrary& library, RigLibrary& rigs) {
@@ -125,6 +138,11 @@ int RunTrack(const CliCall& call, RotorLibrary& library, RigLibrary& rigs) {
         << "), which holds the station and the rotor\n";
     return 1;
   }
+  const RotorConfig& config = state.Config->rotor;
+  if (const auto body = BodyNamed(line.positional[0])) {
+    return Follow(config, library, BodyTarget(*body), BodySky(state.Station, *body), nullptr, NowSeconds() + *seconds,
+                  call.out, err);
+  }
   const auto sat = SatelliteArgument(call, state, line.positional[0]);
   if (!sat) return 1;
   const int k = *sat;
@@ -133,7 +151,6 @@ int RunTrack(const CliCall& call, RotorLibrary& library, RigLibrary& rigs) {
     err << "rodedizevad-cli: satellite " << k << " cannot be computed from its elements\n";
     return 1;
   }
-  const RotorConfig& config = state.Config->rotor;
   const RigConfig& rigConfig = state.Config->rig;
   std::optional<TrackRig> rig;
   if (rigConfig.connection) {
@@ -144,15 +161,7 @@ int RunTrack(const CliCall& call, RotorLibrary& library, RigLibrary& rigs) {
     if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
   }
   TrackRig* radio = rig ? &*rig : nullptr;
-  const double end = NowSeconds() + *seconds;
-
-  stopRequested = false;
-  std::signal(SIGINT, RequestStop);
-  std::signal(SIGTERM, RequestStop);
-  const int status = Track(config, library, k, sky, radio, end, call.out, err);
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
-  return status;
+  return Follow(config, library, k, sky, radio, NowSeconds() + *seconds, call.out, err);
 }
 
 }  // namespace rdz

@@ -51,6 +51,7 @@ Settings SettingsFromBytes(std::string_view bytes) {
   s.rotor = ReadRotorLines(s.lines);
   s.rig = ReadRigLines(s.lines);
   s.ntp = ReadNtpServer(s.lines);
+  s.alerts = ReadAlertLines(s.lines);
   return s;
 }
 
@@ -81,6 +82,7 @@ SettingsChanges ChangesBetween(const Settings& before, const Settings& after) {
   c.satellites = SatelliteLines(before.lines) != SatelliteLines(after.lines);
   c.rotor = !(before.rotor == after.rotor);
   c.rig = !(before.rig == after.rig);
+  c.alerts = !(before.alerts == after.alerts);
   return c;
 }
 

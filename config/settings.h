@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/alert_config.h"
 #include "config/observer.h"
 #include "config/rig_config.h"
 #include "config/rotor_config.h"
@@ -34,6 +35,7 @@ struct Settings {
   RotorConfig rotor;
   RigConfig rig;
   NtpServerSetting ntp;
+  AlertConfig alerts;
   std::vector<std::string> warnings;  // what the user should correct, each naming its key
 };
 
@@ -56,7 +58,8 @@ struct SettingsChanges {
   bool satellites = false;  // attitude or transponder lines
   bool rotor = false;
   bool rig = false;
-  bool Any() const { return station || selection || satellites || rotor || rig; }
+  bool alerts = false;
+  bool Any() const { return station || selection || satellites || rotor || rig || alerts; }
 };
 SettingsChanges ChangesBetween(const Settings& before, const Settings& after);
 

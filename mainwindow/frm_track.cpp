@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+#include "mainwindow/alert_link.h"
 #include "mainwindow/rig_link.h"
 #include "mainwindow/rotor_link.h"
 #include "mainwindow/tracking_picture.h"
@@ -40,6 +41,7 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
   QObject::connect(CmdSky, &QPushButton::clicked, this, [this] { CmdSkyClick(); });
   ConnectRotor();
   Radios = new RigLink(*this, state_, services_);
+  Alerts = new AlertLink(*this, state_, services_);
   ConnectForecast();
   ConnectSimulation();
   ConnectClockMarks();
@@ -74,6 +76,8 @@ void FrmTrack::RefreshLiveTable() {
   ShowElementStatus();
   ShowSettingsStatus();
   ShowDoppler();
+  ShowBodyPosition();
+  if (Alerts) Alerts->Tick();
 }
 
 void FrmTrack::ShowElementStatus() {

@@ -15,6 +15,7 @@
 #include "orbit/element_loader.h"
 #include "orbit/live_table.h"
 #include "orbit/satellite_id.h"
+#include "orbit/sun_moon.h"
 #include "orbit/tracker_state.h"
 #include "platform/qt/qt_file_watch.h"
 #include "platform/qt/qt_timer.h"
@@ -34,6 +35,8 @@ class QRadioButton;
 
 namespace rdz {
 
+class AlertLink;
+class AlertsDialog;
 class FrmConfig;
 class FrmImmagine;
 class FrmPasses;
@@ -108,6 +111,12 @@ class FrmTrack final : public QMainWindow,
   // 0 when none is tracked: the one answer for the rotor, the radio, the map,
   // the sky view, the transponders and the pass list.
   int TrackedSatellite() const;
+  // "Tracker -> Sun" / "Tracker -> Moon": the rotor follows the body instead
+  // of a satellite until a satellite, tracking off or the park is chosen.
+  void FollowBody(SkyBody body);
+  std::optional<SkyBody> TrackedBody() const { return trackedBody_; }
+  // "Info -> Alerts...": the alerts dialog, not modal; OK writes config.txt.
+  void MnuAlertsClick();
   // config.txt is read again (the program wrote it, or it changed on disk)
   // and whatever changed in it is taken into use at once.
   void SettingsChanged();
@@ -198,6 +207,7 @@ class FrmTrack final : public QMainWindow,
   // The selected satellite's transponders, the one worked, for the Doppler line and the rig.
   TransponderChoice Transponders;
   QComboBox* CboTransponder = nullptr;
+  AlertLink* Alerts = nullptr;  // notifications before and at AOS and LOS
   QLabel* LblDoppler = nullptr;  // range rate, downlink to tune and uplink to send
 
  protected:
@@ -229,6 +239,9 @@ class FrmTrack final : public QMainWindow,
   // Option1(option) was set: the satellite in that row is the one tracked.
   void ChooseSatellite(int option);
   void ShowSettingsStatus();
+  void StopFollowingBody();
+  void ShowBodyChecks();
+  void ShowBodyPosition();
   std::vector<QAction*> ElementMenuItems() const;
 
   TrackerState& state_;
@@ -244,6 +257,8 @@ class FrmTrack final : public QMainWindow,
   QPointer<FrmConfig> configEditor_;
   QPointer<FrmPasses> passes_;
   std::optional<SatelliteId> tracked_;  // chosen by the user, found again after each load
+  std::optional<SkyBody> trackedBody_;  // the Sun or the Moon, when the rotor follows one
+  QPointer<AlertsDialog> alertsDialog_;
   std::string trackingNote_;            // why tracking stopped by itself
   std::unique_ptr<qt::QtFileWatch> settingsWatch_;
   bool clockCheckRunning_ = false;

@@ -48,6 +48,7 @@ void FrmTrack::CreateMenus() {
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
   m.MnuVelkClock = item(m.mnu3, "VelkAtomicClock", [this] { MnuVelkClockClick(); });
   m.MnuPasses = item(m.mnu3, "Passes", [this] { MnuPassesClick(); });
+  m.MnuAlerts = item(m.mnu3, "Alerts...", [this] { MnuAlertsClick(); });
 
   m.MnuCfg = bar->addMenu(QStringLiteral("Config"));
   m.MnuConfig = item(m.MnuCfg, "Personal Data Configuration", [this] { MnuConfigClick(); });
@@ -65,6 +66,10 @@ void FrmTrack::CreateMenus() {
   m.mnuTrk->addSeparator();
   m.TrkRadio = item(m.mnuTrk, "Radio", [this] { Radios->Choose(); });
   m.TrkRadio->setCheckable(true);
+  m.mnuTrk->addSeparator();
+  m.TrkSun = item(m.mnuTrk, "Sun", [this] { FollowBody(SkyBody::Sun); });
+  m.TrkMoon = item(m.mnuTrk, "Moon", [this] { FollowBody(SkyBody::Moon); });
+  for (QAction* a : {m.TrkSun, m.TrkMoon}) a->setCheckable(true);
 
   // "?" is a command of its own in the bar, without a submenu.
   m.MnuInfo = bar->addAction(QStringLiteral("?"));

@@ -21,6 +21,7 @@ struct FrmTrackMenus {
   QAction* MnuBloBla = nullptr;
   QAction* MnuVelkClock = nullptr;
   QAction* MnuPasses = nullptr;
+  QAction* MnuAlerts = nullptr;
   QMenu* MnuCfg = nullptr;
   QAction* MnuConfig = nullptr;
   QAction* MnuPersData = nullptr;
@@ -29,6 +30,8 @@ struct FrmTrackMenus {
   QAction* KV250_2 = nullptr;
   QAction* TrkOther = nullptr;
   QAction* TrkRadio = nullptr;  // checked while a radio is in use
+  QAction* TrkSun = nullptr;    // checked while the rotor follows the Sun
+  QAction* TrkMoon = nullptr;
   QAction* MnuInfo = nullptr;
 };
 

@@ -24,12 +24,14 @@ void FrmTrack::ConnectRotor() {
 }
 
 void FrmTrack::Option1Click(int index) {
+  StopFollowingBody();
   SelectForTracking(index, state_.Elements, Rotors->DeviceName(), *this);
   Rotors->Tick();
   ShowDoppler();
 }
 
 void FrmTrack::CmdRotorClick() {
+  StopFollowingBody();
   ParkAntenna(state_.Elements, Rotors->DeviceName(), *this);
   Rotors->Park();
 }
@@ -37,7 +39,10 @@ void FrmTrack::CmdRotorClick() {
 void FrmTrack::ShowTrackerCaption() {
   const int option = SelectedOption();
   const std::string text = qt::FromQString(Option1[kTrackerOffOption]->text());
-  if (option >= 0 && option < kTrackerOffOption) {
+  if (trackedBody_) {
+    const std::string name = BodyName(*trackedBody_);
+    ShowTrackerStatus(TrackerCaption(Rotors->DeviceName(), &name));
+  } else if (option >= 0 && option < kTrackerOffOption) {
     ShowTrackerStatus(TrackerCaption(Rotors->DeviceName(), &state_.Elements[option + 1].Name));
   } else if (text.ends_with(" tracker Offline")) {
     ShowTrackerStatus(TrackerCaption(Rotors->DeviceName(), nullptr));

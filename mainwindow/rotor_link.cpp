@@ -95,10 +95,12 @@ void RotorLink::ShowCheckMarks() {
 
 void RotorLink::Tick() {
   if (!driver_) return;
-  const int sat = window_.TrackedSatellite();
+  const std::optional<SkyBody> body = window_.TrackedBody();
+  const int sat = body ? BodyTarget(*body) : window_.TrackedSatellite();
   if (const std::optional<CivilTime>& when = state_.Time.Utc) {
-    const SkyPosition sky =
-        sat ? SatelliteSky(state_.Station, state_.Models[static_cast<std::size_t>(sat - 1)]) : SkyPosition{};
+    const SkyPosition sky = body ? BodySky(state_.Station, *body)
+                            : sat ? SatelliteSky(state_.Station, state_.Models[static_cast<std::size_t>(sat - 1)])
+                                  : SkyPosition{};
     driver_->Tick(sat, sky, static_cast<double>(UnixSeconds(*when)));
   }
   window_.SetTrackerOffHighlight(driver_->Following());

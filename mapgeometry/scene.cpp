@@ -46,7 +46,9 @@ MapScene BuildMapScene(const std::vector<std::string>& names, const OrbitModels&
                                 p->state.EL > 0});
   }
   scene.station = {station.LA.value_or(0.0), station.LO.value_or(0.0)};
-  scene.sun = SunOverheadAt(utc);
+  const GeoPoint sun = OverheadPoint(SkyBody::Sun, utc);
+  scene.sun = {sun.lat, sun.lon};
+  scene.moon = OverheadPoint(SkyBody::Moon, utc);
   scene.night = NightPolygon(scene.sun);
   return scene;
 }
@@ -71,6 +73,7 @@ SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const O
   const EngineContext engine = SetupEngine(station);
   SkyScene scene = SkyNow(name, model, engine, utc);
   scene.pass = FindPass(model, engine, utc);
+  scene.bodies = SkyBodiesSeen(station, utc);
   return scene;
 }
 
@@ -89,6 +92,7 @@ SkyScene SkyPassCache::Scene(const std::string& name, const std::shared_ptr<cons
     until_ = pass_ && pass_->los ? UnixSeconds(pass_->los->utc) + 1 : t + kOpenEndedSeconds;
   }
   scene.pass = pass_;
+  scene.bodies = SkyBodiesSeen(station, utc);
   // Risen since the search: the kept pass is now the current one.
   if (scene.pass && scene.pass->aos) scene.pass->current = t >= UnixSeconds(scene.pass->aos->utc);
   return scene;

@@ -7,6 +7,7 @@
 
 #include "mapgeometry/geo.h"
 #include "mapgeometry/sky.h"
+#include "mapgeometry/sky_bodies.h"
 #include "orbit/element_table.h"
 #include "orbit/engine.h"
 
@@ -25,7 +26,8 @@ struct MapScene {
   GeoLine footprint;                     // see FootprintOnMap
   std::vector<GeoLine> track;            // one revolution back to one ahead
   GeoPoint station;
-  SubSolarPoint sun;
+  SubSolarPoint sun;  // by the Sun theory the sky view and the rotor use
+  GeoPoint moon;      // the sub-lunar point
   GeoLine night;
 };
 
@@ -45,6 +47,7 @@ struct SkyScene {
   CivilTime utc;
   std::optional<AzEl> now;  // nothing when the model cannot be computed
   std::optional<SkyPass> pass;
+  std::vector<SkyBodyView> bodies;  // the Sun and the Moon
 };
 
 SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const Observer& station,

@@ -1,5 +1,6 @@
 #include "passwindow/frm_passes.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QProgressBar>
@@ -19,6 +20,7 @@
 #include "passes/catalog_passes.h"
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
+#include "passes/visible_passes.h"
 #include "passwindow/pass_table_model.h"
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
@@ -68,6 +70,8 @@ struct FrmPasses::Search {
   std::atomic<std::size_t> total{0};
   SearchProgress progress;
   std::string failure;  // why the file could not be read
+  bool visible = false;        // the visible passes only, filtered after the search
+  std::vector<PassRow> rows;   // the passes in time order, filtered
 };
 
 FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir,
@@ -91,6 +95,8 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   TxtMinEl->setRange(0, 90);
   TxtMinEl->setDecimals(1);
   TxtMinEl->setSuffix(QStringLiteral("° min el"));
+  ChkVisible = new QCheckBox(QStringLiteral("Visible only"), this);
+  ChkVisible->setToolTip(QStringLiteral("Passes with the satellite sunlit while the Sun is 6 degrees or more below the horizon"));
   CmdCompute = new QPushButton(QStringLiteral("Compute"), this);
   CmdCsv = new QPushButton(QStringLiteral("Export CSV..."), this);
   CmdIcs = new QPushButton(QStringLiteral("Export .ics..."), this);
@@ -103,7 +109,7 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   PrgSearch = new QProgressBar(this);
   PrgSearch->setVisible(false);
   auto* top = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{CboSource, TxtDays, TxtMinEl, CmdCompute, CmdCancel,
+  for (QWidget* w : std::initializer_list<QWidget*>{CboSource, TxtDays, TxtMinEl, ChkVisible, CmdCompute, CmdCancel,
                                                     CmdCsv, CmdIcs, CmdAddToTable})
     top->addWidget(w);
   top->addStretch();
@@ -167,6 +173,7 @@ void FrmPasses::Start() {
   search->programDir = programDir_;
   search->options.horizon = state_.Config->horizon.value_or(0.0);
   if (CboSource->currentIndex() == 1) search->file = programDir_ / state_.ElementFileName;
+  search->visible = ChkVisible->isChecked();
   search_ = search;
   CmdCompute->setEnabled(false);
   CmdCancel->setEnabled(true);
@@ -176,18 +183,16 @@ void FrmPasses::Start() {
   LblStatus->setText(QStringLiteral("Computing..."));
   busy_ = true;
   auto work = [search] {
-    if (search->file.empty()) {
-      search->total = search->satellites.names.size();
-      search->found = FindAllPasses(search->satellites, search->station, search->options, 0,
-                                    &search->progress);
-      return;
+    if (!search->file.empty()) {
+      const auto text = ReadTextFile(search->file, &search->failure);
+      if (!text) return;
+      search->satellites = CandidatesOfFile(ReadElementSets(*text));
     }
-    const auto text = ReadTextFile(search->file, &search->failure);
-    if (!text) return;
-    search->satellites = CandidatesOfFile(ReadElementSets(*text));
     search->total = search->satellites.names.size();
     search->found = FindAllPasses(search->satellites, search->station, search->options, 0,
                                   &search->progress);
+    search->rows = TimeOrdered(search->found);
+    if (search->visible) search->rows = VisibleOnly(search->rows, search->satellites, search->station);
   };
   // The window may be closed before the search ends.
   auto done = [window = QPointer<FrmPasses>(this)] {
@@ -221,7 +226,7 @@ void FrmPasses::Finished() {
     return;
   }
   wholeFile_ = !search_->file.empty();
-  rows_ = TimeOrdered(search_->found);
+  rows_ = std::move(search_->rows);
   if (wholeFile_) {
     // A row's number is its table entry, 0 for a set the table does not hold.
     std::map<std::pair<std::uint32_t, std::string>, int> entries;

@@ -13,6 +13,7 @@
 #include "platform/civil_time.h"
 #include "platform/message_box.h"
 
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QProgressBar;
@@ -69,6 +70,7 @@ class FrmPasses final : public QWidget {
 
   QSpinBox* TxtDays = nullptr;
   QDoubleSpinBox* TxtMinEl = nullptr;
+  QCheckBox* ChkVisible = nullptr;  // only passes sunlit while the station is dark
   QPushButton* CmdCompute = nullptr;
   QPushButton* CmdCsv = nullptr;
   QPushButton* CmdIcs = nullptr;

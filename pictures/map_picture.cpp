@@ -16,6 +16,8 @@ namespace {
 
 constexpr double kMarkerRadius = 3.0;
 constexpr double kStationHalf = 3.5;
+constexpr double kSunRadius = 6.0;
+constexpr double kMoonRadius = 5.0;
 
 QPolygonF Polygon(const GeoLine& line, const QSizeF& size, double shift) {
   QPolygonF poly;
@@ -80,6 +82,13 @@ void MapPainter::Paint(QPainter& painter, const QSize& size, const MapScene& sce
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(mapcolour::kTrack, 1.2));
   for (const GeoLine& piece : scene.track) painter.drawPolyline(Polygon(piece, area, 0));
+
+  // The points under the Sun and the Moon, under the satellites.
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(mapcolour::kSun);
+  painter.drawEllipse(MapPoint({scene.sun.lat, scene.sun.lon}, area), kSunRadius, kSunRadius);
+  painter.setBrush(mapcolour::kMoon);
+  painter.drawEllipse(MapPoint(scene.moon, area), kMoonRadius, kMoonRadius);
 
   const QPointF station = MapPoint(scene.station, area);
   painter.setPen(QPen(Qt::black, 1));

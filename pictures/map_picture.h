@@ -21,6 +21,8 @@ inline const QColor kFootprintEdge(0xFF, 0xFF, 0x80);
 inline const QColor kTrack(0xFF, 0x80, 0x00);
 inline const QColor kNight(0, 0, 0, 120);
 inline const QColor kLabelBox(0, 0, 0, 130);
+inline const QColor kSun(0xFF, 0xD0, 0x20);
+inline const QColor kMoon(0xE8, 0xE8, 0xF0);
 }  // namespace mapcolour
 
 // The equirectangular world map from the program's resources.

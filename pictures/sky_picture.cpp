@@ -93,6 +93,25 @@ void SkyPainter::Paint(QPainter& painter, const QSize& size, const SkyScene& sce
     if (const auto box = layout.Place(at, text, 2.0)) painter.drawText(*box, Qt::AlignCenter, text);
   }
 
+  for (const SkyBodyView& body : scene.bodies) {
+    const QColor colour = body.body == SkyBody::Sun ? skycolour::kSun : skycolour::kMoon;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    for (const std::vector<AzEl>& piece : body.path) {
+      QPolygonF line;
+      for (const AzEl& p : piece) line << ToPixel(p, c, r);
+      painter.drawPolyline(line);
+    }
+    if (body.now.el < 0) continue;
+    const QPointF px = ToPixel(body.now, c, r);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(colour);
+    painter.drawEllipse(px, 7.0, 7.0);
+    painter.setPen(colour);
+    const QString name = QString::fromLatin1(BodyName(body.body));
+    if (const auto box = layout.Place(px, name, 9.0)) painter.drawText(*box, Qt::AlignCenter, name);
+  }
+
   if (scene.pass) {
     const SkyPass& pass = *scene.pass;
     QPolygonF path;

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/message_box.h"
+#include "platform/notifier.h"
 #include "platform/rotor.h"
 #include "platform/sntp.h"
 #include "platform/sound.h"
@@ -28,6 +29,7 @@ struct Services {
   RotorLibrary* rotors = nullptr;         // Hamlib rotors; none: "Other" lists no models
   SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
   RigLibrary* rigs = nullptr;            // Hamlib radios; none: "Radio" lists no models
+  Notifier* notifier = nullptr;          // desktop notifications; none: alerts show a box
 };
 
 }  // namespace rdz

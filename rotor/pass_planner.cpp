@@ -144,7 +144,8 @@ std::optional<double> PassPlanner::AheadAos(const SkyPosition& sky, double now) 
 std::optional<RotorCommand> PassPlanner::Step(const SkyPosition& sky, double now) {
   const double wait = settings_.waitMinutes * 60;
   if (plan_ && (now >= plan_->los || now < plan_->aos - wait)) {
-    const bool ended = now >= plan_->los;
+    // A plan ends after 12 hours while the Sun or a high orbit may still be up.
+    const bool ended = now >= plan_->los && !Up(sky, now, settings_);
     plan_.reset();
     if (ended && settings_.parkAfterLos && !parked_) {
       parked_ = true;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "orbit/body_look.h"
 #include "orbit/engine.h"
 
 namespace rdz {
@@ -13,6 +14,14 @@ SkyPosition SatelliteSky(const Observer& station, std::shared_ptr<const OrbitMod
     // Ten thousand years either way is beyond any element set.
     if (!std::isfinite(seconds) || std::abs(seconds) > 3e11) return std::nullopt;
     return model->Look(*engine, CivilFromUnix(static_cast<std::int64_t>(std::floor(seconds))));
+  };
+}
+
+SkyPosition BodySky(const Observer& station, SkyBody body) {
+  auto engine = std::make_shared<const EngineContext>(SetupEngine(station));
+  return [engine, body](double seconds) -> std::optional<LookAngles> {
+    if (!std::isfinite(seconds) || std::abs(seconds) > 3e11) return std::nullopt;
+    return BodyLook(body, *engine, seconds);
   };
 }
 

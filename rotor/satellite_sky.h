@@ -3,6 +3,7 @@
 
 #include "config/observer.h"
 #include "orbit/orbit_model.h"
+#include "orbit/sun_moon.h"
 #include "platform/civil_time.h"
 #include "rotor/pass_planner.h"
 
@@ -12,5 +13,10 @@ namespace rdz {
 // (a fraction is dropped). The model is shared and the station copied, so a
 // later reload does not reach a running plan. No model: nowhere.
 SkyPosition SatelliteSky(const Observer& station, std::shared_ptr<const OrbitModel> model);
+
+// The Sun or the Moon seen from `station` (copied), to the fraction of a second.
+SkyPosition BodySky(const Observer& station, SkyBody body);
+// The rotor driver's target number for a body: below 0, so never a table entry.
+inline int BodyTarget(SkyBody body) { return body == SkyBody::Sun ? -1 : -2; }
 
 }  // namespace rdz

@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   fonts-liberation
   libcurl4-openssl-dev ca-certificates openssl python3
-  libhamlib-dev libhamlib-utils python3-sgp4 python3-icalendar
+  libhamlib-dev libhamlib-utils python3-sgp4 python3-icalendar python3-ephem dbus-daemon
   desktop-file-utils appstream dpkg-dev file tzdata lintian help2man
 )
 

@@ -105,7 +105,7 @@ TEST_F(CliTest, UserErrorsGiveOneMessageAndNoOutputAndABadStationKeyAWarning) {
   } cases[] = {
       {{"table", "31/02/2026", t}, 1, "'31/02/2026 12:00:00' is not a UTC date and time as dd/MM/yyyy hh:mm:ss", true},
       {{"state", "81", d, t}, 1, "no satellite '81' among the 80 of the element file", true},
-      {{"state", "1", d}, 2, "state takes SAT DATE TIME, not 2 words", true},
+      {{"state", "1", d}, 2, "state takes SAT|SUN|MOON DATE TIME, not 2 words", true},
       {{"table", "--file", "missing.txt", d, t}, 1, "cannot use the element file", false},
       {{"table", "--dir"}, 2, "--dir needs a value", true},
       {{"orbit", d, t}, 2, "unknown command 'orbit'", true},

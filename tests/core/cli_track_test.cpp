@@ -8,10 +8,12 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <sstream>
 #include <thread>
 
 #include "app/cli.h"
+#include "orbit/body_look.h"
 #include "core/rotctld.h"
 #include "core/temp_dir.h"
 
@@ -118,6 +120,31 @@ TEST_F(CliTrack, KeepsTheRadioOnTheTransponderBesideAKv250WithoutAPort) {
   EXPECT_NEAR(read, down, 1);
   EXPECT_NEAR(rigctld.SplitFrequency(), up, 20);
   EXPECT_NEAR(rigctld.Frequency(), down, 20);
+}
+
+// The Sun from a station 40 degrees south of where it stands overhead: the
+// dummy rotor is sent about 50 degrees up in the north, where `state` puts it.
+TEST_F(CliTrack, FollowsTheSun) {
+  test::Rotctld rotctld;
+  ASSERT_TRUE(rotctld.ready());
+  const double now = static_cast<double>(std::time(nullptr));
+  const BodyState overhead = BodyStateAt(SkyBody::Sun, {}, now);
+  const std::string station = "LA = " + std::to_string(overhead.subLatitude - 40) +
+                              "\r\nLO = " + std::to_string(overhead.subLongitude) + "\r\nHT = 0\r\n";
+  WriteFiles("ROTOR = 2 " + rotctld.address() + "\r\n", station);
+  const test::Child run = Spawn("sun");
+  const std::string text = test::ReadAll(run, 60, [](const std::string& t) { return !Position(t).empty(); });
+  kill(run.pid, SIGINT);
+  test::WaitExit(run);
+  const std::vector<double> sent = Position(text);
+  ASSERT_GE(sent.size(), 2u) << text;
+  Observer where;
+  where.LA = overhead.subLatitude - 40;
+  where.LO = overhead.subLongitude;
+  const LookAngles sun = BodyStateAt(SkyBody::Sun, where, static_cast<double>(std::time(nullptr))).look;
+  EXPECT_NEAR(std::remainder(sent[0] - sun.azimuth, 360.0), 0, 1) << text;
+  EXPECT_NEAR(sent[1], sun.elevation, 1) << text;
+  EXPECT_NEAR(sun.elevation, 50, 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "mapgeometry/footprint.h"
+#include "orbit/body_look.h"
 #include "pictures/map_picture.h"
 #include "pictures/sky_picture.h"
 #include "window/window_fixture.h"
@@ -68,8 +69,21 @@ TEST(MapPicture, StationSatellitesAndFootprintHaveTheirColours) {
   EXPECT_GT(painter.LabelBoxes().size(), 10u);
   ExpectApart(painter.LabelBoxes());
 
-  // The footprint alone: shaded inside, untouched outside.
+  // The points under the Sun and the Moon, where `state` puts them (no footprint over them here).
   const MapSatellite sat = scene.satellites[0];
+  scene.footprint.clear();
+  scene.satellites.clear();
+  scene.track.clear();
+  const QImage bodies = painter.Render(scene, kWidth);
+  EXPECT_EQ(Pixel(bodies, {scene.sun.lat, scene.sun.lon}), mapcolour::kSun.rgb());
+  EXPECT_EQ(Pixel(bodies, scene.moon), mapcolour::kMoon.rgb());
+  const BodyState moon = BodyStateAt(SkyBody::Moon, {}, static_cast<double>(UnixSeconds(sample.top)));
+  EXPECT_NEAR(scene.moon.lat, moon.subLatitude, 1e-9);
+  EXPECT_NEAR(scene.moon.lon, moon.subLongitude, 1e-9);
+
+  // The footprint alone: shaded inside, untouched outside.
+  scene = BuildMapScene(*sample.table, sample.models, kStation, sample.top, 1);
+  scene.night.clear();
   const double r = FootprintRadius(sample.models[0]->At(SetupEngine(kStation), sample.top)->raw.height);
   scene.satellites = {{"", sat.at, true}};
   scene.track.clear();
@@ -89,8 +103,17 @@ TEST(SkyPicture, CurrentPositionAndPassLabelsApart) {
   const QImage image = painter.Render(scene, 600);
   const QPointF at = SkyCentre(image.size()) + QPointF(SkyPoint(*scene.now).x, SkyPoint(*scene.now).y) * SkyRadius(image.size());
   EXPECT_EQ(image.pixel(static_cast<int>(at.x()), static_cast<int>(at.y())), skycolour::kNow.rgb());
-  // Heading (2 lines), N E S W, two ring labels, AOS, MAX, LOS.
-  EXPECT_EQ(painter.LabelBoxes().size(), 11u);
+  // Heading (2 lines), N E S W, two ring labels, AOS, MAX, LOS, and the Sun or Moon that is up.
+  std::size_t bodiesUp = 0;
+  for (const SkyBodyView& body : scene.bodies) {
+    if (body.now.el < 0) continue;
+    ++bodiesUp;
+    const QPointF p = SkyCentre(image.size()) + QPointF(SkyPoint(body.now).x, SkyPoint(body.now).y) * SkyRadius(image.size());
+    EXPECT_EQ(image.pixel(static_cast<int>(p.x()), static_cast<int>(p.y())),
+              (body.body == SkyBody::Sun ? skycolour::kSun : skycolour::kMoon).rgb());
+  }
+  EXPECT_GE(bodiesUp, 1u);
+  EXPECT_EQ(painter.LabelBoxes().size(), 11u + bodiesUp);
   ExpectApart(painter.LabelBoxes());
 }
 
