@@ -33,7 +33,7 @@ int RunCatalogPasses(const CliCall& call) {
   options.start = UnixSeconds(*instant);
   options.seconds = std::int64_t{static_cast<int>(*days)} * 86400;
   options.minElevation = *minElevation;
-  options.horizon = state.Config->horizon.value_or(0.0);
+  options.horizon = state.Config->horizon;
   const auto found = FindAllPasses(satellites, state.Station, options);
   const auto failed = std::count_if(found.begin(), found.end(), [](const SatellitePasses& s) {
     return s.search.visibility == Visibility::Failed;

@@ -3,6 +3,7 @@
 #include "app/cli_clock.h"
 #include "app/cli_doppler.h"
 #include "app/cli_kv250.h"
+#include "app/cli_locator.h"
 #include "app/cli_sky_bodies.h"
 #include "app/cli_table.h"
 #include "app/cli_track.h"
@@ -112,6 +113,11 @@ const CliCommands& CommandTable() {
        "The range rate in km/s, then per transponder its description, nominal and\n"
        "corrected downlink, nominal and corrected uplink, in Hz (\"-\" for none).",
        RunDoppler},
+      {"locator", "LOCATOR\nLAT LON",
+       "the centre of a Maidenhead locator's square, or the locator of a point\n"
+       "LOCATOR of 4, 6 or 8 characters (JN45FL): lat and lon of its centre in degrees,\n"
+       "one per line. LAT LON in degrees: the 6-character locator.",
+       RunLocator},
       {"help", "[COMMAND]", "this overview, or one command's usage and help", RunHelp},
   };
   return table;

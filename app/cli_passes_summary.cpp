@@ -68,7 +68,7 @@ int RunPassSummary(const CliCall& call) {
   options.start = UnixSeconds(*instant);
   options.seconds = std::int64_t{static_cast<int>(*days)} * 86400;
   options.minElevation = *minElevation;
-  options.horizon = state.Config->horizon.value_or(0.0);
+  options.horizon = state.Config->horizon;
   const auto found = FindTablePasses(satellites, state.Station, options, only);
   ReportVisibility(found, options, static_cast<int>(*days), call.err);
   auto rows = TimeOrdered(found);

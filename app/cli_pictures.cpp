@@ -71,7 +71,7 @@ int RunPictureCommand(const CliCall& call) {
     SkyPainter painter;
     image = painter.Render(BuildSkyScene(state.Elements[sat].Name,
                                          *state.Models[static_cast<std::size_t>(sat - 1)],
-                                         state.Station, *instant),
+                                         state.Station, *instant, state.Config->horizon),
                            kSkySize);
   }
   const std::string& file = call.line.values.at("--out");

@@ -30,8 +30,9 @@ void LinkReport::Show(const std::string& trouble, std::ostream& err) {
 }
 
 TrackRig::TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station,
-                   std::vector<Transponder> transponders)
-    : model_(std::move(model)), station_(SetupEngine(station)), transponders_(std::move(transponders)) {}
+                   std::vector<Transponder> transponders, HorizonMask horizon)
+    : model_(std::move(model)), station_(SetupEngine(station)), transponders_(std::move(transponders)),
+      horizon_(std::move(horizon)) {}
 
 bool TrackRig::Open(const RigConnection& c, const RigSettings& settings, RigLibrary& library, std::ostream& err) {
   report_ = LinkReport("radio model " + std::to_string(c.model) + " on " + c.port);
@@ -47,7 +48,7 @@ bool TrackRig::Open(const RigConnection& c, const RigSettings& settings, RigLibr
 void TrackRig::Tick(double now) {
   const Transponder* transponder = transponders_.empty() ? nullptr : &transponders_.front();
   RigSky sky;
-  if (transponder && model_) sky = RigSkyAt(station_, *model_, At(now));
+  if (transponder && model_) sky = RigSkyAt(station_, *model_, At(now), horizon_);
   driver_->Tick(transponder, sky.follow, sky.rangeRate);
 }
 

@@ -8,6 +8,7 @@
 #include "config/rig_config.h"
 #include "orbit/engine.h"
 #include "orbit/orbit_model.h"
+#include "passes/horizon_mask.h"
 #include "radio/rig_driver.h"
 
 namespace rdz {
@@ -37,7 +38,8 @@ std::string Trouble(const Driver& d) {
 // last read).
 class TrackRig {
  public:
-  TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station, std::vector<Transponder> transponders);
+  TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& station, std::vector<Transponder> transponders,
+           HorizonMask horizon = {});
   // Starts the radio; false with one line on `err` when Hamlib knows no such model.
   bool Open(const RigConnection& connection, const RigSettings& settings, RigLibrary& library, std::ostream& err);
   // One look at `now`.
@@ -50,6 +52,7 @@ class TrackRig {
   std::shared_ptr<const OrbitModel> model_;
   EngineContext station_;
   std::vector<Transponder> transponders_;
+  HorizonMask horizon_;
   LinkReport report_{""};
   std::unique_ptr<RigDriver> driver_;
   RigTargets taken_;  // accepted, not printed yet

@@ -63,7 +63,7 @@ int Track(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPo
   } else {
     name = "KV250 on LPT" + std::to_string(config.choice.lpt);
     make = [lpt = config.choice.lpt] { return std::make_unique<Kv250Rotor>(LinuxLpt(lpt)); };
-    policy = std::make_unique<Kv250Follow>();
+    policy = std::make_unique<Kv250Follow>(config.settings.horizon);
   }
   RotorDriver driver(std::move(make), std::move(policy), kRotorDeadline);
   if (driver.State() == RotorDriver::Link::State::Unknown) {
@@ -157,7 +157,8 @@ int RunTrack(const CliCall& call, RotorLibrary& library, RigLibrary& rigs) {
     const auto list = ReadTransmitterFile(line.dir);
     rig.emplace(state.Models[static_cast<std::size_t>(k - 1)], state.Station,
                 TranspondersFor(state.Config->lines, list ? *list : TransmitterList{},
-                                TrimBlanks(state.Elements[k].Name), state.Elements[k].CatalogNumber));
+                                TrimBlanks(state.Elements[k].Name), state.Elements[k].CatalogNumber),
+                state.Config->horizon);
     if (!rig->Open(*rigConfig.connection, rigConfig.settings, rigs, err)) return 1;
   }
   TrackRig* radio = rig ? &*rig : nullptr;

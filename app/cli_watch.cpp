@@ -58,7 +58,7 @@ int RunWatch(const CliCall& call) {
     failed = true;
   });
   AlertWatch watch(CandidatesOf(state.Elements, state.Models, state.SatCount), ids, state.Station,
-                   state.Config->horizon.value_or(0.0), chosen,
+                   state.Config->horizon, chosen,
                    static_cast<std::int64_t>(std::llround(config.leadMinutes * 60)));
 
   stopWatching = false;

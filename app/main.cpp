@@ -18,6 +18,9 @@
 #include "platform/parport/linux_parallel_port.h"
 #include "platform/sntp/udp_sntp_client.h"
 #include "platform/system_clock.h"
+#ifdef RDZ_HAVE_GPSD
+#include "platform/gpsd/gpsd_position.h"
+#endif
 
 namespace {
 
@@ -57,7 +60,7 @@ int main(int argc, char** argv) {
   rdz::qt::QtBackgroundWork background;  // outlives the window, which cancels its download
   rdz::HamlibRotorLibrary rotors;
   rdz::HamlibRigLibrary rigs;
-  const rdz::Services services{clock,
+  rdz::Services services{clock,
                                messages,
                                sound,
                                events,
@@ -68,6 +71,9 @@ int main(int argc, char** argv) {
                                &rotors,
                                &sntp,
                                &rigs};
+#ifdef RDZ_HAVE_GPSD
+  services.gps = [] { return rdz::ReadGpsd("localhost", "2947", std::chrono::seconds(10)); };
+#endif
 
   rdz::TrackerState state;
   rdz::FrmTrack window(state, services);

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "config/horizon_config.h"
 #include "platform/program_files.h"
 #include "platform/text_lines.h"
 
@@ -45,10 +46,16 @@ Settings SettingsFromBytes(std::string_view bytes) {
   s.lines = SplitTextLines(bytes);
   StationReading station = ReadStation(s.lines);
   s.station = station.station;
-  s.horizon = station.horizon;
+  s.locator = station.locator;
+  s.stationName = station.name;
   s.warnings = std::move(station.warnings);
+  // The mask replaces HORIZON; a mask refused leaves HORIZON in use.
+  HorizonMaskReading mask = ReadHorizonMask(s.lines);
+  s.horizon = mask.mask.value_or(HorizonMask(station.horizon.value_or(0.0)));
+  s.warnings.insert(s.warnings.end(), mask.warnings.begin(), mask.warnings.end());
   s.keys = ReadStationKeys(s.lines);
   s.rotor = ReadRotorLines(s.lines);
+  s.rotor.settings.horizon = s.horizon;
   s.rig = ReadRigLines(s.lines);
   s.ntp = ReadNtpServer(s.lines);
   s.alerts = ReadAlertLines(s.lines);
@@ -75,7 +82,8 @@ Settings ReadSettings(const std::filesystem::path& programDir) {
 
 SettingsChanges ChangesBetween(const Settings& before, const Settings& after) {
   SettingsChanges c;
-  c.station = !SameStation(before.station, after.station) || before.horizon != after.horizon ||
+  c.station = !SameStation(before.station, after.station) || !(before.horizon == after.horizon) ||
+              StationLocator(before) != StationLocator(after) || before.stationName != after.stationName ||
               before.keys.TEMPOSCANN != after.keys.TEMPOSCANN || before.keys.AGEWARN != after.keys.AGEWARN ||
               before.warnings != after.warnings;
   c.selection = before.keys.SATS != after.keys.SATS;
@@ -84,6 +92,12 @@ SettingsChanges ChangesBetween(const Settings& before, const Settings& after) {
   c.rig = !(before.rig == after.rig);
   c.alerts = !(before.alerts == after.alerts);
   return c;
+}
+
+std::string StationLocator(const Settings& settings) {
+  const double la = settings.station.LA.value_or(0), lo = settings.station.LO.value_or(0);
+  if (settings.locator && settings.locator->Contains(la, lo)) return settings.locator->name;
+  return LocatorOf(la, lo);
 }
 
 }  // namespace rdz

@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "config/alert_config.h"
+#include "config/locator.h"
 #include "config/observer.h"
 #include "config/rig_config.h"
 #include "config/rotor_config.h"
 #include "config/station_config.h"
+#include "passes/horizon_mask.h"
 #include "platform/sntp.h"
 
 namespace rdz {
@@ -30,7 +32,9 @@ struct Settings {
   std::string bytes;                // the file as read
   std::vector<std::string> lines;   // satellites' attitude and transponder lines are found here
   Observer station;
-  std::optional<double> horizon;    // degrees, for AOS and LOS
+  HorizonMask horizon;              // HORIZONMASK, else HORIZON, else 0: AOS, LOS, rotor and radio start
+  std::optional<LocatorSquare> locator;  // LOCATOR, when it names a square
+  std::string stationName;          // STATION
   StationKeys keys;
   RotorConfig rotor;
   RigConfig rig;
@@ -53,7 +57,7 @@ std::optional<std::string> ReadConfigBytes(const std::filesystem::path& programD
 
 // What differs between two readings, for the parts that must follow.
 struct SettingsChanges {
-  bool station = false;     // LA, LO, HT, HORIZON, TEMPOSCANN, AGEWARN
+  bool station = false;     // LA, LO, HT, LOCATOR, STATION, HORIZON(MASK), TEMPOSCANN, AGEWARN
   bool selection = false;   // SATS: the table must be loaded again
   bool satellites = false;  // attitude or transponder lines
   bool rotor = false;
@@ -62,5 +66,9 @@ struct SettingsChanges {
   bool Any() const { return station || selection || satellites || rotor || rig || alerts; }
 };
 SettingsChanges ChangesBetween(const Settings& before, const Settings& after);
+
+// The station's locator as the main window shows it: LOCATOR while the
+// station lies in its square, else the 6 characters of LA and LO.
+std::string StationLocator(const Settings& settings);
 
 }  // namespace rdz

@@ -75,6 +75,34 @@ StationKeys ReadStationKeys(const std::vector<std::string>& lines) {
   return keys;
 }
 
+namespace {
+
+// The rest of the last line of `key`, if any.
+std::optional<std::string_view> LastValue(const std::vector<std::string>& lines, const std::string& key) {
+  std::optional<std::string_view> last;
+  for (const std::string& line : lines) {
+    if (StartsWith(line, key)) last = std::string_view(line).substr(key.size());
+  }
+  return last;
+}
+
+std::string Shown(std::string_view value) {
+  std::string shown(TrimBlanks(value.substr(0, value.find('\n')), " \t"));
+  return shown.empty() ? "(nothing)" : shown;
+}
+
+void ReadLocator(const std::vector<std::string>& lines, StationReading& reading) {
+  const auto value = LastValue(lines, "LOCATOR = ");
+  if (!value) return;
+  reading.locator = ParseLocator(Shown(*value));
+  if (!reading.locator) {
+    reading.warnings.push_back("config.txt: LOCATOR = " + Shown(*value) +
+                               " is not a locator of 4, 6 or 8 characters such as JN45FL");
+  }
+}
+
+}  // namespace
+
 StationReading ReadStation(const std::vector<std::string>& lines) {
   struct Checked {
     const char* key;
@@ -88,14 +116,20 @@ StationReading ReadStation(const std::vector<std::string>& lines) {
                              {"LO", "longitude", -180, 360, true, &reading.station.LO},
                              {"HT", "height", -500, 9000, true, &reading.station.HT},
                              {"HORIZON", "horizon", -10, 80, false, &reading.horizon}};
+  ReadLocator(lines, reading);
+  if (const auto name = LastValue(lines, "STATION = ")) reading.name = TrimBlanks(name->substr(0, name->find('\n')), " \t");
+  const auto& square = reading.locator;
   for (const Checked& c : checked) {
     const std::string key = std::string(c.key) + " = ";
-    std::optional<std::string_view> last;
-    for (const std::string& line : lines) {
-      if (StartsWith(line, key)) last = std::string_view(line).substr(key.size());
-    }
+    const std::optional<std::string_view> last = LastValue(lines, key);
     if (!last) {
-      if (c.required) reading.warnings.push_back(std::string("config.txt has no ") + c.key + ": " + c.what + " 0 is used");
+      if (square && c.into == &reading.station.LA) {
+        *c.into = square->CentreLatitude();
+      } else if (square && c.into == &reading.station.LO) {
+        *c.into = square->CentreLongitude();
+      } else if (c.required) {
+        reading.warnings.push_back(std::string("config.txt has no ") + c.key + ": " + c.what + " 0 is used");
+      }
       continue;
     }
     const auto number = ReadLeadingNumber(*last);
@@ -103,11 +137,14 @@ StationReading ReadStation(const std::vector<std::string>& lines) {
       *c.into = number->value;
       continue;
     }
-    std::string shown(TrimBlanks(last->substr(0, last->find('\n')), " \t"));
-    if (shown.empty()) shown = "(nothing)";
-    reading.warnings.push_back(std::string("config.txt: ") + c.key + " = " + shown + " is not a " + c.what +
+    reading.warnings.push_back(std::string("config.txt: ") + c.key + " = " + Shown(*last) + " is not a " + c.what +
                                " from " + ShortestDecimalText(c.low) + " to " + ShortestDecimalText(c.high) +
                                ": 0 is used");
+  }
+  const Observer& at = reading.station;
+  if (square && at.LA && at.LO && !square->Contains(*at.LA, *at.LO)) {
+    reading.warnings.push_back("config.txt: the station at LA = " + ShortestDecimalText(*at.LA) + ", LO = " +
+                               ShortestDecimalText(*at.LO) + " lies outside LOCATOR = " + square->name);
   }
   return reading;
 }

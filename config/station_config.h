@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "config/locator.h"
 #include "config/observer.h"
 
 namespace rdz {
@@ -29,10 +30,15 @@ StationKeys ReadStationKeys(const std::vector<std::string>& lines);
 // from "HORIZON = "; the last line of a key decides. A station key that is
 // missing, not a number or out of range (latitude -90..90, longitude
 // -180..360, height -500..9000 m), and a HORIZON outside -10..80, stays unset
-// and gets a warning that names it.
+// and gets a warning that names it. "LOCATOR = JN45FL" gives the centre of its
+// square to LA and LO where the file has no line of theirs; a station outside
+// the square is warned about, as is a LOCATOR that names no square.
+// "STATION = " names the station.
 struct StationReading {
   Observer station;
   std::optional<double> horizon;  // degrees
+  std::optional<LocatorSquare> locator;
+  std::string name;
   std::vector<std::string> warnings;
 };
 StationReading ReadStation(const std::vector<std::string>& lines);

@@ -57,7 +57,7 @@ AlertLink::~AlertLink() { runner_.reset(); }
 void AlertLink::Tick() {
   if (!state_.Time.Utc) return;
   const AlertConfig& config = state_.Config->alerts;
-  const double horizon = state_.Config->horizon.value_or(0.0);
+  const HorizonMask& horizon = state_.Config->horizon;
   const void* models = state_.Models.empty() ? nullptr : state_.Models.front().get();
   const bool sameStation = state_.Station.LA == station_.LA && state_.Station.LO == station_.LO &&
                            state_.Station.HT == station_.HT && horizon == horizon_;

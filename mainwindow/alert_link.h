@@ -47,7 +47,7 @@ class AlertLink final : public QObject {
   const void* models_ = nullptr;
   AlertConfig config_;
   Observer station_;
-  double horizon_ = 0;
+  HorizonMask horizon_;
   std::vector<std::string> given_;
   std::unique_ptr<ProgramRunner> runner_;
 };

@@ -27,6 +27,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QProgressDialog;
@@ -81,6 +82,8 @@ class FrmTrack final : public QMainWindow,
   void MnuLoadInternetClick();
   void MnuLoadFile1Click();
   void MnuConfigClick();
+  // "Station..." in "Config": the station dialog; what it writes is in use at once.
+  void MnuStationClick();
   // "Passes" in "Info": the pass list of every satellite.
   void MnuPassesClick();
   FrmPasses* PassesWindow() const;
@@ -194,6 +197,7 @@ class FrmTrack final : public QMainWindow,
   QLabel* LblSatAge = nullptr;         // the selected satellite's name and element age
   QLabel* LblElementStatus = nullptr;  // the last load's accounting and the age warning
   QLabel* LblSettings = nullptr;       // station keys to correct, a tracked satellite gone
+  QLabel* LblLocator = nullptr;        // the station's locator and name
   std::array<QRadioButton*, kTableRows + 1> Option1{};
   QButtonGroup* Option1Group = nullptr;
   qt::QtTimer Timer1{1000, true};
@@ -239,6 +243,7 @@ class FrmTrack final : public QMainWindow,
   // Option1(option) was set: the satellite in that row is the one tracked.
   void ChooseSatellite(int option);
   void ShowSettingsStatus();
+  void ShowStation();
   void StopFollowingBody();
   void ShowBodyChecks();
   void ShowBodyPosition();
@@ -255,6 +260,7 @@ class FrmTrack final : public QMainWindow,
   QPointer<FrmImmagine> map_;
   QPointer<FrmSky> sky_;
   QPointer<FrmConfig> configEditor_;
+  QPointer<QDialog> stationDialog_;
   QPointer<FrmPasses> passes_;
   std::optional<SatelliteId> tracked_;  // chosen by the user, found again after each load
   std::optional<SkyBody> trackedBody_;  // the Sun or the Moon, when the rotor follows one

@@ -55,6 +55,7 @@ void FrmTrack::CreateMenus() {
   m.MnuPersData = item(m.MnuCfg, "Check Personal data", [this] {
     services_.messages.Show(PersonalDataText(state_.Station), kPersonalDataTitle);
   });
+  m.MnuStation = item(m.MnuCfg, "Station...", [this] { MnuStationClick(); });
 
   m.mnuTrk = bar->addMenu(QStringLiteral("Tracker"));
   // The check mark shows the rotor in use; the choice is kept in config.txt.

@@ -25,6 +25,7 @@ struct FrmTrackMenus {
   QMenu* MnuCfg = nullptr;
   QAction* MnuConfig = nullptr;
   QAction* MnuPersData = nullptr;
+  QAction* MnuStation = nullptr;
   QMenu* mnuTrk = nullptr;
   QAction* KV250_1 = nullptr;
   QAction* KV250_2 = nullptr;

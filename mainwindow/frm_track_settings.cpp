@@ -77,6 +77,7 @@ void FrmTrack::ShowSettingsStatus() {
   std::string text;
   for (const std::string& warning : state_.Config->warnings) text += (text.empty() ? "" : "   ") + warning;
   if (!trackingNote_.empty()) text += (text.empty() ? "" : "   ") + trackingNote_;
+  ShowStation();
   const QString shown = qt::ToQString(text);
   if (LblSettings->text() == shown) return;
   LblSettings->setText(shown);

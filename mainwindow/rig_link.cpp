@@ -88,7 +88,8 @@ void RigLink::Tick() {
   const Transponder* transponder = tracked && choice.satellite == sat ? choice.Chosen() : nullptr;
   RigSky sky;
   if (transponder) {
-    sky = RigSkyAt(SetupEngine(state_.Station), *state_.Models[static_cast<std::size_t>(sat - 1)], *when);
+    sky = RigSkyAt(SetupEngine(state_.Station), *state_.Models[static_cast<std::size_t>(sat - 1)], *when,
+                   state_.Config->horizon);
   }
   driver_->Tick(transponder, sky.follow, sky.rangeRate);
   ShowStatus();

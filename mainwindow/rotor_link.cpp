@@ -58,7 +58,7 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
     make = [ports = services_.ports, lpt = config.choice.lpt]() -> std::unique_ptr<Rotor> {
       return std::make_unique<Kv250Rotor>(ports ? ports(lpt) : nullptr);
     };
-    policy = std::make_unique<Kv250Follow>();
+    policy = std::make_unique<Kv250Follow>(config.settings.horizon);
   }
   // Answers arrive on the rotor's thread; they are taken on this one.
   driver_ = std::make_unique<RotorDriver>(std::move(make), std::move(policy), kRotorDeadline, [this] {
@@ -78,7 +78,11 @@ void RotorLink::ChooseOther() {
   std::vector<RotorModel> models = services_.rotors ? services_.rotors->Models() : std::vector<RotorModel>{};
   dialog_ = new RotorDialog(std::move(models), config_, &window_);
   dialog_->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(dialog_, &QDialog::accepted, this, [this] { Use(dialog_->Result(), true); });
+  QObject::connect(dialog_, &QDialog::accepted, this, [this] {
+    RotorConfig chosen = dialog_->Result();
+    chosen.settings.horizon = config_.settings.horizon;  // the station's, not the dialog's
+    Use(chosen, true);
+  });
   // Choosing "Other" moved the check mark; cancelled, it returns to the rotor in use.
   QObject::connect(dialog_, &QDialog::rejected, this, [this] { ShowCheckMarks(); });
   ShowCheckMarks();

@@ -69,25 +69,28 @@ constexpr std::int64_t kOpenEndedSeconds = 600;
 }  // namespace
 
 SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const Observer& station,
-                       const CivilTime& utc) {
+                       const CivilTime& utc, const HorizonMask& horizon) {
   const EngineContext engine = SetupEngine(station);
   SkyScene scene = SkyNow(name, model, engine, utc);
-  scene.pass = FindPass(model, engine, utc);
+  scene.pass = FindPass(model, engine, utc, 24.0, horizon);
+  scene.horizon = horizon;
   scene.bodies = SkyBodiesSeen(station, utc);
   return scene;
 }
 
 SkyScene SkyPassCache::Scene(const std::string& name, const std::shared_ptr<const OrbitModel>& model,
-                             const Observer& station, const CivilTime& utc) {
+                             const Observer& station, const CivilTime& utc, const HorizonMask& horizon) {
   const EngineContext engine = SetupEngine(station);
   SkyScene scene = SkyNow(name, *model, engine, utc);
+  scene.horizon = horizon;
   const std::int64_t t = UnixSeconds(utc);
   const bool sameStation = station.LA == station_.LA && station.LO == station_.LO && station.HT == station_.HT;
-  if (model != model_ || !sameStation || t < from_ || t >= until_) {
-    pass_ = FindPass(*model, engine, utc);
+  if (model != model_ || !sameStation || !(horizon == horizon_) || t < from_ || t >= until_) {
+    pass_ = FindPass(*model, engine, utc, 24.0, horizon);
     ++searches_;
     model_ = model;
     station_ = station;
+    horizon_ = horizon;
     from_ = t;
     until_ = pass_ && pass_->los ? UnixSeconds(pass_->los->utc) + 1 : t + kOpenEndedSeconds;
   }

@@ -47,26 +47,28 @@ struct SkyScene {
   CivilTime utc;
   std::optional<AzEl> now;  // nothing when the model cannot be computed
   std::optional<SkyPass> pass;
+  HorizonMask horizon;  // the station's, drawn and used for AOS and LOS
   std::vector<SkyBodyView> bodies;  // the Sun and the Moon
 };
 
 SkyScene BuildSkyScene(const std::string& name, const OrbitModel& model, const Observer& station,
-                       const CivilTime& utc);
+                       const CivilTime& utc, const HorizonMask& horizon = {});
 
 // The sky view's pass kept between clock ticks, so that a tick computes only the
 // current position. The pass is searched again for another model (satellite or
-// element table) or station, and when the instant leaves it: at LOS, or when
+// element table), station or horizon, and when the instant leaves it: at LOS, or when
 // simulated time jumps back before the instant it was searched from. No pass,
 // or one without a set in the window, is searched again after ten minutes.
 class SkyPassCache {
  public:
   SkyScene Scene(const std::string& name, const std::shared_ptr<const OrbitModel>& model,
-                 const Observer& station, const CivilTime& utc);
+                 const Observer& station, const CivilTime& utc, const HorizonMask& horizon = {});
   int Searches() const { return searches_; }
 
  private:
   std::shared_ptr<const OrbitModel> model_;  // held, so a new table never reuses its address
   Observer station_;
+  HorizonMask horizon_;
   std::int64_t from_ = 0, until_ = 0;  // Unix seconds the kept pass holds for
   std::optional<SkyPass> pass_;
   int searches_ = 0;

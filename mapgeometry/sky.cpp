@@ -21,12 +21,13 @@ SkyXY SkyPoint(const AzEl& at) {
 }
 
 std::optional<SkyPass> FindPass(const OrbitModel& model, const EngineContext& station,
-                                const CivilTime& utc, double searchHours) {
+                                const CivilTime& utc, double searchHours, const HorizonMask& horizon) {
   if (!model.Look(station, utc) || !(searchHours > 0)) return std::nullopt;
   PassOptions options;
   options.start = UnixSeconds(utc);
   options.seconds = static_cast<std::int64_t>(std::min(searchHours, 366 * 24.0) * 3600.0);
   options.minElevation = -90;
+  options.horizon = horizon;
   const SatelliteTrack track =
       ModelTrack(station, model, options.start - kPassLookAround,
                  options.start + options.seconds + kPassLookAround);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "orbit/engine.h"
+#include "passes/horizon_mask.h"
 
 namespace rdz {
 
@@ -27,7 +28,8 @@ struct SkyPassPoint {
 };
 
 // One pass over the station: rise (AOS), highest point and set (LOS) to the
-// second, AOS and LOS being the first and last second at or above the horizon,
+// second, AOS and LOS being the first and last second at or above the horizon
+// mask,
 // and the path between them. `current` when the satellite was up at the
 // instant asked for; a rise or set beyond the search is missing.
 struct SkyPass {
@@ -42,6 +44,7 @@ struct SkyPass {
 // the pass search. Nothing when there is no pass in the window or the model
 // cannot be computed at `utc`.
 std::optional<SkyPass> FindPass(const OrbitModel& model, const EngineContext& station,
-                             const CivilTime& utc, double searchHours = 24.0);
+                             const CivilTime& utc, double searchHours = 24.0,
+                             const HorizonMask& horizon = {});
 
 }  // namespace rdz

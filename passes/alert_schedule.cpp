@@ -48,12 +48,12 @@ std::string AlertLine(const Alert& alert) {
   return line;
 }
 
-AlertWatch::AlertWatch(PassCandidates satellites, std::vector<SatelliteId> ids, Observer station, double horizon,
+AlertWatch::AlertWatch(PassCandidates satellites, std::vector<SatelliteId> ids, Observer station, HorizonMask horizon,
                        std::vector<int> chosen, std::int64_t leadSeconds)
     : satellites_(std::move(satellites)),
       ids_(std::move(ids)),
       station_(station),
-      horizon_(horizon),
+      horizon_(std::move(horizon)),
       chosen_(std::move(chosen)),
       lead_(leadSeconds) {}
 
@@ -62,7 +62,7 @@ void AlertWatch::Search(std::int64_t from) {
   options.start = from;
   options.seconds = kAlertSearchSeconds;
   options.horizon = horizon_;
-  options.minElevation = horizon_;
+  options.minElevation = horizon_.Lowest();
   std::vector<SatellitePasses> found;
   for (const int k : chosen_) {
     for (SatellitePasses& s : FindTablePasses(satellites_, station_, options, k)) found.push_back(std::move(s));

@@ -40,7 +40,7 @@ std::string AlertLine(const Alert& alert);
 // past at the first look or before simulated time jumped back.
 class AlertWatch {
  public:
-  AlertWatch(PassCandidates satellites, std::vector<SatelliteId> ids, Observer station, double horizon,
+  AlertWatch(PassCandidates satellites, std::vector<SatelliteId> ids, Observer station, HorizonMask horizon,
              std::vector<int> chosen, std::int64_t leadSeconds);
   std::vector<Alert> Due(std::int64_t now);
   const std::vector<Alert>& Upcoming() const { return alerts_; }
@@ -51,7 +51,7 @@ class AlertWatch {
   PassCandidates satellites_;
   std::vector<SatelliteId> ids_;
   Observer station_;
-  double horizon_;
+  HorizonMask horizon_;
   std::vector<int> chosen_;
   std::int64_t lead_;
   std::vector<Alert> alerts_;

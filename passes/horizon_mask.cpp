@@ -55,4 +55,20 @@ bool operator==(const HorizonMask& x, const HorizonMask& y) {
                     });
 }
 
+HorizonMask AtLeast(const HorizonMask& mask, double floor) {
+  const std::vector<MaskPoint>& p = mask.Points();
+  if (mask.Flat()) return HorizonMask(std::max(p.front().elevation, floor));
+  std::vector<MaskPoint> raised;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const MaskPoint& a = p[i];
+    const MaskPoint& b = p[(i + 1) % p.size()];
+    raised.push_back({a.azimuth, std::max(a.elevation, floor)});
+    if ((a.elevation - floor) * (b.elevation - floor) < 0) {
+      const double span = b.azimuth > a.azimuth ? b.azimuth - a.azimuth : b.azimuth - a.azimuth + 360.0;
+      raised.push_back({a.azimuth + span * (floor - a.elevation) / (b.elevation - a.elevation), floor});
+    }
+  }
+  return HorizonMask(std::move(raised));
+}
+
 }  // namespace rdz

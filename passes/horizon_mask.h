@@ -32,4 +32,8 @@ class HorizonMask {
   double lowest_ = 0, highest_ = 0;
 };
 
+// The mask, but nowhere below `floor`: the points where it crosses the floor
+// are added, so the result is exact.
+HorizonMask AtLeast(const HorizonMask& mask, double floor);
+
 }  // namespace rdz

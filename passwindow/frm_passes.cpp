@@ -171,7 +171,7 @@ void FrmPasses::Start() {
   search->options.seconds = std::int64_t{TxtDays->value()} * 86400;
   search->options.minElevation = TxtMinEl->value();
   search->programDir = programDir_;
-  search->options.horizon = state_.Config->horizon.value_or(0.0);
+  search->options.horizon = state_.Config->horizon;
   if (CboSource->currentIndex() == 1) search->file = programDir_ / state_.ElementFileName;
   search->visible = ChkVisible->isChecked();
   search_ = search;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "pictures/label_layout.h"
+#include "pictures/sky_mask.h"
 
 namespace rdz {
 namespace {
@@ -77,6 +78,7 @@ void SkyPainter::Paint(QPainter& painter, const QSize& size, const SkyScene& sce
   }
   painter.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
   painter.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
+  DrawHorizonMask(painter, c, r, scene.horizon);
   painter.setPen(skycolour::kRings);
   const std::pair<const char*, double> compass[] = {{"N", 0}, {"E", 90}, {"S", 180}, {"W", 270}};
   for (const auto& [letter, az] : compass) {

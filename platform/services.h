@@ -5,6 +5,7 @@
 #include "platform/internet_library.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
+#include "platform/gps_position.h"
 #include "platform/message_box.h"
 #include "platform/notifier.h"
 #include "platform/rotor.h"
@@ -30,6 +31,7 @@ struct Services {
   SntpClient* sntp = nullptr;            // the clock check's time server; none: no check
   RigLibrary* rigs = nullptr;            // Hamlib radios; none: "Radio" lists no models
   Notifier* notifier = nullptr;          // desktop notifications; none: alerts show a box
+  GpsSource gps{};                       // the station's position; none: no "From GPS"
 };
 
 }  // namespace rdz

@@ -6,7 +6,8 @@ namespace rdz {
 
 std::optional<RotorCommand> Kv250Follow::Step(const SkyPosition& sky, double now) {
   const std::optional<LookAngles> a = sky(now);
-  const bool up = a && std::isfinite(a->azimuth) && std::isfinite(a->elevation) && std::nearbyint(a->elevation) > 0;
+  const bool up = a && std::isfinite(a->azimuth) && std::isfinite(a->elevation) && std::nearbyint(a->elevation) > 0 &&
+                  a->elevation >= horizon_.At(a->azimuth);
   if (!up) {
     up_ = false;
     return std::nullopt;

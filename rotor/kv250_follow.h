@@ -1,4 +1,5 @@
 #pragma once
+#include "passes/horizon_mask.h"
 #include "rotor/follow_policy.h"
 
 namespace rdz {
@@ -9,8 +10,10 @@ inline constexpr double kKv250IntervalSeconds = 4;  // one command every 4 s whi
 // rounded position goes out every 4 s, the first at once after a selection;
 // below the horizon it stands by and sends nothing, and once the satellite is
 // up again the 4 s start over. The park position is north at the horizon.
+// A station's horizon mask holds it back until the satellite clears it too.
 class Kv250Follow final : public FollowPolicy {
  public:
+  explicit Kv250Follow(HorizonMask horizon = {}) : horizon_(std::move(horizon)) {}
   std::optional<RotorCommand> Step(const SkyPosition& sky, double now) override;
   void Reset() override;
   void Unsent() override { due_.reset(); }
@@ -19,6 +22,7 @@ class Kv250Follow final : public FollowPolicy {
   LookAngle ParkPosition() const override { return {0, 0}; }
 
  private:
+  HorizonMask horizon_;
   std::optional<double> due_;
   bool up_ = false;
 };

@@ -22,7 +22,9 @@ bool Finite(const LookAngles& a) { return std::isfinite(a.azimuth) && std::isfin
 
 std::optional<LookAngles> Up(const SkyPosition& sky, double t, const RotorSettings& settings) {
   const auto a = sky(t);
-  if (!a || !Finite(*a) || a->elevation < settings.minElevation) return std::nullopt;
+  if (!a || !Finite(*a) || a->elevation < std::max(settings.minElevation, settings.horizon.At(a->azimuth))) {
+    return std::nullopt;
+  }
   return a;
 }
 
@@ -133,7 +135,7 @@ std::optional<double> PassPlanner::AheadAos(const SkyPosition& sky, double now) 
   PassOptions options;
   options.start = static_cast<std::int64_t>(std::floor(now)) + 1;
   options.seconds = static_cast<std::int64_t>(std::min(wait, kLongestPassSeconds));
-  options.horizon = settings_.minElevation;
+  options.horizon = AtLeast(settings_.horizon, settings_.minElevation);
   options.minElevation = settings_.minElevation;
   for (const Pass& p : FindPasses(track, options).passes) {
     if (p.aosFound && p.aos.time >= options.start) return static_cast<double>(p.aos.time);

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "passes/horizon_mask.h"
+
 namespace rdz {
 
 // The mechanical range of the rotor's azimuth, in compass degrees. 0-450 has
@@ -19,6 +21,7 @@ struct RotorSettings {
   double parkElevation = 0;
   double waitMinutes = 5;     // wait at the AOS azimuth this long before a rise
   bool parkAfterLos = false;
+  HorizonMask horizon{};      // the station's, from config.txt: up only above it too
   friend bool operator==(const RotorSettings&, const RotorSettings&) = default;
 };
 

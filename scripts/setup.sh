@@ -12,6 +12,7 @@ packages=(
   fonts-liberation
   libcurl4-openssl-dev ca-certificates openssl python3
   libhamlib-dev libhamlib-utils python3-sgp4 python3-icalendar python3-ephem dbus-daemon
+  gpsd gpsd-clients libgps-dev python3-gps
   desktop-file-utils appstream dpkg-dev file tzdata lintian help2man
 )
 

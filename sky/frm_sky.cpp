@@ -16,7 +16,7 @@ void FrmSky::Redraw(int sat) {
   if (!state_.Time.Utc || count == 0) return;
   if (sat < 1 || sat > count) sat = 1;
   scene_ = passes_.Scene(state_.Elements[sat].Name, state_.Models[static_cast<std::size_t>(sat - 1)],
-                         state_.Station, *state_.Time.Utc);
+                         state_.Station, *state_.Time.Utc, state_.Config->horizon);
   hasScene_ = true;
   update();
 }

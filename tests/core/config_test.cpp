@@ -38,7 +38,8 @@ TEST(StationConfig, KeysAtTheStartOfTheLineTheLastUsableOneWins) {
 TEST(Settings, StationKeysInRangeOrUnsetWithAWarningNamingTheKey) {
   struct Case {
     const char* text;
-    std::optional<double> LA, LO, HT, horizon;
+    std::optional<double> LA, LO, HT;
+    double horizon;
     std::vector<std::string> warned;  // the keys the warnings name, in order
   };
   const Case cases[] = {
@@ -49,17 +50,27 @@ TEST(Settings, StationKeysInRangeOrUnsetWithAWarningNamingTheKey) {
       {"LA = nan\rLO = abc\rHT = \rHORIZON = low\r", {}, {}, {}, {}, {"LA", "LO", "HT", "HORIZON"}},
       {"LA = 46\rLA = 1e999\rLO = 8\rLO = 9\rHORIZON=5\r", {}, 9, {}, {}, {"LA", "HT"}},
       {"", {}, {}, {}, {}, {"LA", "LO", "HT"}},
+      // The locator's centre where LA and LO are missing; LA and LO win, and are warned about outside it.
+      {"LOCATOR = jn45fl\rHT = 1\r", 45.479167, 8.458333, 1, {}, {}},
+      {"LOCATOR = JN45\rLA = 46.5\rLO = 9\rHT = 1\r", 46.5, 9, 1, {}, {"LOCATOR"}},
+      {"LOCATOR = JN45\rLA = 45\rLO = 10\rHT = 1\r", 45, 10, 1, {}, {}},
+      {"LOCATOR = JN4\rLA = 45\rHT = 1\r", 45, {}, 1, {}, {"LOCATOR", "LO"}},
+      // A mask replaces HORIZON; one that is refused leaves it in use.
+      {"LA = 1\rLO = 1\rHT = 1\rHORIZON = 3\rHORIZONMASK = 4\r", 1, 1, 1, 3, {"line 5: HORIZONMASK"}},
   };
   for (const Case& c : cases) {
     const Settings s = SettingsFromBytes(c.text);
-    EXPECT_EQ(s.station.LA, c.LA) << c.text;
-    EXPECT_EQ(s.station.LO, c.LO) << c.text;
+    const auto near = [](std::optional<double> a, std::optional<double> b) {
+      return a.has_value() == b.has_value() && (!a || std::abs(*a - *b) < 1e-6);
+    };
+    EXPECT_TRUE(near(s.station.LA, c.LA) && near(s.station.LO, c.LO)) << c.text;
     EXPECT_EQ(s.station.HT, c.HT) << c.text;
-    EXPECT_EQ(s.horizon, c.horizon) << c.text;
+    EXPECT_TRUE(s.horizon == HorizonMask(c.horizon)) << c.text;
     ASSERT_EQ(s.warnings.size(), c.warned.size()) << c.text;
     for (std::size_t i = 0; i < c.warned.size(); ++i) {
       const std::string& w = s.warnings[i];
-      EXPECT_TRUE(w.find(" " + c.warned[i] + " = ") != w.npos || w.find(" " + c.warned[i] + ":") != w.npos) << w;
+      EXPECT_TRUE(w.find(" " + c.warned[i] + " = ") != w.npos || w.find(" " + c.warned[i] + ":") != w.npos ||
+                  (c.warned[i].find(' ') != w.npos && w.find(c.warned[i]) != w.npos)) << w;
     }
   }
   EXPECT_EQ(SettingsFromBytes("").warnings[2], "config.txt has no HT: height 0 is used");
@@ -88,7 +99,10 @@ TEST(Settings, ChangesNameWhatMustFollow) {
   const std::pair<std::string, std::string> cases[] = {
       {base, ""},
       {"LA = 1.5\rLO = 2\rHT = 3\r# note\r", "station "},
-      {base + "HORIZON = 5\r", "station "},
+      {base + "HORIZON = 5\r", "station rotor "},
+      {base + "HORIZONMASK = 0:5 180:1\r", "station rotor "},
+      {base + "STATION = Home\r", "station "},
+      {base + "LOCATOR = JN45\r", "station "},
       {base + "TEMPOSCANN = 100\r", "station "},
       {base + "SATS = SO-50\r", "selection "},
       {base + "SO-50 DOWN(436.795)\r", "satellites "},
