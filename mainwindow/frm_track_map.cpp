@@ -10,6 +10,7 @@ void FrmTrack::Command1Click() {
   if (map_ == nullptr || !map_->isVisible()) {
     map_ = new FrmImmagine(state_, this);
     map_->SetProgramDir(services_.programDir);
+    map_->SetBackground(services_.background);
     map_->Load();
   }
   ShowModeless(map_);

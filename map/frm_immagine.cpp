@@ -23,6 +23,16 @@ struct FrmImmagine::FileSets {
   PassCandidates sets;
 };
 
+// One instant's markers of the whole file, made away from the window.
+struct FrmImmagine::FileScene {
+  std::shared_ptr<const FileSets> sets;
+  Observer station;
+  CivilTime utc;
+  std::uint32_t catalog = 0;  // the table's selected set
+  std::string name;
+  MapScene scene;
+};
+
 namespace {
 
 constexpr int kMarkerSize = 135;  // twips, square
@@ -153,25 +163,64 @@ void FrmImmagine::Redraw(int sat) {
   lastSat_ = sat;
   if (!state_.Time.Utc) return;
   if (fileSets_) {
-    // The table's selected satellite, found in the file by catalog number and name.
-    const PassCandidates& f = fileSets_->sets;
-    int selected = 1;
-    const int k = sat >= 1 && sat <= std::min(state_.SatCount, ElementTable::kOrbitalCapacity) ? sat : 1;
-    for (std::size_t i = 0; i < f.names.size(); ++i) {
-      if (f.catalogNumbers[i] == state_.Elements[k].CatalogNumber &&
-          f.names[i].substr(0, 9) == TrimmedName(state_.Elements[k].Name)) {
-        selected = static_cast<int>(i) + 1;
-        break;
-      }
-    }
-    scene_ = BuildMapScene(f.names, f.models, state_.Station, *state_.Time.Utc, selected);
-    hasScene_ = true;
-    ShowPicture();
+    DrawFileSets(sat);
     return;
   }
   scene_ = BuildMapScene(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, sat);
   hasScene_ = true;
   ShowPicture();
+}
+
+void FrmImmagine::DrawFileSets(int sat) {
+  // Latest wins: ticks while one instant is being drawn leave one redraw, at
+  // the instant the window shows when that one ends.
+  if (drawing_) {
+    drawAgain_ = true;
+    return;
+  }
+  auto job = std::make_shared<FileScene>();
+  job->sets = fileSets_;
+  job->station = state_.Station;
+  job->utc = *state_.Time.Utc;
+  const int k = sat >= 1 && sat <= std::min(state_.SatCount, ElementTable::kOrbitalCapacity) ? sat : 1;
+  job->catalog = state_.Elements[k].CatalogNumber;
+  job->name = TrimmedName(state_.Elements[k].Name);
+  auto work = [job] {
+    // The table's selected satellite, found in the file by catalog number and name.
+    const PassCandidates& f = job->sets->sets;
+    int selected = 1;
+    for (std::size_t i = 0; i < f.names.size(); ++i) {
+      if (f.catalogNumbers[i] == job->catalog && f.names[i].substr(0, 9) == job->name) {
+        selected = static_cast<int>(i) + 1;
+        break;
+      }
+    }
+    job->scene = BuildMapScene(f.names, f.models, job->station, job->utc, selected);
+  };
+  auto done = [window = QPointer<FrmImmagine>(this), job] {
+    if (window) window->FileSetsDrawn(*job);
+  };
+  drawing_ = true;
+  if (background_ == nullptr) {
+    work();
+    done();
+  } else {
+    background_->Start(std::move(work), std::move(done));
+  }
+}
+
+void FrmImmagine::FileSetsDrawn(const FileScene& done) {
+  drawing_ = false;
+  // The table chosen meanwhile, or the file read again: these markers are stale.
+  if (done.sets == fileSets_) {
+    scene_ = done.scene;
+    hasScene_ = true;
+    ShowPicture();
+  }
+  if (drawAgain_) {
+    drawAgain_ = false;
+    if (fileSets_) DrawFileSets(lastSat_);
+  }
 }
 
 void FrmImmagine::ShowPicture() {

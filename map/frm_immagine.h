@@ -10,6 +10,7 @@
 #include "orbit/live_table.h"
 #include "orbit/tracker_state.h"
 #include "pictures/map_picture.h"
+#include "platform/background_work.h"
 
 class QComboBox;
 class QLabel;
@@ -27,6 +28,8 @@ class FrmImmagine final : public QWidget {
   explicit FrmImmagine(TrackerState& state, QWidget* parent = nullptr);
   // Where the element file lies, for the "whole file" choice.
   void SetProgramDir(std::filesystem::path dir) { programDir_ = std::move(dir); }
+  // Where the whole file's sets are propagated; none: on the calling thread.
+  void SetBackground(BackgroundWork* background) { background_ = background; }
 
   // Load: the map at its scale, the window around it, the marker at the centre.
   void Load();
@@ -59,6 +62,8 @@ class FrmImmagine final : public QWidget {
   QComboBox* CboSets = nullptr;  // "table" or "whole file"
   // The whole file's sets are read on a thread of their own.
   bool Loading() const { return loading_; }
+  // The whole file's markers are being computed on another thread.
+  bool Drawing() const { return drawing_; }
 
  private:
   void CreateControls();
@@ -68,10 +73,16 @@ class FrmImmagine final : public QWidget {
 
   void SetsChosen(int index);
   struct FileSets;
+  struct FileScene;
+  void DrawFileSets(int sat);
+  void FileSetsDrawn(const FileScene& done);
 
   TrackerState& state_;
   std::shared_ptr<const FileSets> fileSets_;  // the whole file, when chosen
   bool loading_ = false;
+  BackgroundWork* background_ = nullptr;
+  bool drawing_ = false;
+  bool drawAgain_ = false;  // a newer instant asked for while drawing
   std::filesystem::path programDir_;
   int lastSat_ = 1;
   MapPainter painter_;

@@ -11,7 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <atomic>
 #include <map>
@@ -21,6 +21,7 @@
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
 #include "passes/visible_passes.h"
+#include "passwindow/pass_table_model.h"
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/qt/qt_text.h"
@@ -29,34 +30,6 @@
 namespace rdz {
 
 namespace {
-
-enum Column { kSat, kAosUtc, kAosLocal, kAosAz, kMaxEl, kLosUtc, kLosAz, kDuration, kColumns };
-constexpr int kSortRole = Qt::UserRole;
-constexpr int kRowRole = Qt::UserRole + 1;  // index into the pass list
-
-// Sorts by the value behind the text (a time, an angle), not by the text.
-class SortItem final : public QTableWidgetItem {
- public:
-  SortItem(const std::string& text, double key) : QTableWidgetItem(qt::ToQString(text)) {
-    setData(kSortRole, key);
-    setFlags(flags() & ~Qt::ItemIsEditable);
-  }
-  bool operator<(const QTableWidgetItem& other) const override {
-    return data(kSortRole).toDouble() < other.data(kSortRole).toDouble();
-  }
-};
-
-std::string ClockText(std::int64_t unix) {
-  const CivilTime t = CivilFromUnix(unix);
-  return FormatDate(t) + " " + FormatTime(t);
-}
-
-std::string DurationText(std::int64_t seconds) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%lld:%02lld", static_cast<long long>(seconds / 60),
-                static_cast<long long>(seconds % 60));
-  return buffer;
-}
 
 std::string StatusText(const std::vector<SatellitePasses>& found, std::size_t passes,
                        const CivilTime& start, int days) {
@@ -144,12 +117,14 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   progressTimer_->setInterval(100);
   connect(progressTimer_, &QTimer::timeout, this, [this] { ShowProgress(); });
 
-  GrdPasses = new QTableWidget(0, kColumns, this);
-  GrdPasses->setHorizontalHeaderLabels({"Satellite", "AOS UTC", "AOS local", "AOS az", "Max el",
-                                        "LOS UTC", "LOS az", "Duration"});
+  passModel_ = new PassTableModel(this);
+  GrdPasses = new QTableView(this);
+  GrdPasses->setModel(passModel_);
   GrdPasses->verticalHeader()->hide();
   GrdPasses->setSelectionBehavior(QAbstractItemView::SelectRows);
+  GrdPasses->setEditTriggers(QAbstractItemView::NoEditTriggers);
   GrdPasses->setSortingEnabled(true);
+  GrdPasses->sortByColumn(PassTableModel::kAosUtc, Qt::AscendingOrder);
   LblStatus = new QLabel(this);
   LblStatus->setTextFormat(Qt::PlainText);
   LblStatus->setWordWrap(true);
@@ -165,14 +140,13 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   connect(CmdIcs, &QPushButton::clicked, this, [this] { ExportCalendar(); });
   connect(CmdCancel, &QPushButton::clicked, this, [this] { Cancel(); });
   connect(CmdAddToTable, &QPushButton::clicked, this, [this] { AddSelectedToTable(); });
-  connect(GrdPasses, &QTableWidget::itemSelectionChanged, this, [this] {
+  connect(GrdPasses->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
     const PassRow* row = SelectedRow();
     CmdAddToTable->setEnabled(wholeFile_ && row != nullptr && row->number == 0);
   });
-  connect(GrdPasses, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-    const QTableWidgetItem* item = GrdPasses->item(row, kSat);
-    if (item == nullptr || !links_.selectSatellite) return;
-    const auto index = static_cast<std::size_t>(item->data(kRowRole).toULongLong());
+  connect(GrdPasses, &QTableView::doubleClicked, this, [this](const QModelIndex& at) {
+    if (!at.isValid() || !links_.selectSatellite) return;
+    const std::size_t index = passModel_->IndexAt(at.row());
     if (index < rows_.size() && rows_[index].number > 0) links_.selectSatellite(rows_[index].number);
     MarkNextPass();
   });
@@ -277,45 +251,16 @@ void FrmPasses::Finished() {
 void FrmPasses::ShowRows() {
   const auto hours = links_.utcDifference ? links_.utcDifference() : 0.0;
   const std::int64_t local = UtcDifferenceSeconds(hours).value_or(0);
-  GrdPasses->setSortingEnabled(false);
-  GrdPasses->setRowCount(static_cast<int>(rows_.size()));
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    const Pass& p = rows_[i].pass;
-    const auto aos = static_cast<double>(p.aos.time);
-    const auto row = static_cast<int>(i);
-    const auto put = [&](int column, const std::string& text, double key) {
-      GrdPasses->setItem(row, column, new SortItem(text, key));
-    };
-    put(kSat, rows_[i].name, wholeFile_ ? rows_[i].catalog : rows_[i].number);
-    GrdPasses->item(row, kSat)->setData(kRowRole, static_cast<qulonglong>(i));
-    put(kAosUtc, ClockText(p.aos.time), aos);
-    put(kAosLocal, ClockText(p.aos.time + local), aos);
-    put(kAosAz, Azimuth1(p.aos.azimuth), p.aos.azimuth);
-    put(kMaxEl, Angle1(p.tca.elevation), p.tca.elevation);
-    put(kLosUtc, FormatTime(CivilFromUnix(p.los.time)), static_cast<double>(p.los.time));
-    put(kLosAz, Azimuth1(p.los.azimuth), p.los.azimuth);
-    put(kDuration, DurationText(p.Duration()), static_cast<double>(p.Duration()));
-  }
-  GrdPasses->setSortingEnabled(true);
-  GrdPasses->sortItems(kAosUtc);
+  GrdPasses->clearSelection();
+  passModel_->Show(&rows_, local, wholeFile_);
+  GrdPasses->sortByColumn(PassTableModel::kAosUtc, Qt::AscendingOrder);
   GrdPasses->resizeColumnsToContents();
 }
 
 void FrmPasses::MarkNextPass() {
   const int selected = links_.selectedSatellite ? links_.selectedSatellite() : 0;
   const std::int64_t now = links_.utcNow ? UnixSeconds(links_.utcNow()) : shownAt_;
-  const auto next = NextPassOf(rows_, selected, now);
-  for (int row = 0; row < GrdPasses->rowCount(); ++row) {
-    const auto index = GrdPasses->item(row, kSat)->data(kRowRole).toULongLong();
-    const bool marked = next && index == *next;
-    for (int column = 0; column < kColumns; ++column) {
-      QTableWidgetItem* item = GrdPasses->item(row, column);
-      QFont font = item->font();
-      font.setBold(marked);
-      item->setFont(font);
-      item->setBackground(marked ? QBrush(QColor(0x80, 0xFF, 0x80)) : QBrush());
-    }
-  }
+  passModel_->Mark(NextPassOf(rows_, selected, now));
 }
 
 void FrmPasses::ShowProgress() {
@@ -333,10 +278,9 @@ void FrmPasses::Cancel() {
 }
 
 const PassRow* FrmPasses::SelectedRow() const {
-  const QList<QTableWidgetItem*> selected = GrdPasses->selectedItems();
+  const QModelIndexList selected = GrdPasses->selectionModel()->selectedRows();
   if (selected.isEmpty()) return nullptr;
-  const QTableWidgetItem* item = GrdPasses->item(selected.front()->row(), kSat);
-  const auto index = static_cast<std::size_t>(item->data(kRowRole).toULongLong());
+  const std::size_t index = passModel_->IndexAt(selected.front().row());
   return index < rows_.size() ? &rows_[index] : nullptr;
 }
 

@@ -21,9 +21,11 @@ class QTimer;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 namespace rdz {
+
+class PassTableModel;
 
 // What the Passes window needs from the main window.
 struct PassWindowLinks {
@@ -76,7 +78,7 @@ class FrmPasses final : public QWidget {
   QPushButton* CmdCancel = nullptr;
   QPushButton* CmdAddToTable = nullptr;
   QProgressBar* PrgSearch = nullptr;
-  QTableWidget* GrdPasses = nullptr;
+  QTableView* GrdPasses = nullptr;  // over the found passes, texts made as shown
   QLabel* LblStatus = nullptr;
 
  signals:
@@ -96,6 +98,7 @@ class FrmPasses final : public QWidget {
   MessageBox& messages_;
   PassWindowLinks links_;
   std::vector<PassRow> rows_;
+  PassTableModel* passModel_ = nullptr;
   std::shared_ptr<Search> search_;
   BackgroundWork* background_;
   bool busy_ = false;

@@ -59,6 +59,9 @@ Propagator::Propagator(const Elements& elements) : el_(elements) {
   const double adel = ak * (1.0 - del * del - del * (1.0 / 3.0 + 134.0 * del * del / 81.0));
   del = d1 / (adel * adel);
   noUnkozai_ = el_.meanMotion / (1.0 + del);
+  // Near the Earth the mean motion stays put: its part of the semi-major axis too.
+  const double ratio = kXke / noUnkozai_;
+  cbrtRatioSq_ = std::cbrt(ratio * ratio);
   ao_ = std::pow(kXke / noUnkozai_, 2.0 / 3.0);
   const double po = ao_ * omeosq;
   const double con42 = 1.0 - 5.0 * cosio2;
@@ -201,7 +204,7 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
     return out;
   }
   const double ratio = kXke / nm;
-  const double am = std::cbrt(ratio * ratio) * tempa * tempa;
+  const double am = (deep_.active ? std::cbrt(ratio * ratio) : cbrtRatioSq_) * tempa * tempa;
   nm = kXke / (am * std::sqrt(am));
   em -= tempe;
   if (!(em < 1.0 && em >= -0.001)) {
@@ -218,7 +221,8 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
 
   // Lunar-solar periodics
   PeriodicState p{em, inclm, nodem, argpm, mm};
-  double sinip = std::sin(inclm), cosip = std::cos(inclm);
+  // The inclination changes only in deep space, where both are made again below.
+  double sinip = sinio_, cosip = cosio_;
   double aycof = aycof_, xlcof = xlcof_;
   double con41 = con41_, x1mth2 = x1mth2_, x7thm1 = x7thm1_;
   if (deep_.active) {

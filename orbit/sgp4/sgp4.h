@@ -67,6 +67,7 @@ class Propagator {
   bool simple_ = false;  // perigee below 220 km: drop the higher drag terms
   double noUnkozai_ = 0;
   double ao_ = 0, eta_ = 0, sinio_ = 0, cosio_ = 0;
+  double cbrtRatioSq_ = 0;  // cbrt((kXke / noUnkozai_)^2)
   double con41_ = 0, x1mth2_ = 0, x7thm1_ = 0;
   double cc1_ = 0, cc4_ = 0, cc5_ = 0, d2_ = 0, d3_ = 0, d4_ = 0;
   double t2cof_ = 0, t3cof_ = 0, t4cof_ = 0, t5cof_ = 0;

@@ -75,11 +75,20 @@ TEST_F(MapWindow, ShowsEverySetOfTheFileWhenAsked) {
   const std::size_t table = map->Scene().satellites.size();
   map->CboSets->setCurrentIndex(1);
   ASSERT_TRUE(PumpUntil([&] { return !map->Loading(); }, 30));
-  Tick(1);
+  // Propagated away from the window: ticks while it draws leave one redraw, the latest.
+  ASSERT_TRUE(PumpUntil([&] { return !map->Drawing(); }, 30));
+  for (int i = 0; i < 3; ++i) Tick(1);
+  EXPECT_TRUE(map->Drawing());
+  ASSERT_TRUE(PumpUntil([&] { return !map->Drawing(); }, 30));
   EXPECT_GT(map->Scene().satellites.size(), table + 10);
-  EXPECT_EQ(map->Scene().satellites[static_cast<std::size_t>(map->Scene().selected)].name, "ISS");
+  const MapSatellite iss = map->Scene().satellites[static_cast<std::size_t>(map->Scene().selected)];
+  EXPECT_EQ(iss.name, "ISS");
+  // The table's scene, drawn at once, at the same (last) instant.
   map->CboSets->setCurrentIndex(0);
   EXPECT_EQ(map->Scene().satellites.size(), table);
+  const GeoPoint at = map->Scene().satellites[static_cast<std::size_t>(map->Scene().selected)].at;
+  EXPECT_NEAR(iss.at.lat, at.lat, 1e-9);
+  EXPECT_NEAR(iss.at.lon, at.lon, 1e-9);
 }
 
 }  // namespace

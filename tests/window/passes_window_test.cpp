@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QFont>
+#include <QTableView>
 
 #include "passes/pass_export.h"
 #include "passes/pass_time.h"
@@ -28,10 +29,14 @@ class PassesWindow : public WindowTest {
     ASSERT_TRUE(PumpUntil([&] { return !passes->Busy(); }, 60));
     QCoreApplication::processEvents();
   }
-  static std::string Cell(const FrmPasses* w, int row, int column) {
-    return w->GrdPasses->item(row, column)->text().toStdString();
+  static QVariant At(const FrmPasses* w, int row, int column, int role = Qt::DisplayRole) {
+    return w->GrdPasses->model()->index(row, column).data(role);
   }
-  static bool Marked(const FrmPasses* w, int row) { return w->GrdPasses->item(row, 0)->font().bold(); }
+  static std::string Cell(const FrmPasses* w, int row, int column) {
+    return At(w, row, column).toString().toStdString();
+  }
+  static bool Marked(const FrmPasses* w, int row) { return At(w, row, 0, Qt::FontRole).value<QFont>().bold(); }
+  static int RowCount(const FrmPasses* w) { return w->GrdPasses->model()->rowCount(); }
 };
 
 TEST_F(PassesWindow, ListsAllPassesInTimeOrderMarksTheSelectedOneAndSelectsOnDoubleClick) {
@@ -40,8 +45,8 @@ TEST_F(PassesWindow, ListsAllPassesInTimeOrderMarksTheSelectedOneAndSelectsOnDou
   FrmPasses* w = OpenAndWait();
   ASSERT_NE(w, nullptr);
   ASSERT_FALSE(w->Busy());
-  ASSERT_GT(w->GrdPasses->rowCount(), 1000);
-  ASSERT_EQ(static_cast<std::size_t>(w->GrdPasses->rowCount()), w->Rows().size());
+  ASSERT_GT(RowCount(w), 1000);
+  ASSERT_EQ(static_cast<std::size_t>(RowCount(w)), w->Rows().size());
   // Local time as the clocks show it: TxtUtc is 1 hour.
   const PassRow& first = w->Rows().front();
   EXPECT_EQ(Cell(w, 0, 0), first.name);
@@ -52,18 +57,28 @@ TEST_F(PassesWindow, ListsAllPassesInTimeOrderMarksTheSelectedOneAndSelectsOnDou
 
   // Only ISS's first pass is marked.
   int marked = 0;
-  while (marked < w->GrdPasses->rowCount() && Cell(w, marked, 0) != "ISS") EXPECT_FALSE(Marked(w, marked++));
-  ASSERT_LT(marked, w->GrdPasses->rowCount());
+  while (marked < RowCount(w) && Cell(w, marked, 0) != "ISS") EXPECT_FALSE(Marked(w, marked++));
+  ASSERT_LT(marked, RowCount(w));
   EXPECT_TRUE(Marked(w, marked));
   EXPECT_FALSE(Marked(w, marked + 1));
 
   // A double-click on a pass of satellite 2 selects it for tracking; its next pass is marked.
   int row2 = 0;
   while (Cell(w, row2, 0) != "UO-11") ++row2;
-  emit w->GrdPasses->cellDoubleClicked(row2, 3);
+  emit w->GrdPasses->doubleClicked(w->GrdPasses->model()->index(row2, 3));
   EXPECT_TRUE(form->Option1[1]->isChecked());
   EXPECT_TRUE(Marked(w, row2));
   EXPECT_FALSE(Marked(w, marked));
+
+  // Sorted by the value behind the text; the mark and the selection follow their pass.
+  w->GrdPasses->selectRow(row2);
+  w->GrdPasses->sortByColumn(4, Qt::DescendingOrder);
+  double highest = -90;
+  for (const PassRow& r : w->Rows()) highest = std::max(highest, r.pass.tca.elevation);
+  EXPECT_EQ(Cell(w, 0, 4), Angle1(highest));
+  const int selected = w->GrdPasses->selectionModel()->selectedRows().front().row();
+  EXPECT_EQ(Cell(w, selected, 0), "UO-11");
+  EXPECT_TRUE(Marked(w, selected));
 }
 
 TEST_F(PassesWindow, ExportsTheListAndSaysWhenTheFileCannotBeWritten) {
@@ -97,8 +112,8 @@ TEST_F(PassesWindow, SearchesTheWholeFileAndPutsASetIntoTheTable) {
   w->CmdCompute->click();
   Wait(w);
   int row = 0;
-  while (row < w->GrdPasses->rowCount() && Cell(w, row, 0) != "RS-44") ++row;
-  ASSERT_LT(row, w->GrdPasses->rowCount());
+  while (row < RowCount(w) && Cell(w, row, 0) != "RS-44") ++row;
+  ASSERT_LT(row, RowCount(w));
   w->GrdPasses->selectRow(row);
   ASSERT_TRUE(w->CmdAddToTable->isEnabled());
   w->CmdAddToTable->click();
