@@ -3,10 +3,10 @@
 // two-line elements (SGP4), on one thread and on every core.
 #include <benchmark/benchmark.h>
 
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
-#include "passes/catalog_passes.h"
-#include "passes/pass_time.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
+#include "core/passes/catalog_passes.h"
+#include "core/passes/pass_time.h"
 #include "shifted_catalog.h"
 
 namespace {

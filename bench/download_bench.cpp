@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "download/element_download.h"
-#include "download/read_url.h"
+#include "core/download/element_download.h"
+#include "core/download/read_url.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "orbit/engine.h"
-#include "orbit/live_table.h"
+#include "core/orbit/engine.h"
+#include "core/table/live_table.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
 
 namespace {
 

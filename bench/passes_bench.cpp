@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
-#include "passes/pass_time.h"
-#include "passes/table_passes.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
+#include "core/passes/pass_time.h"
+#include "core/passes/table_passes.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "radio/transmitter_list.h"
+#include "core/radio/transmitter_list.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // port that keeps only the last byte, so the figure is the encoding cost alone.
 #include <benchmark/benchmark.h>
 
-#include "rotor/kv250.h"
+#include "core/rotor/kv250.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "orbit/element_text.h"
-#include "orbit/sgp4/satellite.h"
+#include "core/elements/element_text.h"
+#include "core/orbit/sgp4_satellite.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "orbit/element_loader.h"
+#include "core/load/element_loader.h"
 
 namespace rdz::test {
 

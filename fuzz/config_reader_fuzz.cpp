@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "config/attitude_config.h"
-#include "config/personal_data.h"
-#include "config/rig_config.h"
-#include "config/settings.h"
-#include "config/station_config.h"
-#include "config/transponder_config.h"
-#include "orbit/engine.h"
-#include "platform/text_lines.h"
+#include "core/settings/attitude_config.h"
+#include "core/settings/personal_data.h"
+#include "core/settings/rig_config.h"
+#include "core/settings/settings.h"
+#include "core/settings/station_config.h"
+#include "core/radio/transponder_config.h"
+#include "core/orbit/engine.h"
+#include "core/base/text_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "orbit/element_loader.h"
-#include "orbit/engine.h"
-#include "platform/text_lines.h"
+#include "core/load/element_loader.h"
+#include "core/orbit/engine.h"
+#include "core/base/text_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

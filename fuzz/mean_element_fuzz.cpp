@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "orbit/element_text.h"
-#include "orbit/sgp4/satellite.h"
+#include "core/elements/element_text.h"
+#include "core/orbit/sgp4_satellite.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

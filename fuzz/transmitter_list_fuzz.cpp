@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "radio/doppler_line.h"
-#include "radio/transmitter_list.h"
+#include "core/radio/doppler_line.h"
+#include "core/radio/transmitter_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 
-#include "forecast/compute_aoslos.h"
-#include "forecastwindow/frm_aoslos.h"
-#include "orbit/engine.h"
+#include "core/forecast/compute_aoslos.h"
+#include "windows/forecast/frm_aoslos.h"
+#include "core/orbit/engine.h"
 #include "platform/qt/qt_services.h"
 
 namespace {

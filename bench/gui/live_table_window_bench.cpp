@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "mainwindow/frm_track.h"
-#include "orbit/element_loader.h"
+#include "windows/main/frm_track.h"
+#include "core/load/element_loader.h"
 #include "platform/qt/qt_services.h"
-#include "rotor/recording_port.h"
+#include "core/rotor/recording_port.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "mapgeometry/scene.h"
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
-#include "pictures/map_picture.h"
-#include "platform/text_lines.h"
+#include "core/map/scene.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
+#include "windows/map/map_picture.h"
+#include "core/base/text_lines.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QTableView>
 
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
-#include "passes/catalog_passes.h"
-#include "passes/pass_time.h"
-#include "passwindow/pass_table_model.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
+#include "core/passes/catalog_passes.h"
+#include "core/passes/pass_time.h"
+#include "windows/passes/pass_table_model.h"
 #include "shifted_catalog.h"
 
 namespace {

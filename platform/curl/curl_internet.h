@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/internet_library.h"
+#include "core/ports/internet_library.h"
 
 namespace rdz {
 

@@ -2,7 +2,7 @@
 #include <chrono>
 #include <string>
 
-#include "platform/gps_position.h"
+#include "core/base/gps_position.h"
 
 namespace rdz {
 

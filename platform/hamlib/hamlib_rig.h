@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/rig.h"
+#include "core/ports/rig.h"
 
 namespace rdz {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/rotor.h"
+#include "core/ports/rotor.h"
 
 namespace rdz {
 

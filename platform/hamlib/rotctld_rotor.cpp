@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/hamlib/hamlib_common.h"
-#include "platform/os_reason.h"
+#include "core/base/os_reason.h"
 
 namespace rdz {
 

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/rotor.h"
+#include "core/ports/rotor.h"
 
 namespace rdz {
 

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/parallel_port.h"
+#include "core/ports/parallel_port.h"
 
 namespace rdz {
 

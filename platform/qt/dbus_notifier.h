@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "platform/notifier.h"
+#include "core/ports/notifier.h"
 
 namespace rdz::qt {
 

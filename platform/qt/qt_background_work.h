@@ -3,7 +3,7 @@
 #include <QThread>
 #include <vector>
 
-#include "platform/background_work.h"
+#include "core/ports/background_work.h"
 
 namespace rdz::qt {
 

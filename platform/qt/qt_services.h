@@ -3,11 +3,11 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "platform/clock.h"
-#include "platform/colour.h"
-#include "platform/event_loop.h"
-#include "platform/message_box.h"
-#include "platform/sound.h"
+#include "core/ports/clock.h"
+#include "core/base/colour.h"
+#include "core/ports/event_loop.h"
+#include "core/ports/message_box.h"
+#include "core/ports/sound.h"
 
 namespace rdz::qt {
 

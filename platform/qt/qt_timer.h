@@ -2,7 +2,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/timer.h"
+#include "core/ports/timer.h"
 
 namespace rdz::qt {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/sntp.h"
+#include "core/ports/sntp.h"
 
 namespace rdz {
 

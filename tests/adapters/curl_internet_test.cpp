@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "core/temp_dir.h"
-#include "download/read_url.h"
+#include "core/download/read_url.h"
 #include "core/local_server.h"
 #include "platform/curl/curl_internet.h"
 

@@ -3,7 +3,7 @@
 
 #include "core/temp_dir.h"
 #include "platform/parport/linux_parallel_port.h"
-#include "rotor/kv250.h"
+#include "core/rotor/kv250.h"
 
 namespace rdz {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/temp_dir.h"
-#include "download/element_commands.h"
-#include "orbit/settings_in_use.h"
+#include "core/download/element_commands.h"
+#include "core/load/settings_in_use.h"
 #include "core/local_server.h"
 #include "platform/curl/curl_internet.h"
 

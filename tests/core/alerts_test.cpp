@@ -9,13 +9,13 @@
 #include <set>
 #include <sstream>
 
-#include "app/cli.h"
-#include "app/cli_arguments.h"
-#include "config/alert_config.h"
+#include "programs/cli/cli.h"
+#include "programs/cli/cli_arguments.h"
+#include "core/settings/alert_config.h"
 #include "core/temp_dir.h"
-#include "passes/alert_schedule.h"
-#include "passes/pass_time.h"
-#include "platform/program_runner.h"
+#include "core/passes/alert_schedule.h"
+#include "core/passes/pass_time.h"
+#include "core/base/program_runner.h"
 
 namespace rdz {
 namespace {

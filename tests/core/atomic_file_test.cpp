@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "core/temp_dir.h"
-#include "platform/atomic_file.h"
+#include "core/base/atomic_file.h"
 
 namespace rdz {
 namespace {

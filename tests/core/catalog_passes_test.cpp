@@ -6,11 +6,11 @@
 #include <set>
 #include <sstream>
 
-#include "app/cli.h"
+#include "programs/cli/cli.h"
 
 #include "core/temp_dir.h"
-#include "passes/catalog_passes.h"
-#include "passes/pass_time.h"
+#include "core/passes/catalog_passes.h"
+#include "core/passes/pass_time.h"
 #include "shifted_catalog.h"
 
 namespace rdz {

@@ -2,12 +2,12 @@
 
 #include <sstream>
 
-#include "app/cli.h"
-#include "app/cli_arguments.h"
-#include "app/cli_commands.h"
+#include "programs/cli/cli.h"
+#include "programs/cli/cli_arguments.h"
+#include "programs/cli/cli_commands.h"
 #include "core/temp_dir.h"
-#include "orbit/row_text.h"
-#include "passes/pass_export.h"
+#include "core/table/row_text.h"
+#include "core/passes/pass_export.h"
 
 namespace rdz {
 namespace {

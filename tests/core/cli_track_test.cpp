@@ -12,8 +12,8 @@
 #include <sstream>
 #include <thread>
 
-#include "app/cli.h"
-#include "orbit/body_look.h"
+#include "programs/cli/cli.h"
+#include "core/orbit/body_look.h"
 #include "core/rotctld.h"
 #include "core/temp_dir.h"
 

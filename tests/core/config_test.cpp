@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "config/attitude_config.h"
-#include "config/config_text.h"
-#include "config/personal_data.h"
-#include "config/settings.h"
-#include "config/station_config.h"
+#include "core/settings/attitude_config.h"
+#include "core/settings/config_text.h"
+#include "core/settings/personal_data.h"
+#include "core/settings/settings.h"
+#include "core/settings/station_config.h"
 #include "core/temp_dir.h"
 
 namespace rdz {

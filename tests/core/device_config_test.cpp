@@ -4,11 +4,11 @@
 
 #include <sys/stat.h>
 
-#include "config/rig_config.h"
-#include "config/rotor_config.h"
-#include "config/settings.h"
+#include "core/settings/rig_config.h"
+#include "core/settings/rotor_config.h"
+#include "core/settings/settings.h"
 #include "core/temp_dir.h"
-#include "platform/text_lines.h"
+#include "core/base/text_lines.h"
 
 namespace rdz {
 namespace {

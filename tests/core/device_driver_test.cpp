@@ -11,13 +11,13 @@
 #include <thread>
 
 #include "core/local_server.h"
-#include "config/rig_config.h"
+#include "core/settings/rig_config.h"
 #include "platform/hamlib/hamlib_rig.h"
 #include "platform/hamlib/hamlib_rotor.h"
-#include "radio/rig_driver.h"
-#include "rotor/kv250_follow.h"
-#include "rotor/pass_planner.h"
-#include "rotor/rotor_driver.h"
+#include "core/radio/rig_driver.h"
+#include "core/rotor/kv250_follow.h"
+#include "core/rotor/pass_planner.h"
+#include "core/rotor/rotor_driver.h"
 
 namespace rdz {
 namespace {

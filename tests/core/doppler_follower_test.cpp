@@ -5,11 +5,11 @@
 
 #include <tuple>
 
-#include "orbit/engine.h"
-#include "radio/doppler_follower.h"
-#include "radio/offset_file.h"
-#include "radio/rig_modes.h"
-#include "radio/rig_sky.h"
+#include "core/orbit/engine.h"
+#include "core/radio/doppler_follower.h"
+#include "core/radio/offset_file.h"
+#include "core/radio/rig_modes.h"
+#include "core/radio/rig_sky.h"
 
 namespace rdz {
 namespace {

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <sstream>
 
-#include "app/cli.h"
+#include "programs/cli/cli.h"
 #include "core/temp_dir.h"
-#include "orbit/element_loader.h"
-#include "orbit/engine.h"
-#include "orbit/sgp4_model.h"
-#include "radio/doppler_line.h"
+#include "core/load/element_loader.h"
+#include "core/orbit/engine.h"
+#include "core/orbit/sgp4_model.h"
+#include "core/radio/doppler_line.h"
 
 namespace rdz {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "core/fake_internet.h"
 #include "core/temp_dir.h"
-#include "download/element_commands.h"
-#include "orbit/settings_in_use.h"
+#include "core/download/element_commands.h"
+#include "core/load/settings_in_use.h"
 
 namespace rdz {
 namespace {

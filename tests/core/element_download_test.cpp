@@ -3,9 +3,9 @@
 
 #include "core/fake_internet.h"
 #include "core/temp_dir.h"
-#include "download/element_download.h"
-#include "download/read_url.h"
-#include "platform/crlf_text.h"
+#include "core/download/element_download.h"
+#include "core/download/read_url.h"
+#include "core/base/crlf_text.h"
 
 namespace rdz {
 namespace {

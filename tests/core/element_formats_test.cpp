@@ -6,18 +6,18 @@
 #include <sstream>
 #include <string>
 
-#include "app/cli.h"
+#include "programs/cli/cli.h"
 #include "core/fake_internet.h"
 #include "core/temp_dir.h"
-#include "orbit/element_age.h"
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
-#include "orbit/element_text.h"
-#include "orbit/engine.h"
-#include "orbit/live_table.h"
-#include "orbit/sgp4_model.h"
-#include "orbit/tle_reader.h"
-#include "platform/crlf_text.h"
+#include "core/table/element_age.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
+#include "core/elements/element_text.h"
+#include "core/orbit/engine.h"
+#include "core/table/live_table.h"
+#include "core/orbit/sgp4_model.h"
+#include "core/elements/tle_reader.h"
+#include "core/base/crlf_text.h"
 
 namespace rdz {
 namespace {

@@ -1,6 +1,6 @@
-#include "orbit/engine.h"
-#include "orbit/element_loader.h"
-#include "platform/text_lines.h"
+#include "core/orbit/engine.h"
+#include "core/load/element_loader.h"
+#include "core/base/text_lines.h"
 #include "core/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/internet_library.h"
+#include "core/ports/internet_library.h"
 
 namespace rdz::test {
 

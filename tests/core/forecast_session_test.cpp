@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "core/temp_dir.h"
-#include "forecast/forecast_session.h"
-#include "forecast/forecast_text.h"
-#include "orbit/engine.h"
+#include "core/forecast/forecast_session.h"
+#include "core/forecast/forecast_text.h"
+#include "core/orbit/engine.h"
 
 namespace rdz {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "forecast/compute_aoslos.h"
-#include "forecast/element_box.h"
-#include "forecast/forecast_text.h"
+#include "core/forecast/compute_aoslos.h"
+#include "core/forecast/element_box.h"
+#include "core/forecast/forecast_text.h"
 
 namespace rdz {
 namespace {

@@ -5,8 +5,8 @@
 #include <limits>
 #include <sstream>
 
-#include "app/cli.h"
-#include "rotor/kv250.h"
+#include "programs/cli/cli.h"
+#include "core/rotor/kv250.h"
 
 namespace rdz {
 namespace {

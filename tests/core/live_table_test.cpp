@@ -1,4 +1,4 @@
-#include "orbit/live_table.h"
+#include "core/table/live_table.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "orbit/row_text.h"
-#include "orbit/satellite_id.h"
+#include "core/table/row_text.h"
+#include "core/table/satellite_id.h"
 
 namespace rdz {
 namespace {

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <memory>
 
-#include "mapgeometry/footprint.h"
-#include "mapgeometry/scene.h"
-#include "mapgeometry/sky.h"
-#include "mapgeometry/track.h"
-#include "orbit/map_marker.h"
+#include "core/map/footprint.h"
+#include "core/map/scene.h"
+#include "core/sky/sky.h"
+#include "core/map/track.h"
+#include "core/table/map_marker.h"
 
 namespace rdz {
 namespace {

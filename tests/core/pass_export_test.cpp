@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "passes/pass_export.h"
-#include "passes/pass_time.h"
+#include "core/passes/pass_export.h"
+#include "core/passes/pass_time.h"
 
 namespace rdz {
 namespace {

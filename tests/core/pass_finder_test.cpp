@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "core/temp_dir.h"
-#include "passes/table_passes.h"
+#include "core/passes/table_passes.h"
 
 namespace rdz {
 namespace {

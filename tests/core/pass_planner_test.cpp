@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "rotor/pass_planner.h"
+#include "core/rotor/pass_planner.h"
 
 namespace rdz {
 namespace {

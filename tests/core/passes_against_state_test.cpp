@@ -10,17 +10,17 @@
 #include <sstream>
 #include <tuple>
 
-#include "app/cli.h"
-#include "app/cli_passes.h"
+#include "programs/cli/cli.h"
+#include "programs/cli/cli_passes.h"
 #include "core/temp_dir.h"
-#include "mapgeometry/scene.h"
-#include "mapgeometry/sky.h"
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
-#include "passes/pass_time.h"
-#include "passes/table_passes.h"
-#include "rotor/pass_planner.h"
-#include "rotor/satellite_sky.h"
+#include "core/map/scene.h"
+#include "core/sky/sky.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
+#include "core/passes/pass_time.h"
+#include "core/passes/table_passes.h"
+#include "core/rotor/pass_planner.h"
+#include "core/rotor/satellite_sky.h"
 
 namespace rdz {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/temp_dir.h"
-#include "platform/program_directory.h"
+#include "core/base/program_directory.h"
 
 namespace rdz {
 namespace {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "orbit/mean_elements.h"
-#include "orbit/sgp4/frames.h"
-#include "orbit/sgp4/satellite.h"
-#include "orbit/sgp4/sgp4.h"
+#include "core/elements/mean_elements.h"
+#include "core/orbit/sgp4_frames.h"
+#include "core/orbit/sgp4_satellite.h"
+#include "core/sgp4/sgp4.h"
 
 namespace {
 

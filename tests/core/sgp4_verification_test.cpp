@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "orbit/sgp4/sgp4.h"
-#include "orbit/tle_reader.h"
+#include "core/sgp4/sgp4.h"
+#include "core/elements/tle_reader.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <ctime>
 #include <string>
 
-#include "forecast/compute_aoslos.h"
-#include "platform/system_clock.h"
-#include "simulation/simulation_controller.h"
+#include "core/forecast/compute_aoslos.h"
+#include "core/ports/system_clock.h"
+#include "core/simulation/simulation_controller.h"
 
 namespace rdz {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "clockcheck/clock_check.h"
+#include "core/clock/clock_check.h"
 #include "core/local_server.h"
 #include "core/temp_dir.h"
 #include "platform/sntp/udp_sntp_client.h"

@@ -4,20 +4,20 @@
 
 #include <sstream>
 
-#include "app/cli.h"
-#include "config/locator.h"
-#include "config/settings.h"
-#include "config/station_entry.h"
+#include "programs/cli/cli.h"
+#include "core/settings/locator.h"
+#include "core/settings/settings.h"
+#include "core/settings/station_entry.h"
 #include "core/temp_dir.h"
-#include "mapgeometry/sky.h"
-#include "orbit/element_loader.h"
-#include "orbit/settings_in_use.h"
-#include "passes/pass_time.h"
-#include "passes/table_passes.h"
-#include "radio/rig_sky.h"
-#include "rotor/kv250_follow.h"
-#include "rotor/pass_planner.h"
-#include "rotor/satellite_sky.h"
+#include "core/sky/sky.h"
+#include "core/load/element_loader.h"
+#include "core/load/settings_in_use.h"
+#include "core/passes/pass_time.h"
+#include "core/passes/table_passes.h"
+#include "core/radio/rig_sky.h"
+#include "core/rotor/kv250_follow.h"
+#include "core/rotor/pass_planner.h"
+#include "core/rotor/satellite_sky.h"
 
 namespace rdz {
 namespace {

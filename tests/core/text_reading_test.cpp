@@ -5,12 +5,12 @@
 #include <limits>
 
 #include "core/temp_dir.h"
-#include "platform/civil_time.h"
-#include "platform/clock.h"
-#include "platform/lenient_number.h"
-#include "platform/number_text.h"
-#include "platform/text_lines.h"
-#include "platform/utc_difference.h"
+#include "core/base/civil_time.h"
+#include "core/ports/clock.h"
+#include "core/base/lenient_number.h"
+#include "core/base/number_text.h"
+#include "core/base/text_lines.h"
+#include "core/base/utc_difference.h"
 
 namespace rdz {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "config/transponder_config.h"
+#include "core/radio/transponder_config.h"
 #include "core/temp_dir.h"
-#include "platform/text_lines.h"
-#include "radio/transmitter_list.h"
+#include "core/base/text_lines.h"
+#include "core/radio/transmitter_list.h"
 
 namespace rdz {
 namespace {

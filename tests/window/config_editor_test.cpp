@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <sys/stat.h>
 
-#include "configeditor/frm_config.h"
-#include "mainwindow/rotor_link.h"
+#include "windows/editor/frm_config.h"
+#include "windows/main/rotor_link.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "devicedialogs/connection_fields.h"
+#include "windows/devices/connection_fields.h"
 
 namespace rdz::test {
 namespace {

@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "configeditor/frm_config.h"
-#include "mainwindow/passband_bar.h"
-#include "mainwindow/transponder_dialog.h"
-#include "orbit/engine.h"
+#include "windows/editor/frm_config.h"
+#include "windows/main/passband_bar.h"
+#include "windows/main/transponder_dialog.h"
+#include "core/orbit/engine.h"
 #include "platform/qt/qt_text.h"
-#include "radio/doppler_line.h"
+#include "core/radio/doppler_line.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

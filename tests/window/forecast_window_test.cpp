@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <sstream>
 
-#include "app/cli.h"
-#include "forecast/forecast_text.h"
+#include "programs/cli/cli.h"
+#include "core/forecast/forecast_text.h"
 #include "platform/qt/qt_text.h"
 #include "window/window_fixture.h"
 

@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "mainwindow/tracking_picture.h"
-#include "orbit/row_text.h"
+#include "windows/main/tracking_picture.h"
+#include "core/table/row_text.h"
 #include "platform/qt/qt_text.h"
 #include "window/window_fixture.h"
 

@@ -9,16 +9,16 @@
 #include <QTest>
 
 #include "core/rotctld.h"
-#include "devicedialogs/rig_dialog.h"
-#include "devicedialogs/rotor_dialog.h"
-#include "mainwindow/passband_bar.h"
-#include "mainwindow/rig_link.h"
-#include "mainwindow/rotor_link.h"
-#include "orbit/engine.h"
+#include "windows/devices/rig_dialog.h"
+#include "windows/devices/rotor_dialog.h"
+#include "windows/main/passband_bar.h"
+#include "windows/main/rig_link.h"
+#include "windows/main/rotor_link.h"
+#include "core/orbit/engine.h"
 #include "platform/hamlib/hamlib_rig.h"
 #include "platform/hamlib/hamlib_rotor.h"
 #include "platform/qt/qt_text.h"
-#include "rotor/satellite_sky.h"
+#include "core/rotor/satellite_sky.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

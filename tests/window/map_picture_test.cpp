@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "mapgeometry/footprint.h"
-#include "orbit/body_look.h"
-#include "pictures/map_picture.h"
-#include "pictures/sky_picture.h"
+#include "core/map/footprint.h"
+#include "core/orbit/body_look.h"
+#include "windows/map/map_picture.h"
+#include "windows/sky/sky_picture.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "map/frm_immagine.h"
+#include "windows/map/frm_immagine.h"
 #include "platform/qt/qt_text.h"
 #include "window/window_fixture.h"
 

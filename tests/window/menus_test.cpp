@@ -13,9 +13,9 @@
 #include <chrono>
 #include <fstream>
 
-#include "config/personal_data.h"
+#include "core/settings/personal_data.h"
 #include "core/local_server.h"
-#include "map/frm_immagine.h"
+#include "windows/map/frm_immagine.h"
 #include "platform/qt/qt_text.h"
 #include "platform/curl/curl_internet.h"
 #include "window/window_fixture.h"

@@ -9,9 +9,9 @@
 #include <QFont>
 #include <QTableView>
 
-#include "passes/pass_export.h"
-#include "passes/pass_time.h"
-#include "passwindow/frm_passes.h"
+#include "core/passes/pass_export.h"
+#include "core/passes/pass_time.h"
+#include "windows/passes/frm_passes.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

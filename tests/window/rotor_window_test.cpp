@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "mainwindow/rotor_link.h"
-#include "mainwindow/tracking_picture.h"
+#include "windows/main/rotor_link.h"
+#include "windows/main/tracking_picture.h"
 #include "platform/qt/qt_text.h"
-#include "rotor/kv250.h"
+#include "core/rotor/kv250.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

@@ -8,14 +8,14 @@
 #include <QRadioButton>
 
 #include "core/fake_internet.h"
-#include "map/frm_immagine.h"
-#include "mainwindow/rotor_link.h"
-#include "platform/crlf_text.h"
+#include "windows/map/frm_immagine.h"
+#include "windows/main/rotor_link.h"
+#include "core/base/crlf_text.h"
 #include "platform/qt/qt_text.h"
-#include "platform/text_lines.h"
-#include "orbit/row_text.h"
-#include "rotor/kv250.h"
-#include "sky/frm_sky.h"
+#include "core/base/text_lines.h"
+#include "core/table/row_text.h"
+#include "core/rotor/kv250.h"
+#include "windows/sky/frm_sky.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

@@ -12,12 +12,12 @@
 
 #include <sstream>
 
-#include "app/cli.h"
-#include "mainwindow/alert_link.h"
-#include "mainwindow/alerts_dialog.h"
-#include "orbit/body_look.h"
+#include "programs/cli/cli.h"
+#include "windows/main/alert_link.h"
+#include "windows/main/alerts_dialog.h"
+#include "core/orbit/body_look.h"
 #include "platform/qt/qt_text.h"
-#include "rotor/kv250.h"
+#include "core/rotor/kv250.h"
 #include "window/window_fixture.h"
 
 namespace rdz::test {

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "configeditor/station_dialog.h"
-#include "pictures/sky_mask.h"
-#include "pictures/sky_picture.h"
+#include "windows/editor/station_dialog.h"
+#include "windows/sky/sky_mask.h"
+#include "windows/sky/sky_picture.h"
 #include "platform/qt/qt_text.h"
 #include "window/window_fixture.h"
 

@@ -6,11 +6,11 @@
 #include <chrono>
 #include <thread>
 
-#include "orbit/settings_in_use.h"
-#include "orbit/element_loader.h"
-#include "orbit/engine.h"
+#include "core/load/settings_in_use.h"
+#include "core/load/element_loader.h"
+#include "core/orbit/engine.h"
 #include "platform/qt/qt_text.h"
-#include "platform/text_lines.h"
+#include "core/base/text_lines.h"
 
 namespace rdz::test {
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "core/temp_dir.h"
-#include "mainwindow/frm_track.h"
-#include "orbit/tracker_state.h"
+#include "windows/main/frm_track.h"
+#include "core/load/tracker_state.h"
 #include "platform/qt/qt_background_work.h"
-#include "platform/services.h"
-#include "rotor/recording_port.h"
+#include "core/ports/services.h"
+#include "core/rotor/recording_port.h"
 
 namespace rdz::test {
 

@@ -1,0 +1,387 @@
+#include "core/passes/pass_finder.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace rdz {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kRadPerDeg = kPi / 180.0;
+// Covers the geodetic vertical against the geocentric one (at most 0.2
+// degrees), which the central angle below ignores.
+constexpr double kAngleMargin = 0.3 * kRadPerDeg;
+constexpr std::int64_t kMaxStep = 6 * 3600;
+constexpr double kNoElevation = -std::numeric_limits<double>::infinity();
+// The orbit's plane turns on the Earth-fixed axes with the Earth, plus what the
+// perturbations add (for a low orbit about 2e-6 radians per second).
+constexpr double kEarthTurn = 7.2921159e-5;  // radians per second
+constexpr double kPlaneTurnRate = 1.05 * kEarthTurn + 1e-5;
+// While the station stays within this angle of the plane, the point of the
+// plane nearest to it moves at most kEarthTurn / cos(kPlaneAngleCap).
+constexpr double kPlaneAngleCap = 75 * kRadPerDeg;
+constexpr double kPlaneAngleRise = 20 * kRadPerDeg;
+
+using Vec = std::array<double, 3>;
+double Dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+Vec Cross(const Vec& a, const Vec& b) {
+  return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+Vec Unit(const Vec& a) {
+  const double n = std::sqrt(Dot(a, a));
+  return {a[0] / n, a[1] / n, a[2] / n};
+}
+
+struct Sample {
+  std::int64_t t = 0;
+  LookAngles a;
+};
+
+PassPoint PointOf(const Sample& s) { return {s.t, s.a.azimuth, s.a.elevation}; }
+
+class Scanner {
+ public:
+  Scanner(const SatelliteTrack& track, const PassOptions& options)
+      : track_(track),
+        horizon_(options.horizon),
+        minElevation_(options.minElevation),
+        start_(options.start),
+        end_(options.start + std::clamp<std::int64_t>(options.seconds, 0, 366 * 86400)) {
+    if (track.limits) {
+      const OrbitLimits& l = *track.limits;
+      // Smallest reach while up (can it set?), largest while down (can it rise?).
+      // The mask's highest point bounds where it can set, its lowest where it can rise.
+      reachUp_ = Reach(l.minRadius, l.stationRadius * 1.0005, horizon_.Highest());
+      reachDown_ = Reach(l.maxRadius, l.stationRadius * 0.9995, horizon_.Lowest());
+    }
+    const auto& p = horizon_.Points();
+    for (std::size_t i = 0; i < p.size() && !horizon_.Flat(); ++i) {
+      const MaskPoint& a = p[i];
+      const MaskPoint& b = p[(i + 1) % p.size()];
+      const double span = i + 1 < p.size() ? b.azimuth - a.azimuth : b.azimuth + 360 - a.azimuth;
+      maskSlope_ = std::max(maskSlope_, span > 0 ? std::fabs(b.elevation - a.elevation) / span : 1e3);
+    }
+  }
+
+  PassSearch Run();
+
+ private:
+  struct Followed {
+    Pass pass;
+    bool ended = false;  // LOS found; the scan goes on from the sample after it
+    std::int64_t resumeT = 0;
+    std::optional<LookAngles> resumeA;
+  };
+
+  // Central angle from the Earth's centre within which the satellite at
+  // radius r stands at least at the horizon elevation.
+  static double Reach(double r, double stationRadius, double horizon) {
+    const double h = horizon * kRadPerDeg;
+    const double x = stationRadius * std::cos(h) / r;
+    if (!(x < 1.0)) return -kPi;
+    return std::acos(x) - h;
+  }
+
+  std::optional<LookAngles> Look(std::int64_t t) {
+    auto a = track_.look(t);
+    if (a && !std::isfinite(a->elevation)) a.reset();
+    if (a) {
+      ++computed_;
+      failedInARow_ = 0;
+    } else {
+      ++failed_;
+      ++failedInARow_;
+    }
+    return a;
+  }
+
+  bool Up(const std::optional<LookAngles>& a) const {
+    return a && a->elevation >= horizon_.At(a->azimuth);
+  }
+
+  // How far the scan may go from a sample without stepping over a rise (when
+  // down) or a set (when up).
+  std::int64_t Step(const std::optional<LookAngles>& a, bool up) const {
+    // A model that keeps failing (a decayed orbit) is asked ever more rarely.
+    if (!a) return std::min<std::int64_t>(kFineStep << std::min(failedInARow_ / 4, 7), 3600);
+    if (!track_.limits) return kFineStep;
+    if (!horizon_.Flat() && a->elevation < horizon_.Highest() + 1 &&
+        a->elevation > horizon_.Lowest() - 1) {
+      return MaskStep(*a);
+    }
+    const OrbitLimits& l = *track_.limits;
+    const double el = a->elevation * kRadPerDeg;
+    const double psi =
+        std::atan2(a->range * std::cos(el), l.stationRadius + a->range * std::sin(el));
+    const double room = (up ? reachUp_ - psi : psi - reachDown_) - kAngleMargin;
+    double seconds = room / l.maxAngularRate;
+    seconds = std::max(seconds, PlaneStep(*a, up));
+    if (!(seconds > kFineStep)) return kFineStep;
+    if (seconds > kMaxStep) return kMaxStep;
+    return static_cast<std::int64_t>(seconds);
+  }
+
+  // Where the mask is not flat the satellite can dip under it and rise again
+  // within a pass: near it, steps in which the height above the mask at the
+  // satellite's azimuth cannot change sign. The line of sight turns at most
+  // by speed / range (the range shrinking by a fifth at most over the step);
+  // the azimuth 1 / cos(elevation) times as fast.
+  std::int64_t MaskStep(const LookAngles& a) const {
+    const double speed = std::sqrt(Dot(a.velocity, a.velocity));
+    if (!(speed > 0 && a.range > 0)) return kFineStep;
+    const double turn = 1.25 * speed / a.range / kRadPerDeg;  // degrees per second
+    const double steepest = std::min(std::fabs(a.elevation) + turn * kFineStep, 85.0);
+    const double rate = turn * (1 + maskSlope_ / std::cos(steepest * kRadPerDeg));
+    const double height = std::fabs(a.elevation - horizon_.At(a.azimuth));
+    const double seconds = std::min(height / rate, 0.2 * a.range / speed);
+    return std::clamp<std::int64_t>(static_cast<std::int64_t>(seconds), 1, kFineStep);
+  }
+
+  // Seconds over which the satellite stays out of reach (down) or within it
+  // (up), by the orbit's plane. On a sphere, with beta the station's angle
+  // from the plane and d the angle along the plane from the satellite to the
+  // plane's point nearest the station (ahead positive),
+  // cos(psi) = cos(beta) cos(d). beta changes at most at kPlaneTurnRate; d at
+  // most at the satellite's h / r^2 (h falls with drag and wavers by far less
+  // than the slack) plus kEarthTurn / cos(beta) for that point, beta kept
+  // below `cap` by cutting the step. When up and ahead, the step ends where
+  // the satellite passes nearest, so that the peak is bracketed.
+  double PlaneStep(const LookAngles& a, bool up) const {
+    const OrbitLimits& l = *track_.limits;
+    const double reach = up ? reachUp_ - kAngleMargin : reachDown_ + kAngleMargin;
+    if (!(reach > 0 && reach < kPlaneAngleCap) || Dot(a.position, a.position) == 0) return 0;
+    const Vec& r = a.position;
+    const Vec inertial = {a.velocity[0] - kEarthTurn * r[1], a.velocity[1] + kEarthTurn * r[0],
+                          a.velocity[2]};
+    const Vec h = Cross(r, inertial);
+    if (Dot(h, h) == 0) return 0;
+    const Vec n = Unit(h), s = Unit(l.station), u = Unit(r);
+    const double sinBeta = std::clamp(Dot(s, n), -1.0, 1.0);
+    const double beta = std::asin(std::fabs(sinBeta));
+    const Vec p = {s[0] - sinBeta * n[0], s[1] - sinBeta * n[1], s[2] - sinBeta * n[2]};
+    const double d = std::atan2(Dot(Cross(n, u), p), Dot(u, p));
+    const double hNorm = std::sqrt(Dot(h, h));
+    // How far along the plane d may lie at a given beta, with psi at the reach.
+    const auto along = [&](double b) {
+      return b < reach ? std::acos(std::cos(reach) / std::cos(b)) : -1.0;
+    };
+    const double cap = std::min(beta + kPlaneAngleRise, kPlaneAngleCap);
+    const double capped = (cap - beta) / kPlaneTurnRate;
+    const double turn = std::min(1.02 * hNorm / (l.minRadius * l.minRadius), l.maxAngularRate);
+    const double rate = turn + kEarthTurn / std::cos(cap);
+    if (up) {
+      // |d| grows to along(beta) no sooner than (along + d) / rate.
+      const double t0 = (along(beta) + d) / rate;
+      if (!(t0 > 0) || beta + kPlaneTurnRate * t0 >= reach) return 0;
+      double t = std::min((along(beta + kPlaneTurnRate * t0) + d) / rate, capped);
+      const double nearest = d * Dot(r, r) / hNorm;
+      if (d > 0 && nearest > kFineStep) t = std::min(t, nearest);
+      return t;
+    }
+    double t = (beta - reach) / kPlaneTurnRate;
+    if (beta >= reach) return t;
+    if (d > 0) {
+      // Ahead: it must first come within along(beta') of that point.
+      const double t1 = (d - along(beta)) / rate;
+      if (t1 > 0) t = std::max(t, std::min((d - along(std::max(beta - kPlaneTurnRate * t1, 0.0))) / rate, capped));
+    } else {
+      // Behind and moving away: only beta shrinking or the next revolution bring it in.
+      const double around = std::min((2 * kPi + d - reach) / rate, capped);
+      const double away = -d >= reach ? around
+                                       : (beta - std::acos(std::cos(reach) / std::cos(d))) / kPlaneTurnRate;
+      t = std::max(t, std::min(away, around));
+    }
+    return t;
+  }
+
+  // Height above the mask at the satellite's azimuth; NaN when not computed.
+  double Height(const std::optional<LookAngles>& a) const {
+    return a ? a->elevation - horizon_.At(a->azimuth) : std::nan("");
+  }
+
+  // The up second next to where the satellite crosses the mask between a down
+  // second and an up one, either order: the first up second of a rise, the
+  // last of a set. The crossing is guessed by interpolation on the height
+  // above the mask and the whole second on the up side of the guess is asked;
+  // once the guess lies within a second of the up one, its neighbour settles
+  // it. Twice in a row the same end moved: a halving instead.
+  Sample Edge(std::int64_t downT, std::optional<LookAngles> downA, Sample up) {
+    const std::int64_t dir = up.t > downT ? 1 : -1;
+    double downH = Height(downA);
+    int sameEnd = 0;
+    bool upMoved = false;
+    while ((up.t - downT) * dir > 1) {
+      const double upH = Height(up.a);
+      std::int64_t n = downT + (up.t - downT) / 2;
+      if (downH < 0 && upH >= 0 && sameEnd < 2) {
+        const double x = static_cast<double>(downT) +
+                         static_cast<double>(up.t - downT) * (-downH / (upH - downH));
+        n = static_cast<std::int64_t>(dir > 0 ? std::ceil(x) : std::floor(x));
+        n = dir > 0 ? std::clamp(n, downT + 1, up.t - 1) : std::clamp(n, up.t + 1, downT - 1);
+      }
+      const auto a = Look(n);
+      const bool isUp = Up(a);
+      sameEnd = sameEnd >= 2 || isUp != upMoved ? 1 : sameEnd + 1;
+      upMoved = isUp;
+      if (isUp) {
+        up = {n, *a};
+      } else {
+        downT = n;
+        downH = Height(a);
+      }
+    }
+    return up;
+  }
+
+  Sample Evaluate(std::int64_t t) {
+    const auto a = Look(t);
+    return {t, a ? *a : LookAngles{0, kNoElevation, 0}};
+  }
+
+  // The vertex of the parabola through three samples; NaN when they make none.
+  static double Vertex(const Sample& a, const Sample& b, const Sample& c) {
+    const double x1 = static_cast<double>(a.t - b.t), x3 = static_cast<double>(c.t - b.t);
+    const double y1 = a.a.elevation - b.a.elevation, y3 = c.a.elevation - b.a.elevation;
+    const double den = x1 * y3 - x3 * y1;
+    if (!(den != 0) || !std::isfinite(den)) return std::nan("");
+    return static_cast<double>(b.t) + 0.5 * (x1 * x1 * y3 - x3 * x3 * y1) / den;
+  }
+
+  // Highest second in [lo.t, hi.t], over which the elevation has one
+  // maximum; `best` the highest known. Parabolas through the three, a halving
+  // of the longer side when one does not shrink the bracket enough; done when
+  // both neighbours of the best second are known.
+  Sample Peak(Sample lo, Sample best, Sample hi) {
+    bool halve = false;
+    while (best.t - lo.t > 1 || hi.t - best.t > 1) {
+      const std::int64_t width = hi.t - lo.t;
+      const bool leftLonger = best.t - lo.t > hi.t - best.t;
+      std::int64_t n = leftLonger ? best.t - (best.t - lo.t) / 2 : best.t + (hi.t - best.t + 1) / 2;
+      const double x = Vertex(lo, best, hi);
+      if (!halve && std::isfinite(x)) {
+        const auto v = static_cast<std::int64_t>(std::llround(x));
+        if (v != best.t) {
+          n = v;
+        } else {
+          n = best.t + (x >= static_cast<double>(best.t) ? 1 : -1);
+        }
+        if (n <= lo.t || n >= hi.t || n == best.t) n = best.t + (leftLonger ? -1 : 1);
+      }
+      const Sample s = Evaluate(n);
+      if (s.a.elevation > best.a.elevation) {
+        (n < best.t ? hi : lo) = best;
+        best = s;
+      } else {
+        (n < best.t ? lo : hi) = s;
+      }
+      halve = !halve && (hi.t - lo.t) * 10 > width * 7;
+    }
+    return best;
+  }
+
+  // Follows a pass from its first up sample to the first sample after it.
+  Followed Follow(const Sample& aos, bool aosFound) {
+    const std::int64_t limit = end_ + kPassLookAround;
+    Followed out;
+    Sample prev = aos, best = aos, beforeBest = aos;
+    std::optional<Sample> afterBest, los;
+    while (prev.t < limit) {
+      const std::int64_t t = std::min(prev.t + Step(prev.a, true), limit);
+      const auto a = Look(t);
+      if (!Up(a)) {
+        los = Edge(t, a, prev);
+        out.ended = true;
+        out.resumeT = t;
+        out.resumeA = a;
+        break;
+      }
+      const Sample s{t, *a};
+      if (!afterBest) afterBest = s;
+      if (s.a.elevation > best.a.elevation) {
+        beforeBest = prev;
+        best = s;
+        afterBest.reset();
+      }
+      prev = s;
+    }
+    out.pass.aosFound = aosFound;
+    out.pass.losFound = los.has_value();
+    if (!los) los = prev;
+    if (!afterBest) afterBest = *los;
+    out.pass.aos = PointOf(aos);
+    out.pass.los = PointOf(*los);
+    out.pass.tca = PointOf(Peak(beforeBest, best, *afterBest));
+    return out;
+  }
+
+  // The pass under way at the start: walk back to a down sample, then its rise.
+  Followed FollowFromStart(Sample up) {
+    const std::int64_t limit = start_ - kPassLookAround;
+    while (up.t > limit) {
+      const std::int64_t t = std::max(up.t - Step(up.a, true), limit);
+      const auto a = Look(t);
+      if (!Up(a)) return Follow(Edge(t, a, up), true);
+      up = {t, *a};
+    }
+    return Follow(up, false);
+  }
+
+  const SatelliteTrack& track_;
+  const HorizonMask horizon_;
+  const double minElevation_;
+  const std::int64_t start_, end_;
+  double reachUp_ = 0, reachDown_ = 0;
+  double maskSlope_ = 0;  // degrees of elevation per degree of azimuth, at most
+  int computed_ = 0, failed_ = 0, failedInARow_ = 0;
+};
+
+PassSearch Scanner::Run() {
+  PassSearch out;
+  std::vector<Pass> found;
+  std::int64_t t = start_;
+  auto a = Look(t);
+  const auto take = [&](const Followed& f) {
+    found.push_back(f.pass);
+    t = f.resumeT;
+    a = f.resumeA;
+    return f.ended;
+  };
+  bool going = t < end_ && (!Up(a) || take(FollowFromStart({t, *a})));
+  while (going && t < end_) {
+    const std::int64_t next = std::min(t + Step(a, false), end_);
+    const auto na = Look(next);
+    if (Up(na)) {
+      going = take(Follow(Edge(t, a, {next, *na}), true));
+    } else {
+      t = next;
+      a = na;
+    }
+  }
+
+  out.failedPropagations = failed_;
+  if (computed_ == 0) {
+    out.visibility = Visibility::Failed;
+  } else if (found.empty()) {
+    out.visibility = Visibility::NeverRises;
+  } else if (found.size() == 1 && !found[0].aosFound && !found[0].losFound) {
+    out.visibility = Visibility::NeverSets;
+  } else {
+    for (const Pass& p : found) {
+      if (p.aos.time < end_ && p.los.time >= start_ && p.tca.elevation >= minElevation_) {
+        out.passes.push_back(p);
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+PassSearch FindPasses(const SatelliteTrack& track, const PassOptions& options) {
+  return Scanner(track, options).Run();
+}
+
+}  // namespace rdz
