@@ -5,6 +5,9 @@
 #include <cmath>
 #include <memory>
 
+#include <thread>
+
+#include "core/sky/sky_bodies.h"
 #include "core/map/footprint.h"
 #include "core/map/scene.h"
 #include "core/sky/sky.h"
@@ -211,6 +214,32 @@ TEST(MapMarker, CentreLiesOnThePointHeldOnTheMapAndNothingWithoutAPoint) {
   EXPECT_FALSE(MarkerOnPoint("0", "", 135, 135));
   EXPECT_FALSE(MarkerOnPoint("LA", "0", 135, 135));
   EXPECT_FALSE(MarkerOnPoint("1e999", "0", 135, 135));
+}
+
+}  // namespace
+}  // namespace rdz
+
+namespace rdz {
+namespace {
+
+TEST(SkyBodies, EachDayAndStationGetsItsOwnPaths) {
+  const Observer turin{45.07, 7.69, 240}, sydney{-33.87, 151.21, 20};
+  const CivilTime day1{2026, 6, 21, 12, 0, 0}, day2{2026, 12, 21, 12, 0, 0};
+  // Asked after another day or station, the paths are those of a first asking.
+  const auto fresh = [](const Observer& s, const CivilTime& t) {
+    std::vector<SkyBodyView> v;
+    std::thread([&] { v = SkyBodiesSeen(s, t); }).join();
+    return v;
+  };
+  SkyBodiesSeen(turin, day1);
+  const auto later = SkyBodiesSeen(turin, day2);
+  const auto elsewhere = SkyBodiesSeen(sydney, day2);
+  for (std::size_t b = 0; b < 2; ++b) {
+    EXPECT_EQ(later[b].path.size(), fresh(turin, day2)[b].path.size());
+    ASSERT_FALSE(later[b].path.empty());
+    EXPECT_EQ(later[b].path[0][0].az, fresh(turin, day2)[b].path[0][0].az);
+    EXPECT_EQ(elsewhere[b].path[0][0].el, fresh(sydney, day2)[b].path[0][0].el);
+  }
 }
 
 }  // namespace
