@@ -32,7 +32,7 @@ TEST(RotorConfig, ReadsTheKeysAndKeepsDefaultsForNonsense) {
   EXPECT_FALSE(bad.choice.hamlib);  // the last ROTOR line wins, even a broken one
   EXPECT_EQ(bad.settings, RotorSettings{});
   EXPECT_EQ(ReadRotorLines({"ROTOR = 2 localhost:4533"}).choice.connection,
-            (RotorConnection{2, "localhost:4533", 0}));
+            (DeviceAddress{2, "localhost:4533", 0}));
   EXPECT_EQ(ReadRotorLines({"ROTOR = KV250 LPT2"}).choice, (RotorChoice{false, 2, {}}));
 }
 
@@ -84,14 +84,14 @@ TEST(RigConfig, ReadsTheKeysAndKeepsDefaultsForNonsense) {
 
   const RigConfig c = ReadRigLines({"RIG = 3081 /dev/ttyUSB0 19200", "RIGRXVFO = sub", "RIGTXVFO = MAIN",
                                     "RIGSSBHZ = 10", "RIGFMHZ = 500"});
-  EXPECT_EQ(c.connection, (RigConnection{3081, "/dev/ttyUSB0", 19200}));
+  EXPECT_EQ(c.connection, (DeviceAddress{3081, "/dev/ttyUSB0", 19200}));
   EXPECT_EQ(c.settings, (RigSettings{RigVfo::Sub, RigVfo::Main, 10, 500}));
 
   const RigConfig bad = ReadRigLines({"RIG = 2 localhost:4532", "RIG = radio", "RIGRXVFO = C", "RIGTXVFO =",
                                       "RIGSSBHZ = 0", "RIGFMHZ = 1e999", "RIGSSBHZ = -5"});
   EXPECT_FALSE(bad.connection);  // the last RIG line wins, even a broken one
   EXPECT_EQ(bad.settings, RigSettings{});
-  EXPECT_EQ(ReadRigLines({"RIG = 2 localhost:4532"}).connection, (RigConnection{2, "localhost:4532", 0}));
+  EXPECT_EQ(ReadRigLines({"RIG = 2 localhost:4532"}).connection, (DeviceAddress{2, "localhost:4532", 0}));
 
   // The uplink: a second radio before satellite mode before none before split.
   const std::string tx = "RIGTX = 2 localhost:4533", sat = "RIGSATMODE = 1";
@@ -102,7 +102,7 @@ TEST(RigConfig, ReadsTheKeysAndKeepsDefaultsForNonsense) {
            {{"RIGTX = 2", "RIGSATMODE = 0", "RIGTXVFO = NONEX"}, UplinkWay::Split}}) {
     EXPECT_EQ(ReadRigLines(lines).settings.uplink, way) << lines[0];
   }
-  EXPECT_EQ(ReadRigLines({tx}).transmitter, (RigConnection{2, "localhost:4533", 0}));
+  EXPECT_EQ(ReadRigLines({tx}).transmitter, (DeviceAddress{2, "localhost:4533", 0}));
   EXPECT_TRUE(ReadRigLines({"RIGLOSOFFSET = 1"}).offsetAtLos);
 }
 
@@ -110,7 +110,7 @@ TEST(RigConfig, WritesOnlyItsOwnLinesBack) {
   const std::string before =
       "# comment\r\nRIG = 1 x\rLO = 8.95\nstill LO's line\r\nRIG = 2 y\r\nRIGFMHZ = 300\r\nAO-07 DOWN(145.95)";
   RigConfig config;
-  config.connection = RigConnection{2, "127.0.0.1:4532", 0};
+  config.connection = DeviceAddress{2, "127.0.0.1:4532", 0};
   config.settings.receive = RigVfo::Main;
   config.settings.thresholdFm = 400;
   const std::string after = WithRigConfig(before, config);
@@ -123,7 +123,7 @@ TEST(RigConfig, WritesOnlyItsOwnLinesBack) {
   // No radio: the RIG line goes, the settings stay for next time.
   EXPECT_EQ(WithRigConfig(after, RigConfig{}), "# comment\r\n" + rest);
   // Each way of sending the uplink reads back as written.
-  config.transmitter = RigConnection{2, "127.0.0.1:4533", 0};
+  config.transmitter = DeviceAddress{2, "127.0.0.1:4533", 0};
   config.offsetAtLos = true;
   for (const UplinkWay way : {UplinkWay::SecondRadio, UplinkWay::SatelliteMode, UplinkWay::ReceiveOnly, UplinkWay::Split}) {
     config.settings.uplink = way;

@@ -12,8 +12,7 @@
 
 #include "core/local_server.h"
 #include "core/settings/rig_config.h"
-#include "platform/hamlib/hamlib_rig.h"
-#include "platform/hamlib/hamlib_rotor.h"
+#include "platform/hamlib/hamlib_library.h"
 #include "core/radio/rig_driver.h"
 #include "core/rotor/kv250_follow.h"
 #include "core/rotor/pass_planner.h"
@@ -67,14 +66,14 @@ TEST(RotorDriver, RotorThatFailsOrHangsIsTriedAgainAndSentThePositionAtOnceWhenI
   };
   struct FakeRotor final : Rotor {
     std::shared_ptr<Control> c;
-    RotorCall Answer() const { return c->fails ? RotorCall{false, "Communication timed out"} : RotorCall{}; }
-    RotorCall Open() override { return Answer(); }
-    RotorCall SetPosition(double, double) override {
+    DeviceCall Answer() const { return c->fails ? DeviceCall{false, "Communication timed out"} : DeviceCall{}; }
+    DeviceCall Open() override { return Answer(); }
+    DeviceCall SetPosition(double, double) override {
       while (c->hang) std::this_thread::sleep_for(1ms);
       if (!c->fails) ++c->moves;
       return Answer();
     }
-    RotorCall GetPosition(double& a, double& e) override {
+    DeviceCall GetPosition(double& a, double& e) override {
       while (c->hang) std::this_thread::sleep_for(1ms);
       a = 1, e = 2;
       return Answer();
@@ -122,28 +121,28 @@ struct FakeRig final : Rig {
   std::shared_ptr<std::mutex> m = std::make_shared<std::mutex>();
   bool setsFail = false;
   double dial = 145.96e6;
-  RigCall Note(std::string call, bool fails = false) {
+  DeviceCall Note(std::string call, bool fails = false) {
     std::lock_guard lock(*m);
     calls->push_back(std::move(call));
-    return fails ? RigCall{false, "Invalid parameter"} : RigCall{};
+    return fails ? DeviceCall{false, "Invalid parameter"} : DeviceCall{};
   }
   static std::string V(RigVfo vfo) { return std::string(RigVfoName(vfo)); }
-  RigCall Open() override { return Note("open"); }
-  RigCall SetFrequency(RigVfo vfo, double hz) override {
+  DeviceCall Open() override { return Note("open"); }
+  DeviceCall SetFrequency(RigVfo vfo, double hz) override {
     if (!setsFail && dial == 145.96e6) dial = hz;  // the first set is the receive VFO's
     return Note("set " + V(vfo), setsFail);
   }
-  RigCall GetFrequency(RigVfo, double& hz) override {
+  DeviceCall GetFrequency(RigVfo, double& hz) override {
     hz = dial;
     return Note("get");
   }
-  RigCall SetSplit(RigVfo, RigVfo) override { return Note("split"); }
-  RigCall SetSplitFrequency(RigVfo, double) override { return Note("split set", setsFail); }
+  DeviceCall SetSplit(RigVfo, RigVfo) override { return Note("split"); }
+  DeviceCall SetSplitFrequency(RigVfo, double) override { return Note("split set", setsFail); }
   bool KnowsMode(const std::string& mode) const override { return mode != "BPSK"; }
-  RigCall SetMode(RigVfo vfo, const std::string& mode) override { return Note("mode " + V(vfo) + " " + mode); }
-  RigCall SetSplitMode(RigVfo vfo, const std::string& mode) override { return Note("split mode " + V(vfo) + " " + mode); }
-  RigCall SetTone(RigVfo vfo, int tenths) override { return Note("tone " + V(vfo) + " " + std::to_string(tenths)); }
-  RigCall SetSatelliteMode(bool on) override { return Note(on ? "satmode on" : "satmode off"); }
+  DeviceCall SetMode(RigVfo vfo, const std::string& mode) override { return Note("mode " + V(vfo) + " " + mode); }
+  DeviceCall SetSplitMode(RigVfo vfo, const std::string& mode) override { return Note("split mode " + V(vfo) + " " + mode); }
+  DeviceCall SetTone(RigVfo vfo, int tenths) override { return Note("tone " + V(vfo) + " " + std::to_string(tenths)); }
+  DeviceCall SetSatelliteMode(bool on) override { return Note(on ? "satmode on" : "satmode off"); }
 };
 
 TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) {
@@ -220,10 +219,10 @@ TEST(DeviceDeadline, HamlibRotorAndRadioOnADeviceThatNeverEndsALine) {
   test::DripServer drip;
   HamlibRotorLibrary rotors;
   HamlibRigLibrary rigs;
-  const RotorConnection rc{2, drip.server(), 0};
+  const DeviceAddress rc{2, drip.server(), 0};
   auto rotor = std::make_unique<RotorDriver>([&] { return rotors.Make(rc, 5000); },
                                              std::make_unique<PassPlanner>(RotorSettings{}), 1500ms);
-  const RigConnection gc{2, drip.server(), 0};
+  const DeviceAddress gc{2, drip.server(), 0};
   auto rig = std::make_unique<RigDriver>([&] { return rigs.Make(gc, 1000); }, RigSettings{}, 1500ms);
   const Transponder fm{"fm", 145.96e6, 145.96e6, 435.5e6, 435.5e6, "FM", false};
   Steady::duration slowest{};

@@ -8,7 +8,7 @@
 
 #include "core/local_server.h"
 #include "core/rotctld.h"
-#include "platform/hamlib/hamlib_rotor.h"
+#include "platform/hamlib/hamlib_library.h"
 #include "platform/hamlib/rotctld_rotor.h"
 
 namespace rdz {
@@ -32,7 +32,7 @@ TEST(RotctldRotor, SetsAndReadsTheRealDaemon) {
   EXPECT_EQ(daemon.Ask("p"), "4.50 3.25");
   EXPECT_EQ(az, 4.5);
   EXPECT_EQ(el, 3.25);
-  const RotorCall refused = rotor->SetPosition(999, 0);
+  const DeviceCall refused = rotor->SetPosition(999, 0);
   EXPECT_EQ(refused.error, "Invalid parameter");
   EXPECT_TRUE(rotor->GetPosition(az, el).ok);  // still in step
   daemon.Stop();
@@ -62,13 +62,13 @@ TEST(RotctldRotor, AnAnswerThatIsNoPositionIsAFailedRead) {
   for (const Case& c : cases) {
     test::LocalServer server(RDZ_ANSWER_SERVER, {c.answer});
     // Each on a rotor of its own: an answer out of step ends the connection.
-    const auto openAnd = [&](const std::function<RotorCall(Rotor&)>& call) {
+    const auto openAnd = [&](const std::function<DeviceCall(Rotor&)>& call) {
       const std::unique_ptr<Rotor> rotor = MakeRotctldRotor(server.server(), 300);
-      const RotorCall open = rotor->Open();
+      const DeviceCall open = rotor->Open();
       return open.ok ? call(*rotor) : open;
     };
     double az = 7, el = 7;
-    const RotorCall read = openAnd([&](Rotor& r) { return r.GetPosition(az, el); });
+    const DeviceCall read = openAnd([&](Rotor& r) { return r.GetPosition(az, el); });
     EXPECT_EQ(read.error, c.readError) << c.answer;
     EXPECT_EQ(read.ok, read.error.empty()) << c.answer;
     EXPECT_TRUE(read.ok ? az == 1.5 && el == -2 : az == 7 && el == 7) << c.answer;
