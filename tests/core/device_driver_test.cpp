@@ -1,7 +1,7 @@
 // The device drivers: the KV250's follow rule, failures that stop commands but
 // not the retries, which calls carry each radio link, and calls that hang on a
-// real Hamlib connection to a device that never ends a line. The radio's dial
-// and reconnection are tested against rigctld.
+// real Hamlib connection to a device that never ends a line. Both devices'
+// reconnection to a restarted daemon is met in the window.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -58,10 +58,10 @@ TEST(Kv250Follow, AtOnceThenEveryFourSecondsStandingByBelowTheHorizon) {
 // A satellite crawling across the sky, so every look moves the rotor.
 const SkyPosition kMoving = [](double t) { return std::optional<LookAngles>(LookAngles{std::fmod(t * 3, 360), 45}); };
 
-TEST(RotorDriver, RotorThatFailsOrHangsIsTriedAgainAndSentThePositionAtOnceWhenItAnswers) {
+TEST(RotorDriver, RotorThatFailsIsTriedAgainAndSentThePositionAtOnceWhenItAnswers) {
   // The rotors the driver makes share these, so the test steers rotors it no longer holds.
   struct Control {
-    std::atomic<bool> fails{false}, hang{false};
+    std::atomic<bool> fails{false};
     std::atomic<int> moves{0};
   };
   struct FakeRotor final : Rotor {
@@ -69,12 +69,10 @@ TEST(RotorDriver, RotorThatFailsOrHangsIsTriedAgainAndSentThePositionAtOnceWhenI
     DeviceCall Answer() const { return c->fails ? DeviceCall{false, "Communication timed out"} : DeviceCall{}; }
     DeviceCall Open() override { return Answer(); }
     DeviceCall SetPosition(double, double) override {
-      while (c->hang) std::this_thread::sleep_for(1ms);
       if (!c->fails) ++c->moves;
       return Answer();
     }
     DeviceCall GetPosition(double& a, double& e) override {
-      while (c->hang) std::this_thread::sleep_for(1ms);
       a = 1, e = 2;
       return Answer();
     }
@@ -104,16 +102,6 @@ TEST(RotorDriver, RotorThatFailsOrHangsIsTriedAgainAndSentThePositionAtOnceWhenI
   ASSERT_TRUE(tickUntil([&] { return c->moves > moves; }, 5, frozen));
   EXPECT_TRUE(driver.Following());
   EXPECT_EQ(driver.Error(), "");
-  // A call past its deadline drops the connection: a position that went out
-  // with it goes again on the new one, though the satellite stands still.
-  sky = [](double) { return std::optional<LookAngles>(LookAngles{123, 45}); };
-  const int still = c->moves;
-  ASSERT_TRUE(tickUntil([&] { return c->moves > still; }, 5));
-  c->hang = true;
-  ASSERT_TRUE(tickUntil([&] { return driver.Error() == "no answer within 3000 ms"; }, 10));
-  const int before = c->moves;
-  c->hang = false;
-  EXPECT_TRUE(tickUntil([&] { return c->moves > before; }, 10));
 }
 
 struct FakeRig final : Rig {
@@ -185,11 +173,10 @@ TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) 
                                               std::chrono::milliseconds(2000), std::function<void()>{},
                                               [&rig2] { return std::move(rig2); });
     const auto settled = [&](bool idle) {
-      for (int i = 0; i < 1000 && !((!idle || driver->Idle()) && driver->State() == RigDriver::Link::State::Open &&
-                                    (!driver->Transmitter() || driver->Transmitter()->Now() == RigDriver::Link::State::Open));
-           ++i) {
+      const auto open = [](const RigDriver::Link* link) { return !link || link->Now() == DeviceState::Open; };
+      for (int i = 0; i < 1000 && !((!idle || driver->Idle()) && open(driver->Transmitter()) &&
+                                    driver->State() == DeviceState::Open); ++i, driver->Poll()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        driver->Poll();
       }
     };
     settled(false);

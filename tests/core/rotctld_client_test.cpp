@@ -35,10 +35,7 @@ TEST(RotctldRotor, SetsAndReadsTheRealDaemon) {
   const DeviceCall refused = rotor->SetPosition(999, 0);
   EXPECT_EQ(refused.error, "Invalid parameter");
   EXPECT_TRUE(rotor->GetPosition(az, el).ok);  // still in step
-  daemon.Stop();
-  EXPECT_FALSE(rotor->GetPosition(az, el).ok);
-  ASSERT_TRUE(daemon.Restart());
-  // The caller reconnects with a new rotor, which sends the position again.
+  daemon.Stop();  // a daemon gone stays gone for this rotor: the caller reconnects with a new one
   EXPECT_EQ(rotor->GetPosition(az, el).error, "connection closed");
 }
 
