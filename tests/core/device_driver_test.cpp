@@ -61,7 +61,7 @@ const SkyPosition kMoving = [](double t) { return std::optional<LookAngles>(Look
 TEST(RotorDriver, RotorThatFailsIsTriedAgainAndSentThePositionAtOnceWhenItAnswers) {
   // The rotors the driver makes share these, so the test steers rotors it no longer holds.
   struct Control {
-    std::atomic<bool> fails{false};
+    std::atomic<bool> fails{false}, holdReads{false};
     std::atomic<int> moves{0};
   };
   struct FakeRotor final : Rotor {
@@ -73,6 +73,7 @@ TEST(RotorDriver, RotorThatFailsIsTriedAgainAndSentThePositionAtOnceWhenItAnswer
       return Answer();
     }
     DeviceCall GetPosition(double& a, double& e) override {
+      while (c->holdReads) std::this_thread::sleep_for(1ms);
       a = 1, e = 2;
       return Answer();
     }
@@ -97,7 +98,11 @@ TEST(RotorDriver, RotorThatFailsIsTriedAgainAndSentThePositionAtOnceWhenItAnswer
   EXPECT_NE(driver.State(), RotorDriver::Link::State::Open);
   const int moves = c->moves;
   c->fails = false;
+  c->holdReads = true;  // open again, but not answered yet: nothing is commanded
   const double frozen = Now();
+  ASSERT_TRUE(tickUntil([&] { return driver.State() == DeviceState::Open; }, 15, frozen));
+  EXPECT_FALSE(driver.Park());
+  c->holdReads = false;
   ASSERT_TRUE(tickUntil([&] { return driver.Commanding(); }, 15, frozen));
   ASSERT_TRUE(tickUntil([&] { return c->moves > moves; }, 5, frozen));
   EXPECT_TRUE(driver.Following());
