@@ -69,15 +69,17 @@ class HamlibWindow : public WindowTest {
     }
     return false;
   }
-  // One tick at the window's instant; true once the dummy's VFOs are within
-  // `hz` of the downlink and uplink for satellite-side `down` and `up`.
-  bool TickUntil(double down, double up, double hz = 20) {
+  // One tick at the window's instant; true once the dummy's VFOs (`rx` and
+  // `tx` ask for them) are within `hz` of the downlink and uplink for
+  // satellite-side `down` and `up`.
+  bool TickUntil(double down, double up, double hz = 20, const Rigctld* rig = nullptr, const char* rx = "f",
+                 const char* tx = "i") {
     form->Timer1Tick();
     form->Radios->Tick();
     const double rr = RangeRate();
     return PumpUntil([&] {
-      return std::abs(rigctld.Frequency() - down * (1 - rr / kC)) <= hz &&
-             std::abs(rigctld.SplitFrequency() - up * (1 + rr / kC)) <= hz;
+      return std::abs((rig ? *rig : rigctld).First(rx) - down * (1 - rr / kC)) <= hz &&
+             std::abs((rig ? *rig : rigctld).First(tx) - up * (1 + rr / kC)) <= hz;
     }, 5);
   }
   bool RigThere() {
@@ -176,15 +178,9 @@ TEST_F(HamlibWindow, SatelliteModeToneThePassbandAndARememberedOffset) {
   d->TransmitVfo->setCurrentIndex(d->TransmitVfo->findText(QStringLiteral("MAIN")));
   ChooseModel(d, "net rigctl", ic9700.address());
   EXPECT_NE(dir.Read("config.txt").find("RIGSATMODE = 1\r\n"), std::string::npos);
-  // Sub receives, Main sends: true once both are on satellite-side `down` and its uplink.
+  // Sub receives, Main sends the inverted uplink.
   const auto tuned = [&](double down) {
-    form->Timer1Tick();
-    form->Radios->Tick();
-    const double rr = RangeRate(), up = 145.95e6 - (down - 435.05e6);
-    return PumpUntil([&] {
-      return std::abs(ic9700.First("f Sub") - down * (1 - rr / kC)) <= 20 &&
-             std::abs(ic9700.First("f Main") - up * (1 + rr / kC)) <= 20;
-    }, 5);
+    return TickUntil(down, 145.95e6 - (down - 435.05e6), 20, &ic9700, "f Sub", "f Main");
   };
   ASSERT_TRUE(tuned(435.05e6)) << Status(form->Radios);
   EXPECT_TRUE(PumpUntil([&] { return Status(form->Radios).find("USB/LSB tone 67.0 Hz") != std::string::npos; }, 5))
