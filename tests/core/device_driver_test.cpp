@@ -26,12 +26,6 @@ using Steady = std::chrono::steady_clock;
 
 double Now() { return std::chrono::duration<double>(Steady::now().time_since_epoch()).count(); }
 
-TEST(ReconnectPause, GrowsToTenSeconds) {
-  const std::vector<std::pair<int, int>> cases = {{0, 1000}, {1, 1000}, {2, 2000}, {3, 4000}, {4, 8000}, {5, 10000},
-                                                  {40, 10000}};
-  for (const auto& [attempts, ms] : cases) EXPECT_EQ(ReconnectPause(attempts).count(), ms) << attempts;
-}
-
 TEST(Kv250Follow, AtOnceThenEveryFourSecondsStandingByBelowTheHorizon) {
   // Elevation by second: up from 0, down (rounded 0) at 10-11, up again from 12.
   const SkyPosition sky = [](double t) {

@@ -1,5 +1,5 @@
-// The KV250 through the real main window: its follow rule, park, the status
-// line of a port that cannot be used, and what real key presses do to the label.
+// The KV250 through the real main window: its follow rule, park, and what real
+// key presses do to the label. Its status line is the one every device shares.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -18,16 +18,13 @@ namespace {
 
 class RotorWindow : public WindowTest {
  protected:
-  void Start() {
+  void SetUp() override {
     std::vector<ElementSet> sats = SampleSatellites();
     sats.resize(40);  // rows 40..59 stay empty
     MakeForm(LoaderOf(sats));
     StartAtUtc({2026, 5, 11, 0, 0, 0});
     for (int row = 0; row < 40; ++row) (std::stoi(RowText(row).substr(13, 4)) > 0 ? up : down) = row;
     ASSERT_TRUE(up >= 0 && down >= 0);
-  }
-  void SetUp() override {
-    if (!ports) Start();
   }
   // One second of the window's time, and what the rotor makes of it.
   void Second() {
@@ -96,20 +93,6 @@ TEST_F(RotorWindow, OnlyASatelliteThatIsUpIsSentAtOnceThenEveryFourSecondsWhatev
   EXPECT_EQ(port.Values(), Transfer(0x007F));
   for (const auto& write : port.Writes()) EXPECT_EQ(write.address, 888);
   EXPECT_FALSE(Option(60)->font().bold());  // parked, it follows nothing
-}
-
-// A port that cannot be written: the window says so, and nothing looks as if it went out.
-TEST_F(RotorWindow, Kv250WithoutAUsablePortSaysSoInTheWindow) {
-  struct Dead final : ParallelPort {
-    void OutPort(int, int) noexcept override {}
-    std::string Unusable() noexcept override { return "/dev/parport0: Permission denied"; }
-  };
-  ports = [](int) { return std::make_unique<Dead>(); };
-  Start();
-  Option(up)->click();
-  for (int s = 0; s < 5; ++s) Second();
-  EXPECT_EQ(Status(), "rotor: reconnecting (/dev/parport0: Permission denied)");
-  EXPECT_FALSE(Option(60)->font().bold());
 }
 
 }  // namespace
