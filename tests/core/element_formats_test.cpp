@@ -12,7 +12,7 @@
 #include "core/table/element_age.h"
 #include "core/load/element_loader.h"
 #include "core/load/settings_in_use.h"
-#include "core/elements/element_text.h"
+#include "core/elements/element_formats.h"
 #include "core/orbit/engine.h"
 #include "core/table/live_table.h"
 #include "core/orbit/sgp4_model.h"
