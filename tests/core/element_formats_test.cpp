@@ -114,10 +114,7 @@ TEST(ElementFormats, SatsPicksInFileOrderAndEverySetIsAccountedFor) {
   const Loaded all = Load(csv);
   EXPECT_EQ(all.state.SatCount, 80);
   EXPECT_EQ(all.state.Elements[80].Name, "SAT 80   ");
-  EXPECT_EQ(all.report.counts.read, 85);
-  EXPECT_EQ(all.report.counts.leftOut, 5);
-  EXPECT_EQ(all.report.counts.Skipped(), 1);
-  EXPECT_EQ(all.state.LoadSummary,
+  EXPECT_EQ(all.state.LoadSummary,  // the counts as the report holds them
             "Elements (omm csv): 85 read, 1 skipped (1 malformed), 5 left out (table holds 80)");
 
   const Loaded picked = Load(csv, "SATS = sat 84, 100003 ,SAT 2,nothing\r\n");
