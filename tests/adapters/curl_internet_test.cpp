@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <thread>
+#include <tuple>
 
 #include "core/temp_dir.h"
 #include "core/download/read_url.h"
@@ -49,9 +50,8 @@ TEST_F(CurlInternetTest, BodyStatusAndCauseOfEachAnswer) {
     CurlInternet internet{{500ms, 1500ms}};
     UrlReading reading;
     EXPECT_EQ(ReadUrl(internet, c.url, &reading), c.received) << c.url;
-    EXPECT_EQ(reading.status, c.status) << c.url;
-    EXPECT_EQ(reading.failure, c.failure) << c.url;
-    EXPECT_EQ(reading.complete, *c.failure == '\0') << c.url;
+    EXPECT_EQ(std::tuple(reading.status, reading.failure, reading.complete),
+              std::tuple(c.status, std::string(c.failure), *c.failure == '\0')) << c.url;
   }
 }
 
@@ -85,9 +85,7 @@ TEST_F(CurlInternetTest, CancelFromAnotherThreadEndsTheTransfer) {
   std::this_thread::sleep_for(300ms);
   internet.Cancel();
   reader.join();
-  EXPECT_EQ(reading.failure, "cancelled");
-  EXPECT_FALSE(reading.complete);
-  EXPECT_LT(received.size(), 10u);
+  EXPECT_TRUE(reading.failure == "cancelled" && !reading.complete && received.size() < 10u) << reading.failure;
   // Once cancelled, the library opens nothing more.
   EXPECT_EQ(ReadUrl(internet, server.Url("/files/k.txt"), &reading), "");
   EXPECT_EQ(reading.failure, "cancelled");
