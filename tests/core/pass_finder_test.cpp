@@ -40,9 +40,7 @@ TEST(PassFinder, ReportsSatellitesThatNeverRiseNeverSetOrCannotBeComputed) {
       {Made(wave), Visibility::Passes, 16, false},
   };
   for (const auto& c : cases) {
-    PassOptions options;
-    options.seconds = 86400;
-    const PassSearch s = FindPasses(c.track, options);
+    const PassSearch s = FindPasses(c.track, {.seconds = 86400});
     EXPECT_EQ(std::tuple(s.visibility, s.passes.size(), s.failedPropagations > 0),
               std::tuple(c.visibility, c.passes, c.failures));
     for (const Pass& p : s.passes) {
