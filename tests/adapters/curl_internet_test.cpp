@@ -25,18 +25,12 @@ class CurlInternetTest : public ::testing::Test {
 };
 
 TEST_F(CurlInternetTest, BodyStatusAndCauseOfEachAnswer) {
-  struct Case {
-    std::string url;
-    int status;
-    const char* failure;
-    std::string received;
-  };
   std::string closed;  // a port on 127.0.0.1 where nothing listens any more
   {
     const test::ElementServer gone{served.path()};
     closed = gone.Url("/");
   }
-  const Case cases[] = {
+  const std::tuple<std::string, int, const char*, std::string> cases[] = {  // URL, status, failure, body
       {server.Url("/files/k.txt"), 200, "", body},
       {server.Url("/moved/k.txt"), 200, "", body},
       {server.Url("/status/404/k.txt"), 404, "", body},
@@ -46,12 +40,12 @@ TEST_F(CurlInternetTest, BodyStatusAndCauseOfEachAnswer) {
       {closed, 0, "connection refused", ""},
       {"file:///etc/hostname", 0, "unsupported protocol", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [url, status, failure, received] : cases) {
     CurlInternet internet{{500ms, 1500ms}};
     UrlReading reading;
-    EXPECT_EQ(ReadUrl(internet, c.url, &reading), c.received) << c.url;
+    EXPECT_EQ(ReadUrl(internet, url, &reading), received) << url;
     EXPECT_EQ(std::tuple(reading.status, reading.failure, reading.complete),
-              std::tuple(c.status, std::string(c.failure), *c.failure == '\0')) << c.url;
+              std::tuple(status, std::string(failure), *failure == '\0')) << url;
   }
 }
 
