@@ -84,8 +84,7 @@ TEST(Settings, ReadOnceFromTheProgramDirectoryAndSayWhyNot) {
                           " NTPSERVER = x\rROTOR = KV250 LPT2\rRIG = 2 localhost:4532\rSO-50 DOWN(436.795)\r");
   const Settings s = ReadSettings(dir.path());
   EXPECT_TRUE(s.read && s.warnings.empty());
-  EXPECT_EQ(s.keys.KEPURL, "http://x");
-  EXPECT_EQ(s.ntp.server, (NtpServer{"127.0.0.1", 4123}));
+  EXPECT_TRUE(s.keys.KEPURL == "http://x" && s.ntp.server == (NtpServer{"127.0.0.1", 4123}));
   EXPECT_TRUE(s.rotor.choice.lpt == 2 && s.rig.connection);
   EXPECT_EQ(s.lines.back(), "SO-50 DOWN(436.795)");
   EXPECT_EQ(SettingsFromBytes("").ntp.server, NtpServer{});  // the public pool
