@@ -31,9 +31,7 @@ struct RecordingView final : ElementCommandView, MessageBox, EventLoop {
 // Keeps the work until the test lets it run, as a worker thread that takes its time.
 struct HeldWork final : BackgroundWork {
   std::vector<std::pair<std::function<void()>, std::function<void()>>> held;
-  void Start(std::function<void()> work, std::function<void()> done) override {
-    held.emplace_back(std::move(work), std::move(done));
-  }
+  void Start(std::function<void()> work, std::function<void()> done) override { held.emplace_back(work, done); }
   void RunAll() {
     auto all = std::move(held);
     for (auto& [work, done] : all) work(), done();
@@ -88,10 +86,8 @@ TEST_F(ElementCommandsTest, GroupDownloadTakesOnly200AndIsNotRepeatedWithinTwoHo
   const auto start = now;
   for (const auto& step : kSteps) {
     now = start + step.after;
-    net->calls.clear();
+    net->calls.clear(), loads.clear(), state.ElementFileName = "amateur.txt";
     net->answer = {.status = step.status, .pieces = {test::Block("AO-07")}};
-    loads.clear();
-    state.ElementFileName = "amateur.txt";
     Commands().Download(kGeoDownload);
     work.RunAll();
     EXPECT_EQ(net->calls.find("|7" + geo + "/") != std::string::npos, step.asked) << net->calls;
