@@ -70,11 +70,7 @@ TEST(EngineGeometry, OverheadSatelliteAndSquintLimits) {
   }
 }
 
-ElementSet IssWith(double ElementSet::*field, double value) {
-  ElementSet s = Iss();
-  s.*field = value;
-  return s;
-}
+ElementSet IssWith(double ElementSet::*field, double value) { ElementSet s = Iss(); s.*field = value; return s; }
 
 bool Fails(const ElementSet& sat, double tn = 131.5, const Observer& station = kLugano) {
   return !KeplerModel(sat).AtDay(SetupEngine(station), 2026, tn).has_value();
