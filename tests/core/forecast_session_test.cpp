@@ -27,17 +27,10 @@ struct FakeForecastView final : ForecastView {
   std::optional<double> UtcDifference() const override { return difference; }
   void EnableClockTimer(bool on) override { timer1 = on; }
   void EnableSimulationTimer(bool on) override { timer3 = on; }
-  void LoadForecastWindow(const std::string& name) override {
-    open = true;
-    ++loads;
-    text = ForecastTitle(name);
-  }
+  void LoadForecastWindow(const std::string& name) override { open = true, ++loads, text = ForecastTitle(name); }
   bool ForecastWindowOpen() const override { return open; }
   void AppendForecast(const std::string& piece) override { text += piece; }
-  void LetPendingEventsRun() override {
-    ++yields;
-    if (onYield) onYield();
-  }
+  void LetPendingEventsRun() override { ++yields, onYield ? onYield() : void(); }
 };
 
 // GEO stands at 37 degrees over 46.5 N, 8.95 E for the whole day; EQUATOR
