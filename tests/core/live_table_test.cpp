@@ -38,12 +38,8 @@ struct FakeView final : LiveTableView {
   std::vector<MapFields> map;
 
   int SelectedOption() const override { return selected; }
-  void ShowRow(int row, const std::string& text, RowColours colours) override {
-    rows[row] = {text, colours};
-  }
-  void ShowRotorPosition(const std::string& az, const std::string& el) override {
-    rotorSide += az + " " + el + "|";
-  }
+  void ShowRow(int row, const std::string& text, RowColours colours) override { rows[row] = {text, colours}; }
+  void ShowRotorPosition(const std::string& az, const std::string& el) override { rotorSide += az + " " + el + "|"; }
   void ShowTitle(const std::string& caption) override { rotorSide += caption + "|"; }
   void ShowTrackingPicture(bool on) override { rotorSide += on ? "picture|" : "no picture|"; }
   void UpdateMap(const MapFields& fields) override { map.push_back(fields); }
@@ -51,11 +47,7 @@ struct FakeView final : LiveTableView {
 
 SatState State(int az, int el) { return {az, el, 200, 812, 3204, 55, 130, -45, -120, 14368}; }
 
-std::string Name(int k) {
-  std::string name = "SAT-" + std::to_string(k);
-  name.resize(9, ' ');
-  return name;
-}
+std::string Name(int k) { return ("SAT-" + std::to_string(k) + "     ").substr(0, 9); }
 
 // Gives whatever state the test set for its satellite; none: cannot be computed.
 struct FakeModel final : OrbitModel {
