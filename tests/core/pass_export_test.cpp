@@ -9,11 +9,9 @@
 namespace rdz {
 namespace {
 
-PassRow Row(const std::string& name, std::int64_t aos, double aosAz, double maxEl,
-            double losAz) {
+PassRow Row(const std::string& name, std::int64_t aos, double aosAz, double maxEl, double losAz) {
   PassRow r;
-  r.number = 7;
-  r.name = name;
+  r.number = 7, r.name = name;
   r.pass.aos = {aos, aosAz, 0.01};
   r.pass.tca = {aos + 300, 123.45, maxEl};
   r.pass.los = {aos + 611, losAz, 0.02};
