@@ -15,9 +15,7 @@ namespace fs = std::filesystem;
 TEST(ProgramDirectory, InstalledTheSamplesNeverGoOverTheUsersFiles) {
   test::TempDir root, user;
   const fs::path bin = root.path() / "bin", dir = user.path() / "rodedizevad";
-  fs::create_directories(bin);
-  fs::create_directories(root.path() / "share" / "rodedizevad");
-  fs::create_directories(dir);
+  for (const fs::path& folder : {bin, root.path() / "share" / "rodedizevad", dir}) fs::create_directories(folder);
   root.Write("share/rodedizevad/amateur.txt", "elements\r\n");
   root.Write("share/rodedizevad/config.txt", "LA = 1\r\n");
   user.Write("rodedizevad/config.txt", "LA = 2\r\n");
