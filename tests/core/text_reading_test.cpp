@@ -29,9 +29,7 @@ TEST(LenientNumber, ReadsTheNumberAtTheStartAndIgnoresWhatFollows) {
 
 TEST(LenientNumber, AWholeNumberIsTheWholeTextAndFinite) {
   EXPECT_TRUE(WholeNumber(" -12.5\t") == -12.5 && WholeNumber("0") == 0.0);
-  for (const char* text : {"12 deg", "5e", "StBy", "", "1e999", "inf"}) {
-    EXPECT_FALSE(WholeNumber(text)) << text;
-  }
+  for (const char* text : {"12 deg", "5e", "StBy", "", "1e999", "inf"}) EXPECT_FALSE(WholeNumber(text)) << text;
 }
 
 TEST(TextLines, CrLfLfAndALoneCrEachEndALine) {
@@ -97,9 +95,7 @@ TEST(UtcDifference, HoursBecomeWholeSecondsAndUnusableValuesNothing) {
   for (const auto& [hours, seconds] : {std::pair{-5.0, -18000LL}, {5.75, 20700LL}, {1.0 / 3.0, 1200LL}, {1e6, 3600000000LL}})
     EXPECT_EQ(UtcDifferenceSeconds(hours), seconds) << hours;
   const double inf = std::numeric_limits<double>::infinity();
-  for (double bad : {std::nan(""), inf, -inf, 1e6 + 1, -1e300}) {
-    EXPECT_FALSE(UtcDifferenceSeconds(bad)) << bad;
-  }
+  for (double bad : {std::nan(""), inf, -inf, 1e6 + 1, -1e300}) EXPECT_FALSE(UtcDifferenceSeconds(bad)) << bad;
   // And back, as the box shows a difference taken from the system's zone.
   const std::pair<std::int64_t, const char*> shown[] = {
       {0, "0"},       {3600, "1"},      {19800, "5.5"}, {20700, "5.75"}, {-12600, "-3.5"},
