@@ -104,11 +104,26 @@ std::optional<Propagation> Sgp4Model::At(const EngineContext& station, const Civ
 
 std::optional<LookAngles> Sgp4Model::Look(const EngineContext& station,
                                           const CivilTime& utc) const {
+  return LookAtDay(station, Days1950(utc, 0.0));
+}
+
+std::optional<LookAngles> Sgp4Model::LookAt(const EngineContext& station,
+                                            std::int64_t unixSeconds) const {
+  // The same day count as from the calendar: whole days, then the seconds of the day.
+  constexpr std::int64_t kDays1950AtUnixZero = 7306;
+  const std::int64_t day = unixSeconds >= 0 ? unixSeconds / 86400 : (unixSeconds - 86399) / 86400;
+  const auto second = static_cast<double>(unixSeconds - day * 86400);
+  return LookAtDay(station, static_cast<double>(day + kDays1950AtUnixZero) + second / 86400.0);
+}
+
+std::optional<LookAngles> Sgp4Model::LookAtDay(const EngineContext& station, double days1950) const {
   if (satellite_.error() != sgp4::Error::None) return std::nullopt;
   sgp4::Instant in;
-  {
+  if (satellite_.model().deepSpace()) {
     const std::lock_guard lock(mutex_);
-    in = satellite_.Look(station, utc);
+    in = satellite_.LookAt(station, days1950);
+  } else {
+    in = satellite_.LookAt(station, days1950);
   }
   if (in.error != sgp4::Error::None) return std::nullopt;
   const LookAngles& look = in.look;

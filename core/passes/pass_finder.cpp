@@ -282,6 +282,54 @@ class Scanner {
     return best;
   }
 
+  // The top of the cubic through two samples with their elevations and
+  // elevation rates, rising at `lo` and falling at `hi`.
+  static double SlopeTop(const Sample& lo, const Sample& hi) {
+    const double h = static_cast<double>(hi.t - lo.t);
+    const double m0 = lo.a.elevationRate, m1 = hi.a.elevationRate;
+    const double rise = hi.a.elevation - lo.a.elevation - m0 * h;
+    const double b = (m1 - m0 - 2 * rise / h) / (h * h);
+    const double a = (rise - b * h * h * h) / (h * h);
+    // m0 + 2 a x + 3 b x^2 = 0, the root where the rate turns negative.
+    double x = h * m0 / (m0 - m1);
+    const double disc = a * a - 3 * b * m0;
+    if (b != 0 && disc >= 0) {
+      const double q = -(a + std::copysign(std::sqrt(disc), a));
+      for (const double r : {q / (3 * b), q != 0 ? m0 / q : -1.0}) {
+        if (r >= 0 && r <= h) x = r;
+      }
+    } else if (b == 0 && a < 0) {
+      x = -m0 / (2 * a);
+    }
+    return static_cast<double>(lo.t) + x;
+  }
+
+  // Highest second between a rising sample and a falling one, by the
+  // elevation rate: the top of their cubic asked until the two are a second
+  // apart; the higher of them is then the highest second. A cubic that keeps
+  // missing is helped by halvings.
+  Sample PeakBySlope(Sample lo, Sample hi) {
+    for (int round = 0; hi.t - lo.t > 1; ++round) {
+      std::int64_t n = lo.t + (hi.t - lo.t) / 2;
+      const double x = SlopeTop(lo, hi);
+      if ((round < 3 || round % 2 == 1) && std::isfinite(x)) n = std::llround(x);
+      n = std::clamp(n, lo.t + 1, hi.t - 1);
+      const Sample s = Evaluate(n);
+      if (!std::isfinite(s.a.elevationRate)) return Peak(lo, lo.a.elevation >= hi.a.elevation ? lo : hi, hi);
+      (s.a.elevationRate >= 0 ? lo : hi) = s;
+    }
+    return hi.a.elevation > lo.a.elevation ? hi : lo;
+  }
+
+  // The highest second of a pass, from the highest sample and its
+  // neighbours: by the elevation rate where the model gives it.
+  Sample Top(const Sample& before, const Sample& best, const Sample& after) {
+    const double rate = best.a.elevationRate;
+    if (rate >= 0 && after.a.elevationRate < 0 && after.t > best.t) return PeakBySlope(best, after);
+    if (rate < 0 && before.a.elevationRate >= 0 && before.t < best.t) return PeakBySlope(before, best);
+    return Peak(before, best, after);
+  }
+
   // Follows a pass from its first up sample to the first sample after it.
   Followed Follow(const Sample& aos, bool aosFound) {
     const std::int64_t limit = end_ + kPassLookAround;
@@ -313,7 +361,7 @@ class Scanner {
     if (!afterBest) afterBest = *los;
     out.pass.aos = PointOf(aos);
     out.pass.los = PointOf(*los);
-    out.pass.tca = PointOf(Peak(beforeBest, best, *afterBest));
+    out.pass.tca = PointOf(Top(beforeBest, best, *afterBest));
     return out;
   }
 
