@@ -24,6 +24,8 @@ constexpr double kPlaneTurnRate = 1.05 * kEarthTurn + 1e-5;
 // plane nearest to it moves at most kEarthTurn / cos(kPlaneAngleCap).
 constexpr double kPlaneAngleCap = 75 * kRadPerDeg;
 constexpr double kPlaneAngleRise = 20 * kRadPerDeg;
+// Degrees per second per second: a top flatter than this is walked by elevation.
+constexpr double kFlatTop = 2e-4;
 
 using Vec = std::array<double, 3>;
 double Dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
@@ -307,7 +309,9 @@ class Scanner {
   // Highest second between a rising sample and a falling one, by the
   // elevation rate: the top of their cubic asked until the two are a second
   // apart; the higher of them is then the highest second. A cubic that keeps
-  // missing is helped by halvings.
+  // missing is helped by halvings. The model's rate is off by up to some
+  // 4e-5 degrees per second: on a flat top that moves the turn by seconds,
+  // so there the elevations themselves settle it.
   Sample PeakBySlope(Sample lo, Sample hi) {
     for (int round = 0; hi.t - lo.t > 1; ++round) {
       std::int64_t n = lo.t + (hi.t - lo.t) / 2;
@@ -318,7 +322,16 @@ class Scanner {
       if (!std::isfinite(s.a.elevationRate)) return Peak(lo, lo.a.elevation >= hi.a.elevation ? lo : hi, hi);
       (s.a.elevationRate >= 0 ? lo : hi) = s;
     }
-    return hi.a.elevation > lo.a.elevation ? hi : lo;
+    Sample best = hi.a.elevation > lo.a.elevation ? hi : lo;
+    if (lo.a.elevationRate - hi.a.elevationRate < kFlatTop) {
+      const std::int64_t away = best.t == hi.t ? 1 : -1;
+      for (int k = 0; k < 3600; ++k) {
+        const Sample s = Evaluate(best.t + away);
+        if (!(s.a.elevation > best.a.elevation)) break;
+        best = s;
+      }
+    }
+    return best;
   }
 
   // The highest second of a pass, from the highest sample and its
