@@ -184,7 +184,7 @@ class Scanner {
       return t;
     }
     double t = (beta - reach) / kPlaneTurnRate;
-    if (beta >= reach) return t;
+    if (beta >= reach) return std::max(t, FarFromPlane(n, s, reach));
     if (d > 0) {
       // Ahead: it must first come within along(beta') of that point.
       const double t1 = (d - along(beta)) / rate;
@@ -197,6 +197,29 @@ class Scanner {
       t = std::max(t, std::min(away, around));
     }
     return t;
+  }
+
+  // Seconds before the station can come within `reach` of the orbit's
+  // plane, the plane turning with the Earth alone: sin(beta) is then
+  // C + A cos(theta), theta growing at kEarthTurn. The node's drift (under
+  // 2e-6 radians per second) and the short-period wobble of the plane (a
+  // few thousandths of a radian) are added to the reach, for up to kMaxStep.
+  static double FarFromPlane(const Vec& n, const Vec& s, double reach) {
+    constexpr double kDrift = 2.5e-6, kWobble = 0.003;
+    const double limit = std::sin(std::min(reach + kWobble + kDrift * kMaxStep, kPi / 2));
+    const double c = n[2] * s[2];
+    const double amplitude = std::hypot(n[0], n[1]) * std::hypot(s[0], s[1]);
+    const double theta = std::atan2(s[1], s[0]) - std::atan2(n[1], n[0]);
+    const double now = c + amplitude * std::cos(theta);
+    if (!(amplitude > 1e-9) || std::fabs(now) <= limit) return 0;
+    // Into [-limit, limit]: from above the cosine falls to hi, from below it rises to lo.
+    const double hi = (limit - c) / amplitude, lo = (-limit - c) / amplitude;
+    if (hi < -1 || lo > 1) return kMaxStep;
+    const double enter = now > limit ? std::acos(std::clamp(hi, -1.0, 1.0))
+                                     : 2 * kPi - std::acos(std::clamp(lo, -1.0, 1.0));
+    double turn = std::fmod(enter - theta, 2 * kPi);
+    if (turn < 0) turn += 2 * kPi;
+    return std::min(turn / kEarthTurn, static_cast<double>(kMaxStep));
   }
 
   // Height above the mask at the satellite's azimuth; NaN when not computed.
