@@ -236,14 +236,19 @@ class Scanner {
   Sample Edge(std::int64_t downT, std::optional<LookAngles> downA, Sample up) {
     const std::int64_t dir = up.t > downT ? 1 : -1;
     double downH = Height(downA);
+    // Over a flat horizon the height changes at the elevation rate.
+    double downRate = downA && horizon_.Flat() ? downA->elevationRate : std::nan("");
     int sameEnd = 0;
     bool upMoved = false;
     while ((up.t - downT) * dir > 1) {
       const double upH = Height(up.a);
       std::int64_t n = downT + (up.t - downT) / 2;
       if (downH < 0 && upH >= 0 && sameEnd < 2) {
-        const double x = static_cast<double>(downT) +
-                         static_cast<double>(up.t - downT) * (-downH / (upH - downH));
+        const double upRate = horizon_.Flat() ? up.a.elevationRate : std::nan("");
+        const double x = Crossing(static_cast<double>(up.t - downT), downH, downRate, upH, upRate,
+                                  -downH / (upH - downH)) *
+                             static_cast<double>(up.t - downT) +
+                         static_cast<double>(downT);
         n = static_cast<std::int64_t>(dir > 0 ? std::ceil(x) : std::floor(x));
         n = dir > 0 ? std::clamp(n, downT + 1, up.t - 1) : std::clamp(n, up.t + 1, downT - 1);
       }
@@ -256,9 +261,30 @@ class Scanner {
       } else {
         downT = n;
         downH = Height(a);
+        downRate = a && horizon_.Flat() ? a->elevationRate : std::nan("");
       }
     }
     return up;
+  }
+
+  // Where, as a fraction of the span `length` seconds, the cubic through the
+  // heights h0, h1 with the rates m0, m1 at its ends crosses zero: Newton's
+  // steps from the straight line's guess `s`, which stays where the rates
+  // are unknown or the steps stray.
+  static double Crossing(double length, double h0, double m0, double h1, double m1, double s) {
+    if (!std::isfinite(m0) || !std::isfinite(m1)) return s;
+    const double d0 = m0 * length, d1 = m1 * length;
+    double x = s;
+    for (int k = 0; k < 4; ++k) {
+      const double x2 = x * x, x3 = x2 * x;
+      const double p = (2 * x3 - 3 * x2 + 1) * h0 + (x3 - 2 * x2 + x) * d0 + (3 * x2 - 2 * x3) * h1 +
+                       (x3 - x2) * d1;
+      const double slope = (6 * x2 - 6 * x) * (h0 - h1) + (3 * x2 - 4 * x + 1) * d0 + (3 * x2 - 2 * x) * d1;
+      if (!(slope != 0)) return s;
+      x -= p / slope;
+      if (!(x >= 0 && x <= 1)) return s;
+    }
+    return x;
   }
 
   Sample Evaluate(std::int64_t t) {

@@ -275,11 +275,21 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
 
   // Kepler's equation in the equinoctial form, with the step limited for high eccentricity.
   const double u = Fmod2Pi(xl - p.raan);
+  // Once the steps are small, the sine and cosine are turned on by each step
+  // (its series to the fifth power, exact to the last bit) instead of computed again.
   double eo1 = u, sineo1 = 0.0, coseo1 = 0.0;
   double tem5 = 9999.9;
   for (int k = 0; k < 10 && std::fabs(tem5) >= 1.0e-12; ++k) {
-    sineo1 = std::sin(eo1);
-    coseo1 = std::cos(eo1);
+    if (std::fabs(tem5) < 1.0e-3) {
+      const double d2 = tem5 * tem5;
+      const double sd = tem5 * (1.0 - d2 / 6.0 * (1.0 - d2 / 20.0)), cd = 1.0 - d2 / 2.0 * (1.0 - d2 / 12.0);
+      const double s = sineo1 * cd + coseo1 * sd;
+      coseo1 = coseo1 * cd - sineo1 * sd;
+      sineo1 = s;
+    } else {
+      sineo1 = std::sin(eo1);
+      coseo1 = std::cos(eo1);
+    }
     tem5 = (u - aynl * coseo1 + axnl * sineo1 - eo1) / (1.0 - coseo1 * axnl - sineo1 * aynl);
     if (std::fabs(tem5) >= 0.95) tem5 = tem5 > 0.0 ? 0.95 : -0.95;
     eo1 += tem5;
