@@ -145,6 +145,7 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
   if (satellite_.error() != sgp4::Error::None || to < from) return std::nullopt;
   const double eSlack = satellite_.model().deepSpace() ? 0.004 : 0.002;
   double minRadius = std::numeric_limits<double>::infinity(), maxRadius = 0, maxRate = 0;
+  double maxEccentricity = 0;
   for (std::int64_t t = from;; t = std::min(t + kSampleGap, to)) {
     sgp4::State s;
     {
@@ -152,12 +153,15 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
       s = satellite_.Orbit(CivilFromUnix(t));
     }
     const double e = s.eccentricity + eSlack;
-    if (s.error == sgp4::Error::Decayed && maxRate > 0) {
-      // Decays within the span: later instants cannot be computed; before, the
-      // orbit may come down to the ground.
+    if (s.error != sgp4::Error::None && maxRate > 0) {
+      // Decays within the span (drag may also drive the eccentricity out
+      // first): later instants cannot be computed; before, the orbit may come
+      // down to the ground, turning there as fast as its eccentricity allows.
       minRadius = 1.0;
+      maxRate = std::max(maxRate, sgp4::wgs72::Xke / 60.0 * std::sqrt(1.0 + maxEccentricity));
       break;
     }
+    maxEccentricity = std::max(maxEccentricity, e);
     if (s.error != sgp4::Error::None || !(e < 0.99) || !(s.semiAxis > 0)) return std::nullopt;
     minRadius = std::min(minRadius, s.semiAxis * (1.0 - e));
     maxRadius = std::max(maxRadius, s.semiAxis * (1.0 + e));

@@ -109,11 +109,11 @@ class Scanner {
   std::int64_t Step(const std::optional<LookAngles>& a, bool up) const {
     // A model that keeps failing (a decayed orbit) is asked ever more rarely.
     if (!a) return std::min<std::int64_t>(kFineStep << std::min(failedInARow_ / 4, 7), 3600);
-    if (!track_.limits) return kFineStep;
     if (!horizon_.Flat() && a->elevation < horizon_.Highest() + 1 &&
         a->elevation > horizon_.Lowest() - 1) {
       return MaskStep(*a);
     }
+    if (!track_.limits) return kFineStep;
     const OrbitLimits& l = *track_.limits;
     const double el = a->elevation * kRadPerDeg;
     const double psi =
