@@ -121,7 +121,8 @@ class Scanner {
     const double room = (up ? reachUp_ - psi : psi - reachDown_) - kAngleMargin;
     double seconds = room / l.maxAngularRate;
     seconds = std::max(seconds, PlaneStep(*a, up));
-    if (!(seconds > kFineStep)) return kFineStep;
+    // Within a fine step of the mask's band: it may reach a steep part of it.
+    if (!(seconds > kFineStep)) return horizon_.Flat() ? kFineStep : MaskStep(*a);
     if (seconds > kMaxStep) return kMaxStep;
     return static_cast<std::int64_t>(seconds);
   }
