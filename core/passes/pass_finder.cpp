@@ -64,7 +64,9 @@ class Scanner {
       const MaskPoint& a = p[i];
       const MaskPoint& b = p[(i + 1) % p.size()];
       const double span = i + 1 < p.size() ? b.azimuth - a.azimuth : b.azimuth + 360 - a.azimuth;
-      maskSlope_ = std::max(maskSlope_, span > 0 ? std::fabs(b.elevation - a.elevation) / span : 1e3);
+      const double slope = span > 0 ? std::fabs(b.elevation - a.elevation) / span : 1e3;
+      maskSlope_ = std::max(maskSlope_, slope);
+      slopes_.push_back({a.azimuth, span, slope});
     }
   }
 
@@ -137,10 +139,24 @@ class Scanner {
     if (!(speed > 0 && a.range > 0)) return kFineStep;
     const double turn = 1.25 * speed / a.range / kRadPerDeg;  // degrees per second
     const double steepest = std::min(std::fabs(a.elevation) + turn * kFineStep, 85.0);
-    const double rate = turn * (1 + maskSlope_ / std::cos(steepest * kRadPerDeg));
+    const double cosSteepest = std::cos(steepest * kRadPerDeg);
+    const double sweep = turn / cosSteepest * kFineStep;  // azimuth it can cover in the step
+    const double rate = turn * (1 + SlopeNear(a.azimuth, sweep) / cosSteepest);
     const double height = std::fabs(a.elevation - horizon_.At(a.azimuth));
     const double seconds = std::min(height / rate, 0.2 * a.range / speed);
     return std::clamp<std::int64_t>(static_cast<std::int64_t>(seconds), 1, kFineStep);
+  }
+
+  // The steepest part of the mask within `width` degrees of azimuth `az`.
+  double SlopeNear(double az, double width) const {
+    if (!(width < 180)) return maskSlope_;
+    double steepest = 0;
+    for (const MaskSlope& s : slopes_) {
+      for (const double turn : {-360.0, 0.0, 360.0}) {
+        if (s.from + turn <= az + width && s.from + s.span + turn >= az - width) steepest = std::max(steepest, s.slope);
+      }
+    }
+    return steepest;
   }
 
   // Seconds over which the satellite stays out of reach (down) or within it
@@ -446,6 +462,10 @@ class Scanner {
   const std::int64_t start_, end_;
   double reachUp_ = 0, reachDown_ = 0;
   double maskSlope_ = 0;  // degrees of elevation per degree of azimuth, at most
+  struct MaskSlope {
+    double from, span, slope;  // the part of the mask from `from` over `span` degrees
+  };
+  std::vector<MaskSlope> slopes_;
   int computed_ = 0, failed_ = 0, failedInARow_ = 0;
 };
 
