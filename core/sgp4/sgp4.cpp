@@ -54,6 +54,12 @@ double Fmod2Pi(double a) {
 
 // An angle brought into 0..2 pi.
 double Wrap(double a) {
+  // What the division below gives for the angles reduced already.
+  if (a > 0.0 && a < TwoPi) return a;
+  if (a < 0.0 && a > -TwoPi) {
+    a += TwoPi;
+    return a < TwoPi ? a : 0.0;
+  }
   a -= TwoPi * std::floor(a / TwoPi);
   return a < TwoPi ? a : 0.0;
 }
@@ -211,14 +217,16 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
   double templ = t2cof_ * t2;
   if (!simple_) {
     const double delomg = omgcof_ * t;
-    const double delmtemp = 1.0 + eta_ * std::cos(xmdf);
+    const SinCos m{std::sin(xmdf), std::cos(xmdf)};
+    const double delmtemp = 1.0 + eta_ * m.cos;
     const double delm = xmcof_ * (delmtemp * delmtemp * delmtemp - delmo_);
     mm = xmdf + delomg + delm;
+    const double sinmm = std::fabs(delomg + delm) < 1e-2 ? Turned(m, delomg + delm).sin : std::sin(mm);
     argpm = argpdf - delomg - delm;
     const double t3 = t2 * t;
     const double t4 = t3 * t;
     tempa -= d2_ * t2 + d3_ * t3 + d4_ * t4;
-    tempe += el_.bstar * cc5_ * (std::sin(mm) - sinmao_);
+    tempe += el_.bstar * cc5_ * (sinmm - sinmao_);
     templ += t3cof_ * t3 + t4 * (t4cof_ + t * t5cof_);
   }
   double nm = noUnkozai_;
