@@ -58,6 +58,9 @@ class Scanner {
       // The mask's highest point bounds where it can set, its lowest where it can rise.
       reachUp_ = Reach(l.minRadius, l.stationRadius * 1.0005, horizon_.Highest());
       reachDown_ = Reach(l.maxRadius, l.stationRadius * 0.9995, horizon_.Lowest());
+      cosReachUp_ = std::cos(reachUp_ - kAngleMargin);
+      cosReachDown_ = std::cos(reachDown_ + kAngleMargin);
+      stationUnit_ = Unit(l.station);
     }
     const auto& p = horizon_.Points();
     for (std::size_t i = 0; i < p.size() && !horizon_.Flat(); ++i) {
@@ -177,23 +180,28 @@ class Scanner {
                           a.velocity[2]};
     const Vec h = Cross(r, inertial);
     if (Dot(h, h) == 0) return 0;
-    const Vec n = Unit(h), s = Unit(l.station), u = Unit(r);
+    const Vec n = Unit(h), &s = stationUnit_, u = Unit(r);
     const double sinBeta = std::clamp(Dot(s, n), -1.0, 1.0);
     const double beta = std::asin(std::fabs(sinBeta));
+    const double cosBeta = std::sqrt(1.0 - sinBeta * sinBeta);
+    const double cosReach = up ? cosReachUp_ : cosReachDown_;
     const Vec p = {s[0] - sinBeta * n[0], s[1] - sinBeta * n[1], s[2] - sinBeta * n[2]};
     const double d = std::atan2(Dot(Cross(n, u), p), Dot(u, p));
     const double hNorm = std::sqrt(Dot(h, h));
     // How far along the plane d may lie at a given beta, with psi at the reach.
-    const auto along = [&](double b) {
-      return b < reach ? std::acos(std::cos(reach) / std::cos(b)) : -1.0;
-    };
+    const auto alongCos = [&](double b, double cosB) { return b < reach ? std::acos(cosReach / cosB) : -1.0; };
+    const auto along = [&](double b) { return alongCos(b, std::cos(b)); };
+    static const double kCosCap = std::cos(kPlaneAngleCap), kCosRise = std::cos(kPlaneAngleRise),
+                        kSinRise = std::sin(kPlaneAngleRise);
     const double cap = std::min(beta + kPlaneAngleRise, kPlaneAngleCap);
+    const double cosCap =
+        cap == kPlaneAngleCap ? kCosCap : cosBeta * kCosRise - std::fabs(sinBeta) * kSinRise;
     const double capped = (cap - beta) / kPlaneTurnRate;
     const double turn = std::min(1.02 * hNorm / (l.minRadius * l.minRadius), l.maxAngularRate);
-    const double rate = turn + kEarthTurn / std::cos(cap);
+    const double rate = turn + kEarthTurn / cosCap;
     if (up) {
       // |d| grows to along(beta) no sooner than (along + d) / rate.
-      const double t0 = (along(beta) + d) / rate;
+      const double t0 = (alongCos(beta, cosBeta) + d) / rate;
       if (!(t0 > 0) || beta + kPlaneTurnRate * t0 >= reach) return 0;
       double t = std::min((along(beta + kPlaneTurnRate * t0) + d) / rate, capped);
       const double nearest = d * Dot(r, r) / hNorm;
@@ -204,13 +212,13 @@ class Scanner {
     if (beta >= reach) return std::max(t, FarFromPlane(n, s, reach));
     if (d > 0) {
       // Ahead: it must first come within along(beta') of that point.
-      const double t1 = (d - along(beta)) / rate;
+      const double t1 = (d - alongCos(beta, cosBeta)) / rate;
       if (t1 > 0) t = std::max(t, std::min((d - along(std::max(beta - kPlaneTurnRate * t1, 0.0))) / rate, capped));
     } else {
       // Behind and moving away: only beta shrinking or the next revolution bring it in.
       const double around = std::min((2 * kPi + d - reach) / rate, capped);
       const double away = -d >= reach ? around
-                                       : (beta - std::acos(std::cos(reach) / std::cos(d))) / kPlaneTurnRate;
+                                       : (beta - std::acos(cosReach / std::cos(d))) / kPlaneTurnRate;
       t = std::max(t, std::min(away, around));
     }
     return t;
@@ -461,6 +469,8 @@ class Scanner {
   const double minElevation_;
   const std::int64_t start_, end_;
   double reachUp_ = 0, reachDown_ = 0;
+  double cosReachUp_ = 1, cosReachDown_ = 1;  // of the reaches with their margins
+  Vec stationUnit_{};
   double maskSlope_ = 0;  // degrees of elevation per degree of azimuth, at most
   struct MaskSlope {
     double from, span, slope;  // the part of the mask from `from` over `span` degrees
