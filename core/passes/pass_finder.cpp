@@ -120,9 +120,15 @@ class Scanner {
     }
     if (!track_.limits) return kFineStep;
     const OrbitLimits& l = *track_.limits;
-    const double el = a->elevation * kRadPerDeg;
-    const double psi =
-        std::atan2(a->range * std::cos(el), l.stationRadius + a->range * std::sin(el));
+    // The central angle from the positions where the model gives them, else from the look.
+    double psi;
+    if (Dot(a->position, a->position) > 0) {
+      const Vec c = Cross(l.station, a->position);
+      psi = std::atan2(std::sqrt(Dot(c, c)), Dot(l.station, a->position));
+    } else {
+      const double el = a->elevation * kRadPerDeg;
+      psi = std::atan2(a->range * std::cos(el), l.stationRadius + a->range * std::sin(el));
+    }
     const double room = (up ? reachUp_ - psi : psi - reachDown_) - kAngleMargin;
     double seconds = room / l.maxAngularRate;
     seconds = std::max(seconds, PlaneStep(*a, up));
