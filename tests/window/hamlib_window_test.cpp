@@ -50,7 +50,7 @@ class HamlibWindow : public WindowTest {
     WriteSampleFiles();
     MakeForm();
     StartAtUtc(at);
-    form->Option1[static_cast<std::size_t>(sat - 1)]->click();
+    Option(static_cast<std::size_t>(sat - 1))->click();
     form->Timer1Tick();
   }
   RotorDriver& Rotor() const { return *form->Rotors->Driver(); }
@@ -93,7 +93,7 @@ TEST_F(HamlibWindow, RotorChosenInTheDialogFollowsTheSatelliteAndTheKv250IsLeftA
   EXPECT_NE(dir.Read("config.txt").find("ROTOR = 2 " + rotctld.address() + "\r\n"), std::string::npos);
   ASSERT_TRUE(form->Rotors->Driver());
 
-  EXPECT_EQ(qt::FromQString(form->Option1[60]->text()).rfind("NET rotctl [", 0), 0u);
+  EXPECT_EQ(qt::FromQString(Option(60)->text()).rfind("NET rotctl [", 0), 0u);
   ASSERT_TRUE(PumpUntil([&] { return Rotor().Commanded().has_value(); }, 5));
   // The window's clock a second on every quarter of a second, until the rotor is there.
   bool there = false;
@@ -203,11 +203,11 @@ TEST_F(HamlibWindow, SatelliteModeToneThePassbandAndARememberedOffset) {
       << RigStatus();
 
   // Shift+Right on the passband: a kilohertz up, both VFOs at once; remembered.
-  ASSERT_TRUE(form->BarPassband->Place());
-  QTest::keyClick(form->BarPassband, Qt::Key_Right, Qt::ShiftModifier);
-  EXPECT_EQ(form->BarPassband->Place()->downlink, 435.051e6);
+  ASSERT_TRUE(Control<PassbandBar>("BarPassband")->Place());
+  QTest::keyClick(Control<PassbandBar>("BarPassband"), Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(Control<PassbandBar>("BarPassband")->Place()->downlink, 435.051e6);
   ASSERT_TRUE(tuned(435.051e6)) << RigStatus();
-  form->CmdRememberOffset->click();
+  Button("CmdRememberOffset")->click();
   const std::string offsets = std::to_string(state.Elements[sat].CatalogNumber) + " 435050000 1000\r\n";
   EXPECT_EQ(dir.Read("offsets.txt"), offsets);
 
@@ -218,7 +218,7 @@ TEST_F(HamlibWindow, SatelliteModeToneThePassbandAndARememberedOffset) {
   EXPECT_TRUE(PumpUntil([&] { return ic9700.Ask("u currVFO SATMODE") == "0"; }, 5));
   form->Radios->Use(used, false);
   EXPECT_TRUE(tuned(435.051e6)) << RigStatus();
-  form->CmdResetOffset->click();
+  Button("CmdResetOffset")->click();
   EXPECT_EQ(dir.Read("offsets.txt"), "");
   EXPECT_TRUE(tuned(435.05e6)) << RigStatus();
 }

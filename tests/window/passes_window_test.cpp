@@ -41,7 +41,7 @@ class PassesWindow : public WindowTest {
 
 TEST_F(PassesWindow, ListsAllPassesInTimeOrderMarksTheSelectedOneAndSelectsOnDoubleClick) {
   StartWithSampleFiles();
-  form->Option1[5]->setChecked(true);  // ISS
+  Option(5)->setChecked(true);  // ISS
   FrmPasses* w = OpenAndWait();
   ASSERT_NE(w, nullptr);
   ASSERT_FALSE(w->Busy());
@@ -66,7 +66,7 @@ TEST_F(PassesWindow, ListsAllPassesInTimeOrderMarksTheSelectedOneAndSelectsOnDou
   int row2 = 0;
   while (Cell(w, row2, 0) != "UO-11") ++row2;
   emit w->GrdPasses->doubleClicked(w->GrdPasses->model()->index(row2, 3));
-  EXPECT_TRUE(form->Option1[1]->isChecked());
+  EXPECT_TRUE(Option(1)->isChecked());
   EXPECT_TRUE(Marked(w, row2));
   EXPECT_FALSE(Marked(w, marked));
 

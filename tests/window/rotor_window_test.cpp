@@ -36,9 +36,9 @@ class RotorWindow : public WindowTest {
     form->Timer1Tick();
     PumpUntil([] { return false; }, 0.3);
   }
-  QRadioButton* Option(int i) const { return form->Option1[static_cast<std::size_t>(i)]; }
-  std::string Az() const { return qt::FromQString(form->LblAZ->text()); }
-  std::string El() const { return qt::FromQString(form->LblEL->text()); }
+  QRadioButton* Option(int i) const { return Option(static_cast<std::size_t>(i)); }
+  std::string Az() const { return qt::FromQString(Label("LblAZ")->text()); }
+  std::string El() const { return qt::FromQString(Label("LblEL")->text()); }
   std::string Caption() const { return qt::FromQString(Option(60)->text()); }
   std::string Status() const { return qt::FromQString(form->Rotors->Status->text()); }
   std::size_t Writes() const { return port.Writes().size(); }
@@ -95,7 +95,7 @@ TEST_F(RotorWindow, SatelliteBelowTheHorizonOrInAnEmptyRowIsNeverSentAndParkSend
   Option(up)->click();
   ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5));
   port.Clear();
-  form->CmdRotor->click();
+  Button("CmdRotor")->click();
   EXPECT_TRUE(Option(60)->isChecked());
   EXPECT_EQ(Caption(), "KV 250 tracker Offline");
   EXPECT_EQ(Az(), "PARK");

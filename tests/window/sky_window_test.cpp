@@ -30,7 +30,7 @@ struct FakeNotifier final : Notifier {
 
 class SkyWindow : public WindowTest {
  protected:
-  std::string Caption() const { return qt::FromQString(form->Option1[kTrackerOffOption]->text()); }
+  std::string Caption() const { return qt::FromQString(Option(kTrackerOffOption)->text()); }
   void MakeWithNotifier(Notifier* notifier) {
     const Services services{clock, messages, sound, events, dir.path(), port.Ports(), {}, &background,
                             nullptr, nullptr, nullptr, notifier};
@@ -50,13 +50,13 @@ TEST_F(SkyWindow, TrackerSunSendsTheKv250WhereTheSunIsUntilASatelliteOrOffIsChos
   ASSERT_GT(sun.elevation, 10);
   const auto word = Kv250Writes(Kv250Word(std::nearbyint(sun.azimuth), std::nearbyint(sun.elevation)));
   EXPECT_EQ(port.Values(), std::vector<int>(word.begin(), word.end()));
-  EXPECT_EQ(qt::FromQString(form->LblAZ->text()), std::to_string(static_cast<int>(std::nearbyint(sun.azimuth))));
-  EXPECT_EQ(qt::FromQString(form->LblEL->text()), std::to_string(static_cast<int>(std::nearbyint(sun.elevation))));
+  EXPECT_EQ(qt::FromQString(Label("LblAZ")->text()), std::to_string(static_cast<int>(std::nearbyint(sun.azimuth))));
+  EXPECT_EQ(qt::FromQString(Label("LblEL")->text()), std::to_string(static_cast<int>(std::nearbyint(sun.elevation))));
 
   form->Menus.TrkMoon->trigger();
   EXPECT_EQ(Caption(), "KV 250 [Moon]");
   EXPECT_FALSE(form->Menus.TrkSun->isChecked());
-  form->Option1[kTrackerOffOption]->click();
+  Option(kTrackerOffOption)->click();
   EXPECT_FALSE(form->Menus.TrkMoon->isChecked());
   EXPECT_FALSE(form->Menus.TrkSun->isChecked());
   EXPECT_FALSE(form->TrackedBody());

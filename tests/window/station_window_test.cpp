@@ -17,7 +17,7 @@ using StationWindow = WindowTest;
 
 TEST_F(StationWindow, DialogRefusesFieldByFieldThenWritesTheStationThatIsInUseAtOnce) {
   StartWithSampleFiles();
-  EXPECT_EQ(form->LblLocator->text(), "JN46LM");
+  EXPECT_EQ(Label("LblLocator")->text(), "JN46LM");
   const std::string before = dir.Read("config.txt");
   form->Menus.MnuStation->trigger();
   auto* dialog = form->findChild<StationDialog*>();
@@ -54,7 +54,7 @@ TEST_F(StationWindow, DialogRefusesFieldByFieldThenWritesTheStationThatIsInUseAt
   }
   EXPECT_EQ(dir.Read("config.txt"), expected + "LOCATOR = JN45OL\r\nSTATION = Roof shack\r\n");
   EXPECT_TRUE(state.Station.LA == 45.483333 && state.Station.LO == 9.2 && state.Station.HT == 250);
-  EXPECT_EQ(form->LblLocator->text(), "Roof shack  JN45OL");
+  EXPECT_EQ(Label("LblLocator")->text(), "Roof shack  JN45OL");
 }
 
 // "From GPS" fills the position, the height and the locator, or says why not.

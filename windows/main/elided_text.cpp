@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QToolTip>
 
+#include "platform/qt/qt_text.h"
+
 namespace rdz {
 
 namespace {
@@ -29,7 +31,7 @@ class ElidedPainter final : public QObject {
       return true;
     }
     if (event->type() == QEvent::ToolTip && label_->toolTip().isEmpty()) {
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), label_->text(), label_);
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), qt::PlainToolTip(label_->text()), label_);
       return true;
     }
     return false;

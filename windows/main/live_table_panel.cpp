@@ -82,33 +82,24 @@ LiveTablePanel::LiveTablePanel(QWidget* parent) : QScrollArea(parent) {
                      static_cast<QWidget*>(Label9)}) {
     w->setFont(bold);
   }
-  Arrange(true);
+  Arrange();
   setWidget(content_);
 }
 
-void LiveTablePanel::Arrange(bool halves) {
-  const int count = halves ? 2 : 1;
-  if (count == halves_) return;
-  halves_ = count;
-  for (QWidget* w : content_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) grid_->removeWidget(w);
-  Label4->setVisible(halves);
-  Label9->setVisible(halves);
-  const int rowsPerColumn = halves ? kRowsPerHalf : kTableRows;
+void LiveTablePanel::Arrange() {
   grid_->addWidget(Label3, 0, 0);
   grid_->addWidget(Label8, 0, 1);
-  if (halves) {
-    grid_->addWidget(Label4, 0, 3);
-    grid_->addWidget(Label9, 0, 4);
-  }
+  grid_->addWidget(Label4, 0, 3);
+  grid_->addWidget(Label9, 0, 4);
   for (int i = 0; i < kTableRows; ++i) {
-    const int column = (i / rowsPerColumn) * 3;
-    const int line = 1 + i % rowsPerColumn;
+    const int column = (i / kRowsPerHalf) * 3;
+    const int line = 1 + i % kRowsPerHalf;
     grid_->addWidget(LblSat[static_cast<std::size_t>(i)], line, column);
     grid_->addWidget(Option1[static_cast<std::size_t>(i)], line, column + 1);
   }
   // Extra room goes between and after the halves, never into a row.
   for (int c = 0; c < 6; ++c) grid_->setColumnStretch(c, c == 2 || c == 5 ? 1 : 0);
-  grid_->setColumnMinimumWidth(2, halves ? 12 : 0);
+  grid_->setColumnMinimumWidth(2, 12);
   grid_->setRowStretch(kTableRows + 1, 1);
 }
 
@@ -142,8 +133,6 @@ void LiveTablePanel::FitFont() {
 void LiveTablePanel::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
   FitFont();
-  const int rowW = LblSat[0]->sizeHint().width() + Option1[0]->sizeHint().width() + 8;
-  Arrange(maximumViewportSize().width() >= 2 * rowW + 12 + 16);
 }
 
 void LiveTablePanel::ShowRow(int row, const std::string& text, RowColours colours) {

@@ -16,8 +16,8 @@ class TableRow;
 
 // The live table: LblSat(0) to LblSat(59) with their option buttons
 // Option1(0) to Option1(59) in two halves of 30 rows under the headings
-// Label3/Label8 and Label4/Label9, one column of 60 when the halves do not
-// fit side by side. A larger room gets a larger font; a smaller one scrolls.
+// Label3/Label8 and Label4/Label9. A larger room gets a larger font; a
+// smaller one scrolls.
 // From the keyboard: Up/Down move the row cursor, Space or Enter track its
 // satellite, Ctrl+Enter opens its forecast.
 class LiveTablePanel final : public QScrollArea {
@@ -54,7 +54,7 @@ class LiveTablePanel final : public QScrollArea {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  void Arrange(bool halves);
+  void Arrange();
   void FitFont();
   void MoveCursor(int row);
 
@@ -68,7 +68,6 @@ class LiveTablePanel final : public QScrollArea {
   std::array<QRadioButton*, kTableRows + 1> Option1{};
   QButtonGroup* Option1Group = nullptr;
   std::array<RowColours, kTableRows> colours_{};
-  int halves_ = 0;  // 2 side by side, 1 one column; 0 before the first arrangement
   double pointSize_ = 0;
   int cursor_ = 0;
 };

@@ -81,6 +81,9 @@ void RadioPanel::EnableOffsetButtons(bool remember, bool reset) {
   CmdResetOffset->setEnabled(reset);
 }
 
-void RadioPanel::ShowSatelliteAge(const std::string& text) { LblSatAge->setText(qt::ToQString(text)); }
+void RadioPanel::ShowSatelliteAge(const std::string& text) {
+  LblSatAge->setText(qt::ToQString(text));
+  LblSatAge->setToolTip(qt::PlainToolTip(LblSatAge->text()));
+}
 
 }  // namespace rdz

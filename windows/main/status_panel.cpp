@@ -21,7 +21,7 @@ QLabel* Field(const char* name, QWidget* parent) {
 void ShowWhole(QLabel* label, const QString& text) {
   if (label->text() == text) return;
   label->setText(text);
-  label->setToolTip(text);
+  label->setToolTip(qt::PlainToolTip(text));
 }
 
 }  // namespace
