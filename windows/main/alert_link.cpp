@@ -96,7 +96,8 @@ void AlertLink::ShowBox(const std::string& summary, const std::string& body) {
 
 void AlertLink::ShowFailure(const std::string& text) {
   Status->setText(qt::ToQString(text));
-  Status->setToolTip(Status->text());
+  Status->setToolTip(qt::PlainToolTip(Status->text()));
+  Status->setVisible(!text.empty());
 }
 
 }  // namespace rdz

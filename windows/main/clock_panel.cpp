@@ -44,8 +44,8 @@ ClockPanel::ClockPanel(QWidget* parent) : QWidget(parent) {
   LblPCTime = ClockLabel("LblPCTime", "00:00:00", this);
   // The headings and values keep the room of their longest texts, so a tick never moves them.
   const QFontMetrics clock(Label1->font());
-  const int headW = clock.horizontalAdvance(QStringLiteral("SIM UTC:  "));
-  const int dateW = clock.horizontalAdvance(QStringLiteral("00/00/0000  "));
+  const int headW = clock.horizontalAdvance(QStringLiteral("SIM UTC:"));
+  const int dateW = clock.horizontalAdvance(QStringLiteral("00/00/0000 "));
   for (QLabel* l : {Label1, Label5}) l->setMinimumWidth(headW);
   for (QLabel* l : {lblData, LblPCData}) l->setMinimumWidth(dateW);
   for (QLabel* l : {lblOrario, LblPCTime}) l->setMinimumWidth(clock.horizontalAdvance(QStringLiteral("00:00:00 ")));

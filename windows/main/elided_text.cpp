@@ -24,9 +24,10 @@ class ElidedPainter final : public QObject {
       QPainter painter(label_);
       const QRect room = label_->contentsRect();
       const QString shown = label_->fontMetrics().elidedText(label_->text(), Qt::ElideRight, room.width());
-      const bool quiet = label_->property("quiet").toBool();
-      const QPalette::ColorGroup group = quiet ? QPalette::Disabled : QPalette::Active;
-      painter.setPen(label_->palette().color(group, QPalette::WindowText));
+      // Quiet: grey as a disabled text of the parent, whatever colour the label's own style sheet gives.
+      const bool quiet = label_->property("quiet").toBool() && label_->parentWidget() != nullptr;
+      painter.setPen(quiet ? label_->parentWidget()->palette().color(QPalette::Disabled, QPalette::WindowText)
+                           : label_->palette().color(QPalette::WindowText));
       painter.drawText(room, static_cast<int>(label_->alignment()), shown);
       return true;
     }

@@ -25,6 +25,8 @@ RotorPanel::RotorPanel(QRadioButton* trackerOff, QWidget* parent) : QWidget(pare
   Command1 = Button("Command1", "MAP", this);
   CmdSky = Button("CmdSky", "Sky", this);
   CmdRotor = Button("CmdRotor", "PARK ANTENNA", this);
+  // As wide as their captions need, not the style's wide default.
+  for (QPushButton* b : {Command1, CmdSky}) b->setMaximumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 28);
   Option1Off->setParent(this);
   // Room for the longest status it shows without moving its neighbours.
   Option1Off->setMinimumWidth(Option1Off->fontMetrics().horizontalAdvance(QStringLiteral("KV 250 tracker Offline")) + 30);

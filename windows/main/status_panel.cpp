@@ -1,6 +1,6 @@
 #include "windows/main/status_panel.h"
 
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QVariant>
 
@@ -18,7 +18,9 @@ QLabel* Field(const char* name, QWidget* parent) {
   return label;
 }
 
+// An empty field gives its room to the others.
 void ShowWhole(QLabel* label, const QString& text) {
+  label->setVisible(!text.isEmpty());
   if (label->text() == text) return;
   label->setText(text);
   label->setToolTip(qt::PlainToolTip(text));
@@ -30,18 +32,26 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
   LblElementStatus = Field("LblElementStatus", this);
   LblSettings = Field("LblSettings", this);
   LblSettings->setStyleSheet(QStringLiteral("color: #c00000"));
-  LblLocator = Field("LblLocator", this);
-  LblLocator->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  grid_ = new QGridLayout(this);
-  grid_->setContentsMargins(6, 2, 6, 2);
-  grid_->setVerticalSpacing(1);
-  grid_->setHorizontalSpacing(12);
-  grid_->addWidget(LblElementStatus, 0, 0);
-  grid_->addWidget(LblSettings, 0, 1);
-  grid_->addWidget(LblLocator, 0, 3);
-  for (int c = 0; c < 4; ++c) grid_->setColumnStretch(c, c == 3 ? 1 : 2);
+  LblLocator = new QLabel(this);  // short: always whole
+  LblLocator->setObjectName(QStringLiteral("LblLocator"));
+  LblLocator->setTextFormat(Qt::PlainText);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 2, 6, 2);
+  column->setSpacing(1);
+  // Hidden (empty) fields take no room in a row.
+  messages_ = new QHBoxLayout;
+  messages_->setSpacing(12);
+  messages_->addWidget(LblElementStatus, 3);
+  messages_->addWidget(LblSettings, 2);
+  messages_->addWidget(LblLocator);
+  column->addLayout(messages_);
+  devices_ = new QHBoxLayout;
+  devices_->setSpacing(12);
+  column->addLayout(devices_);
   // The device line keeps its height while no device has spoken yet.
-  grid_->setRowMinimumHeight(1, fontMetrics().height());
+  auto* strut = new QWidget(this);
+  strut->setFixedSize(0, fontMetrics().height());
+  devices_->addWidget(strut);
 }
 
 void StatusPanel::ShowElements(const std::string& text, bool alarm) {
@@ -60,12 +70,11 @@ void StatusPanel::addWidget(QWidget* field, int) {
   field->setParent(this);
   if (auto* label = qobject_cast<QLabel*>(field)) ElideText(label);
   // Rotor left, radio right, each half the line.
-  const int column = devices_++ == 0 ? 0 : 2;
-  if (column == 0) {
+  if (rotor_ == nullptr) {
     rotor_ = field;
     rotor_->setProperty("quiet", quiet_);
   }
-  grid_->addWidget(field, 1, column, 1, 2);
+  devices_->addWidget(field, 1);
   field->show();
 }
 
@@ -73,7 +82,8 @@ void StatusPanel::AddAlerts(QLabel* field) {
   field->setParent(this);
   field->setObjectName(QStringLiteral("LblAlerts"));
   ElideText(field);
-  grid_->addWidget(field, 0, 2);
+  field->setVisible(!field->text().isEmpty());
+  messages_->insertWidget(2, field, 2);
 }
 
 void StatusPanel::SetDevicesQuiet(bool quiet) {

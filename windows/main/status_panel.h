@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <string>
 
-class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 
 namespace rdz {
@@ -29,12 +29,12 @@ class StatusPanel final : public QWidget {
   void SetDevicesQuiet(bool quiet);
 
  private:
-  QGridLayout* grid_ = nullptr;
+  QHBoxLayout* messages_ = nullptr;
+  QHBoxLayout* devices_ = nullptr;
   QLabel* LblElementStatus = nullptr;  // the last load's accounting and the age warning
   QLabel* LblSettings = nullptr;       // station keys to correct, a tracked satellite gone
   QLabel* LblLocator = nullptr;        // the station's locator and name
   QWidget* rotor_ = nullptr;
-  int devices_ = 0;
   bool quiet_ = false;
 };
 

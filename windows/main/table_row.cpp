@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <cmath>
 #include <numeric>
 
 #include "core/table/row_columns.h"
@@ -21,13 +22,17 @@ TableRow::TableRow(const QString& text, QWidget* parent) : QLabel(text, parent) 
   setTextFormat(Qt::PlainText);
 }
 
-int TableRow::Gap() const { return std::max(3, fontMetrics().horizontalAdvance(QLatin1Char('0')) / 2); }
+qreal TableRow::Gap(std::size_t column) const {
+  // Half a character between columns, a whole one before LA and LO, whose
+  // values fill their columns with a sign.
+  const qreal charW = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
+  return column >= 8 && column <= 9 ? charW : charW / 2;
+}
 
 QSize TableRow::sizeHint() const {
-  const QFontMetrics fm = fontMetrics();
-  const int columns = static_cast<int>(kRowColumnWidths.size());
-  const int w = fm.horizontalAdvance(QString(kRowChars, QLatin1Char('0'))) + (columns - 1) * Gap();
-  return {w + 2 * kMargin, fm.height() + 2};
+  qreal w = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')) * kRowChars;
+  for (std::size_t c = 1; c < kRowColumnWidths.size(); ++c) w += Gap(c);
+  return {static_cast<int>(std::ceil(w)) + 2 * kMargin, fontMetrics().height() + 2};
 }
 
 void TableRow::SetCursor(bool on) {
@@ -46,13 +51,14 @@ void TableRow::paintEvent(QPaintEvent*) {
   if (fields.empty()) {
     painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, shown);
   } else {
-    const int charW = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    int x = room.left();
+    const qreal charW = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
+    qreal x = room.left();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-      const int w = kRowColumnWidths[i] * charW;
+      if (i > 0) x += Gap(i);
+      const qreal w = kRowColumnWidths[i] * charW;
       const QString field = qt::ToQString(std::string(fields[i]));
-      painter.drawText(QRect(x, room.top(), w, room.height()), Qt::AlignLeft | Qt::AlignVCenter, field);
-      x += w + Gap();
+      painter.drawText(QRectF(x, room.top(), w, room.height()), Qt::AlignLeft | Qt::AlignVCenter, field);
+      x += w;
     }
   }
   if (cursor_) {

@@ -27,7 +27,8 @@ class TableRow final : public QLabel {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  int Gap() const;
+  // The room before `column`, in pixels.
+  qreal Gap(std::size_t column) const;
   bool cursor_ = false;
 };
 
