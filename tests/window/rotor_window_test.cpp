@@ -36,7 +36,7 @@ class RotorWindow : public WindowTest {
     form->Timer1Tick();
     PumpUntil([] { return false; }, 0.3);
   }
-  QRadioButton* Option(int i) const { return Option(static_cast<std::size_t>(i)); }
+  QRadioButton* Option(int i) const { return WindowTest::Option(static_cast<std::size_t>(i)); }
   std::string Az() const { return qt::FromQString(Label("LblAZ")->text()); }
   std::string El() const { return qt::FromQString(Label("LblEL")->text()); }
   std::string Caption() const { return qt::FromQString(Option(60)->text()); }
@@ -59,8 +59,10 @@ TEST_F(RotorWindow, SatelliteThatIsUpIsSentAtOnceThenEveryFourSecondsWhateverHas
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   const int first = up == 0 ? 1 : up - 1;
   QTest::mouseClick(Option(first), Qt::LeftButton);
-  ASSERT_TRUE(Option(first)->hasFocus());
-  QTest::keyClick(Option(first), first < up ? Qt::Key_Down : Qt::Key_Up);
+  QWidget* table = Control<QWidget>("LiveTable");
+  ASSERT_TRUE(table->hasFocus());
+  QTest::keyClick(table, first < up ? Qt::Key_Down : Qt::Key_Up);
+  QTest::keyClick(table, Qt::Key_Space);
   ASSERT_TRUE(Option(up)->isChecked());
   EXPECT_EQ(Caption(), "KV 250 [QO-100]");  // the only one up, its name trimmed
   ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5)) << Status();

@@ -33,12 +33,6 @@ FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites) {
   };
 }
 
-std::string PaddedName(const std::string& name) {
-  std::string padded = name;
-  padded.resize(9, ' ');
-  return padded;
-}
-
 QColor Background(const QWidget* w) { return w->palette().color(QPalette::Window); }
 QColor Foreground(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
 

@@ -73,9 +73,6 @@ std::vector<ElementSet> SampleSatellites();
 // A loader that puts the given satellites into the table, with the sample station.
 FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites);
 
-// A 9-character name, as the loader stores it.
-std::string PaddedName(const std::string& name);
-
 QColor Background(const QWidget* w);
 QColor Foreground(const QWidget* w);
 
