@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "core/elements/element_text.h"
+#include "core/elements/element_formats.h"
 #include "core/orbit/sgp4_satellite.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/elements/element_text.h"
+#include "core/elements/element_formats.h"
 #include "core/orbit/sgp4_satellite.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,10 +7,13 @@
 
 namespace rdz {
 
+// The table shows names of exactly this many characters.
+inline constexpr std::size_t kEntryNameWidth = 9;
+
 // One satellite's Keplerian elements as read from the element file, with the
 // antenna attitude that config.txt may give it.
 struct ElementSet {
-  std::string Name;           // exactly 9 characters once loaded, blank padded
+  std::string Name;           // kEntryNameWidth characters once loaded, blank padded
   double EpochYear = 0;       // full year, 2000 + two-digit year
   double EpochDay = 0;        // day of year with fraction, 1 Jan 00:00 = 1.0
   double Inclination = 0;     // degrees

@@ -210,6 +210,13 @@ void ReadOmmCsv(const std::vector<std::string>& lines, MeanElementFile& file) {
   }
 }
 
+bool LooksLikeOmmCsv(const std::vector<std::string>& lines) {
+  if (lines.empty()) return false;
+  const std::string_view line = lines.front();
+  return line.find(',') != line.npos && line.find("EPOCH") != line.npos &&
+         line.find("MEAN_MOTION") != line.npos;
+}
+
 void ReadOmmXml(std::string_view text, MeanElementFile& file) {
   std::optional<OmmFields> record;
   std::string open;  // the element whose text may follow

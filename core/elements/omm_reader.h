@@ -22,6 +22,9 @@ std::optional<MeanElementSet> OmmFromFields(const OmmFields& fields, ElementForm
 // CelesTrak CSV: a header line of keywords, then one line per set.
 void ReadOmmCsv(const std::vector<std::string>& lines, MeanElementFile& file);
 
+// True when the first line is a CSV header naming EPOCH and MEAN_MOTION.
+bool LooksLikeOmmCsv(const std::vector<std::string>& lines);
+
 // CCSDS OMM XML: one <omm> element per set.
 void ReadOmmXml(std::string_view text, MeanElementFile& file);
 

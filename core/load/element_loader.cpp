@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "core/elements/element_check.h"
-#include "core/elements/element_text.h"
+#include "core/elements/amsat_reader.h"
+#include "core/elements/element_formats.h"
 #include "core/orbit/engine.h"
 #include "core/load/settings_in_use.h"
-#include "core/base/lenient_number.h"
 #include "core/base/program_files.h"
 #include "core/base/text_lines.h"
 
@@ -18,73 +18,10 @@ namespace rdz {
 
 namespace {
 
-constexpr int kBlockLines = 12;
-constexpr std::size_t kNameWidth = 9;
-
-// Text from 1-based column `column` to the end of the line (empty past the end).
-std::string_view FromColumn(std::string_view line, std::size_t column) {
-  return column - 1 < line.size() ? line.substr(column - 1) : std::string_view();
-}
-
-double NumberFromColumn(std::string_view line, std::size_t column) {
-  return LenientNumber(FromColumn(line, column));
-}
-
-std::string BlockName(std::string_view line) {
-  std::string name(FromColumn(line, 12).substr(0, kNameWidth));
-  name.resize(kNameWidth, ' ');
-  return name;
-}
-
-// "26131.02828537": two-digit year, then the day of year with fraction.
-void ReadEpoch(std::string_view line, ElementSet& sat) {
-  std::string_view text = FromColumn(line, 12);
-  text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
-  sat.EpochYear = 2000 + LenientNumber(text.substr(0, 2));
-  sat.EpochDay = LenientNumber(text.size() > 2 ? text.substr(2) : std::string_view());
-}
-
-void ReadBlock(const std::string* block, ElementSet& sat) {
-  sat.Name = BlockName(block[0]);
-  ReadEpoch(block[2], sat);
-  sat.Inclination = NumberFromColumn(block[4], 13);
-  sat.Raan = NumberFromColumn(block[5], 13);
-  sat.Eccentricity = NumberFromColumn(block[6], 14);
-  sat.ArgPerigee = NumberFromColumn(block[7], 16);
-  sat.MeanAnomaly = NumberFromColumn(block[8], 14);
-  sat.MeanMotion = NumberFromColumn(block[9], 13);
-  sat.DecayRate = NumberFromColumn(block[10], 13);
-  sat.EpochRev = NumberFromColumn(block[11], 13);
-  sat.SemiAxis = 0;
-}
-
-// Every whole block of an AMSAT text, in file order.
-void ReadAmsatSets(const std::vector<std::string>& lines, ElementSetsRead& out) {
-  std::size_t i = 0;
-  while (i < lines.size()) {
-    if (lines[i].compare(0, 10, "Satellite:") != 0) {
-      ++i;
-      continue;
-    }
-    // A block cut short by the end of the file is not a satellite.
-    if (lines.size() - i < kBlockLines) {
-      ++out.counts.skippedIncomplete;
-      break;
-    }
-    ElementSet sat;
-    ReadBlock(&lines[i], sat);
-    const double catalog = NumberFromColumn(lines[i + 1], 16);
-    if (catalog >= 0 && catalog < 1e9) sat.CatalogNumber = static_cast<std::uint32_t>(catalog);
-    out.sets.push_back(std::move(sat));
-    out.fullNames.emplace_back(TrimBlanks(FromColumn(lines[i], 12)));
-    i += kBlockLines;
-  }
-}
-
 ElementSet FromMeanSet(const MeanElementSet& set) {
   ElementSet sat;
-  sat.Name = set.Name.substr(0, kNameWidth);
-  sat.Name.resize(kNameWidth, ' ');
+  sat.Name = set.Name.substr(0, kEntryNameWidth);
+  sat.Name.resize(kEntryNameWidth, ' ');
   sat.EpochYear = set.Epoch.year;
   sat.EpochDay = set.EpochDays1950 - Days1950(CivilTime{set.Epoch.year, 1, 1, 0, 0, 0}, 0) + 1.0;
   sat.Inclination = set.Inclination;
@@ -107,27 +44,20 @@ bool SameNoCase(std::string_view a, std::string_view b) {
   });
 }
 
-const char* FormatWord(ElementFormat format) {
-  switch (format) {
-    case ElementFormat::Amsat: return "amsat";
-    case ElementFormat::Tle: return "tle";
-    case ElementFormat::OmmCsv: return "omm csv";
-    case ElementFormat::OmmXml: return "omm xml";
-    case ElementFormat::OmmJson: return "omm json";
-    case ElementFormat::Unknown: break;
-  }
-  return "unknown format";
-}
-
 }  // namespace
 
 ElementSetsRead ReadElementSets(std::string_view text) {
   ElementSetsRead out;
   text = SingleByteText(text).value_or(std::string_view());
-  const ElementFormat format = DetectElementFormat(text);
-  if (format == ElementFormat::Amsat || format == ElementFormat::Unknown) {
-    ReadAmsatSets(SplitTextLines(text), out);
-    out.counts.format = out.sets.empty() ? format : ElementFormat::Amsat;
+  const ElementFormatRow& format = RecogniseElementFormat(text);
+  if (format.readKepler != nullptr) {
+    KeplerSets read;
+    format.readKepler(text, read);
+    out.sets = std::move(read.sets);
+    out.fullNames = std::move(read.fullNames);
+    out.counts.skippedIncomplete = read.skippedIncomplete;
+    // Sets found in a text no format recognised say what they were read as.
+    out.counts.format = out.sets.empty() ? format.format : out.sets.front().Format;
   } else {
     const MeanElementFile file = ReadMeanElementText(text);
     for (const MeanElementSet& set : file.Sets) {
@@ -173,7 +103,7 @@ bool SatsSelects(const std::vector<std::string>& selection, const ElementSet& sa
 }
 
 std::string LoadSummaryText(const ElementLoadCounts& c) {
-  std::string text = std::string("Elements (") + FormatWord(c.format) + "): " +
+  std::string text = std::string("Elements (") + ElementFormatWord(c.format) + "): " +
                      std::to_string(c.read) + " read";
   if (c.Skipped() > 0) {
     text += ", " + std::to_string(c.Skipped()) + " skipped (";
@@ -206,7 +136,7 @@ std::string LoadSummaryText(const ElementLoadCounts& c) {
 }
 
 int ReadElementBlocks(const std::vector<std::string>& lines, ElementTable& table) {
-  ElementSetsRead read;
+  KeplerSets read;
   ReadAmsatSets(lines, read);
   const int stored = std::min<int>(static_cast<int>(read.sets.size()), ElementTable::kOrbitalCapacity);
   for (int k = 1; k <= stored; ++k) table[k] = std::move(read.sets[static_cast<std::size_t>(k - 1)]);

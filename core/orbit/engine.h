@@ -67,6 +67,30 @@ double TimeNow(const EngineContext& engine, int year, int month, int day, int ho
 // HGT, RANGE, ILL, SQ as floor(x + 0.5). Nothing when a value does not fit an int.
 std::optional<SatState> RoundSatState(const RawSatState& raw);
 
+// The own model's orbit as set up once from a set's elements. Angles in
+// radians, rates per day.
+struct KeplerOrbit {
+  double epochYearDays = 0;          // YearDayCount of the epoch's year
+  double epochDay = 0;               // day of year with fraction
+  double epochRevolution = 0;
+  double semiMajorAxis = 0;          // km
+  double semiMinorAxis = 0;          // km
+  double eccentricity = 0;
+  double raanAtEpoch = 0;
+  double meanAnomalyAtEpoch = 0;
+  double argPerigeeAtEpoch = 0;
+  double sinInclination = 0;
+  double cosInclination = 0;
+  double meanMotion = 0;             // radians per day
+  double raanRate = 0;               // the node's turning by J2
+  double perigeeRate = 0;            // the perigee's turning by J2
+  double decay = 0;                  // drag: the mean motion's rate over 3 times the mean motion
+  double greenwichAtEpoch = 0;       // hour angle of Aries at Greenwich
+  double sunLongitudeAtEpoch = 0;    // the Sun's mean right ascension
+  double sunAnomalyAtEpoch = 0;      // the Sun's mean anomaly
+  std::array<double, 3> antenna{};   // antenna axis on the orbit's axes (perigee first)
+};
+
 // The program's own mean-element model (the AMSAT files). The constructor does
 // the per-satellite setup; At and AtDay compute one instant.
 class KeplerModel final : public OrbitModel {
@@ -87,13 +111,7 @@ class KeplerModel final : public OrbitModel {
   std::optional<Propagation> Compute(const EngineContext& station, int year, double tn,
                                      LookAngles* lookOnly) const;
 
-  bool valid_ = false;
-  double epochDay_ = 0, epochDays_ = 0, epochRev_ = 0;
-  double a0_ = 0, b0_ = 0, ec_ = 0;
-  double ra_ = 0, ma_ = 0, wp_ = 0, si_ = 0, ci_ = 0;
-  double mm_ = 0, qd_ = 0, wd_ = 0, dc_ = 0;
-  double ghae_ = 0, mrse_ = 0, mase_ = 0;
-  double ax_ = 0, ay_ = 0, az_ = 0;  // antenna axis in orbit-plane axes
+  std::optional<KeplerOrbit> orbit_;  // none when the elements cannot be propagated
 };
 
 // Where the engine's Sun stands overhead at day tn (1 January 00:00 = 1.0,

