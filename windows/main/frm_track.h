@@ -27,6 +27,7 @@
 #include "core/simulation/simulation_controller.h"
 
 class QDialog;
+class QGridLayout;
 class QProgressDialog;
 
 namespace rdz {
@@ -193,9 +194,11 @@ class FrmTrack final : public QMainWindow,
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreatePanels();
+  void ArrangeBand();
   void ConnectPanels();
   // Transponders: the list read again after a load or a download, the choice
   // refilled when the selection, the list or config.txt changes.
@@ -251,6 +254,8 @@ class FrmTrack final : public QMainWindow,
   LiveTablePanel* table_ = nullptr;
   RadioPanel* radio_ = nullptr;
   StatusPanel* status_ = nullptr;
+  QGridLayout* band_ = nullptr;
+  std::optional<bool> bandWrapped_;  // the rotor's panel on a line of its own
 };
 
 }  // namespace rdz

@@ -2,7 +2,7 @@
 // the handlers. Qt layouts place them: a larger window gives the table a
 // larger font, a smaller one scrolls rather than cutting a control.
 #include <QFrame>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -30,14 +30,12 @@ void FrmTrack::CreatePanels() {
 
   auto* content = new QWidget;
   auto* column = new QVBoxLayout(content);
-  column->setContentsMargins(Twips(120), Twips(60), Twips(120), 0);
-  auto* band = new QHBoxLayout;
-  band->addWidget(clocks_);
-  band->addStretch(1);
-  band->addWidget(simulation_);
-  band->addStretch(1);
-  band->addWidget(rotor_);
-  column->addLayout(band);
+  column->setContentsMargins(Twips(60), Twips(60), Twips(60), 0);
+  band_ = new QGridLayout;
+  band_->setHorizontalSpacing(Twips(180));
+  band_->setColumnStretch(1, 1);
+  column->addLayout(band_);
+  ArrangeBand();
   column->addWidget(radio_);
   auto* line = new QFrame;
   line->setFrameShape(QFrame::HLine);
@@ -46,6 +44,7 @@ void FrmTrack::CreatePanels() {
   column->addWidget(table_, 1);
   // The table scrolls first; below the band's own size the whole window does.
   auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("MainScroll"));
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
   scroll->setWidget(content);
@@ -61,6 +60,30 @@ void FrmTrack::CreatePanels() {
   outer->addWidget(rule);
   outer->addWidget(status_);
   setCentralWidget(area);
+}
+
+void FrmTrack::ArrangeBand() {
+  // One line when the window is wide enough, else the rotor's panel under the
+  // clocks: a narrow window scrolls only below the band's narrowest.
+  const int oneLine = clocks_->minimumSizeHint().width() + simulation_->minimumSizeHint().width() +
+                      rotor_->minimumSizeHint().width() + 2 * band_->horizontalSpacing() + Twips(240);
+  const bool wrap = width() < oneLine;
+  if (bandWrapped_ && *bandWrapped_ == wrap) return;
+  bandWrapped_ = wrap;
+  for (QWidget* w : {static_cast<QWidget*>(clocks_), static_cast<QWidget*>(simulation_), static_cast<QWidget*>(rotor_)})
+    band_->removeWidget(w);
+  band_->addWidget(clocks_, 0, 0);
+  band_->addWidget(simulation_, 0, 1, Qt::AlignCenter);
+  if (wrap) {
+    band_->addWidget(rotor_, 1, 0, 1, 2, Qt::AlignLeft);
+  } else {
+    band_->addWidget(rotor_, 0, 2, Qt::AlignRight);
+  }
+}
+
+void FrmTrack::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ArrangeBand();
 }
 
 void FrmTrack::ConnectPanels() {

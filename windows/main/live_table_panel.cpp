@@ -106,18 +106,31 @@ void LiveTablePanel::Arrange() {
 void LiveTablePanel::FitFont() {
   // The largest font with which both halves fit the room without scrolling.
   const QSize room = maximumViewportSize();
-  const auto fits = [&](double points) {
-    QFont font = qt::FixedPitchFont(points);
-    TableRow probe(QString(), nullptr);
-    probe.setFont(font);
-    const QSize row = probe.sizeHint();
-    const int optionW = Option1[0]->sizeHint().width();
-    const int width = 2 * (row.width() + optionW) + 12 + 4 * 4 + 8;
-    const int height = (kRowsPerHalf + 1) * std::max(row.height(), Option1[0]->sizeHint().height()) + 4;
-    return width <= room.width() && height <= room.height();
+  const auto probe = [&](double points, bool compact) {
+    TableRow row(QString(), nullptr);
+    row.setFont(qt::FixedPitchFont(points));
+    row.SetCompact(compact);
+    return row.sizeHint();
   };
+  const int optionW = Option1[0]->sizeHint().width();
+  const auto widthOf = [&](double points, bool compact) {
+    return 2 * (probe(points, compact).width() + optionW) + 12 + 4 * 4 + 8;
+  };
+  const auto heightOf = [&](double points) {
+    return (kRowsPerHalf + 1) * std::max(probe(points, false).height(), Option1[0]->sizeHint().height()) + 4;
+  };
+  // Too narrow for the gaps between every column: LA and LO keep theirs.
+  const bool scrolls = heightOf(kSmallestPoint) > room.height();
+  const int roomW = room.width() - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
+  const bool compact = widthOf(kSmallestPoint, false) > roomW;
+  for (TableRow* r : LblSat) r->SetCompact(compact);
+  Label3->SetCompact(compact);
+  Label4->SetCompact(compact);
   double points = kSmallestPoint;
-  while (points + 0.75 <= kLargestPoint && fits(points + 0.75)) points += 0.75;
+  while (points + 0.75 <= kLargestPoint && widthOf(points + 0.75, false) <= room.width() &&
+         heightOf(points + 0.75) <= room.height()) {
+    points += 0.75;
+  }
   if (points == pointSize_) return;
   pointSize_ = points;
   const QFont rowFont = qt::FixedPitchFont(points);

@@ -26,7 +26,15 @@ qreal TableRow::Gap(std::size_t column) const {
   // Half a character between columns, a whole one before LA and LO, whose
   // values fill their columns with a sign.
   const qreal charW = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
-  return column >= 8 && column <= 9 ? charW : charW / 2;
+  if (column >= 8 && column <= 9) return charW;
+  return compact_ ? 0 : charW / 2;
+}
+
+void TableRow::SetCompact(bool compact) {
+  if (compact_ == compact) return;
+  compact_ = compact;
+  updateGeometry();
+  update();
 }
 
 QSize TableRow::sizeHint() const {

@@ -16,6 +16,8 @@ class TableRow final : public QLabel {
   QSize minimumSizeHint() const override { return sizeHint(); }
   // The keyboard's row: marked while the table has the focus.
   void SetCursor(bool on);
+  // Compact: only LA and LO set apart, for a window too narrow for every gap.
+  void SetCompact(bool compact);
 
  signals:
   void pressed();
@@ -30,6 +32,7 @@ class TableRow final : public QLabel {
   // The room before `column`, in pixels.
   qreal Gap(std::size_t column) const;
   bool cursor_ = false;
+  bool compact_ = false;
 };
 
 }  // namespace rdz
