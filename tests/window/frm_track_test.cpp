@@ -44,6 +44,7 @@ TEST_F(WindowTest, EverySizeKeepsTheControlsWholeAndUsesItsRoom) {
     EXPECT_EQ(Row(30)->x(), Label("Label4")->x());
     const auto* table = Control<QScrollArea>("LiveTable");
     EXPECT_EQ(table->verticalScrollBar()->isVisible(), size.scrolls);
+    EXPECT_EQ(table->horizontalScrollBar()->isVisible(), size.width < 867);
     // From the window's size at start-up on, the top band never needs scrolling sideways.
     EXPECT_EQ(Control<QScrollArea>("MainScroll")->horizontalScrollBar()->isVisible(), size.width < 867);
     EXPECT_GE(Row(0)->font().pointSizeF(), points);
