@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,15 @@ namespace rdz {
 // After this many failed calls in a row a device is no longer commanded; it
 // is still tried, and commanded again once it answers.
 inline constexpr int kFailuresToStopCommanding = 5;
+
+// Unknown: the library knows no such model, and it is not tried again.
+enum class DeviceState { Unknown, Opening, Open, Waiting };
+
+// The start of a device's status line ("rotor: ..."): the model the library
+// does not know, why the device is being reached again, or its name and port
+// (" connecting" until it opens). `fine` is false for the first two.
+std::string DeviceStatus(std::string_view device, DeviceState state, const std::string& error, int model,
+                         const std::string& nameAndPort, bool& fine);
 
 // The pause before the next attempt to reach a device after `attempts`
 // failed ones in a row: it grows to at most 10 s.
@@ -29,7 +39,7 @@ class DeviceConnection {
   using Worker = DeviceWorker<Device, Answer>;
   using Call = typename Worker::Call;
   using Make = std::function<std::unique_ptr<Device>()>;
-  enum class State { Unknown, Opening, Open, Waiting };
+  using State = DeviceState;
 
   // `make` gives a new, unopened device (nothing: the model is unknown, and
   // it is not tried again); `open` opens it.
@@ -62,10 +72,11 @@ class DeviceConnection {
   }
 
   // Takes the answers, counts failures and overdue calls, and reconnects when
-  // it is time. Returns every answer but the open's; `opened` tells that the
-  // connection has just opened.
-  std::vector<Answer> Poll(bool& opened) {
-    opened = false;
+  // it is time. Returns every answer but the open's; `reached` tells that the
+  // device has just opened or answers again: whatever it was sent may be lost.
+  std::vector<Answer> Poll(bool& reached) {
+    const bool wasCommanding = Commanding();
+    bool opened = false;
     const auto now = std::chrono::steady_clock::now();
     std::vector<Answer> answers;
     if (worker_ && worker_->Busy() > deadline_) {
@@ -93,6 +104,7 @@ class DeviceConnection {
       }
     }
     if (state_ == State::Waiting && now >= retry_) Connect();
+    reached = opened || (!wasCommanding && Commanding());
     return answers;
   }
 
@@ -105,6 +117,8 @@ class DeviceConnection {
 
   State Now() const { return state_; }
   bool Commanding() const { return failures_ < kFailuresToStopCommanding; }
+  // Open and commanded: calls go out.
+  bool Ready() const { return state_ == State::Open && Commanding(); }
   int Failures() const { return failures_; }
   // The device's last failure, empty once it answers again.
   const std::string& Error() const { return error_; }

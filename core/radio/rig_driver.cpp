@@ -18,7 +18,7 @@ RigSettings Usable(RigSettings s, bool transmitter) {
 
 RigDriver::Link::Call OpenCall(const RigSettings& s) {
   return [s](Rig& rig) {
-    RigCall call = rig.Open();
+    DeviceCall call = rig.Open();
     if (call.ok && s.uplink == UplinkWay::SatelliteMode) {
       call = rig.SetSatelliteMode(true);
     } else if (call.ok && UplinkPathOf(s) == UplinkPath::Split) {
@@ -37,8 +37,6 @@ RigDriver::Link::Call ModeCall(Kind kind, RigVfo vfo, const std::string& mode, b
     return a;
   };
 }
-
-bool Ready(const RigDriver::Link& link) { return link.Now() == RigDriver::Link::State::Open && link.Commanding(); }
 
 }  // namespace
 
@@ -84,7 +82,7 @@ void RigDriver::Move(double satelliteDownlink) {
 
 void RigDriver::Step(std::optional<double> readBack) {
   const Look look = *std::exchange(look_, std::nullopt);
-  if (!Ready(receiver_) && !(transmitter_ && Ready(*transmitter_))) return;
+  if (!receiver_.Ready() && !(transmitter_ && transmitter_->Ready())) return;
   const Transponder* t = look.transponder ? &*look.transponder : nullptr;
   const bool taken = !follower_.Follows(t);
   const RigTargets targets = follower_.Step(t, look.follow, look.rangeRate, readBack, look.startOffset);
@@ -108,11 +106,11 @@ void RigDriver::SendModes(const Transponder& t, bool receiver, bool transmitter)
   // The uplink's settings go with the radio that sends it.
   const bool up = second ? transmitter : receiver;
   Link& upRadio = UplinkRadio();
-  if (receiver && Ready(receiver_)) {
+  if (receiver && receiver_.Ready()) {
     if (!m.receive.empty()) receiver_.Put(kMode, ModeCall(Kind::Mode, settings_.receive, m.receive, false));
     modesDue_ = false;
   }
-  if (!up || !Ready(upRadio)) return;
+  if (!up || !upRadio.Ready()) return;
   if (path != UplinkPath::None && !m.transmit.empty()) {
     const bool split = path == UplinkPath::Split;
     upRadio.Put(kUpMode, ModeCall(Kind::UpMode, split ? settings_.receive : settings_.transmit, m.transmit, split));
@@ -130,7 +128,7 @@ void RigDriver::SendModes(const Transponder& t, bool receiver, bool transmitter)
 void RigDriver::Set(Kind kind, double hz) {
   const bool up = kind == Kind::Uplink;
   Link& link = up ? UplinkRadio() : receiver_;
-  if (!Ready(link)) {
+  if (!link.Ready()) {
     follower_.Unsent(up);
     return;
   }
@@ -138,7 +136,7 @@ void RigDriver::Set(Kind kind, double hz) {
   const long number = &link == &receiver_ ? ++sets_ : 0;
   const RigSettings s = settings_;
   link.Put(up ? kUplink : kDownlink, [kind, hz, number, up, s](Rig& rig) {
-    RigCall call;
+    DeviceCall call;
     if (!up) {
       call = rig.SetFrequency(s.receive, hz);
     } else if (UplinkPathOf(s) == UplinkPath::Split) {
@@ -189,18 +187,15 @@ void RigDriver::Take(const RigAnswer& a, bool fromReceiver) {
 }
 
 void RigDriver::Poll() {
-  const bool wasCommanding = receiver_.Commanding();
-  bool opened = false;
-  for (const RigAnswer& a : receiver_.Poll(opened)) Take(a, true);
-  // Reached again: whatever was sent before may be lost.
-  if (opened || (!wasCommanding && receiver_.Commanding())) {
+  bool reached = false;
+  for (const RigAnswer& a : receiver_.Poll(reached)) Take(a, true);
+  if (reached) {
     follower_.Resend();
     modesDue_ = true;
   }
   if (!transmitter_) return;
-  const bool was = transmitter_->Commanding();
-  for (const RigAnswer& a : transmitter_->Poll(opened)) Take(a, false);
-  if (opened || (!was && transmitter_->Commanding())) {
+  for (const RigAnswer& a : transmitter_->Poll(reached)) Take(a, false);
+  if (reached) {
     follower_.Unsent(true);
     upModesDue_ = true;
   }

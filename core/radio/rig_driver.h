@@ -12,10 +12,12 @@
 namespace rdz {
 
 inline constexpr std::chrono::milliseconds kRigDeadline{2000};
+// Hamlib's own limit stays below the deadline, so a silent radio fails as itself.
+inline constexpr int kRigHamlibLimitMs = 1500;
 
 struct RigAnswer {
   enum class Kind { Open, Downlink, Uplink, Read, Mode, UpMode, Tone, Release } kind;
-  RigCall call;
+  DeviceCall call;
   double hz = 0;    // what was sent, or what the downlink VFO reads
   long number = 0;  // sets: the number handed over with it
   std::string mode{};    // Mode, UpMode: the mode

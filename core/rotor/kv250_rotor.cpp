@@ -4,18 +4,18 @@
 
 namespace rdz {
 
-RotorCall Kv250Rotor::Open() {
+DeviceCall Kv250Rotor::Open() {
   std::string reason = port_ ? port_->Unusable() : "no parallel port";
   open_ = reason.empty();
   return {open_, std::move(reason)};
 }
 
-RotorCall Kv250Rotor::SetPosition(double azimuth, double elevation) {
+DeviceCall Kv250Rotor::SetPosition(double azimuth, double elevation) {
   if (!open_) return {false, "port not open"};
   SendTracker(azimuth, elevation, *port_);
   return {};
 }
 
-RotorCall Kv250Rotor::GetPosition(double&, double&) { return {false, "the KV250 cannot tell its position"}; }
+DeviceCall Kv250Rotor::GetPosition(double&, double&) { return {false, "the KV250 cannot tell its position"}; }
 
 }  // namespace rdz

@@ -11,9 +11,9 @@ namespace rdz {
 class Kv250Rotor final : public Rotor {
  public:
   explicit Kv250Rotor(std::unique_ptr<ParallelPort> port) : port_(std::move(port)) {}
-  RotorCall Open() override;
-  RotorCall SetPosition(double azimuth, double elevation) override;
-  RotorCall GetPosition(double& azimuth, double& elevation) override;
+  DeviceCall Open() override;
+  DeviceCall SetPosition(double azimuth, double elevation) override;
+  DeviceCall GetPosition(double& azimuth, double& elevation) override;
   bool ReportsPosition() const override { return false; }
 
  private:

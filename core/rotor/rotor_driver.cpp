@@ -21,8 +21,8 @@ RotorDriver::RotorDriver(Make make, std::unique_ptr<FollowPolicy> policy, std::c
           std::move(notify)) {}
 
 void RotorDriver::Collect() {
-  bool opened = false;
-  for (const RotorAnswer& a : link_.Poll(opened)) {
+  bool reached = false;
+  for (const RotorAnswer& a : link_.Poll(reached)) {
     if (a.kind == RotorAnswer::Kind::Read) {
       if (a.call.ok) readBack_ = a.position;
     } else if (a.call.ok) {
@@ -33,8 +33,8 @@ void RotorDriver::Collect() {
       policy_->Unsent();
     }
   }
-  if (opened) {
-    // Whatever was sent before may be lost: the current position goes out at once.
+  if (reached) {
+    // A rotor that cannot be read answers by opening. The current position goes out at once.
     if (!reports_) link_.Answered();
     policy_->Reset();
     lookNow_ = true;
@@ -52,12 +52,7 @@ void RotorDriver::Move(const LookAngle& position) {
 }
 
 void RotorDriver::Tick(int satellite, const SkyPosition& sky, double now) {
-  const bool wasCommanding = link_.Commanding();
   Collect();
-  if (!wasCommanding && link_.Commanding()) {
-    policy_->Reset();  // it answers again: the current position at once
-    lookNow_ = true;
-  }
   if (satellite != satellite_) {
     policy_->Reset();
     moveTaken_ = false;
@@ -86,14 +81,13 @@ bool RotorDriver::Park() {
   policy_->Reset();
   satellite_ = 0;
   moveTaken_ = false;
-  if (link_.Now() != Link::State::Open || !link_.Commanding()) return false;
+  if (!link_.Ready()) return false;
   Move(policy_->ParkPosition());
   return true;
 }
 
 bool RotorDriver::Following() const {
-  return moveTaken_ && satellite_ != 0 && policy_->Following() && link_.Commanding() &&
-         link_.Now() == Link::State::Open;
+  return moveTaken_ && satellite_ != 0 && policy_->Following() && link_.Ready();
 }
 
 }  // namespace rdz

@@ -13,10 +13,12 @@
 namespace rdz {
 
 inline constexpr std::chrono::milliseconds kRotorDeadline{3000};
+// Hamlib's own limit stays below the deadline, so a silent rotor fails as itself.
+inline constexpr int kRotorHamlibLimitMs = 2500;
 
 struct RotorAnswer {
   enum class Kind { Open, Move, Read } kind;
-  RotorCall call;
+  DeviceCall call;
   LookAngle position;  // where it was sent (Move) or where it is (Read)
 };
 

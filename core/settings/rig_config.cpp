@@ -4,25 +4,14 @@
 #include <cctype>
 #include <cmath>
 
-#include "core/settings/keyed_lines.h"
 #include "core/base/lenient_number.h"
 #include "core/base/number_text.h"
-#include "core/base/program_files.h"
-#include "core/base/text_lines.h"
+#include "core/settings/device_keys.h"
 
 namespace rdz {
 
 namespace {
 
-constexpr std::string_view kRig = "RIG = ";
-constexpr std::string_view kRx = "RIGRXVFO = ";
-constexpr std::string_view kTx = "RIGTXVFO = ";
-constexpr std::string_view kSsb = "RIGSSBHZ = ";
-constexpr std::string_view kFm = "RIGFMHZ = ";
-constexpr std::string_view kSatMode = "RIGSATMODE = ";
-constexpr std::string_view kTxRig = "RIGTX = ";
-constexpr std::string_view kLos = "RIGLOSOFFSET = ";
-constexpr std::string_view kKeys[] = {kRig, kRx, kTx, kSsb, kFm, kSatMode, kTxRig, kLos};
 constexpr std::string_view kNone = "NONE";
 
 constexpr std::pair<RigVfo, std::string_view> kVfoNames[] = {
@@ -34,58 +23,60 @@ std::string Upper(std::string text) {
   return text;
 }
 
-}  // namespace
-
-std::optional<RigConnection> ReadRigConnection(std::string_view value) {
+std::string FirstWord(std::string_view value) {
   const std::vector<std::string> words = Words(value);
-  if (words.size() < 2) return std::nullopt;
-  const auto model = WholeDigits(words[0], 999999);
-  if (!model) return std::nullopt;
-  RigConnection c{*model, words[1], 0};
-  if (words.size() > 2) c.speed = WholeDigits(words[2], 10000000).value_or(0);
-  return c;
+  return words.empty() ? std::string() : words[0];
 }
 
-namespace {
+// The lines as read: the uplink follows from several keys, whatever their order.
+struct RigLines {
+  RigConfig config;
+  bool satMode = false, none = false;
+};
 
 void ReadHz(std::string_view value, double& into) {
   const double v = LenientNumber(value);
   if (std::isfinite(v) && v > 0 && v <= 100000) into = v;
 }
 
-void ReadVfo(std::string_view value, RigVfo& into) {
-  const std::vector<std::string> words = Words(value);
-  if (!words.empty()) into = RigVfoNamed(words[0]).value_or(into);
-}
+bool On(std::string_view value) { return FirstWord(value) == "1"; }
 
-bool On(std::string_view value) {
-  const std::vector<std::string> words = Words(value);
-  return !words.empty() && words[0] == "1";
-}
+std::string Flag(bool on) { return on ? "1" : ""; }
 
-
-std::string LineFor(std::string_view key, const RigConfig& config) {
-  const RigSettings& s = config.settings;
-  const std::string k(key);
-  if (key == kRig) return config.connection ? k + RigConnectionText(*config.connection) : std::string();
-  if (key == kTxRig) {
-    const bool second = s.uplink == UplinkWay::SecondRadio && config.transmitter;
-    return second ? k + RigConnectionText(*config.transmitter) : std::string();
-  }
-  if (key == kSatMode) return s.uplink == UplinkWay::SatelliteMode ? k + "1" : std::string();
-  if (key == kLos) return config.offsetAtLos ? k + "1" : std::string();
-  if (key == kRx) return k + std::string(RigVfoName(s.receive));
-  if (key == kTx) return k + std::string(s.uplink == UplinkWay::ReceiveOnly ? kNone : RigVfoName(s.transmit));
-  return k + ShortestDecimalText(key == kSsb ? s.thresholdSsb : s.thresholdFm);
-}
+// The first key names the radio.
+constexpr DeviceKey<RigLines> kKeys[] = {
+    {"RIG = ", [](std::string_view v, RigLines& r) { r.config.connection = ReadDeviceAddress(v); },
+     [](const RigLines& r) { return r.config.connection ? DeviceAddressText(*r.config.connection) : std::string(); }},
+    {"RIGRXVFO = ",
+     [](std::string_view v, RigLines& r) {
+       r.config.settings.receive = RigVfoNamed(FirstWord(v)).value_or(r.config.settings.receive);
+     },
+     [](const RigLines& r) { return std::string(RigVfoName(r.config.settings.receive)); }},
+    {"RIGTXVFO = ",
+     [](std::string_view v, RigLines& r) {
+       r.none = Upper(FirstWord(v)) == kNone;
+       r.config.settings.transmit = RigVfoNamed(FirstWord(v)).value_or(r.config.settings.transmit);
+     },
+     [](const RigLines& r) {
+       const RigSettings& s = r.config.settings;
+       return std::string(s.uplink == UplinkWay::ReceiveOnly ? kNone : RigVfoName(s.transmit));
+     }},
+    {"RIGSSBHZ = ", [](std::string_view v, RigLines& r) { ReadHz(v, r.config.settings.thresholdSsb); },
+     [](const RigLines& r) { return ShortestDecimalText(r.config.settings.thresholdSsb); }},
+    {"RIGFMHZ = ", [](std::string_view v, RigLines& r) { ReadHz(v, r.config.settings.thresholdFm); },
+     [](const RigLines& r) { return ShortestDecimalText(r.config.settings.thresholdFm); }},
+    {"RIGSATMODE = ", [](std::string_view v, RigLines& r) { r.satMode = On(v); },
+     [](const RigLines& r) { return Flag(r.config.settings.uplink == UplinkWay::SatelliteMode); }},
+    {"RIGTX = ", [](std::string_view v, RigLines& r) { r.config.transmitter = ReadDeviceAddress(v); },
+     [](const RigLines& r) {
+       const bool second = r.config.settings.uplink == UplinkWay::SecondRadio && r.config.transmitter;
+       return second ? DeviceAddressText(*r.config.transmitter) : std::string();
+     }},
+    {"RIGLOSOFFSET = ", [](std::string_view v, RigLines& r) { r.config.offsetAtLos = On(v); },
+     [](const RigLines& r) { return Flag(r.config.offsetAtLos); }},
+};
 
 }  // namespace
-
-std::string RigConnectionText(const RigConnection& c) {
-  std::string text = std::to_string(c.model) + " " + c.port;
-  if (c.speed > 0) text += " " + std::to_string(c.speed);
-  return text;
-}
 
 std::string_view RigVfoName(RigVfo vfo) {
   for (const auto& [v, name] : kVfoNames) {
@@ -103,45 +94,17 @@ std::optional<RigVfo> RigVfoNamed(std::string_view name) {
 }
 
 RigConfig ReadRigLines(const std::vector<std::string>& lines) {
-  RigConfig config;
-  RigSettings& s = config.settings;
-  bool satMode = false, none = false;
-  for (const std::string& text : lines) {
-    const std::string_view line = text;
-    const auto value = [&](std::string_view key) -> std::optional<std::string_view> {
-      if (line.substr(0, key.size()) != key) return std::nullopt;
-      return line.substr(key.size());
-    };
-    if (const auto v = value(kRig)) {
-      config.connection = ReadRigConnection(*v);
-    } else if (const auto v = value(kRx)) {
-      ReadVfo(*v, s.receive);
-    } else if (const auto v = value(kTx)) {
-      none = Upper(Words(*v).empty() ? std::string() : Words(*v)[0]) == kNone;
-      ReadVfo(*v, s.transmit);
-    } else if (const auto v = value(kSatMode)) {
-      satMode = On(*v);
-    } else if (const auto v = value(kTxRig)) {
-      config.transmitter = ReadRigConnection(*v);
-    } else if (const auto v = value(kLos)) {
-      config.offsetAtLos = On(*v);
-    } else if (const auto v = value(kSsb)) {
-      ReadHz(*v, s.thresholdSsb);
-    } else if (const auto v = value(kFm)) {
-      ReadHz(*v, s.thresholdFm);
-    }
-  }
-  s.uplink = config.transmitter ? UplinkWay::SecondRadio
-             : satMode          ? UplinkWay::SatelliteMode
-             : none             ? UplinkWay::ReceiveOnly
-                                : UplinkWay::Split;
-  return config;
+  RigLines r;
+  ReadDeviceKeys<RigLines>(lines, kKeys, r);
+  r.config.settings.uplink = r.config.transmitter ? UplinkWay::SecondRadio
+                             : r.satMode          ? UplinkWay::SatelliteMode
+                             : r.none             ? UplinkWay::ReceiveOnly
+                                                  : UplinkWay::Split;
+  return r.config;
 }
 
 std::string WithRigConfig(std::string_view bytes, const RigConfig& config) {
-  return WithKeyedLines(
-      bytes, kKeys, [&](std::string_view key) { return LineFor(key, config); },
-      [&](std::string_view key) { return config.connection || key == kRig; });
+  return WithDeviceKeys<RigLines>(bytes, kKeys, RigLines{config}, config.connection.has_value());
 }
 
 WriteOutcome SaveRigConfig(const std::filesystem::path& programDir, const RigConfig& config) {

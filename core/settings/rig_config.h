@@ -7,6 +7,7 @@
 
 #include "core/base/atomic_file.h"
 #include "core/ports/rig.h"
+#include "core/settings/device_keys.h"
 #include "core/settings/rig_settings.h"
 
 namespace rdz {
@@ -18,9 +19,9 @@ namespace rdz {
 // "RIGSATMODE = 1" the radio's satellite mode, else "RIGTXVFO = NONE" none,
 // else split. "RIGLOSOFFSET = 1" remembers the offset at LOS.
 struct RigConfig {
-  std::optional<RigConnection> connection;
+  std::optional<DeviceAddress> connection;
   RigSettings settings;
-  std::optional<RigConnection> transmitter;  // RIGTX; written only while it sends the uplink
+  std::optional<DeviceAddress> transmitter;  // RIGTX; written only while it sends the uplink
   bool offsetAtLos = false;
   friend bool operator==(const RigConfig&, const RigConfig&) = default;
 };
@@ -28,10 +29,6 @@ struct RigConfig {
 // The rig keys of config lines; the last line of a key wins, a value that
 // makes no sense keeps the default.
 RigConfig ReadRigLines(const std::vector<std::string>& lines);
-
-// "MODEL PORT [SPEED]" and back; nothing when it reads otherwise.
-std::optional<RigConnection> ReadRigConnection(std::string_view value);
-std::string RigConnectionText(const RigConnection& c);
 
 // The name config.txt uses for a VFO, and back (any case); empty when unknown.
 std::string_view RigVfoName(RigVfo vfo);

@@ -16,7 +16,7 @@ namespace rdz {
 struct RotorChoice {
   bool hamlib = false;
   int lpt = 1;  // the KV250's port, 1 or 2
-  RotorConnection connection;
+  DeviceAddress connection;
   friend bool operator==(const RotorChoice&, const RotorChoice&) = default;
 };
 

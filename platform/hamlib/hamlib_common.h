@@ -1,9 +1,6 @@
 #pragma once
-#include <algorithm>
 #include <mutex>
 #include <string>
-#include <tuple>
-#include <vector>
 
 namespace rdz::hamlib {
 
@@ -19,13 +16,5 @@ void PrepareOnce();
 
 // Hamlib's one-line text for an error code; "`device` error N" when it has none.
 std::string ErrorText(int code, const char* device);
-
-// Models by maker, then name, then number, as the dialogs list them.
-template <class Model>
-void SortModels(std::vector<Model>& models) {
-  std::sort(models.begin(), models.end(), [](const Model& a, const Model& b) {
-    return std::tie(a.maker, a.name, a.model) < std::tie(b.maker, b.name, b.model);
-  });
-}
 
 }  // namespace rdz::hamlib

@@ -70,17 +70,17 @@ class RotctldRotor final : public Rotor {
 
   // Open once it answers at all; a lost connection stays lost, as the
   // caller reconnects with a new rotor and then sends the position again.
-  RotorCall Open() override {
+  DeviceCall Open() override {
     if (fd_ >= 0 || !lost_.empty()) return {lost_.empty(), lost_};
     const Clock::time_point deadline = Clock::now() + timeout_;
-    if (RotorCall c = Connect(deadline); !c.ok) return c;
+    if (DeviceCall c = Connect(deadline); !c.ok) return c;
     std::vector<std::string> lines;
     return Ask("p\n", 2, lines, deadline);
   }
 
-  RotorCall SetPosition(double azimuth, double elevation) override {
+  DeviceCall SetPosition(double azimuth, double elevation) override {
     std::vector<std::string> lines;
-    RotorCall call = Ask("P " + Fixed(azimuth) + " " + Fixed(elevation) + "\n", 1, lines, Clock::now() + timeout_);
+    DeviceCall call = Ask("P " + Fixed(azimuth) + " " + Fixed(elevation) + "\n", 1, lines, Clock::now() + timeout_);
     if (!call.ok) return call;
     bool report = false;
     const int code = ReportCode(lines[0], report);
@@ -88,9 +88,9 @@ class RotctldRotor final : public Rotor {
     return Refused(report, code);
   }
 
-  RotorCall GetPosition(double& azimuth, double& elevation) override {
+  DeviceCall GetPosition(double& azimuth, double& elevation) override {
     std::vector<std::string> lines;
-    RotorCall call = Ask("p\n", 2, lines, Clock::now() + timeout_);
+    DeviceCall call = Ask("p\n", 2, lines, Clock::now() + timeout_);
     if (!call.ok) return call;
     bool report = false;
     const int code = ReportCode(lines[0], report);
@@ -111,19 +111,19 @@ class RotctldRotor final : public Rotor {
   }
 
   // Hamlib's text for a refusal; anything else leaves the conversation out of step.
-  RotorCall Refused(bool report, int code) {
+  DeviceCall Refused(bool report, int code) {
     if (report && code < 0) return {false, hamlib::ErrorText(code, "rotor")};
     return Lost(kUnreadable);
   }
 
-  RotorCall Connect(Clock::time_point deadline) {
+  DeviceCall Connect(Clock::time_point deadline) {
     addrinfo hints{};
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
     if (const int rc = getaddrinfo(host_.c_str(), port_.c_str(), &hints, &found); rc != 0) {
       return {false, gai_strerror(rc)};
     }
-    RotorCall call{false, "no address for " + host_};
+    DeviceCall call{false, "no address for " + host_};
     for (const addrinfo* a = found; a != nullptr && fd_ < 0; a = a->ai_next) {
       fd_ = socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
       if (fd_ < 0) continue;
@@ -131,7 +131,7 @@ class RotctldRotor final : public Rotor {
       socklen_t size = sizeof error;
       if (error == EINPROGRESS && !Wait(POLLOUT, deadline)) error = ETIMEDOUT;
       if (error == EINPROGRESS && getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &size) != 0) error = errno;
-      call = error == 0 ? RotorCall{} : RotorCall{false, OsReason(error)};
+      call = error == 0 ? DeviceCall{} : DeviceCall{false, OsReason(error)};
       if (error != 0) Close();
     }
     freeaddrinfo(found);
@@ -140,7 +140,7 @@ class RotctldRotor final : public Rotor {
 
   // Sends one command and takes `count` whole lines of answer, or fewer when
   // a line is a report; a line not yet ended is never taken.
-  RotorCall Ask(const std::string& command, std::size_t count, std::vector<std::string>& lines,
+  DeviceCall Ask(const std::string& command, std::size_t count, std::vector<std::string>& lines,
                 Clock::time_point deadline) {
     if (fd_ < 0) return {false, lost_.empty() ? "rotor not open" : lost_};
     for (std::size_t sent = 0; sent < command.size();) {
@@ -179,7 +179,7 @@ class RotctldRotor final : public Rotor {
     }
   }
 
-  RotorCall Lost(std::string reason) {
+  DeviceCall Lost(std::string reason) {
     Close();
     lost_ = reason;
     return {false, std::move(reason)};

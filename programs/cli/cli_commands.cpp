@@ -8,8 +8,7 @@
 #include "programs/cli/cli_table.h"
 #include "programs/cli/cli_track.h"
 #include "programs/cli/cli_watch.h"
-#include "platform/hamlib/hamlib_rig.h"
-#include "platform/hamlib/hamlib_rotor.h"
+#include "platform/hamlib/hamlib_library.h"
 
 namespace rdz {
 

@@ -12,8 +12,6 @@ namespace rdz {
 
 namespace {
 
-constexpr int kHamlibLimitMs = 1500;
-
 std::string Hz(const std::optional<double>& hz) {
   if (!hz) return "-";
   char text[32];
@@ -42,16 +40,16 @@ TrackRig::TrackRig(std::shared_ptr<const OrbitModel> model, const Observer& stat
       horizon_(std::move(horizon)) {}
 
 bool TrackRig::Open(const RigConfig& config, RigLibrary& library, std::ostream& err) {
-  const RigConnection c = *config.connection;
+  const DeviceAddress c = *config.connection;
   report_ = LinkReport("radio model " + std::to_string(c.model) + " on " + c.port);
   offsetAtLos_ = config.offsetAtLos;
   RigDriver::Make transmitter;
   if (config.transmitter && config.settings.uplink == UplinkWay::SecondRadio) {
-    const RigConnection t = *config.transmitter;
+    const DeviceAddress t = *config.transmitter;
     transmitReport_ = LinkReport("uplink radio model " + std::to_string(t.model) + " on " + t.port);
-    transmitter = [&library, t] { return library.Make(t, kHamlibLimitMs); };
+    transmitter = [&library, t] { return library.Make(t, kRigHamlibLimitMs); };
   }
-  driver_ = std::make_unique<RigDriver>([&library, c] { return library.Make(c, kHamlibLimitMs); }, config.settings,
+  driver_ = std::make_unique<RigDriver>([&library, c] { return library.Make(c, kRigHamlibLimitMs); }, config.settings,
                                         kRigDeadline, std::function<void()>{}, std::move(transmitter));
   const RigDriver::Link* tx = driver_->Transmitter();
   const int unknown = driver_->State() == RigDriver::Link::State::Unknown          ? c.model

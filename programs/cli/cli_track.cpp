@@ -29,7 +29,6 @@ namespace rdz {
 namespace {
 
 using Clock = std::chrono::system_clock;
-constexpr int kHamlibLimitMs = 2500;  // below the deadline: a silent rotor fails as itself
 
 std::atomic<bool> stopRequested{false};
 extern "C" void RequestStop(int) { stopRequested = true; }
@@ -57,9 +56,9 @@ int Track(const RotorConfig& config, RotorLibrary& library, int sat, const SkyPo
   std::unique_ptr<FollowPolicy> policy;
   std::string name;
   if (config.choice.hamlib) {
-    const RotorConnection c = config.choice.connection;
+    const DeviceAddress c = config.choice.connection;
     name = "rotor model " + std::to_string(c.model) + " on " + c.port;
-    make = [&library, c] { return library.Make(c, kHamlibLimitMs); };
+    make = [&library, c] { return library.Make(c, kRotorHamlibLimitMs); };
     policy = std::make_unique<PassPlanner>(config.settings);
   } else {
     name = "KV250 on LPT" + std::to_string(config.choice.lpt);

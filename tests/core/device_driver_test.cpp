@@ -1,7 +1,7 @@
 // The device drivers: the KV250's follow rule, failures that stop commands but
 // not the retries, which calls carry each radio link, and calls that hang on a
-// real Hamlib connection to a device that never ends a line. The radio's dial
-// and reconnection are tested against rigctld.
+// real Hamlib connection to a device that never ends a line. Both devices'
+// reconnection to a restarted daemon is met in the window.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -12,8 +12,7 @@
 
 #include "core/local_server.h"
 #include "core/settings/rig_config.h"
-#include "platform/hamlib/hamlib_rig.h"
-#include "platform/hamlib/hamlib_rotor.h"
+#include "platform/hamlib/hamlib_library.h"
 #include "core/radio/rig_driver.h"
 #include "core/rotor/kv250_follow.h"
 #include "core/rotor/pass_planner.h"
@@ -26,12 +25,6 @@ using namespace std::chrono_literals;
 using Steady = std::chrono::steady_clock;
 
 double Now() { return std::chrono::duration<double>(Steady::now().time_since_epoch()).count(); }
-
-TEST(ReconnectPause, GrowsToTenSeconds) {
-  const std::vector<std::pair<int, int>> cases = {{0, 1000}, {1, 1000}, {2, 2000}, {3, 4000}, {4, 8000}, {5, 10000},
-                                                  {40, 10000}};
-  for (const auto& [attempts, ms] : cases) EXPECT_EQ(ReconnectPause(attempts).count(), ms) << attempts;
-}
 
 TEST(Kv250Follow, AtOnceThenEveryFourSecondsStandingByBelowTheHorizon) {
   // Elevation by second: up from 0, down (rounded 0) at 10-11, up again from 12.
@@ -59,23 +52,22 @@ TEST(Kv250Follow, AtOnceThenEveryFourSecondsStandingByBelowTheHorizon) {
 // A satellite crawling across the sky, so every look moves the rotor.
 const SkyPosition kMoving = [](double t) { return std::optional<LookAngles>(LookAngles{std::fmod(t * 3, 360), 45}); };
 
-TEST(RotorDriver, RotorThatFailsOrHangsIsTriedAgainAndSentThePositionAtOnceWhenItAnswers) {
+TEST(RotorDriver, RotorThatFailsIsTriedAgainAndSentThePositionAtOnceWhenItAnswers) {
   // The rotors the driver makes share these, so the test steers rotors it no longer holds.
   struct Control {
-    std::atomic<bool> fails{false}, hang{false};
+    std::atomic<bool> fails{false}, holdReads{false};
     std::atomic<int> moves{0};
   };
   struct FakeRotor final : Rotor {
     std::shared_ptr<Control> c;
-    RotorCall Answer() const { return c->fails ? RotorCall{false, "Communication timed out"} : RotorCall{}; }
-    RotorCall Open() override { return Answer(); }
-    RotorCall SetPosition(double, double) override {
-      while (c->hang) std::this_thread::sleep_for(1ms);
+    DeviceCall Answer() const { return c->fails ? DeviceCall{false, "Communication timed out"} : DeviceCall{}; }
+    DeviceCall Open() override { return Answer(); }
+    DeviceCall SetPosition(double, double) override {
       if (!c->fails) ++c->moves;
       return Answer();
     }
-    RotorCall GetPosition(double& a, double& e) override {
-      while (c->hang) std::this_thread::sleep_for(1ms);
+    DeviceCall GetPosition(double& a, double& e) override {
+      while (c->holdReads) std::this_thread::sleep_for(1ms);
       a = 1, e = 2;
       return Answer();
     }
@@ -100,21 +92,15 @@ TEST(RotorDriver, RotorThatFailsOrHangsIsTriedAgainAndSentThePositionAtOnceWhenI
   EXPECT_NE(driver.State(), RotorDriver::Link::State::Open);
   const int moves = c->moves;
   c->fails = false;
+  c->holdReads = true;  // open again, but not answered yet: nothing is commanded
   const double frozen = Now();
+  ASSERT_TRUE(tickUntil([&] { return driver.State() == DeviceState::Open; }, 15, frozen));
+  EXPECT_FALSE(driver.Park());
+  c->holdReads = false;
   ASSERT_TRUE(tickUntil([&] { return driver.Commanding(); }, 15, frozen));
   ASSERT_TRUE(tickUntil([&] { return c->moves > moves; }, 5, frozen));
   EXPECT_TRUE(driver.Following());
   EXPECT_EQ(driver.Error(), "");
-  // A call past its deadline drops the connection: a position that went out
-  // with it goes again on the new one, though the satellite stands still.
-  sky = [](double) { return std::optional<LookAngles>(LookAngles{123, 45}); };
-  const int still = c->moves;
-  ASSERT_TRUE(tickUntil([&] { return c->moves > still; }, 5));
-  c->hang = true;
-  ASSERT_TRUE(tickUntil([&] { return driver.Error() == "no answer within 3000 ms"; }, 10));
-  const int before = c->moves;
-  c->hang = false;
-  EXPECT_TRUE(tickUntil([&] { return c->moves > before; }, 10));
 }
 
 struct FakeRig final : Rig {
@@ -122,28 +108,28 @@ struct FakeRig final : Rig {
   std::shared_ptr<std::mutex> m = std::make_shared<std::mutex>();
   bool setsFail = false;
   double dial = 145.96e6;
-  RigCall Note(std::string call, bool fails = false) {
+  DeviceCall Note(std::string call, bool fails = false) {
     std::lock_guard lock(*m);
     calls->push_back(std::move(call));
-    return fails ? RigCall{false, "Invalid parameter"} : RigCall{};
+    return fails ? DeviceCall{false, "Invalid parameter"} : DeviceCall{};
   }
   static std::string V(RigVfo vfo) { return std::string(RigVfoName(vfo)); }
-  RigCall Open() override { return Note("open"); }
-  RigCall SetFrequency(RigVfo vfo, double hz) override {
+  DeviceCall Open() override { return Note("open"); }
+  DeviceCall SetFrequency(RigVfo vfo, double hz) override {
     if (!setsFail && dial == 145.96e6) dial = hz;  // the first set is the receive VFO's
     return Note("set " + V(vfo), setsFail);
   }
-  RigCall GetFrequency(RigVfo, double& hz) override {
+  DeviceCall GetFrequency(RigVfo, double& hz) override {
     hz = dial;
     return Note("get");
   }
-  RigCall SetSplit(RigVfo, RigVfo) override { return Note("split"); }
-  RigCall SetSplitFrequency(RigVfo, double) override { return Note("split set", setsFail); }
+  DeviceCall SetSplit(RigVfo, RigVfo) override { return Note("split"); }
+  DeviceCall SetSplitFrequency(RigVfo, double) override { return Note("split set", setsFail); }
   bool KnowsMode(const std::string& mode) const override { return mode != "BPSK"; }
-  RigCall SetMode(RigVfo vfo, const std::string& mode) override { return Note("mode " + V(vfo) + " " + mode); }
-  RigCall SetSplitMode(RigVfo vfo, const std::string& mode) override { return Note("split mode " + V(vfo) + " " + mode); }
-  RigCall SetTone(RigVfo vfo, int tenths) override { return Note("tone " + V(vfo) + " " + std::to_string(tenths)); }
-  RigCall SetSatelliteMode(bool on) override { return Note(on ? "satmode on" : "satmode off"); }
+  DeviceCall SetMode(RigVfo vfo, const std::string& mode) override { return Note("mode " + V(vfo) + " " + mode); }
+  DeviceCall SetSplitMode(RigVfo vfo, const std::string& mode) override { return Note("split mode " + V(vfo) + " " + mode); }
+  DeviceCall SetTone(RigVfo vfo, int tenths) override { return Note("tone " + V(vfo) + " " + std::to_string(tenths)); }
+  DeviceCall SetSatelliteMode(bool on) override { return Note(on ? "satmode on" : "satmode off"); }
 };
 
 TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) {
@@ -157,9 +143,10 @@ TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) 
     bool setsFail;
     V calls, second = {};  // of the radio (its dial reads left out), and of the second radio
   };
+  // Satellite mode on Sub and Main and a second radio are met on rigctld in `track`.
   const RigSettings named{RigVfo::Sub, RigVfo::Main, 20, 350};
-  RigSettings sat = named, second = named, none = named, satCurrent{RigVfo::Current, RigVfo::B, 20, 350};
-  sat.uplink = satCurrent.uplink = UplinkWay::SatelliteMode;
+  RigSettings second = named, none = named, satCurrent{RigVfo::Current, RigVfo::B, 20, 350};
+  satCurrent.uplink = UplinkWay::SatelliteMode;
   second.uplink = UplinkWay::SecondRadio;
   none.uplink = UplinkWay::ReceiveOnly;
   for (const Case& c : {
@@ -168,9 +155,6 @@ TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) 
            Case{{RigVfo::Current, RigVfo::B, 20, 350}, &linear, true,
                 {"open", "split", "mode CURRENT USB", "split mode CURRENT LSB", "tone B 670", "set CURRENT", "split set",
                  "set CURRENT", "split set"}},  // refused: sent again
-           Case{sat, &linear, false,
-                {"open", "satmode on", "mode SUB USB", "mode MAIN LSB", "tone MAIN 670", "set SUB", "set MAIN",
-                 "satmode off"}},
            Case{satCurrent, &linear, false,  // named VFOs, never split
                 {"open", "satmode on", "mode CURRENT USB", "mode B LSB", "tone B 670", "set CURRENT", "set B",
                  "satmode off"}},
@@ -186,11 +170,10 @@ TEST(RigDriver, EachLinkModeAndToneGoesToItsVfoSplitSatelliteModeOrSecondRadio) 
                                               std::chrono::milliseconds(2000), std::function<void()>{},
                                               [&rig2] { return std::move(rig2); });
     const auto settled = [&](bool idle) {
-      for (int i = 0; i < 1000 && !((!idle || driver->Idle()) && driver->State() == RigDriver::Link::State::Open &&
-                                    (!driver->Transmitter() || driver->Transmitter()->Now() == RigDriver::Link::State::Open));
-           ++i) {
+      const auto open = [](const RigDriver::Link* link) { return !link || link->Now() == DeviceState::Open; };
+      for (int i = 0; i < 1000 && !((!idle || driver->Idle()) && open(driver->Transmitter()) &&
+                                    driver->State() == DeviceState::Open); ++i, driver->Poll()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        driver->Poll();
       }
     };
     settled(false);
@@ -220,10 +203,10 @@ TEST(DeviceDeadline, HamlibRotorAndRadioOnADeviceThatNeverEndsALine) {
   test::DripServer drip;
   HamlibRotorLibrary rotors;
   HamlibRigLibrary rigs;
-  const RotorConnection rc{2, drip.server(), 0};
+  const DeviceAddress rc{2, drip.server(), 0};
   auto rotor = std::make_unique<RotorDriver>([&] { return rotors.Make(rc, 5000); },
                                              std::make_unique<PassPlanner>(RotorSettings{}), 1500ms);
-  const RigConnection gc{2, drip.server(), 0};
+  const DeviceAddress gc{2, drip.server(), 0};
   auto rig = std::make_unique<RigDriver>([&] { return rigs.Make(gc, 1000); }, RigSettings{}, 1500ms);
   const Transponder fm{"fm", 145.96e6, 145.96e6, 435.5e6, 435.5e6, "FM", false};
   Steady::duration slowest{};

@@ -6,9 +6,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace rdz {
 
@@ -31,62 +29,37 @@ QComboBox* VfoBox(RigVfo current, QWidget* parent) {
   return box;
 }
 
-QDoubleSpinBox* Hertz(double value, QWidget* parent) {
-  auto* box = new QDoubleSpinBox(parent);
-  box->setRange(1, 100000);
-  box->setDecimals(0);
-  box->setValue(value);
-  return box;
-}
-
 }  // namespace
 
-RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("RodeDizevad - Radio"));
+RigDialog::RigDialog(const std::vector<DeviceModel>& models, const RigConfig& current, QWidget* parent)
+    : DeviceDialog(QStringLiteral("RodeDizevad - Radio"), models, current.connection,
+                   QStringLiteral("/dev/ttyUSB0 or host:4532"), parent) {
   const RigSettings& s = current.settings;
-  const RigConnection c = current.connection.value_or(RigConnection{});
-
-  fields_ = ConnectionFields::Make(this, models, current.connection ? std::optional<int>(c.model) : std::nullopt, c.port,
-                                   c.speed, QStringLiteral("/dev/ttyUSB0 or host:4532"), [this] { UpdateOk(); });
-  Filter = fields_.filter;
-  Models = fields_.models;
-  Port = fields_.port;
-  Speed = fields_.speed;
   ReceiveVfo = VfoBox(s.receive, this);
   TransmitVfo = VfoBox(s.transmit, this);
-  ThresholdSsb = Hertz(s.thresholdSsb, this);
-  ThresholdFm = Hertz(s.thresholdFm, this);
+  ThresholdSsb = Number(1, 100000, s.thresholdSsb, 0);
+  ThresholdFm = Number(1, 100000, s.thresholdFm, 0);
   Uplink = new QComboBox(this);
   for (const auto& [way, text] : kUplinks) Uplink->addItem(QString::fromLatin1(text), static_cast<int>(way));
   Uplink->setCurrentIndex(Uplink->findData(static_cast<int>(s.uplink)));
   SecondRadio = new QLineEdit(this);
   SecondRadio->setPlaceholderText(QStringLiteral("2 localhost:4533"));
-  if (current.transmitter) SecondRadio->setText(QString::fromStdString(RigConnectionText(*current.transmitter)));
+  if (current.transmitter) SecondRadio->setText(QString::fromStdString(DeviceAddressText(*current.transmitter)));
   OffsetAtLos = new QCheckBox(QStringLiteral("Remember the offset at LOS"), this);
   OffsetAtLos->setChecked(current.offsetAtLos);
-  Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  AddButtons();
   NoRadio = Buttons->addButton(QStringLiteral("No radio"), QDialogButtonBox::ResetRole);
 
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Port"), Port);
-  form->addRow(QStringLiteral("Speed (baud)"), Speed);
-  form->addRow(QStringLiteral("Receive VFO"), ReceiveVfo);
-  form->addRow(QStringLiteral("Transmit VFO"), TransmitVfo);
-  form->addRow(QStringLiteral("Threshold SSB/CW (Hz)"), ThresholdSsb);
-  form->addRow(QStringLiteral("Threshold FM (Hz)"), ThresholdFm);
-  form->addRow(QStringLiteral("Uplink"), Uplink);
-  form->addRow(QStringLiteral("Second radio (model port [speed])"), SecondRadio);
-  form->addRow(OffsetAtLos);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Filter);
-  layout->addWidget(Models, 1);
-  layout->addLayout(form);
-  layout->addWidget(Buttons);
+  Form->addRow(QStringLiteral("Receive VFO"), ReceiveVfo);
+  Form->addRow(QStringLiteral("Transmit VFO"), TransmitVfo);
+  Form->addRow(QStringLiteral("Threshold SSB/CW (Hz)"), ThresholdSsb);
+  Form->addRow(QStringLiteral("Threshold FM (Hz)"), ThresholdFm);
+  Form->addRow(QStringLiteral("Uplink"), Uplink);
+  Form->addRow(QStringLiteral("Second radio (model port [speed])"), SecondRadio);
+  Form->addRow(OffsetAtLos);
 
   connect(Uplink, &QComboBox::currentIndexChanged, this, [this] { UpdateOk(); });
   connect(SecondRadio, &QLineEdit::textChanged, this, [this] { UpdateOk(); });
-  connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(NoRadio, &QPushButton::clicked, this, [this] {
     none_ = true;
     accept();
@@ -95,11 +68,10 @@ RigDialog::RigDialog(std::vector<RigModel> models, const RigConfig& current, QWi
 }
 
 void RigDialog::UpdateOk() {
-  if (Uplink == nullptr || Buttons == nullptr) return;  // still being built
   const bool second = Uplink->currentData().toInt() == static_cast<int>(UplinkWay::SecondRadio);
   SecondRadio->setEnabled(second);
-  const bool named = ReadRigConnection(SecondRadio->text().toStdString()).has_value();
-  Buttons->button(QDialogButtonBox::Ok)->setEnabled(fields_.Complete() && (!second || named));
+  const bool named = ReadDeviceAddress(SecondRadio->text().toStdString()).has_value();
+  Buttons->button(QDialogButtonBox::Ok)->setEnabled(Complete() && (!second || named));
 }
 
 RigConfig RigDialog::Result() const {
@@ -110,14 +82,9 @@ RigConfig RigDialog::Result() const {
   s.thresholdSsb = ThresholdSsb->value();
   s.thresholdFm = ThresholdFm->value();
   s.uplink = static_cast<UplinkWay>(Uplink->currentData().toInt());
-  r.transmitter = ReadRigConnection(SecondRadio->text().toStdString());
+  r.transmitter = ReadDeviceAddress(SecondRadio->text().toStdString());
   r.offsetAtLos = OffsetAtLos->isChecked();
-  if (none_) return r;
-  RigConnection c;
-  c.model = fields_.Model();
-  c.port = fields_.Port();
-  c.speed = fields_.Speed();
-  r.connection = c;
+  if (!none_) r.connection = Address();
   return r;
 }
 

@@ -62,13 +62,19 @@ LiveTablePanel::LiveTablePanel(QWidget* parent) : QScrollArea(parent) {
     row->setObjectName(QStringLiteral("LblSat(%1)").arg(i));
     row->setAutoFillBackground(true);
     row->setPalette(rowPalette);
-    connect(row, &TableRow::pressed, this, [this, i] { MoveCursor(i); });
+    connect(row, &TableRow::pressed, this, [this, i] {
+      setFocus(Qt::MouseFocusReason);  // the keys go on from the row clicked
+      MoveCursor(i);
+    });
     connect(row, &TableRow::doubleClicked, this, [this, i] { emit forecastRequested(i); });
     LblSat[static_cast<std::size_t>(i)] = row;
   }
   Option1[kTrackerOffOption]->setChecked(true);
   connect(Option1Group, &QButtonGroup::idClicked, this, [this](int i) {
-    if (i < kTableRows) MoveCursor(i);
+    if (i < kTableRows) {
+      setFocus(Qt::MouseFocusReason);
+      MoveCursor(i);
+    }
     emit optionClicked(i);
   });
   connect(Option1Group, &QButtonGroup::idToggled, this, [this](int i, bool on) {

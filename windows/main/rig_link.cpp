@@ -1,7 +1,7 @@
 #include "windows/main/rig_link.h"
 
+#include <QAction>
 #include <QLabel>
-#include <QStatusBar>
 #include <cstdio>
 
 #include "windows/main/frm_track.h"
@@ -13,9 +13,6 @@ namespace rdz {
 
 namespace {
 
-constexpr int kPollMs = 250;
-constexpr int kHamlibLimitMs = 1500;  // below the deadline: a silent radio fails as itself
-
 std::string Hz(double hz) {
   char text[32];
   std::snprintf(text, sizeof text, "%.0f Hz", hz);
@@ -23,11 +20,6 @@ std::string Hz(double hz) {
 }
 
 }  // namespace
-
-RigLink::RigLink(FrmTrack& window, TrackerState& state, const Services& services)
-    : QObject(&window), window_(window), state_(state), services_(services) {
-  QObject::connect(&Timer, &QTimer::timeout, this, [this] { Tick(); });
-}
 
 void RigLink::Use(const RigConfig& config, bool save) {
   if (driver_ && config.connection == config_.connection && config.settings.uplink == UplinkWay::SatelliteMode) {
@@ -37,34 +29,22 @@ void RigLink::Use(const RigConfig& config, bool save) {
   driver_.reset();
   looked_.reset();
   Timer.stop();
-  if (save) {
-    if (const WriteOutcome saved = SaveRigConfig(services_.programDir, config); !saved.ok) {
-      services_.messages.Show("The radio could not be saved in config.txt (" + saved.reason +
-                                  "); it is used until the program ends.",
-                              "RodeDizevad");
-    }
-  }
+  if (save) Saved(SaveRigConfig(services_.programDir, config));
   offsets_ = ReadOffsetFile(services_.programDir);
   if (config.connection) {
-    const RigConnection c = *config.connection;
+    const DeviceAddress c = *config.connection;
     RigLibrary* library = services_.rigs;
-    const auto nameOf = [library](int model) {
-      const std::string name = library ? library->ModelName(model) : "";
-      return name.empty() ? "Radio " + std::to_string(model) : name;
-    };
-    name_ = nameOf(c.model);
+    name_ = NameOf(library, c.model);
     RigDriver::Make transmitter;
     if (config.transmitter && config.settings.uplink == UplinkWay::SecondRadio) {
-      const RigConnection t = *config.transmitter;
-      transmitterName_ = nameOf(t.model) + " " + t.port;
-      transmitter = [library, t] { return library ? library->Make(t, kHamlibLimitMs) : nullptr; };
+      const DeviceAddress t = *config.transmitter;
+      transmitterName_ = NameOf(library, t.model) + " " + t.port;
+      transmitter = [library, t] { return library ? library->Make(t, kRigHamlibLimitMs) : nullptr; };
     }
-    // Answers arrive on the radios' threads; they are taken on this one.
     driver_ = std::make_unique<RigDriver>(
-        [library, c] { return library ? library->Make(c, kHamlibLimitMs) : nullptr; }, config.settings,
-        kRigDeadline, [this] { QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection); },
-        std::move(transmitter));
-    Timer.start(kPollMs);
+        [library, c] { return library ? library->Make(c, kRigHamlibLimitMs) : nullptr; }, config.settings,
+        kRigDeadline, Notify(), std::move(transmitter));
+    StartPolling();
   }
   window_.Menus.TrkRadio->setChecked(config.connection.has_value());
   ShowStatus();
@@ -72,18 +52,10 @@ void RigLink::Use(const RigConfig& config, bool save) {
 }
 
 void RigLink::Choose() {
-  if (dialog_) {
-    dialog_->raise();
-    return;
-  }
-  std::vector<RigModel> models = services_.rigs ? services_.rigs->Models() : std::vector<RigModel>{};
-  dialog_ = new RigDialog(std::move(models), config_, &window_);
-  dialog_->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(dialog_, &QDialog::accepted, this, [this] { Use(dialog_->Result(), true); });
-  // The menu item toggled its own check mark; it shows the radio in use.
-  QObject::connect(dialog_, &QDialog::rejected, this,
-                   [this] { window_.Menus.TrkRadio->setChecked(config_.connection.has_value()); });
-  dialog_->open();
+  OpenDialog(
+      dialog_, services_.rigs, config_, [this] { Use(dialog_->Result(), true); },
+      // The menu item toggled its own check mark; it shows the radio in use.
+      [this] { window_.Menus.TrkRadio->setChecked(config_.connection.has_value()); });
 }
 
 void RigLink::Tick() {
@@ -180,40 +152,29 @@ void RigLink::ShowStatus() {
     if (Status) Status->clear();
     return;
   }
-  if (!Status) {
-    Status = new QLabel(&window_);
-    window_.statusBar()->addWidget(Status, 1);
-  }
-  std::string text = "radio: ";
-  bool trouble = true;
-  using State = RigDriver::Link::State;
-  if (!driver_ || driver_->State() == State::Unknown) {
-    text += "Hamlib knows no radio model " + std::to_string(config_.connection->model);
-  } else if (!driver_->Error().empty()) {
-    text += "reconnecting (" + driver_->Error() + ")";
-  } else {
-    text += name_ + " " + config_.connection->port;
-    if (driver_->State() != State::Open) text += " connecting";
+  bool fine = false;
+  std::string text = DeviceStatus(device_, driver_ ? driver_->State() : DeviceState::Unknown,
+                                  driver_ ? driver_->Error() : "", config_.connection->model,
+                                  name_ + " " + config_.connection->port, fine);
+  if (fine) {
     if (const auto& read = driver_->ReadBack()) text += "   rig " + Hz(*read);
     if (const auto& down = driver_->Follower().SatelliteDownlink()) text += "   satellite " + Hz(*down);
     const RigModes& m = driver_->Modes();
     if (!m.receive.empty()) text += "   " + m.receive + (m.transmit.empty() ? "" : "/" + m.transmit);
     if (m.toneTenths > 0) text += " tone " + ToneText(m.toneTenths) + " Hz";
-    trouble = false;
   }
+  bool trouble = !fine;
   if (const RigDriver::Link* tx = driver_ ? driver_->Transmitter() : nullptr) {
     text += "   uplink: " + transmitterName_;
     if (!tx->Error().empty()) {
       text += " reconnecting (" + tx->Error() + ")";
       trouble = true;
-    } else if (tx->Now() != State::Open) {
+    } else if (tx->Now() != DeviceState::Open) {
       text += " connecting";
     }
   }
   if (driver_ && !driver_->Note().empty()) text += "   " + driver_->Note();
-  Status->setText(QString::fromStdString(text));
-  Status->setToolTip(Status->text());  // the bar cuts long reasons
-  Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());
+  ShowStatusLine(text, trouble);
 }
 
 }  // namespace rdz

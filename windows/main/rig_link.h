@@ -1,27 +1,20 @@
 #pragma once
-#include <QObject>
-#include <QPointer>
-#include <QTimer>
 #include <memory>
 
-#include "core/settings/rig_config.h"
-#include "windows/devices/rig_dialog.h"
-#include "core/load/tracker_state.h"
-#include "core/ports/services.h"
 #include "core/radio/offset_file.h"
 #include "core/radio/rig_driver.h"
-
-class QLabel;
+#include "core/settings/rig_config.h"
+#include "windows/devices/rig_dialog.h"
+#include "windows/main/device_link.h"
 
 namespace rdz {
 
-class FrmTrack;
-
 // The radio behind the main window: kept on the chosen transponder of the
 // satellite selected for tracking, on its own timer and thread.
-class RigLink final : public QObject {
+class RigLink final : public DeviceLink {
  public:
-  RigLink(FrmTrack& window, TrackerState& state, const Services& services);
+  RigLink(FrmTrack& window, TrackerState& state, const Services& services)
+      : DeviceLink(window, state, services, "radio") {}
 
   // Takes `config` into use; `save` writes it to config.txt as well. The
   // radio in use before is left to finish its call on its own.
@@ -32,7 +25,7 @@ class RigLink final : public QObject {
   RigDialog* Dialog() const { return dialog_; }
   // Takes the radio's answers, and once a second of the window's time one
   // look at the tracked satellite.
-  void Tick();
+  void Tick() override;
   RigDriver* Driver() const { return driver_.get(); }
 
   // Where the satellite-side downlink of `t` stands: where the radio follows
@@ -49,17 +42,11 @@ class RigLink final : public QObject {
   // The tracked satellite as offsets.txt names it; empty when none is tracked.
   std::string SatelliteKey() const;
 
-  QTimer Timer;              // polls the radio four times a second
-  QLabel* Status = nullptr;  // the radio's frequency read back, or why it is not followed
-
  private:
   void ShowStatus();
   const Transponder* Chosen() const;
   void SaveOffsets(const TransponderOffsets& offsets);
 
-  FrmTrack& window_;
-  TrackerState& state_;
-  Services services_;
   RigConfig config_;
   std::string name_, transmitterName_;
   TransponderOffsets offsets_;

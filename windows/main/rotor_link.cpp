@@ -1,24 +1,17 @@
 #include "windows/main/rotor_link.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QStatusBar>
 #include <cstdio>
 
-#include "windows/devices/rotor_dialog.h"
-#include "windows/main/frm_track.h"
 #include "core/rotor/kv250_follow.h"
 #include "core/rotor/kv250_rotor.h"
+#include "core/rotor/pass_planner.h"
 #include "core/rotor/satellite_sky.h"
+#include "windows/main/frm_track.h"
 
 namespace rdz {
 
 namespace {
-
-constexpr int kPollMs = 250;
-// Hamlib's own limit stays below the deadline, so a silent rotor fails as
-// itself rather than by being abandoned.
-constexpr int kHamlibLimitMs = 2500;
 
 std::string Position(const LookAngle& a) {
   char text[48];
@@ -28,30 +21,18 @@ std::string Position(const LookAngle& a) {
 
 }  // namespace
 
-RotorLink::RotorLink(FrmTrack& window, TrackerState& state, const Services& services)
-    : QObject(&window), window_(window), state_(state), services_(services) {
-  QObject::connect(&Timer, &QTimer::timeout, this, [this] { Tick(); });
-}
-
 void RotorLink::Use(const RotorConfig& config, bool save) {
   config_ = config;
   driver_.reset();
   ShowCheckMarks();
-  if (save) {
-    if (const WriteOutcome saved = SaveRotorConfig(services_.programDir, config); !saved.ok) {
-      services_.messages.Show("The rotor could not be saved in config.txt (" + saved.reason +
-                                  "); it is used until the program ends.",
-                              "RodeDizevad");
-    }
-  }
+  if (save) Saved(SaveRotorConfig(services_.programDir, config));
   RotorDriver::Make make;
   std::unique_ptr<FollowPolicy> policy;
   if (config.choice.hamlib) {
-    const RotorConnection c = config.choice.connection;
+    const DeviceAddress c = config.choice.connection;
     RotorLibrary* library = services_.rotors;
-    name_ = library ? library->ModelName(c.model) : "";
-    if (name_.empty()) name_ = "Rotor " + std::to_string(c.model);
-    make = [library, c] { return library ? library->Make(c, kHamlibLimitMs) : nullptr; };
+    name_ = NameOf(library, c.model);
+    make = [library, c] { return library ? library->Make(c, kRotorHamlibLimitMs) : nullptr; };
     policy = std::make_unique<PassPlanner>(config.settings);
   } else {
     name_ = "KV 250";
@@ -60,33 +41,24 @@ void RotorLink::Use(const RotorConfig& config, bool save) {
     };
     policy = std::make_unique<Kv250Follow>(config.settings.horizon);
   }
-  // Answers arrive on the rotor's thread; they are taken on this one.
-  driver_ = std::make_unique<RotorDriver>(std::move(make), std::move(policy), kRotorDeadline, [this] {
-    QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection);
-  });
-  Timer.start(kPollMs);
+  driver_ = std::make_unique<RotorDriver>(std::move(make), std::move(policy), kRotorDeadline, Notify());
+  StartPolling();
   window_.ShowTrackerCaption();
   ShowStatus();
   if (save) window_.SettingsChanged();
 }
 
 void RotorLink::ChooseOther() {
-  if (dialog_) {
-    dialog_->raise();
-    return;
-  }
-  std::vector<RotorModel> models = services_.rotors ? services_.rotors->Models() : std::vector<RotorModel>{};
-  dialog_ = new RotorDialog(std::move(models), config_, &window_);
-  dialog_->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(dialog_, &QDialog::accepted, this, [this] {
-    RotorConfig chosen = dialog_->Result();
-    chosen.settings.horizon = config_.settings.horizon;  // the station's, not the dialog's
-    Use(chosen, true);
-  });
-  // Choosing "Other" moved the check mark; cancelled, it returns to the rotor in use.
-  QObject::connect(dialog_, &QDialog::rejected, this, [this] { ShowCheckMarks(); });
+  OpenDialog(
+      dialog_, services_.rotors, config_,
+      [this] {
+        RotorConfig chosen = dialog_->Result();
+        chosen.settings.horizon = config_.settings.horizon;  // the station's, not the dialog's
+        Use(chosen, true);
+      },
+      // Choosing "Other" moved the check mark; cancelled, it returns to the rotor in use.
+      [this] { ShowCheckMarks(); });
   ShowCheckMarks();
-  dialog_->open();
 }
 
 void RotorLink::ShowCheckMarks() {
@@ -118,28 +90,14 @@ void RotorLink::Park() {
 }
 
 void RotorLink::ShowStatus() {
-  if (!Status) {
-    Status = new QLabel(&window_);
-    window_.statusBar()->addWidget(Status, 1);
-  }
-  std::string where = config_.choice.hamlib ? config_.choice.connection.port : "LPT" + std::to_string(config_.choice.lpt);
-  std::string text = "rotor: ";
-  bool trouble = true;
-  using State = RotorDriver::Link::State;
-  if (!driver_ || driver_->State() == State::Unknown) {
-    text += "Hamlib knows no rotor model " + std::to_string(config_.choice.connection.model);
-  } else if (!driver_->Error().empty()) {
-    text += "reconnecting (" + driver_->Error() + ")";
-  } else {
-    text += name_ + " " + where;
-    if (driver_->State() != State::Open) text += " connecting";
-    if (const auto& sent = driver_->Commanded()) text += "   sent AZ EL " + Position(*sent);
-    if (const auto& read = driver_->ReadBack()) text += "   rotor AZ EL " + Position(*read);
-    trouble = false;
-  }
-  Status->setText(QString::fromStdString(text));
-  Status->setToolTip(Status->text());  // the bar cuts long reasons
-  Status->setStyleSheet(trouble ? QStringLiteral("color: #c00000") : QString());
+  const RotorChoice& c = config_.choice;
+  bool fine = false;
+  std::string text = DeviceStatus(device_, driver_ ? driver_->State() : DeviceState::Unknown,
+                                  driver_ ? driver_->Error() : "", c.connection.model,
+                                  name_ + " " + (c.hamlib ? c.connection.port : "LPT" + std::to_string(c.lpt)), fine);
+  if (fine && driver_->Commanded()) text += "   sent AZ EL " + Position(*driver_->Commanded());
+  if (fine && driver_->ReadBack()) text += "   rotor AZ EL " + Position(*driver_->ReadBack());
+  ShowStatusLine(text, !fine);
 }
 
 }  // namespace rdz
