@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <limits>
 
 namespace rdz {
 
@@ -13,6 +14,8 @@ struct LookAngles {
   // searches that reason about its orbit; zero where a model does not give it.
   std::array<double, 3> position{};  // km
   std::array<double, 3> velocity{};  // km/s, relative to the turning Earth
+  // Degrees per second; NaN where a model does not give it.
+  double elevationRate = std::numeric_limits<double>::quiet_NaN();
 };
 
 // Bounds that hold for an orbit over a span of time. With them a pass search

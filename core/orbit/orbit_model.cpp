@@ -15,6 +15,11 @@ std::optional<LookAngles> OrbitModel::Look(const EngineContext& station,
   return LookOf(p->raw);
 }
 
+std::optional<LookAngles> OrbitModel::LookAt(const EngineContext& station,
+                                             std::int64_t unixSeconds) const {
+  return Look(station, CivilFromUnix(unixSeconds));
+}
+
 std::optional<OrbitLimits> OrbitModel::Limits(const EngineContext&, std::int64_t,
                                               std::int64_t) const {
   return std::nullopt;

@@ -24,6 +24,9 @@ class OrbitModel {
   // that ask for many instants. By default taken from At.
   virtual std::optional<LookAngles> Look(const EngineContext& station,
                                          const CivilTime& utc) const;
+  // The same at a whole second of UTC (seconds since 1970-01-01).
+  virtual std::optional<LookAngles> LookAt(const EngineContext& station,
+                                           std::int64_t unixSeconds) const;
   // Bounds of the orbit from `from` to `to` (unix seconds); nothing where the
   // model cannot promise them (the default).
   virtual std::optional<OrbitLimits> Limits(const EngineContext& station, std::int64_t from,

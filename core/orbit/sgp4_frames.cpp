@@ -57,8 +57,13 @@ LookAngles LookFrom(const EngineContext& station, const EarthFixed& sat) {
   const double north = Dot(rho, station.North);
   look.azimuth = std::atan2(east, north) * kDeg;
   if (look.azimuth < 0.0) look.azimuth += 360.0;
-  look.elevation = std::atan2(up, std::sqrt(east * east + north * north)) * kDeg;
+  const double horizontal = std::sqrt(east * east + north * north);
+  look.elevation = std::atan2(up, horizontal) * kDeg;
   look.rangeRate = look.range > 0.0 ? Dot(rho, sat.velocity) / look.range : 0.0;
+  // sin(el) = up / range, differentiated.
+  look.elevationRate = horizontal > 0.0 ? (Dot(sat.velocity, station.Up) - up / look.range * look.rangeRate) /
+                                              horizontal * kDeg
+                                        : 0.0;
   look.position = sat.position;
   look.velocity = sat.velocity;
   return look;

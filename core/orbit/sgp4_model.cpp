@@ -104,11 +104,26 @@ std::optional<Propagation> Sgp4Model::At(const EngineContext& station, const Civ
 
 std::optional<LookAngles> Sgp4Model::Look(const EngineContext& station,
                                           const CivilTime& utc) const {
+  return LookAtDay(station, Days1950(utc, 0.0));
+}
+
+std::optional<LookAngles> Sgp4Model::LookAt(const EngineContext& station,
+                                            std::int64_t unixSeconds) const {
+  // The same day count as from the calendar: whole days, then the seconds of the day.
+  constexpr std::int64_t kDays1950AtUnixZero = 7306;
+  const std::int64_t day = unixSeconds >= 0 ? unixSeconds / 86400 : (unixSeconds - 86399) / 86400;
+  const auto second = static_cast<double>(unixSeconds - day * 86400);
+  return LookAtDay(station, static_cast<double>(day + kDays1950AtUnixZero) + second / 86400.0);
+}
+
+std::optional<LookAngles> Sgp4Model::LookAtDay(const EngineContext& station, double days1950) const {
   if (satellite_.error() != sgp4::Error::None) return std::nullopt;
   sgp4::Instant in;
-  {
+  if (satellite_.model().deepSpace()) {
     const std::lock_guard lock(mutex_);
-    in = satellite_.Look(station, utc);
+    in = satellite_.LookAt(station, days1950);
+  } else {
+    in = satellite_.LookAt(station, days1950);
   }
   if (in.error != sgp4::Error::None) return std::nullopt;
   const LookAngles& look = in.look;
@@ -130,6 +145,7 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
   if (satellite_.error() != sgp4::Error::None || to < from) return std::nullopt;
   const double eSlack = satellite_.model().deepSpace() ? 0.004 : 0.002;
   double minRadius = std::numeric_limits<double>::infinity(), maxRadius = 0, maxRate = 0;
+  double maxEccentricity = 0;
   for (std::int64_t t = from;; t = std::min(t + kSampleGap, to)) {
     sgp4::State s;
     {
@@ -137,12 +153,15 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
       s = satellite_.Orbit(CivilFromUnix(t));
     }
     const double e = s.eccentricity + eSlack;
-    if (s.error == sgp4::Error::Decayed && maxRate > 0) {
-      // Decays within the span: later instants cannot be computed; before, the
-      // orbit may come down to the ground.
+    if (s.error != sgp4::Error::None && maxRate > 0) {
+      // Decays within the span (drag may also drive the eccentricity out
+      // first): later instants cannot be computed; before, the orbit may come
+      // down to the ground, turning there as fast as its eccentricity allows.
       minRadius = 1.0;
+      maxRate = std::max(maxRate, sgp4::wgs72::Xke / 60.0 * std::sqrt(1.0 + maxEccentricity));
       break;
     }
+    maxEccentricity = std::max(maxEccentricity, e);
     if (s.error != sgp4::Error::None || !(e < 0.99) || !(s.semiAxis > 0)) return std::nullopt;
     minRadius = std::min(minRadius, s.semiAxis * (1.0 - e));
     maxRadius = std::max(maxRadius, s.semiAxis * (1.0 + e));

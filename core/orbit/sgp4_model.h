@@ -21,14 +21,17 @@ class Sgp4Model final : public OrbitModel {
   std::optional<Propagation> At(const EngineContext& station, const CivilTime& utc,
                                 double secondFraction) const;
   std::optional<LookAngles> Look(const EngineContext& station, const CivilTime& utc) const override;
+  std::optional<LookAngles> LookAt(const EngineContext& station, std::int64_t unixSeconds) const override;
   // Sampled along the span, with room for what the periodic terms add between samples.
   std::optional<OrbitLimits> Limits(const EngineContext& station, std::int64_t from,
                                     std::int64_t to) const override;
 
  private:
+  std::optional<LookAngles> LookAtDay(const EngineContext& station, double days1950) const;
+
   double alat_, alon_;
-  // The satellite remembers where a resonance integration stopped; a forecast
-  // thread and the table may ask at the same time.
+  // A deep-space satellite remembers where a resonance integration stopped; a
+  // forecast thread and the table may ask at the same time.
   mutable std::mutex mutex_;
   sgp4::Satellite satellite_;
 };

@@ -17,21 +17,18 @@ double Satellite::MinutesSinceEpoch(const CivilTime& utc, double secondFraction)
 
 Instant Satellite::At(const EngineContext& station, const CivilTime& utc,
                       double secondFraction) const {
-  return Compute(station, utc, secondFraction, true);
+  return Compute(station, Days1950(utc, secondFraction), true);
 }
 
-Instant Satellite::Look(const EngineContext& station, const CivilTime& utc,
-                        double secondFraction) const {
-  return Compute(station, utc, secondFraction, false);
+Instant Satellite::LookAt(const EngineContext& station, double days1950) const {
+  return Compute(station, days1950, false);
 }
 
 State Satellite::Orbit(const CivilTime& utc) const {
   return model_.At((Days1950(utc, 0.0) - epochDays1950_) * MinutesPerDay, &cursor_);
 }
 
-Instant Satellite::Compute(const EngineContext& station, const CivilTime& utc,
-                           double secondFraction, bool full) const {
-  const double days = Days1950(utc, secondFraction);
+Instant Satellite::Compute(const EngineContext& station, double days, bool full) const {
   const State s = model_.At((days - epochDays1950_) * MinutesPerDay, &cursor_);
   Instant out;
   out.error = s.error;

@@ -32,14 +32,14 @@ class Satellite {
 
   // UTC stands in for UT1 in the sidereal time (under a second apart).
   Instant At(const EngineContext& station, const CivilTime& utc, double secondFraction = 0) const;
-  // The look angles alone, the same numbers as At's.
-  Instant Look(const EngineContext& station, const CivilTime& utc, double secondFraction = 0) const;
+  // The look angles alone, the same numbers as At's, at a day count since
+  // 1949-12-31 00:00 UTC.
+  Instant LookAt(const EngineContext& station, double days1950) const;
   // The propagator's state at utc, its resonance cursor carried on.
   State Orbit(const CivilTime& utc) const;
 
  private:
-  Instant Compute(const EngineContext& station, const CivilTime& utc, double secondFraction,
-                  bool full) const;
+  Instant Compute(const EngineContext& station, double days1950, bool full) const;
 
   double epochDays1950_;
   double epochRev_;

@@ -24,6 +24,8 @@ constexpr double kPlaneTurnRate = 1.05 * kEarthTurn + 1e-5;
 // plane nearest to it moves at most kEarthTurn / cos(kPlaneAngleCap).
 constexpr double kPlaneAngleCap = 75 * kRadPerDeg;
 constexpr double kPlaneAngleRise = 20 * kRadPerDeg;
+// Degrees per second per second: a top flatter than this is walked by elevation.
+constexpr double kFlatTop = 2e-4;
 
 using Vec = std::array<double, 3>;
 double Dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
@@ -62,7 +64,9 @@ class Scanner {
       const MaskPoint& a = p[i];
       const MaskPoint& b = p[(i + 1) % p.size()];
       const double span = i + 1 < p.size() ? b.azimuth - a.azimuth : b.azimuth + 360 - a.azimuth;
-      maskSlope_ = std::max(maskSlope_, span > 0 ? std::fabs(b.elevation - a.elevation) / span : 1e3);
+      const double slope = span > 0 ? std::fabs(b.elevation - a.elevation) / span : 1e3;
+      maskSlope_ = std::max(maskSlope_, slope);
+      slopes_.push_back({a.azimuth, span, slope});
     }
   }
 
@@ -107,11 +111,11 @@ class Scanner {
   std::int64_t Step(const std::optional<LookAngles>& a, bool up) const {
     // A model that keeps failing (a decayed orbit) is asked ever more rarely.
     if (!a) return std::min<std::int64_t>(kFineStep << std::min(failedInARow_ / 4, 7), 3600);
-    if (!track_.limits) return kFineStep;
     if (!horizon_.Flat() && a->elevation < horizon_.Highest() + 1 &&
         a->elevation > horizon_.Lowest() - 1) {
       return MaskStep(*a);
     }
+    if (!track_.limits) return kFineStep;
     const OrbitLimits& l = *track_.limits;
     const double el = a->elevation * kRadPerDeg;
     const double psi =
@@ -119,7 +123,8 @@ class Scanner {
     const double room = (up ? reachUp_ - psi : psi - reachDown_) - kAngleMargin;
     double seconds = room / l.maxAngularRate;
     seconds = std::max(seconds, PlaneStep(*a, up));
-    if (!(seconds > kFineStep)) return kFineStep;
+    // Within a fine step of the mask's band: it may reach a steep part of it.
+    if (!(seconds > kFineStep)) return horizon_.Flat() ? kFineStep : MaskStep(*a);
     if (seconds > kMaxStep) return kMaxStep;
     return static_cast<std::int64_t>(seconds);
   }
@@ -134,10 +139,24 @@ class Scanner {
     if (!(speed > 0 && a.range > 0)) return kFineStep;
     const double turn = 1.25 * speed / a.range / kRadPerDeg;  // degrees per second
     const double steepest = std::min(std::fabs(a.elevation) + turn * kFineStep, 85.0);
-    const double rate = turn * (1 + maskSlope_ / std::cos(steepest * kRadPerDeg));
+    const double cosSteepest = std::cos(steepest * kRadPerDeg);
+    const double sweep = turn / cosSteepest * kFineStep;  // azimuth it can cover in the step
+    const double rate = turn * (1 + SlopeNear(a.azimuth, sweep) / cosSteepest);
     const double height = std::fabs(a.elevation - horizon_.At(a.azimuth));
     const double seconds = std::min(height / rate, 0.2 * a.range / speed);
     return std::clamp<std::int64_t>(static_cast<std::int64_t>(seconds), 1, kFineStep);
+  }
+
+  // The steepest part of the mask within `width` degrees of azimuth `az`.
+  double SlopeNear(double az, double width) const {
+    if (!(width < 180)) return maskSlope_;
+    double steepest = 0;
+    for (const MaskSlope& s : slopes_) {
+      for (const double turn : {-360.0, 0.0, 360.0}) {
+        if (s.from + turn <= az + width && s.from + s.span + turn >= az - width) steepest = std::max(steepest, s.slope);
+      }
+    }
+    return steepest;
   }
 
   // Seconds over which the satellite stays out of reach (down) or within it
@@ -182,7 +201,7 @@ class Scanner {
       return t;
     }
     double t = (beta - reach) / kPlaneTurnRate;
-    if (beta >= reach) return t;
+    if (beta >= reach) return std::max(t, FarFromPlane(n, s, reach));
     if (d > 0) {
       // Ahead: it must first come within along(beta') of that point.
       const double t1 = (d - along(beta)) / rate;
@@ -195,6 +214,29 @@ class Scanner {
       t = std::max(t, std::min(away, around));
     }
     return t;
+  }
+
+  // Seconds before the station can come within `reach` of the orbit's
+  // plane, the plane turning with the Earth alone: sin(beta) is then
+  // C + A cos(theta), theta growing at kEarthTurn. The node's drift (under
+  // 2e-6 radians per second) and the short-period wobble of the plane (a
+  // few thousandths of a radian) are added to the reach, for up to kMaxStep.
+  static double FarFromPlane(const Vec& n, const Vec& s, double reach) {
+    constexpr double kDrift = 2.5e-6, kWobble = 0.003;
+    const double limit = std::sin(std::min(reach + kWobble + kDrift * kMaxStep, kPi / 2));
+    const double c = n[2] * s[2];
+    const double amplitude = std::hypot(n[0], n[1]) * std::hypot(s[0], s[1]);
+    const double theta = std::atan2(s[1], s[0]) - std::atan2(n[1], n[0]);
+    const double now = c + amplitude * std::cos(theta);
+    if (!(amplitude > 1e-9) || std::fabs(now) <= limit) return 0;
+    // Into [-limit, limit]: from above the cosine falls to hi, from below it rises to lo.
+    const double hi = (limit - c) / amplitude, lo = (-limit - c) / amplitude;
+    if (hi < -1 || lo > 1) return kMaxStep;
+    const double enter = now > limit ? std::acos(std::clamp(hi, -1.0, 1.0))
+                                     : 2 * kPi - std::acos(std::clamp(lo, -1.0, 1.0));
+    double turn = std::fmod(enter - theta, 2 * kPi);
+    if (turn < 0) turn += 2 * kPi;
+    return std::min(turn / kEarthTurn, static_cast<double>(kMaxStep));
   }
 
   // Height above the mask at the satellite's azimuth; NaN when not computed.
@@ -211,14 +253,19 @@ class Scanner {
   Sample Edge(std::int64_t downT, std::optional<LookAngles> downA, Sample up) {
     const std::int64_t dir = up.t > downT ? 1 : -1;
     double downH = Height(downA);
+    // Over a flat horizon the height changes at the elevation rate.
+    double downRate = downA && horizon_.Flat() ? downA->elevationRate : std::nan("");
     int sameEnd = 0;
     bool upMoved = false;
     while ((up.t - downT) * dir > 1) {
       const double upH = Height(up.a);
       std::int64_t n = downT + (up.t - downT) / 2;
       if (downH < 0 && upH >= 0 && sameEnd < 2) {
-        const double x = static_cast<double>(downT) +
-                         static_cast<double>(up.t - downT) * (-downH / (upH - downH));
+        const double upRate = horizon_.Flat() ? up.a.elevationRate : std::nan("");
+        const double x = Crossing(static_cast<double>(up.t - downT), downH, downRate, upH, upRate,
+                                  -downH / (upH - downH)) *
+                             static_cast<double>(up.t - downT) +
+                         static_cast<double>(downT);
         n = static_cast<std::int64_t>(dir > 0 ? std::ceil(x) : std::floor(x));
         n = dir > 0 ? std::clamp(n, downT + 1, up.t - 1) : std::clamp(n, up.t + 1, downT - 1);
       }
@@ -231,9 +278,30 @@ class Scanner {
       } else {
         downT = n;
         downH = Height(a);
+        downRate = a && horizon_.Flat() ? a->elevationRate : std::nan("");
       }
     }
     return up;
+  }
+
+  // Where, as a fraction of the span `length` seconds, the cubic through the
+  // heights h0, h1 with the rates m0, m1 at its ends crosses zero: Newton's
+  // steps from the straight line's guess `s`, which stays where the rates
+  // are unknown or the steps stray.
+  static double Crossing(double length, double h0, double m0, double h1, double m1, double s) {
+    if (!std::isfinite(m0) || !std::isfinite(m1)) return s;
+    const double d0 = m0 * length, d1 = m1 * length;
+    double x = s;
+    for (int k = 0; k < 4; ++k) {
+      const double x2 = x * x, x3 = x2 * x;
+      const double p = (2 * x3 - 3 * x2 + 1) * h0 + (x3 - 2 * x2 + x) * d0 + (3 * x2 - 2 * x3) * h1 +
+                       (x3 - x2) * d1;
+      const double slope = (6 * x2 - 6 * x) * (h0 - h1) + (3 * x2 - 4 * x + 1) * d0 + (3 * x2 - 2 * x) * d1;
+      if (!(slope != 0)) return s;
+      x -= p / slope;
+      if (!(x >= 0 && x <= 1)) return s;
+    }
+    return x;
   }
 
   Sample Evaluate(std::int64_t t) {
@@ -282,6 +350,65 @@ class Scanner {
     return best;
   }
 
+  // The top of the cubic through two samples with their elevations and
+  // elevation rates, rising at `lo` and falling at `hi`.
+  static double SlopeTop(const Sample& lo, const Sample& hi) {
+    const double h = static_cast<double>(hi.t - lo.t);
+    const double m0 = lo.a.elevationRate, m1 = hi.a.elevationRate;
+    const double rise = hi.a.elevation - lo.a.elevation - m0 * h;
+    const double b = (m1 - m0 - 2 * rise / h) / (h * h);
+    const double a = (rise - b * h * h * h) / (h * h);
+    // m0 + 2 a x + 3 b x^2 = 0, the root where the rate turns negative.
+    double x = h * m0 / (m0 - m1);
+    const double disc = a * a - 3 * b * m0;
+    if (b != 0 && disc >= 0) {
+      const double q = -(a + std::copysign(std::sqrt(disc), a));
+      for (const double r : {q / (3 * b), q != 0 ? m0 / q : -1.0}) {
+        if (r >= 0 && r <= h) x = r;
+      }
+    } else if (b == 0 && a < 0) {
+      x = -m0 / (2 * a);
+    }
+    return static_cast<double>(lo.t) + x;
+  }
+
+  // Highest second between a rising sample and a falling one, by the
+  // elevation rate: the top of their cubic asked until the two are a second
+  // apart; the higher of them is then the highest second. A cubic that keeps
+  // missing is helped by halvings. The model's rate is off by up to some
+  // 4e-5 degrees per second: on a flat top that moves the turn by seconds,
+  // so there the elevations themselves settle it.
+  Sample PeakBySlope(Sample lo, Sample hi) {
+    for (int round = 0; hi.t - lo.t > 1; ++round) {
+      std::int64_t n = lo.t + (hi.t - lo.t) / 2;
+      const double x = SlopeTop(lo, hi);
+      if ((round < 3 || round % 2 == 1) && std::isfinite(x)) n = std::llround(x);
+      n = std::clamp(n, lo.t + 1, hi.t - 1);
+      const Sample s = Evaluate(n);
+      if (!std::isfinite(s.a.elevationRate)) return Peak(lo, lo.a.elevation >= hi.a.elevation ? lo : hi, hi);
+      (s.a.elevationRate >= 0 ? lo : hi) = s;
+    }
+    Sample best = hi.a.elevation > lo.a.elevation ? hi : lo;
+    if (lo.a.elevationRate - hi.a.elevationRate < kFlatTop) {
+      const std::int64_t away = best.t == hi.t ? 1 : -1;
+      for (int k = 0; k < 3600; ++k) {
+        const Sample s = Evaluate(best.t + away);
+        if (!(s.a.elevation > best.a.elevation)) break;
+        best = s;
+      }
+    }
+    return best;
+  }
+
+  // The highest second of a pass, from the highest sample and its
+  // neighbours: by the elevation rate where the model gives it.
+  Sample Top(const Sample& before, const Sample& best, const Sample& after) {
+    const double rate = best.a.elevationRate;
+    if (rate >= 0 && after.a.elevationRate < 0 && after.t > best.t) return PeakBySlope(best, after);
+    if (rate < 0 && before.a.elevationRate >= 0 && before.t < best.t) return PeakBySlope(before, best);
+    return Peak(before, best, after);
+  }
+
   // Follows a pass from its first up sample to the first sample after it.
   Followed Follow(const Sample& aos, bool aosFound) {
     const std::int64_t limit = end_ + kPassLookAround;
@@ -313,7 +440,7 @@ class Scanner {
     if (!afterBest) afterBest = *los;
     out.pass.aos = PointOf(aos);
     out.pass.los = PointOf(*los);
-    out.pass.tca = PointOf(Peak(beforeBest, best, *afterBest));
+    out.pass.tca = PointOf(Top(beforeBest, best, *afterBest));
     return out;
   }
 
@@ -335,6 +462,10 @@ class Scanner {
   const std::int64_t start_, end_;
   double reachUp_ = 0, reachDown_ = 0;
   double maskSlope_ = 0;  // degrees of elevation per degree of azimuth, at most
+  struct MaskSlope {
+    double from, span, slope;  // the part of the mask from `from` over `span` degrees
+  };
+  std::vector<MaskSlope> slopes_;
   int computed_ = 0, failed_ = 0, failedInARow_ = 0;
 };
 

@@ -16,21 +16,7 @@ SatelliteTrack ModelTrack(const EngineContext& engine, const OrbitModel& model, 
                           std::int64_t to) {
   SatelliteTrack track;
   track.limits = model.Limits(engine, from, to);
-  // The calendar date changes once a day; a search asks for many instants in one.
-  track.look = [&engine, &model, day = std::int64_t{-1}, date = CivilTime{}](
-                   std::int64_t unix) mutable {
-    const std::int64_t d = unix >= 0 ? unix / 86400 : (unix - 86399) / 86400;
-    if (d != day) {
-      day = d;
-      date = CivilFromUnix(d * 86400);
-    }
-    CivilTime t = date;
-    const std::int64_t s = unix - d * 86400;
-    t.hour = static_cast<int>(s / 3600);
-    t.minute = static_cast<int>(s / 60 % 60);
-    t.second = static_cast<int>(s % 60);
-    return model.Look(engine, t);
-  };
+  track.look = [&engine, &model](std::int64_t unix) { return model.LookAt(engine, unix); };
   return track;
 }
 

@@ -17,6 +17,23 @@ double LongPeriodCoefficient(double sini, double cosi) {
   return -0.25 * kJ3oJ2 * sini * (3.0 + 5.0 * cosi) / d;
 }
 
+// std::fmod(a, TwoPi), bit for bit, without its slow long division: the
+// remainder is a multiple of TwoPi's last bit and below 8, so one fused
+// multiply-add gives it exactly once the quotient is right.
+double Fmod2Pi(double a) {
+  if (!(std::fabs(a) < 1e15)) return std::fmod(a, TwoPi);
+  const double q = std::trunc(a * (1.0 / TwoPi));
+  double r = std::fma(-q, TwoPi, a);
+  if (a >= 0.0) {
+    if (r < 0.0) r = std::fma(-(q - 1.0), TwoPi, a);
+    if (r >= TwoPi) r = std::fma(-(q + 1.0), TwoPi, a);
+  } else {
+    if (r > 0.0) r = std::fma(-(q + 1.0), TwoPi, a);
+    if (r <= -TwoPi) r = std::fma(-(q - 1.0), TwoPi, a);
+  }
+  return r == 0.0 ? std::copysign(0.0, a) : r;
+}
+
 // An angle brought into 0..2 pi.
 double Wrap(double a) {
   a -= TwoPi * std::floor(a / TwoPi);
@@ -29,7 +46,7 @@ double GreenwichSiderealTime(double julianDate) {
   const double t = (julianDate - 2451545.0) / 36525.0;
   const double seconds = -6.2e-6 * t * t * t + 0.093104 * t * t +
                          (876600.0 * 3600.0 + 8640184.812866) * t + 67310.54841;
-  double g = std::fmod(seconds * (std::numbers::pi / 180.0) / 240.0, TwoPi);
+  double g = Fmod2Pi(seconds * (std::numbers::pi / 180.0) / 240.0);
   if (g < 0.0) g += TwoPi;
   return g;
 }
@@ -214,10 +231,10 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
   if (em < 1.0e-6) em = 1.0e-6;
   mm += noUnkozai_ * templ;
   double xlm = mm + argpm + nodem;
-  nodem = std::fmod(nodem, TwoPi);
-  argpm = std::fmod(argpm, TwoPi);
-  xlm = std::fmod(xlm, TwoPi);
-  mm = std::fmod(xlm - argpm - nodem, TwoPi);
+  nodem = Fmod2Pi(nodem);
+  argpm = Fmod2Pi(argpm);
+  xlm = Fmod2Pi(xlm);
+  mm = Fmod2Pi(xlm - argpm - nodem);
 
   // Lunar-solar periodics
   PeriodicState p{em, inclm, nodem, argpm, mm};
@@ -257,12 +274,22 @@ State Propagator::At(double t, ResonanceCursor* cursor) const {
   const double xl = p.meanAnomaly + p.argPerigee + p.raan + temp * xlcof * axnl;
 
   // Kepler's equation in the equinoctial form, with the step limited for high eccentricity.
-  const double u = std::fmod(xl - p.raan, TwoPi);
+  const double u = Fmod2Pi(xl - p.raan);
+  // Once the steps are small, the sine and cosine are turned on by each step
+  // (its series to the fifth power, exact to the last bit) instead of computed again.
   double eo1 = u, sineo1 = 0.0, coseo1 = 0.0;
   double tem5 = 9999.9;
   for (int k = 0; k < 10 && std::fabs(tem5) >= 1.0e-12; ++k) {
-    sineo1 = std::sin(eo1);
-    coseo1 = std::cos(eo1);
+    if (std::fabs(tem5) < 1.0e-3) {
+      const double d2 = tem5 * tem5;
+      const double sd = tem5 * (1.0 - d2 / 6.0 * (1.0 - d2 / 20.0)), cd = 1.0 - d2 / 2.0 * (1.0 - d2 / 12.0);
+      const double s = sineo1 * cd + coseo1 * sd;
+      coseo1 = coseo1 * cd - sineo1 * sd;
+      sineo1 = s;
+    } else {
+      sineo1 = std::sin(eo1);
+      coseo1 = std::cos(eo1);
+    }
     tem5 = (u - aynl * coseo1 + axnl * sineo1 - eo1) / (1.0 - coseo1 * axnl - sineo1 * aynl);
     if (std::fabs(tem5) >= 0.95) tem5 = tem5 > 0.0 ? 0.95 : -0.95;
     eo1 += tem5;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <set>
 #include <sstream>
 
@@ -54,23 +56,24 @@ struct Catalog {
   HorizonMask mask;
 };
 
-// A published deep-space set (12 h, e = 0.69), epoch moved to the span.
+// A published deep-space set (12 h, e = 0.69), epoch moved to the span, and
+// a made-up one whose perigee, 60 km up, comes down to the ground in it.
 const char kMolniya[] =
     "MOLNIYA 1-29\r\n"
     "1 08195U 75081A   26130.33215444  .00000099  00000-0  11873-3 0   815\r\n"
-    "2 08195  64.1586 279.0717 6877146 264.7651  20.2257  2.00491383225656\r\n";
+    "2 08195  64.1586 279.0717 6877146 264.7651  20.2257  2.00491383225656\r\n"
+    "DECAYING\r\n1 99901U 06001A   26131.00000000  .00500000  00000-0  10000-3 0  9997\r\n"
+    "2 99901  51.6000 120.0000 1000000 200.0000 180.0000 14.34916411    12\r\n";
 
 TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
-  const HorizonMask mask({{0, 3}, {90, 12}, {100, 2}, {200, 0}, {300, 8}});
+  // A mast at 91-93 degrees: passes dip behind it for seconds.
+  const HorizonMask mask({{0, 3}, {90, 12}, {91, 20}, {93, 20}, {94, 2}, {200, 0}, {300, 8}});
   const Catalog catalogs[] = {
       {"own model", test::FileText(RDZ_SAMPLE_DIR "/amateur.txt"), 120, 0.0},
       {"SGP4, with a mask", test::FileText(RDZ_PASS_FIXTURES "/amateur-2026-05-11.tle"), 120, mask},
-      {"SDP4, Molniya, with a mask", kMolniya, 6, mask},
+      {"SDP4 and a decaying set, with a mask", kMolniya, 6, mask},
   };
-  Observer station;
-  station.LA = 45.6;
-  station.LO = 9.2;
-  station.HT = 250;
+  const Observer station{45.6, 9.2, 250};
   const EngineContext engine = SetupEngine(station);
   for (const Catalog& c : catalogs) {
     SCOPED_TRACE(c.what);
@@ -82,14 +85,15 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
     const auto one = FindAllPasses(sats, station, options, 1);
     const auto two = FindAllPasses(sats, station, options, 2);
     ASSERT_EQ(one.size(), sats.names.size());
+    const auto times = [](const std::vector<SatellitePasses>& found) {
+      std::vector<std::array<std::int64_t, 4>> t;
+      for (const PassRow& r : TimeOrdered(found)) t.push_back({r.number, r.pass.aos.time, r.pass.tca.time, r.pass.los.time});
+      return t;
+    };
+    EXPECT_EQ(times(one), times(two));
     int compared = 0;
     for (std::size_t i = 0; i < one.size(); ++i) {
       const PassSearch& found = one[i].search;
-      ASSERT_EQ(found.passes.size(), two[i].search.passes.size());
-      for (std::size_t k = 0; k < found.passes.size(); ++k) {
-        const Pass &a = found.passes[k], &b = two[i].search.passes[k];
-        EXPECT_TRUE(a.aos.time == b.aos.time && a.los.time == b.los.time && a.tca.time == b.tca.time);
-      }
       if (found.visibility != Visibility::Passes) continue;
       const SatelliteTrack track = ModelTrack(engine, *sats.models[i], options.start - kPassLookAround,
                                               options.start + options.seconds + kPassLookAround);
@@ -99,9 +103,7 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
                                      [&](const Pass& p) { return p.aos.time == s.aos; });
         const bool same = it != found.passes.end() && it->los.time == s.los;
         EXPECT_TRUE(same || s.los - s.aos < 60) << one[i].name << " " << IsoUtc(s.aos) << " " << IsoUtc(s.los);
-        if (same) {
-          EXPECT_NEAR(it->tca.elevation, s.top, 0.01) << one[i].name << " " << IsoUtc(s.aos);
-        }
+        EXPECT_TRUE(!same || std::fabs(it->tca.elevation - s.top) <= 0.01) << one[i].name << " " << IsoUtc(s.aos);
       }
       for (const Pass& p : found.passes) {
         EXPECT_TRUE(std::any_of(scan.begin(), scan.end(), [&](const ScanPass& s) {
@@ -117,13 +119,6 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
   cancelled.cancel = true;
   EXPECT_TRUE(FindAllPasses(CandidatesOfFile(ReadElementSets(catalogs[0].text)), station,
                             PassOptions{}, 2, &cancelled).empty());
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 // Every set of the file, not only the table's 80; six-digit catalog numbers
@@ -148,7 +143,10 @@ TEST(CatalogPasses, CommandListsEverySetOfTheFileWithItsCatalogNumber) {
     std::ostringstream out, err;
     EXPECT_EQ(RunCli(args, dir.path(), out, err), 0) << err.str();
     if (errText) *errText = err.str();
-    return Lines(out.str());
+    std::vector<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
   };
   const auto catalog = run({"passes", "--summary", "--catalog"});
   ASSERT_FALSE(catalog.empty());

@@ -36,8 +36,7 @@ class CliPictures : public ::testing::Test {
 };
 
 TEST_F(CliPictures, MapAndSkyWritePngsAndRefuseBadRequests) {
-  const auto map = dir.path() / "map.png";
-  const auto sky = dir.path() / "sky.png";
+  const auto map = dir.path() / "map.png", sky = dir.path() / "sky.png";
   ASSERT_EQ(Run("map --width 640 --out " + map.string() + " 11/05/2026 10:00:00"), 0);
   EXPECT_EQ(PngSize(map), std::pair(640u, 320u));
   // Every set of the file draws the sets past the table's 80 too.

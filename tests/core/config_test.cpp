@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/settings/attitude_config.h"
 #include "core/settings/config_text.h"
 #include "core/settings/personal_data.h"
@@ -13,11 +15,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(StationConfig, KeysAtTheStartOfTheLineTheLastUsableOneWins) {
-  struct Case {
-    Lines lines;
-    StationKeys keys;
-  };
-  const Case cases[] = {
+  const std::pair<Lines, StationKeys> cases[] = {
       // Too large for a double is no number: the earlier value stands.
       {{"TEMPOSCANN = 5", "TEMPOSCANN = 1e999", "AGEWARN = 3", "AGEWARN = -1e999"}, {.TEMPOSCANN = 5, .AGEWARN = 3}},
       {{"TEMPOSCANN = 2.5"}, {.TEMPOSCANN = 2}},
@@ -30,7 +28,7 @@ TEST(StationConfig, KeysAtTheStartOfTheLineTheLastUsableOneWins) {
       {{"KEPURL = http://x", "KEPURL = ", "KEPURL =  \t"}, {.KEPURL = "http://x"}},
       {{"KEPURL = ", "KEPURL=http://y"}, {}},
   };
-  for (const Case& c : cases) EXPECT_TRUE(ReadStationKeys(c.lines) == c.keys) << c.lines[0];
+  for (const auto& [lines, keys] : cases) EXPECT_TRUE(ReadStationKeys(lines) == keys) << lines[0];
 }
 
 // The station and the horizon: the last line of a key decides; what is no
@@ -79,16 +77,14 @@ TEST(Settings, StationKeysInRangeOrUnsetWithAWarningNamingTheKey) {
 TEST(Settings, ReadOnceFromTheProgramDirectoryAndSayWhyNot) {
   test::TempDir dir;
   const Settings missing = ReadSettings(dir.path());
-  EXPECT_FALSE(missing.read);
-  EXPECT_EQ(missing.reason, "no such file or directory");
+  EXPECT_TRUE(!missing.read && missing.reason == "no such file or directory");
   EXPECT_EQ(missing.warnings, std::vector<std::string>{"config.txt cannot be read (no such file or directory): "
                                                        "the station stays at latitude 0, longitude 0"});
   dir.Write("config.txt", "LA = 1\rLO = 2\rHT = 3\rKEPURL = http://x\rNTPSERVER = 127.0.0.1:4123\r"
                           " NTPSERVER = x\rROTOR = KV250 LPT2\rRIG = 2 localhost:4532\rSO-50 DOWN(436.795)\r");
   const Settings s = ReadSettings(dir.path());
   EXPECT_TRUE(s.read && s.warnings.empty());
-  EXPECT_EQ(s.keys.KEPURL, "http://x");
-  EXPECT_EQ(s.ntp.server, (NtpServer{"127.0.0.1", 4123}));
+  EXPECT_TRUE(s.keys.KEPURL == "http://x" && s.ntp.server == (NtpServer{"127.0.0.1", 4123}));
   EXPECT_TRUE(s.rotor.choice.lpt == 2 && s.rig.connection);
   EXPECT_EQ(s.lines.back(), "SO-50 DOWN(436.795)");
   EXPECT_EQ(SettingsFromBytes("").ntp.server, NtpServer{});  // the public pool
@@ -118,12 +114,7 @@ TEST(Settings, ChangesNameWhatMustFollow) {
 }
 
 TEST(AttitudeConfig, LinesStartingWithTheTrimmedNameTheLaterWinningKeyByKey) {
-  struct Case {
-    Lines lines;
-    const char* name;
-    double alat, alon;
-  };
-  const Case cases[] = {
+  const std::tuple<Lines, const char*, double, double> cases[] = {  // lines, name, ALAT, ALON
       {{"LA = 46.5", " AO-40 ALAT(1)", "ao-40 ALAT(2)"}, "AO-40", 0, 180},
       {{"AO-40 ALAT(-45) ALON(210)"}, "AO-40", -45, 210},
       // Read in full, not cut to three characters.
@@ -131,10 +122,9 @@ TEST(AttitudeConfig, LinesStartingWithTheTrimmedNameTheLaterWinningKeyByKey) {
       {{"AO-40 ALAT(x) ALON("}, "AO-40", 0, 0},
       {{"AO-40 ALAT(5) ALON(1e999)", "AO-40 ALAT(-1e999)"}, "AO-40", 5, 180},
   };
-  for (const Case& c : cases) {
-    const Attitude a = AttitudeFor(c.lines, c.name);
-    EXPECT_EQ(a.Alat, c.alat) << c.lines[0];
-    EXPECT_EQ(a.Alon, c.alon) << c.lines[0];
+  for (const auto& [lines, name, alat, alon] : cases) {
+    const Attitude a = AttitudeFor(lines, name);
+    EXPECT_EQ(std::pair(a.Alat, a.Alon), std::pair(alat, alon)) << lines[0];
   }
 }
 

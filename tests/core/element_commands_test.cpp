@@ -2,6 +2,8 @@
 // the transfer as background work, refused commands meanwhile, and the end.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <chrono>
 #include <fstream>
 
@@ -29,9 +31,7 @@ struct RecordingView final : ElementCommandView, MessageBox, EventLoop {
 // Keeps the work until the test lets it run, as a worker thread that takes its time.
 struct HeldWork final : BackgroundWork {
   std::vector<std::pair<std::function<void()>, std::function<void()>>> held;
-  void Start(std::function<void()> work, std::function<void()> done) override {
-    held.emplace_back(std::move(work), std::move(done));
-  }
+  void Start(std::function<void()> work, std::function<void()> done) override { held.emplace_back(work, done); }
   void RunAll() {
     auto all = std::move(held);
     for (auto& [work, done] : all) work(), done();
@@ -86,10 +86,8 @@ TEST_F(ElementCommandsTest, GroupDownloadTakesOnly200AndIsNotRepeatedWithinTwoHo
   const auto start = now;
   for (const auto& step : kSteps) {
     now = start + step.after;
-    net->calls.clear();
+    net->calls.clear(), loads.clear(), state.ElementFileName = "amateur.txt";
     net->answer = {.status = step.status, .pieces = {test::Block("AO-07")}};
-    loads.clear();
-    state.ElementFileName = "amateur.txt";
     Commands().Download(kGeoDownload);
     work.RunAll();
     EXPECT_EQ(net->calls.find("|7" + geo + "/") != std::string::npos, step.asked) << net->calls;
@@ -118,28 +116,26 @@ TEST_F(ElementCommandsTest, AddressFromConfigNowFallsBackWithoutKepurlOnlyAndOnl
   net->byUrl[builtIn] = {.status = 404};
   net->byUrl[kAmsatTleUrl] = {.pieces = {test::Block("AO-07")}};
   net->byUrl[kepurl] = {.status = 404, .pieces = {test::Block("AO-07")}};
-  const struct {
-    const char* config;
-    std::string url;  // empty: no library at all
-    bool written;
-  } cases[] = {{nullptr, builtIn, true}, {"KEPURL = http://127.0.0.1:1/a\r\n", kepurl, false}, {"", "", false}};
-  for (const auto& c : cases) {
-    if (c.config != nullptr) UseSettings(state, SettingsFromBytes(c.config));
+  // The config.txt, the address asked (empty: no library at all), whether a file was written.
+  const std::tuple<const char*, std::string, bool> cases[] = {
+      {nullptr, builtIn, true}, {"KEPURL = http://127.0.0.1:1/a\r\n", kepurl, false}, {"", "", false}};
+  for (const auto& [config, url, written] : cases) {
+    if (config != nullptr) UseSettings(state, SettingsFromBytes(config));
     state.ElementFileName = "amateur.txt";
     loads.clear();
-    if (c.url.empty()) net = nullptr;
+    if (url.empty()) net = nullptr;
     Commands().Download(kNewFileDownload);
     work.RunAll();
     if (net) {
-      EXPECT_NE(net->calls.find("|7" + c.url + "/"), std::string::npos) << net->calls;
-      EXPECT_EQ(net->calls.find(kAmsatTleUrl) != std::string::npos, c.written) << net->calls;
+      EXPECT_NE(net->calls.find("|7" + url + "/"), std::string::npos) << net->calls;
+      EXPECT_EQ(net->calls.find(kAmsatTleUrl) != std::string::npos, written) << net->calls;
       EXPECT_EQ(net->calls.find(CelestrakGroupUrl("amateur")), std::string::npos) << net->calls;
       net->calls.clear();
     }
-    EXPECT_EQ(state.ElementFileName, c.written ? "amateur1.txt" : "amateur.txt") << c.url;
-    EXPECT_EQ(loads.size(), c.written ? 1u : 0u) << c.url;
+    EXPECT_EQ(state.ElementFileName, written ? "amateur1.txt" : "amateur.txt") << url;
+    EXPECT_EQ(loads.size(), written ? 1u : 0u) << url;
     EXPECT_EQ(view.log.substr(view.log.size() - 8), "refresh|");
-    EXPECT_EQ(view.shown.back().find(std::string("(from ") + kAmsatTleUrl + ")") != std::string::npos, c.written);
+    EXPECT_EQ(view.shown.back().find(std::string("(from ") + kAmsatTleUrl + ")") != std::string::npos, written);
   }
   EXPECT_NE(view.shown.back().find("(no network)"), std::string::npos) << view.shown.back();
 }
@@ -149,29 +145,24 @@ TEST_F(ElementCommandsTest, OtherElementCommandsAreRefusedUntilTheDownloadHasEnd
   const std::string url = kBuiltInElementSetUrl;
   EXPECT_EQ(view.log, "blank|running " + url + "|");
   EXPECT_EQ(view.shown, std::vector<std::string>{kUpdateDownload.waitingText});
-  EXPECT_TRUE(commands->Busy());
-  EXPECT_TRUE(net->calls.empty());  // nothing on this thread
+  EXPECT_TRUE(commands->Busy() && net->calls.empty());  // nothing on this thread
 
   commands->Reload();
   commands->Download(kNewFileDownload);
   commands->Cancel();
-  EXPECT_TRUE(net->cancelled);
-  EXPECT_EQ(view.shown.size(), 1u);
-  EXPECT_EQ(work.held.size(), 1u);
+  EXPECT_TRUE(net->cancelled && view.shown.size() == 1u && work.held.size() == 1u);
 
   work.RunAll();
   EXPECT_EQ(view.log, "blank|running " + url + "|ended|refresh|");
   EXPECT_EQ(view.shown.back(), "OK, new Internet kepler data with [.../amateur.txt] downloadet....");
-  EXPECT_EQ(loads, std::vector<std::string>{"amateur.txt"});
-  EXPECT_FALSE(commands->Busy());
+  EXPECT_TRUE(loads == std::vector<std::string>{"amateur.txt"} && !commands->Busy());
 
   view.log.clear();
   state.ElementFileName = "amateur1.txt";
   commands->Reload();
   EXPECT_EQ(view.log, "blank|refresh|");
   EXPECT_EQ(view.shown.back(), kReloadText);
-  EXPECT_EQ(loads.back(), "amateur.txt");
-  EXPECT_EQ(view.runs, 1);
+  EXPECT_TRUE(loads.back() == "amateur.txt" && view.runs == 1);
 }
 
 TEST_F(ElementCommandsTest, DownloadEndingAfterItsCommandsAreGoneIsDropped) {
@@ -179,8 +170,7 @@ TEST_F(ElementCommandsTest, DownloadEndingAfterItsCommandsAreGoneIsDropped) {
   commands.reset();
   EXPECT_TRUE(net->cancelled);
   work.RunAll();
-  EXPECT_EQ(view.shown.size(), 1u);
-  EXPECT_TRUE(loads.empty());
+  EXPECT_TRUE(view.shown.size() == 1u && loads.empty());
 }
 
 }  // namespace

@@ -20,15 +20,13 @@ TEST(ReadUrl, AsksForTheStatusReadsUntilNothingComesAndClosesWhatWasOpened) {
   net.answer.status = 203;
   UrlReading reading;
   EXPECT_EQ(ReadUrl(net, "http://h/a", &reading), "Satellite: " + std::string(2048, 'x'));
-  EXPECT_TRUE(reading.complete);
-  EXPECT_EQ(reading.status, 203);
+  EXPECT_TRUE(reading.complete && reading.status == 203);
   EXPECT_EQ(net.calls, "open|7http://h/a/2147483648|s9|r9|r9|r9|c9|c7");  // reload, not the cache
 
   net = {};
   net.answer = {.failure = "connection refused", .opens = false};  // neither read nor closed
   EXPECT_EQ(ReadUrl(net, "u", &reading), "");
-  EXPECT_EQ(reading.status, 0);
-  EXPECT_EQ(reading.failure, "connection refused");
+  EXPECT_TRUE(reading.status == 0 && reading.failure == "connection refused");
   EXPECT_EQ(net.calls, "open|7u/2147483648|c7");
 }
 
@@ -106,8 +104,7 @@ TEST_F(StoreTest, SecondCopyIsWrittenAndAFailedWriteSaysWhy) {
   DownloadRequest request = Request(kUpdateDownload);
   request.secondCopy = dir.path() / "copy" / "amateur.txt";
   EXPECT_TRUE(StoreElementDownload(Block("A"), request).written);
-  EXPECT_EQ(dir.Read("copy/amateur.txt"), CrLfText(Block("A")));
-  EXPECT_EQ(dir.Read("amateur.txt"), CrLfText(Block("A")));
+  EXPECT_EQ(dir.Read("copy/amateur.txt") + dir.Read("amateur.txt"), CrLfText(Block("A")) + CrLfText(Block("A")));
   // A second copy that cannot be written is no failure.
   request.secondCopy = dir.path() / "missing" / "amateur.txt";
   EXPECT_TRUE(StoreElementDownload(Block("A"), request).written);

@@ -69,8 +69,7 @@ TEST(Forecast, PassesFollowTheRoundedElevation) {
                           Line("00:01:00", " 2") + Line("00:05:00", " 3") +
                           "\r\n\r\n-------- NEXT ORBIT  123456 --------\r\n" +
                           Line("00:13:00", " 1") + kForecastEndMarker);
-  EXPECT_EQ(out.yields, 3);  // after sample lines only
-  EXPECT_EQ(model.samples, 720);
+  EXPECT_EQ(std::pair(out.yields, model.samples), std::pair(3, 720));  // yields after sample lines only
 }
 
 }  // namespace

@@ -71,14 +71,10 @@ TEST(MapFootprint, OutlineCoversTheCircleToTheHorizonAcrossPolesAndTheDateLine) 
 }
 
 TEST(MapFootprint, LinesAreCutAtTheDateLineAtTheCrossing) {
-  const auto east = SplitAtDateLine({{0, 170}, {10, -170}, {12, -160}});
-  ASSERT_EQ(east.size(), 2u);
-  EXPECT_EQ(east[0].back(), (GeoPoint{5, 180}));
-  EXPECT_EQ(east[1].front(), (GeoPoint{5, -180}));
-  EXPECT_EQ(east[1].size(), 3u);
-  const auto west = SplitAtDateLine({{-10, -175}, {-20, 175}});
-  ASSERT_EQ(west.size(), 2u);
-  EXPECT_EQ(west[0].back(), (GeoPoint{-15, -180}));
+  EXPECT_EQ(SplitAtDateLine({{0, 170}, {10, -170}, {12, -160}}),
+            (std::vector<GeoLine>{{{0, 170}, {5, 180}}, {{5, -180}, {10, -170}, {12, -160}}}));
+  EXPECT_EQ(SplitAtDateLine({{-10, -175}, {-20, 175}}),
+            (std::vector<GeoLine>{{{-10, -175}, {-15, -180}}, {{-15, 180}, {-20, 175}}}));
   EXPECT_EQ(SplitAtDateLine({{0, 10}, {1, 20}}).size(), 1u);
 }
 
@@ -215,12 +211,6 @@ TEST(MapMarker, CentreLiesOnThePointHeldOnTheMapAndNothingWithoutAPoint) {
   EXPECT_FALSE(MarkerOnPoint("LA", "0", 135, 135));
   EXPECT_FALSE(MarkerOnPoint("1e999", "0", 135, 135));
 }
-
-}  // namespace
-}  // namespace rdz
-
-namespace rdz {
-namespace {
 
 TEST(SkyBodies, EachDayAndStationGetsItsOwnPaths) {
   const Observer turin{45.07, 7.69, 240}, sydney{-33.87, 151.21, 20};

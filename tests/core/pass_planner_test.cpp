@@ -35,9 +35,8 @@ struct Sent {
 std::vector<Sent> Drive(PassPlanner& planner, const SkyPosition& sky, double from, double to,
                         double tick = 0.25) {
   std::vector<Sent> sent;
-  for (double t = from; t <= to; t += tick) {
+  for (double t = from; t <= to; t += tick)
     if (auto c = planner.Step(sky, t)) sent.push_back({t, *c});
-  }
   return sent;
 }
 

@@ -1,6 +1,8 @@
 // The clock tick, the time-simulation buttons and the Timer3 tick, without a window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -27,10 +29,7 @@ struct FakeClockView final : ClockView {
   int interval = 1, refreshes = 0, yields = 0;
 
   std::optional<double> UtcDifference() const override { return difference; }
-  void ShowUtcDifference(const std::string& hours) override {
-    difference = std::stod(hours);
-    written = hours;
-  }
+  void ShowUtcDifference(const std::string& hours) override { difference = std::stod(written = hours); }
   void ShowPcTime(const CivilTime& t) override { pc = FormatDate(t) + " " + FormatTime(t); }
   void ShowUtc(const CivilTime& t) override { utc = FormatDate(t) + " " + FormatTime(t); }
   void ShowUtcInvalid() override { utc = "invalid"; }
@@ -119,8 +118,7 @@ TEST_F(Simulation, ButtonsSetStepTimersAndIntervalAndMarkTheTimeUntilStop) {
     EXPECT_EQ(view.timer3 ? Tick(i) : view.utc.substr(11), s.clocks);
     EXPECT_EQ(view.simulated, s.button != kStop);
   }
-  EXPECT_EQ(view.yields, 7);
-  EXPECT_EQ(view.refreshes, 8);
+  EXPECT_EQ(std::pair(view.yields, view.refreshes), std::pair(7, 8));
   // A forecast started in real time steps too, but simulates nothing.
   Click(kStop);
   time.TimeStep = kForecastStep;
@@ -136,25 +134,18 @@ TEST_F(Simulation, TheZonesDifferenceIsFollowedUntilTheUserTypesOne) {
   const std::string saved = savedTz ? savedTz : "";
   std::time_t now = 0;
   SystemClock zone([&] { return now; });
-  const struct {
-    const char* tz;
-    CivilTime utc;
-    const char* shown;
-  } steps[] = {
+  const std::tuple<const char*, CivilTime, const char*> steps[] = {  // zone, UTC, the difference shown
       {"Europe/Berlin", {2026, 1, 15, 12, 0, 0}, "1"},  {"Europe/Berlin", {2026, 7, 15, 23, 30, 5}, "2"},
       {"Asia/Kolkata", {2026, 7, 15, 20, 0, 0}, "5.5"}, {"UTC", {2026, 12, 31, 23, 59, 59}, "0"},
       {"Europe/Berlin", {2026, 3, 29, 0, 59, 59}, "1"},  // the last second of winter time
       {"Europe/Berlin", {2026, 3, 29, 1, 0, 0}, "2"},
   };
-  for (const auto& step : steps) {
-    setenv("TZ", step.tz, 1);
-    std::tm tm{};
-    tm.tm_year = step.utc.year - 1900, tm.tm_mon = step.utc.month - 1, tm.tm_mday = step.utc.day;
-    tm.tm_hour = step.utc.hour, tm.tm_min = step.utc.minute, tm.tm_sec = step.utc.second;
-    now = timegm(&tm);
+  for (const auto& [tz, utc, shown] : steps) {
+    setenv("TZ", tz, 1);
+    now = UnixSeconds(utc);
     ClockTick(time, zone, view);
-    EXPECT_EQ(view.written, step.shown) << step.tz;
-    EXPECT_EQ(view.utc, FormatDate(step.utc) + " " + FormatTime(step.utc)) << step.tz;
+    EXPECT_EQ(view.written, shown) << tz;
+    EXPECT_EQ(view.utc, FormatDate(utc) + " " + FormatTime(utc)) << tz;
   }
   time.ZoneDifference.UserTyped();
   view.difference = 3;

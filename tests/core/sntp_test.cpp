@@ -18,9 +18,7 @@ namespace {
 using namespace std::chrono_literals;
 using test::SntpResponder;
 
-SystemTime At(double unixSeconds) {
-  return SystemTime(std::chrono::duration_cast<SystemTime::duration>(std::chrono::duration<double>(unixSeconds)));
-}
+SystemTime At(double s) { return SystemTime(std::chrono::duration_cast<SystemTime::duration>(std::chrono::duration<double>(s))); }
 
 TEST(NtpServerText, HostAndOptionalPort) {
   const std::pair<const char*, std::optional<NtpServer>> cases[] = {
@@ -40,8 +38,7 @@ TEST(SntpExchange, OffsetIsPcMinusServerAndDelayLeavesOutTheServersTime) {
 
 SntpPacket ReplyTo(const SntpPacket& request, double received, double sent) {
   SntpPacket reply{};
-  reply[0] = 0x24;  // server, version 4
-  reply[1] = 2;
+  reply[0] = 0x24, reply[1] = 2;  // server, version 4; stratum 2
   std::copy_n(request.begin() + 40, 8, reply.begin() + 24);
   std::copy_n(BuildSntpRequest(At(received)).begin() + 40, 8, reply.begin() + 32);
   std::copy_n(BuildSntpRequest(At(sent)).begin() + 40, 8, reply.begin() + 40);

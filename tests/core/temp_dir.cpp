@@ -3,7 +3,7 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace rdz::test {
@@ -11,9 +11,7 @@ namespace rdz::test {
 namespace {
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 }  // namespace
 

@@ -56,8 +56,7 @@ TEST(TransponderConfig, SatellitesLinesReplacedWhereTheFirstStoodEveryOtherLineK
 TEST(TransmitterList, LiveWellFormedEntriesAndWhatComesBeforeABreak) {
   const TransmitterList list = ReadTransmitterList(test::TransmittersFixture());
   ASSERT_EQ(list.entries.size(), 6u);
-  EXPECT_EQ(list.dead, 1);
-  EXPECT_EQ(list.malformed, 2);
+  EXPECT_EQ(std::pair(list.dead, list.malformed), std::pair(1, 2));
   EXPECT_EQ(list.entries[0].catalogNumber, 7530u);
   EXPECT_EQ(list.entries[0].transponder,
             (Transponder{"Mode U/V (B) Linear", 145.925e6, 145.975e6, 432.125e6, 432.175e6, "USB", true}));
@@ -66,8 +65,7 @@ TEST(TransmitterList, LiveWellFormedEntriesAndWhatComesBeforeABreak) {
   EXPECT_EQ(list.entries[5].transponder.description, "FM transponder \xe9");
 
   const TransmitterList cut = ReadTransmitterList(R"([{"norad_cat_id":1,"downlink_low":1e8}, {"norad_cat_id":2,)");
-  EXPECT_EQ(cut.entries.size(), 1u);
-  EXPECT_EQ(cut.malformed, 1);
+  EXPECT_TRUE(cut.entries.size() == 1u && cut.malformed == 1);
   for (const char* text : {"", "[]", "{\"norad_cat_id\":1}", "<html>404</html>", "[1,2]"})
     EXPECT_TRUE(ReadTransmitterList(text).entries.empty()) << text;
 }

@@ -23,13 +23,18 @@ class LabelLayout {
   const std::vector<QRectF>& Boxes() const { return boxes_; }
 
  private:
+  // Latin names measured by their letters' advances: shaping thousands of
+  // names per picture costs more than all else.
+  qreal Width(const QString& text);
   bool Free(const QRectF& box) const;
   void Add(const QRectF& box);
-  // The cells of the grid a box covers, clamped to it.
+  // The cells of the grid a box covers, clamped to it, until f returns false.
   template <typename F>
-  void ForCells(const QRectF& box, F&& f) const;
+  bool ForCells(const QRectF& box, F&& f) const;
   QRectF bounds_;
   QFontMetricsF metrics_;
+  qreal height_;
+  std::array<qreal, 128> advances_;  // negative: not measured yet
   std::vector<QRectF> boxes_;
   // Boxes by grid cell, so that a map with thousands of points asks only the
   // boxes near each.
