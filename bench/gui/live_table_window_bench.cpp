@@ -48,7 +48,7 @@ struct Fixture {
     form.Load();
     form.Timer1.SetEnabled(false);
     // Track a satellite so the rotor labels and title are part of the pass.
-    form.Option1[0]->setChecked(true);
+    form.ClickOption(0);
     QCoreApplication::processEvents();
   }
 };
@@ -92,7 +92,7 @@ BENCHMARK(BM_RefreshLiveTableWindowAndPaint)->Unit(benchmark::kMicrosecond)->Rep
 void BM_RefreshLiveTableWithMapOpen(benchmark::State& st) {
   if (!withMap) withMap = std::make_unique<Fixture>();
   Fixture& f = *withMap;
-  f.form.Command1->click();
+  f.form.Command1Click();
   std::size_t i = 0;
   for (auto _ : st) {
     f.state.Time.Utc = f.seconds[i++ % f.seconds.size()];

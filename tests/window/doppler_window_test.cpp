@@ -29,8 +29,8 @@ class DopplerWindow : public WindowTest {
     MakeForm();
     StartAtUtc({2026, 5, 11, 0, 0, 0});
   }
-  void Select(int row) { form->Option1[static_cast<std::size_t>(row)]->click(); }
-  std::string Line() const { return qt::FromQString(form->LblDoppler->text()); }
+  void Select(int row) { Option(static_cast<std::size_t>(row))->click(); }
+  std::string Line() const { return qt::FromQString(Label("LblDoppler")->text()); }
   // What the line must say for entry k and the chosen transponder at the window's instant.
   std::string Expected(int k) const {
     const auto p = state.Models[static_cast<std::size_t>(k - 1)]->At(SetupEngine(state.Station), *state.Time.Utc);
@@ -38,14 +38,14 @@ class DopplerWindow : public WindowTest {
   }
   Items Shown() const {
     Items items;
-    for (int i = 0; i < form->CboTransponder->count(); ++i) items.push_back(qt::FromQString(form->CboTransponder->itemText(i)));
+    for (int i = 0; i < Control<QComboBox>("CboTransponder")->count(); ++i) items.push_back(qt::FromQString(Control<QComboBox>("CboTransponder")->itemText(i)));
     return items;
   }
 };
 
 TEST_F(DopplerWindow, SelectedSatelliteItsTranspondersTheLineOnEveryTickAndNewListsReadOnce) {
   EXPECT_EQ(Line(), "");  // tracking off: no satellite
-  EXPECT_FALSE(form->CboTransponder->isEnabled());
+  EXPECT_FALSE(Control<QComboBox>("CboTransponder")->isEnabled());
   Select(0);  // AO-07
   EXPECT_EQ(Shown(), (Items{"USB (config.txt)", "Mode V/A (A) Linear", "Beacon"}));
   EXPECT_EQ(Line(), Expected(1));
@@ -61,11 +61,11 @@ TEST_F(DopplerWindow, SelectedSatelliteItsTranspondersTheLineOnEveryTickAndNewLi
   EXPECT_EQ(Line(), Expected(1));
 
   Select(1);  // UO-11 has none: the range rate alone, and where transponders come from
-  EXPECT_FALSE(form->CboTransponder->isEnabled());
+  EXPECT_FALSE(Control<QComboBox>("CboTransponder")->isEnabled());
   EXPECT_EQ(Line(), Expected(2));
-  EXPECT_EQ(form->CboTransponder->currentIndex(), -1);
-  EXPECT_EQ(qt::FromQString(form->CboTransponder->placeholderText()), kNoTransponders);
-  EXPECT_FALSE(form->BarPassband->Place());
+  EXPECT_EQ(Control<QComboBox>("CboTransponder")->currentIndex(), -1);
+  EXPECT_EQ(qt::FromQString(Control<QComboBox>("CboTransponder")->placeholderText()), kNoTransponders);
+  EXPECT_FALSE(Control<PassbandBar>("BarPassband")->Place());
 
   // A new list and a saved config are read once, not on every tick.
   Select(0);

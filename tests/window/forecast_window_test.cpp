@@ -28,7 +28,7 @@ class ForecastWindow : public WindowTest {
   }
 
   void DoubleClick(int row) {
-    QLabel* label = form->LblSat[static_cast<std::size_t>(row)];
+    QLabel* label = Row(static_cast<std::size_t>(row));
     QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(label, &click);

@@ -1,66 +1,118 @@
-// The main window's controls, layout, start-up and closing.
+// The main window: its panels at every size, the keyboard, the status bar,
+// start-up and closing.
 #include <QApplication>
-#include <QComboBox>
 #include <QFontInfo>
-#include <QFontMetrics>
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
-#include "windows/main/tracking_picture.h"
-#include "core/table/row_text.h"
 #include "platform/qt/qt_text.h"
 #include "window/window_fixture.h"
+#include "windows/editor/frm_config.h"
+#include "windows/main/rotor_link.h"
+#include "windows/passes/frm_passes.h"
 
 namespace rdz::test {
 namespace {
 
 using qt::FromQString;
 
-TEST_F(WindowTest, RowsUseAFixedPitchFontThatLinesUpUnderTheHeading) {
-  MakeForm();
-  const QFont rowFont = form->LblSat[0]->font();
-  EXPECT_TRUE(QFontInfo(rowFont).fixedPitch()) << QFontInfo(rowFont).family().toStdString();
-  EXPECT_TRUE(form->Label3->font().bold());
-  const QFontMetrics rows(rowFont);
-  const QFontMetrics heading(form->Label3->font());
-  // Every column starts at the same pixel in the heading and in a row.
-  const QString header = QString::fromLatin1(kTableHeader);
-  const QString row = qt::ToQString(
-      FormatRowText(PaddedName("AO-10"), {7, -12, 200, 812, 3204, 55, 130, -45, -120, 14368}));
-  ASSERT_EQ(row.size(), header.size());
-  for (qsizetype i = 1; i <= header.size(); ++i) {
-    EXPECT_EQ(rows.horizontalAdvance(row.left(i)), heading.horizontalAdvance(header.left(i))) << i;
+// At every size no button is cut and no row loses a column; a larger window
+// gives the table a larger font instead of a blank, a smaller one scrolls.
+TEST_F(WindowTest, EverySizeKeepsTheControlsWholeAndUsesItsRoom) {
+  StartWithSampleFiles();
+  struct Size {
+    int width, height;
+    bool scrolls;
+  };
+  double points = 0;
+  for (const Size size : {Size{640, 400, true}, Size{867, 600, true}, Size{1000, 700, false},
+                          Size{1600, 1000, false}}) {
+    SCOPED_TRACE(size.width);
+    form->resize(size.width, size.height);
+    for (int settle = 0; settle < 3; ++settle) QApplication::processEvents();  // a larger font lays out again
+    for (const QPushButton* b : form->findChildren<QPushButton*>()) {
+      if (b->isVisible()) EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << FromQString(b->text());
+    }
+    EXPECT_GE(Row(0)->width(), Row(0)->sizeHint().width());
+    EXPECT_TRUE(QFontInfo(Row(0)->font()).fixedPitch());
+    EXPECT_TRUE(Label("Label3")->font().bold());
+    EXPECT_EQ(Row(0)->x(), Label("Label3")->x());
+    EXPECT_EQ(Row(30)->y(), Row(0)->y());
+    EXPECT_EQ(Row(30)->x(), Label("Label4")->x());
+    const auto* table = Control<QScrollArea>("LiveTable");
+    EXPECT_EQ(table->verticalScrollBar()->isVisible(), size.scrolls);
+    EXPECT_EQ(table->horizontalScrollBar()->isVisible(), size.width < 867);
+    // From the window's size at start-up on, the top band never needs scrolling sideways.
+    EXPECT_EQ(Control<QScrollArea>("MainScroll")->horizontalScrollBar()->isVisible(), size.width < 867);
+    EXPECT_GE(Row(0)->font().pointSizeF(), points);
+    points = Row(0)->font().pointSizeF();
   }
-  EXPECT_GE(form->LblSat[0]->width(), rows.horizontalAdvance(row));
-  EXPECT_EQ(form->LblSat[0]->x(), form->Label3->x());
-  EXPECT_EQ(form->LblSat[30]->x(), form->Label4->x());
+  EXPECT_GT(points, 8.25);
 }
 
-// Nothing in the top band hides another control or is cut by the window edge.
-TEST_F(WindowTest, TopBandControlsDoNotOverlap) {
-  MakeForm();
-  form->Load();
-  std::vector<QWidget*> band = {form->Label1, form->lblData, form->lblOrario, form->Label5,
-                                form->LblPCData, form->LblPCTime, form->Command1, form->CmdSky, form->CmdRotor,
-                                form->Option1[60], form->ImgAZEL, form->Frame1};
-  for (QPushButton* b : form->CmdStop) band.push_back(b);
-  const auto apart = [](const std::vector<QWidget*>& ws, const QRect& within) {
-    for (std::size_t a = 0; a < ws.size(); ++a) {
-      EXPECT_TRUE(within.contains(ws[a]->geometry())) << a;
-      for (std::size_t b = a + 1; b < ws.size(); ++b) {
-        EXPECT_FALSE(ws[a]->geometry().intersects(ws[b]->geometry())) << a << " " << b;
-      }
-    }
-  };
-  apart(band, form->centralWidget()->rect().adjusted(0, 0, 1, 0));
-  apart({form->Label2, form->TxtUtc, form->Label7, form->LblAZ, form->LblEL}, form->Frame1->rect());
-  for (QLabel* label : {form->Label2, form->Label7, form->lblData, form->LblPCTime}) {
-    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-        << FromQString(label->text());
+// The table from the keyboard: Tab reaches it, Up/Down move its cursor, Space
+// and Enter track the cursor's satellite, Ctrl+Enter opens its forecast.
+TEST_F(WindowTest, TheTableWorksFromTheKeyboard) {
+  StartWithSampleFiles();
+  QApplication::setActiveWindow(form.get());
+  QWidget* table = Control<QWidget>("LiveTable");
+  Control<QWidget>("TxtUtc")->setFocus();
+  for (int tabs = 0; tabs < 30 && QApplication::focusWidget() != table; ++tabs) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
+  ASSERT_EQ(QApplication::focusWidget(), table);
+  struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int tracked;  // the option set afterwards
+  };
+  for (const Key k : {Key{Qt::Key_Down, {}, 60}, Key{Qt::Key_Down, {}, 60}, Key{Qt::Key_Space, {}, 2},
+                      Key{Qt::Key_Up, {}, 2}, Key{Qt::Key_Return, {}, 1}, Key{Qt::Key_Down, {}, 1},
+                      Key{Qt::Key_Enter, Qt::KeypadModifier, 2}}) {
+    QTest::keyClick(table, k.key, k.modifiers);
+    EXPECT_TRUE(Option(static_cast<std::size_t>(k.tracked))->isChecked()) << k.key;
+  }
+  EXPECT_EQ(form->TrackedSatellite(), 3);
+  EXPECT_FALSE(form->AOSLOSWindow());
+  QTest::keyClick(table, Qt::Key_Return, Qt::ControlModifier);
+  ASSERT_TRUE(form->AOSLOSWindow());
+  EXPECT_TRUE(form->AOSLOSWindow()->windowTitle().endsWith(qt::ToQString(state.Elements[3].Name)));
+}
+
+// Escape closes the Passes window and the editor (which saves on closing).
+TEST_F(WindowTest, EscapeClosesThePassesWindowAndTheEditor) {
+  StartWithSampleFiles();
+  form->MnuPassesClick();
+  form->MnuConfigClick();
+  for (QWidget* window : {static_cast<QWidget*>(form->PassesWindow()),
+                          static_cast<QWidget*>(form->findChild<FrmConfig*>())}) {
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(window->isVisible());
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << FromQString(window->windowTitle());
+  }
+}
+
+// Messages are shown whole in their tool tips and never widen the window; the
+// rotor's line is grey while nothing is tracked, and keeps its own field.
+TEST_F(WindowTest, StatusBarFieldsKeepTheirPlace) {
+  StartWithSampleFiles();
+  const std::string longest(400, 'x');
+  form->statusBar()->ShowElements(longest, true);
+  EXPECT_NE(Label("LblElementStatus")->toolTip().indexOf(qt::ToQString(longest)), -1);
+  EXPECT_LT(form->minimumSizeHint().width(), 700);
+  QLabel* rotor = form->Rotors->Status;
+  ASSERT_TRUE(rotor);
+  EXPECT_EQ(rotor->parent(), form->statusBar());
+  EXPECT_GT(rotor->geometry().top(), Label("LblElementStatus")->geometry().bottom());  // a line of its own
+  EXPECT_TRUE(rotor->property("quiet").toBool());
+  Option(1)->click();
+  form->Timer1Tick();
+  EXPECT_FALSE(rotor->property("quiet").toBool());
 }
 
 TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
@@ -69,8 +121,7 @@ TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
   std::vector<std::string> seen;
   const auto see = [&](const TrackerState& st) {
     seen.push_back(std::to_string(form->isVisible()) + "|" + st.ElementFileName + "|" +
-                   std::to_string(st.SatCount) + "|" + FromQString(form->LblSat[0]->text()) +
-                   "|" + FromQString(form->lblOrario->text()));
+                   std::to_string(st.SatCount) + "|" + RowText(0) + "|" + FromQString(Label("lblOrario")->text()));
   };
   clock.onRead = [&] { if (seen.empty()) see(state); };
   MakeForm([&](const std::filesystem::path& dirPath, TrackerState& st) {
@@ -92,15 +143,15 @@ TEST_F(WindowTest, StartUpTicksBeforeLoadingAndShowsBeforeReading) {
 // without a satellite selects nothing. Closing plays the short sound once.
 TEST_F(WindowTest, StartUpWithoutFilesShowsAnEmptyTableAndClosingSoundsOnce) {
   MakeForm();
-  EXPECT_EQ(form->Option1[60]->text(), "Antenna Tracker OFF");
+  EXPECT_EQ(Option(60)->text(), "Antenna Tracker OFF");
   EXPECT_EQ(form->SelectedOption(), 60);
-  form->Option1[0]->setChecked(true);
+  Option(0)->setChecked(true);
   EXPECT_EQ(form->SelectedOption(), -1);
-  EXPECT_FALSE(form->Option1[60]->isChecked());
+  EXPECT_FALSE(Option(60)->isChecked());
   form->Load();
-  EXPECT_EQ(form->LblSat.back()->text(), "NO SAT");
-  EXPECT_EQ(form->LblElementStatus->text(), "amateur.txt: no such file or directory");
-  EXPECT_NE(form->LblElementStatus->styleSheet().indexOf("#c00000"), -1);
+  EXPECT_EQ(Row(59)->text(), "NO SAT");
+  EXPECT_EQ(Label("LblElementStatus")->text(), "amateur.txt: no such file or directory");
+  EXPECT_NE(Label("LblElementStatus")->styleSheet().indexOf("#c00000"), -1);
   EXPECT_TRUE(messages.shown.empty());
   // Inside the running event loop, as in the program: ending the loop closes
   // the windows once more, which must not sound again.

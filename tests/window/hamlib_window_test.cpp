@@ -49,7 +49,7 @@ class HamlibWindow : public WindowTest {
     WriteSampleFiles();
     MakeForm();
     StartAtUtc(at);
-    form->Option1[static_cast<std::size_t>(sat - 1)]->click();
+    Option(static_cast<std::size_t>(sat - 1))->click();
     form->Transponders = TransponderChoice{sat, {transponder}, 0};
     clock.now = AddSeconds(clock.now, 1);  // a look of its own for the choice
     form->Timer1Tick();
@@ -140,7 +140,7 @@ TEST_F(HamlibWindow, EachDeviceChosenInItsDialogFollowsThePassIsReachedAgainAfte
   EXPECT_NEAR(p[1], Rotor().Commanded()->elevation, 2);
   EXPECT_FALSE(form->Menus.KV250_1->isChecked());
   EXPECT_TRUE(port.Writes().empty());
-  EXPECT_EQ(qt::FromQString(form->Option1[60]->text()).rfind("NET rotctl [", 0), 0u);
+  EXPECT_EQ(qt::FromQString(Option(60)->text()).rfind("NET rotctl [", 0), 0u);
   EXPECT_NE(Status(form->Rotors).find("   rotor AZ EL "), std::string::npos) << Status(form->Rotors);
   EXPECT_NE(Status(form->Radios).find("   satellite 435050000 Hz"), std::string::npos) << Status(form->Radios);
 
@@ -187,11 +187,11 @@ TEST_F(HamlibWindow, SatelliteModeToneThePassbandAndARememberedOffset) {
       << Status(form->Radios);
 
   // Shift+Right on the passband: a kilohertz up, both VFOs at once; remembered.
-  ASSERT_TRUE(form->BarPassband->Place());
-  QTest::keyClick(form->BarPassband, Qt::Key_Right, Qt::ShiftModifier);
-  EXPECT_EQ(form->BarPassband->Place()->downlink, 435.051e6);
+  ASSERT_TRUE(Control<PassbandBar>("BarPassband")->Place());
+  QTest::keyClick(Control<PassbandBar>("BarPassband"), Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(Control<PassbandBar>("BarPassband")->Place()->downlink, 435.051e6);
   ASSERT_TRUE(tuned(435.051e6)) << Status(form->Radios);
-  form->CmdRememberOffset->click();
+  Button("CmdRememberOffset")->click();
   EXPECT_EQ(dir.Read("offsets.txt"), std::to_string(state.Elements[sat].CatalogNumber) + " 435050000 1000\r\n");
 
   // Released, the satellite mode goes off; taken again, the pass starts at the offset.
@@ -201,7 +201,7 @@ TEST_F(HamlibWindow, SatelliteModeToneThePassbandAndARememberedOffset) {
   EXPECT_TRUE(PumpUntil([&] { return ic9700.Ask("u currVFO SATMODE") == "0"; }, 5));
   form->Radios->Use(used, false);
   EXPECT_TRUE(tuned(435.051e6)) << Status(form->Radios);
-  form->CmdResetOffset->click();
+  Button("CmdResetOffset")->click();
   EXPECT_EQ(dir.Read("offsets.txt"), "");
   EXPECT_TRUE(tuned(435.05e6)) << Status(form->Radios);
 }

@@ -42,7 +42,7 @@ TEST_F(MenuTest, BarInOrderAndTheBoxesOfInfo) {
   const FrmTrackMenus& m = form->Menus;
   QStringList menus;
   for (const QAction* a : form->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus.join('|').toStdString(), "&Menu|Info|Config|Tracker|?");
+  EXPECT_EQ(menus.join('|').toStdString(), "&Menu|&Info|&Config|&Tracker|&?");
 
   for (QAction* a : {m.MnuBloBla, m.MnuPersData, m.MnuInfo}) {
     a->trigger();
@@ -59,29 +59,29 @@ TEST_F(MenuTest, ReloadKeepsTheTableWhenTheFileFailsAndShowsNamesAsPlainText) {
   StartWithSampleFiles();
   const QColor face = form->palette().color(QPalette::Button);
   std::size_t up = 2;
-  while (up < form->LblSat.size() && Background(form->LblSat[up]) == face) ++up;
-  ASSERT_LT(up, form->LblSat.size());
+  while (up < std::size_t{60} && Background(Row(up)) == face) ++up;
+  ASSERT_LT(up, std::size_t{60});
   std::string two = TwoSatellites();
   dir.Write("amateur.txt", two.replace(two.find("AO-07"), 5, "<b>X</b>"));
   form->Menus.MnuLoadFile->trigger();
-  EXPECT_EQ(Background(form->LblSat[up]), face);
-  form->Option1[0]->click();
-  form->Command1->click();
+  EXPECT_EQ(Background(Row(up)), face);
+  Option(0)->click();
+  Button("Command1")->click();
   form->Timer1Tick();
   QTextDocument tip;
-  tip.setHtml(form->LblSatAge->toolTip());
+  tip.setHtml(Label("LblSatAge")->toolTip());
   EXPECT_TRUE(tip.toPlainText().startsWith("<b>X</b> age")) << FromQString(tip.toPlainText());
   const auto* map = form->findChild<FrmImmagine*>();
   ASSERT_TRUE(map);
-  for (const QLabel* label : {form->LblSat[0], form->LblSatAge, map->LblSatName, form->LblElementStatus})
+  for (const QLabel* label : {Row(0), Label("LblSatAge"), map->LblSatName, Label("LblElementStatus")})
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
 
   for (const std::string& broken : {std::string("\xFF\xFE", 2), std::string("no sets\r\n")}) {
     dir.Write("amateur.txt", broken);
     form->Menus.MnuLoadFile->trigger();
     EXPECT_EQ(RowText(1).substr(0, 5), "UO-11");
-    EXPECT_TRUE(form->LblElementStatus->text().endsWith(" - the 2 sets loaded before are kept"));
-    EXPECT_NE(form->LblElementStatus->styleSheet().indexOf("#c00000"), -1);
+    EXPECT_TRUE(Label("LblElementStatus")->text().endsWith(" - the 2 sets loaded before are kept"));
+    EXPECT_NE(Label("LblElementStatus")->styleSheet().indexOf("#c00000"), -1);
   }
 }
 

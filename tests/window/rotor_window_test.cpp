@@ -32,9 +32,9 @@ class RotorWindow : public WindowTest {
     form->Timer1Tick();
     PumpUntil([] { return false; }, 0.3);
   }
-  QRadioButton* Option(int i) const { return form->Option1[static_cast<std::size_t>(i)]; }
-  std::string Az() const { return qt::FromQString(form->LblAZ->text()); }
-  std::string El() const { return qt::FromQString(form->LblEL->text()); }
+  QRadioButton* Option(int i) const { return WindowTest::Option(static_cast<std::size_t>(i)); }
+  std::string Az() const { return qt::FromQString(Label("LblAZ")->text()); }
+  std::string El() const { return qt::FromQString(Label("LblEL")->text()); }
   std::string Caption() const { return qt::FromQString(Option(60)->text()); }
   std::string Status() const { return qt::FromQString(form->Rotors->Status->text()); }
   std::size_t Writes() const { return port.Writes().size(); }
@@ -65,8 +65,10 @@ TEST_F(RotorWindow, OnlyASatelliteThatIsUpIsSentAtOnceThenEveryFourSecondsWhatev
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   const int first = up == 0 ? 1 : up - 1;
   QTest::mouseClick(Option(first), Qt::LeftButton);
-  ASSERT_TRUE(Option(first)->hasFocus());
-  QTest::keyClick(Option(first), first < up ? Qt::Key_Down : Qt::Key_Up);
+  QWidget* table = Control<QWidget>("LiveTable");
+  ASSERT_TRUE(table->hasFocus());
+  QTest::keyClick(table, first < up ? Qt::Key_Down : Qt::Key_Up);
+  QTest::keyClick(table, Qt::Key_Space);
   ASSERT_TRUE(Option(up)->isChecked());
   EXPECT_EQ(Caption(), "KV 250 [QO-100]");  // the only one up, its name trimmed
   ASSERT_TRUE(PumpUntil([&] { return Writes() == 49; }, 5)) << Status();
@@ -84,7 +86,7 @@ TEST_F(RotorWindow, OnlyASatelliteThatIsUpIsSentAtOnceThenEveryFourSecondsWhatev
   EXPECT_TRUE(Option(up)->isChecked() && Option(60)->font().bold());
 
   port.Clear();
-  form->CmdRotor->click();
+  Button("CmdRotor")->click();
   EXPECT_TRUE(Option(60)->isChecked());
   EXPECT_EQ(Caption(), "KV 250 tracker Offline");
   EXPECT_EQ(Az(), "PARK");

@@ -25,7 +25,7 @@ struct SettingsWindow : WindowTest {
   std::string Field(int row, std::size_t at) const {
     return std::string(TrimBlanks(RowText(row).substr(at, 4)));
   }
-  std::string Status() const { return qt::FromQString(form->LblSettings->text()); }
+  std::string Status() const { return qt::FromQString(Label("LblSettings")->text()); }
 };
 
 // SO-50 in row 9, then a reload in which it stands in row 8 and CO-55 in row 9.
@@ -39,19 +39,19 @@ TEST_F(SettingsWindow, TheTrackedSatelliteIsFollowedIntoItsNewRowAndDroppedWhenG
   // On to a minute when SO-50 is up, so that the rotor has somewhere to point.
   for (int i = 0; i < 1440 && std::stoi(Field(8, 13)) <= 0; ++i) Tick(60);
   ASSERT_GT(std::stoi(Field(8, 13)), 0);
-  form->Option1[8]->click();
+  Option(8)->click();
   form->CboTransponderClick(1);
-  form->Command1->click();
-  form->CmdSky->click();
+  Button("Command1")->click();
+  Button("CmdSky")->click();
 
   dir.Write("amateur.txt", SampleElements());
   form->MnuLoadFileClick();
   form->Timer1Tick();
   ASSERT_EQ(RowText(7).substr(0, 9), "SO-50    ");
-  EXPECT_TRUE(form->Option1[7]->isChecked());
+  EXPECT_TRUE(Option(7)->isChecked());
   EXPECT_EQ(form->TrackedSatellite(), 8);
-  EXPECT_EQ(form->Option1[60]->text(), "KV 250 [SO-50]");
-  EXPECT_EQ(qt::FromQString(form->LblAZ->text() + " " + form->LblEL->text()), Field(7, 9) + " " + Field(7, 13));
+  EXPECT_EQ(Option(60)->text(), "KV 250 [SO-50]");
+  EXPECT_EQ(qt::FromQString(Label("LblAZ")->text() + " " + Label("LblEL")->text()), Field(7, 9) + " " + Field(7, 13));
   port.Clear();  // the KV250's next command points at SO-50
   ASSERT_TRUE(PumpUntil([&] { return port.Writes().size() == 49; }, 6));
   const auto word = Kv250Writes(Kv250Word(std::stod(Field(7, 9)), std::stod(Field(7, 13))));
@@ -71,9 +71,9 @@ TEST_F(SettingsWindow, TheTrackedSatelliteIsFollowedIntoItsNewRowAndDroppedWhenG
   dir.Write("amateur.txt", without);
   form->MnuLoadFileClick();
   form->Timer1Tick();
-  EXPECT_TRUE(form->Option1[60]->isChecked());
+  EXPECT_TRUE(Option(60)->isChecked());
   EXPECT_EQ(form->TrackedSatellite(), 0);
-  EXPECT_EQ(form->LblAZ->text(), "StBy");
+  EXPECT_EQ(Label("LblAZ")->text(), "StBy");
   EXPECT_NE(Status().find("SO-50 is no longer in the element file"), std::string::npos) << Status();
   EXPECT_EQ(map->Scene().satellites.at(static_cast<std::size_t>(map->Scene().selected)).name, "AO-07");
 }
@@ -91,7 +91,7 @@ TEST_F(SettingsWindow, ConfigChangedOnDiskIsInUseAtOnceAndBadStationKeysAreNamed
   ASSERT_TRUE(PumpUntil([&] { return state.Station.LO == 8.95; }, 10));
   EXPECT_EQ(Status(), "config.txt: LA = 1e308 is not a latitude from -90 to 90: 0 is used   "
                       "config.txt: HORIZON = 90 is not a horizon from -10 to 80: 0 is used");
-  EXPECT_NE(form->LblSettings->styleSheet().indexOf(QStringLiteral("#c00000")), -1);
+  EXPECT_NE(Label("LblSettings")->styleSheet().indexOf(QStringLiteral("#c00000")), -1);
   EXPECT_FALSE(state.Station.LA);
   EXPECT_EQ(form->Rotors->InUse().choice.lpt, 2);
   EXPECT_TRUE(form->Menus.KV250_2->isChecked());

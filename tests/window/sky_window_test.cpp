@@ -14,7 +14,6 @@
 
 #include "programs/cli/cli.h"
 #include "windows/main/alert_link.h"
-#include "windows/main/alerts_dialog.h"
 #include "core/orbit/body_look.h"
 #include "platform/qt/qt_text.h"
 #include "core/rotor/kv250.h"
@@ -30,7 +29,7 @@ struct FakeNotifier final : Notifier {
 
 class SkyWindow : public WindowTest {
  protected:
-  std::string Caption() const { return qt::FromQString(form->Option1[kTrackerOffOption]->text()); }
+  std::string Caption() const { return qt::FromQString(Option(kTrackerOffOption)->text()); }
   void MakeWithNotifier(Notifier* notifier) {
     const Services services{clock, messages, sound, events, dir.path(), port.Ports(), {}, &background,
                             nullptr, nullptr, nullptr, notifier};
@@ -50,13 +49,13 @@ TEST_F(SkyWindow, TrackerSunSendsTheKv250WhereTheSunIsUntilASatelliteOrOffIsChos
   ASSERT_GT(sun.elevation, 10);
   const auto word = Kv250Writes(Kv250Word(std::nearbyint(sun.azimuth), std::nearbyint(sun.elevation)));
   EXPECT_EQ(port.Values(), std::vector<int>(word.begin(), word.end()));
-  EXPECT_EQ(qt::FromQString(form->LblAZ->text()), std::to_string(static_cast<int>(std::nearbyint(sun.azimuth))));
-  EXPECT_EQ(qt::FromQString(form->LblEL->text()), std::to_string(static_cast<int>(std::nearbyint(sun.elevation))));
+  EXPECT_EQ(qt::FromQString(Label("LblAZ")->text()), std::to_string(static_cast<int>(std::nearbyint(sun.azimuth))));
+  EXPECT_EQ(qt::FromQString(Label("LblEL")->text()), std::to_string(static_cast<int>(std::nearbyint(sun.elevation))));
 
   form->Menus.TrkMoon->trigger();
   EXPECT_EQ(Caption(), "KV 250 [Moon]");
   EXPECT_FALSE(form->Menus.TrkSun->isChecked());
-  form->Option1[kTrackerOffOption]->click();
+  Option(kTrackerOffOption)->click();
   EXPECT_FALSE(form->Menus.TrkMoon->isChecked());
   EXPECT_FALSE(form->Menus.TrkSun->isChecked());
   EXPECT_FALSE(form->TrackedBody());
@@ -101,23 +100,6 @@ TEST_F(SkyWindow, AlertsComeAtThePassListsTimesWithTheProgramsFailureInTheStatus
     EXPECT_EQ(notifier.shown[0].substr(0, name.size() + 15), name + ": AOS in 5 min|");
     EXPECT_EQ(notifier.shown[1].substr(0, name.size() + 6 + 8), name + ": AOS|" + aos);
   }
-}
-
-TEST_F(SkyWindow, AlertsDialogWritesItsKeysAndKeepsEveryOtherLine) {
-  StartWithSampleFiles();
-  const std::string before = dir.Read("config.txt");
-  form->MnuAlertsClick();
-  auto* dialog = form->findChild<AlertsDialog*>();
-  ASSERT_TRUE(dialog);
-  dialog->LstSatellites->item(0)->setCheckState(Qt::Checked);
-  dialog->LstSatellites->item(2)->setCheckState(Qt::Checked);
-  dialog->TxtLead->setValue(12.5);
-  dialog->ChkSound->setChecked(false);
-  dialog->accept();
-  const std::string catalogs = std::to_string(state.Elements[1].CatalogNumber) + ", " +
-                               std::to_string(state.Elements[3].CatalogNumber);
-  EXPECT_EQ(dir.Read("config.txt"), before + "ALERTSATS = " + catalogs + "\r\nALERTLEAD = 12.5\r\nALERTSOUND = 0\r\n");
-  EXPECT_EQ(state.Config->alerts.leadMinutes, 12.5);
 }
 
 }  // namespace

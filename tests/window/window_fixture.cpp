@@ -33,12 +33,6 @@ FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites) {
   };
 }
 
-std::string PaddedName(const std::string& name) {
-  std::string padded = name;
-  padded.resize(9, ' ');
-  return padded;
-}
-
 QColor Background(const QWidget* w) { return w->palette().color(QPalette::Window); }
 QColor Foreground(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
@@ -94,14 +88,14 @@ bool WindowTest::PumpUntil(const std::function<bool()>& done, double seconds) {
 }
 
 void WindowTest::TickWhileEngaged(const std::function<bool()>& engaged, const std::function<void()>& deviceTick) {
-  std::string shown = qt::FromQString(form->LblPCTime->text());
+  std::string shown = qt::FromQString(Label("LblPCTime")->text());
   for (int i = 0; i < 30 && engaged(); ++i) {
     clock.now = AddSeconds(clock.now, 1);
     const auto before = std::chrono::steady_clock::now();
     form->Timer1Tick();
     deviceTick();
     EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(1000));
-    const std::string now = qt::FromQString(form->LblPCTime->text());
+    const std::string now = qt::FromQString(Label("LblPCTime")->text());
     EXPECT_NE(now, shown);
     shown = now;
     PumpUntil([] { return false; }, 0.3);
@@ -109,7 +103,7 @@ void WindowTest::TickWhileEngaged(const std::function<bool()>& engaged, const st
 }
 
 std::string WindowTest::RowText(int row) const {
-  return qt::FromQString(form->LblSat[static_cast<std::size_t>(row)]->text());
+  return qt::FromQString(Row(static_cast<std::size_t>(row))->text());
 }
 
 }  // namespace rdz::test

@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <functional>
@@ -11,6 +15,7 @@
 
 #include "core/temp_dir.h"
 #include "windows/main/frm_track.h"
+#include "windows/main/passband_bar.h"
 #include "core/load/tracker_state.h"
 #include "platform/qt/qt_background_work.h"
 #include "core/ports/services.h"
@@ -68,9 +73,6 @@ std::vector<ElementSet> SampleSatellites();
 // A loader that puts the given satellites into the table, with the sample station.
 FrmTrack::ElementLoader LoaderOf(std::vector<ElementSet> satellites);
 
-// A 9-character name, as the loader stores it.
-std::string PaddedName(const std::string& name);
-
 QColor Background(const QWidget* w);
 QColor Foreground(const QWidget* w);
 
@@ -104,6 +106,20 @@ class WindowTest : public ::testing::Test {
   // Closing deletes the window once events run.
   static void Close(QWidget* window);
   std::string RowText(int row) const;
+  // The main window's controls, by the names the panels give them.
+  template <class T = QWidget>
+  T* Control(const QString& name) const {
+    T* found = form->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  QLabel* Label(const char* name) const { return Control<QLabel>(QString::fromLatin1(name)); }
+  QPushButton* Button(const char* name) const { return Control<QPushButton>(QString::fromLatin1(name)); }
+  QLabel* Row(std::size_t row) const { return Control<QLabel>(QStringLiteral("LblSat(%1)").arg(row)); }
+  QRadioButton* Option(std::size_t option) const {
+    return Control<QRadioButton>(QStringLiteral("Option1(%1)").arg(option));
+  }
+  QPushButton* Stop(std::size_t index) const { return Control<QPushButton>(QStringLiteral("CmdStop(%1)").arg(index)); }
   // Lets the background read of transmitters.json arrive.
   void WaitForTransmitters();
   // Lets a device's answers arrive until `done` or `seconds` pass.

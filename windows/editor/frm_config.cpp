@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -41,6 +42,8 @@ FrmConfig::FrmConfig(std::filesystem::path programDir, MessageBox& messages, QWi
   TxtConfig->setLineWrapMode(QPlainTextEdit::NoWrap);
   TxtConfig->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TxtConfig->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Escape closes (and so saves) the editor, as its close button does.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   // The box covers the client area exactly, also when the window is resized.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QStatusBar>
 #include <cmath>
 
 #include "windows/main/frm_track.h"
@@ -43,7 +42,7 @@ AlertLink::AlertLink(FrmTrack& window, TrackerState& state, const Services& serv
   }
   Status = new QLabel(&window_);
   Status->setStyleSheet(QStringLiteral("color: #c00000"));
-  window_.statusBar()->addWidget(Status);
+  window_.statusBar()->AddAlerts(Status);
   // Failures arrive on the program's waiting thread; they are shown on this one.
   runner_ = std::make_unique<ProgramRunner>([this](const std::string& program, const std::string& failure) {
     const std::string text = "ALERTCOMMAND " + program + " failed: " + failure;
@@ -97,7 +96,8 @@ void AlertLink::ShowBox(const std::string& summary, const std::string& body) {
 
 void AlertLink::ShowFailure(const std::string& text) {
   Status->setText(qt::ToQString(text));
-  Status->setToolTip(Status->text());
+  Status->setToolTip(qt::PlainToolTip(Status->text()));
+  Status->setVisible(!text.empty());
 }
 
 }  // namespace rdz

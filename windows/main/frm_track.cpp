@@ -1,22 +1,19 @@
 #include "windows/main/frm_track.h"
 
-#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
 
+#include "core/load/settings_in_use.h"
+#include "core/table/element_age.h"
+#include "platform/qt/qt_text.h"
 #include "windows/main/alert_link.h"
+#include "windows/main/clock_panel.h"
+#include "windows/main/live_table_panel.h"
+#include "windows/main/radio_panel.h"
 #include "windows/main/rig_link.h"
 #include "windows/main/rotor_link.h"
-#include "windows/main/tracking_picture.h"
-#include "core/table/element_age.h"
-#include "core/load/settings_in_use.h"
-#include "platform/qt/qt_services.h"
-#include "platform/qt/qt_text.h"
+#include "windows/main/rotor_panel.h"
+#include "windows/main/status_panel.h"
 
 namespace rdz {
 
@@ -34,23 +31,18 @@ FrmTrack::FrmTrack(TrackerState& state, const Services& services, ElementLoader 
     ReadTransmitters();
     return outcome;
   };
-  CreateControls();
+  CreatePanels();
   CreateMenus();
-  Timer1.OnTick([this] { Timer1Tick(); });
-  QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
-  QObject::connect(CmdSky, &QPushButton::clicked, this, [this] { CmdSkyClick(); });
-  ConnectRotor();
+  Rotors = new RotorLink(*this, state_, services_);
   Radios = new RigLink(*this, state_, services_);
   Alerts = new AlertLink(*this, state_, services_);
-  ConnectForecast();
-  ConnectSimulation();
-  ConnectClockMarks();
+  ConnectPanels();
 }
 
 FrmTrack::~FrmTrack() = default;
 
 void FrmTrack::Load() {
-  resize(Twips(13000), Twips(9000) + radioRowHeight_ + statusBar()->sizeHint().height());
+  resize(Twips(13000), Twips(9000));
   move(0, 0);
   setWindowTitle(QString::fromLatin1(kStandardCaption));
   // Before anything is loaded: the table is refreshed over an empty element table.
@@ -69,44 +61,60 @@ void FrmTrack::Load() {
 
 void FrmTrack::Timer1Tick() { ClockTick(state_.Time, services_.clock, *this); }
 
+void FrmTrack::CmdStopClick(int index) {
+  SimulationClick(index, state_.Time, state_.TEMPOSCANN, services_.clock, *this);
+}
+
+void FrmTrack::Timer3Tick() { SimulationTick(state_.Time, services_.clock, *this); }
+
 void FrmTrack::RefreshLiveTable() {
   if (state_.Time.Utc) {
     rdz::RefreshLiveTable(state_.Elements, state_.Models, state_.Station, *state_.Time.Utc, *this);
   }
+  ShowMapRow();
   ShowElementStatus();
   ShowSettingsStatus();
   ShowDoppler();
   ShowBodyPosition();
+  // The rotor is not nagged about while it has nothing to follow.
+  status_->SetDevicesQuiet(TrackedSatellite() == 0 && !trackedBody_);
   if (Alerts) Alerts->Tick();
 }
 
 void FrmTrack::ShowElementStatus() {
   ElementAgeTexts texts;
   if (state_.Time.Utc) texts = ElementAgeAt(state_, TrackedSatellite() - 1, *state_.Time.Utc);
-  LblSatAge->setText(qt::ToQString(texts.selected));
-  LblSatAge->setToolTip(qt::PlainToolTip(LblSatAge->text()));
+  radio_->ShowSatelliteAge(texts.selected);
   std::string status = state_.LoadSummary;
   if (!texts.warning.empty()) status += (status.empty() ? "" : "   ") + texts.warning;
-  LblElementStatus->setText(qt::ToQString(status));
-  LblElementStatus->setToolTip(qt::PlainToolTip(LblElementStatus->text()));  // the bar cuts long warnings
-  const bool alarm = state_.LoadFailed || !texts.warning.empty();
-  LblElementStatus->setStyleSheet(alarm ? QStringLiteral("color: #c00000") : QString());
+  status_->ShowElements(status, state_.LoadFailed || !texts.warning.empty());
 }
 
 std::optional<double> FrmTrack::UtcDifference() const {
-  return qt::ReadUserNumber(TxtUtc->currentText());
+  return qt::ReadUserNumber(clocks_->UtcDifferenceText());
 }
 
-void FrmTrack::ShowPcTime(const CivilTime& local) {
-  LblPCData->setText(qt::ToQString(FormatDate(local)));
-  LblPCTime->setText(qt::ToQString(FormatTime(local)));
+void FrmTrack::ShowUtcDifference(const std::string& hours) { clocks_->ShowUtcDifference(hours); }
+
+void FrmTrack::ShowPcTime(const CivilTime& local) { clocks_->ShowPcTime(FormatDate(local), FormatTime(local)); }
+
+void FrmTrack::ShowUtc(const CivilTime& utc) { clocks_->ShowUtc(FormatDate(utc), FormatTime(utc)); }
+
+void FrmTrack::ShowUtcInvalid() { clocks_->ShowUtcInvalid(); }
+
+void FrmTrack::ShowSimulated(bool simulated) {
+  simulated_ = simulated;
+  clocks_->ShowSimulated(simulated);
+  ShowCaption();
 }
 
-void FrmTrack::ShowUtc(const CivilTime& utc) {
-  lblOrario->setText(qt::ToQString(FormatTime(utc)));
-  lblData->setText(qt::ToQString(FormatDate(utc)));
-  utcValid_ = true;
-  ShowClockMarks();
+void FrmTrack::ShowTitle(const std::string& caption) {
+  caption_ = caption;
+  ShowCaption();
+}
+
+void FrmTrack::ShowCaption() {
+  setWindowTitle(qt::ToQString(caption_) + (simulated_ ? QStringLiteral(" - SIMULATION") : QString()));
 }
 
 void FrmTrack::EnableClockTimer(bool on) { Timer1.SetEnabled(on); }
@@ -123,16 +131,7 @@ void FrmTrack::UpdateFile() {
   for (int row = 0; row < kTableRows; ++row) ShowRow(row, "NO SAT...", RowColours{});
 }
 
-void FrmTrack::SetTrackerOffHighlight(bool on) {
-  QRadioButton* off = Option1[kTrackerOffOption];
-  QPalette p = off->palette();
-  p.setColor(QPalette::WindowText,
-             on ? QColor(192, 0, 0) : palette().color(QPalette::ButtonText));
-  off->setPalette(p);
-  QFont f = off->font();
-  f.setBold(on);
-  off->setFont(f);
-}
+void FrmTrack::SetTrackerOffHighlight(bool on) { rotor_->SetTrackerHighlight(on); }
 
 void FrmTrack::closeEvent(QCloseEvent* event) {
   services_.sound.PlayClosingSound();
@@ -141,28 +140,14 @@ void FrmTrack::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
-void FrmTrack::ShowRow(int row, const std::string& text, RowColours colours) {
-  QLabel* label = LblSat[static_cast<std::size_t>(row)];
-  label->setText(qt::ToQString(text));  // QLabel ignores an unchanged text
-  RowColours& shown = rowColours_[static_cast<std::size_t>(row)];
-  if (shown == colours) return;
-  QPalette p = label->palette();
-  p.setColor(QPalette::Window, qt::ToQColor(colours.background, palette()));
-  p.setColor(QPalette::WindowText, qt::ToQColor(colours.text, palette()));
-  label->setPalette(p);
-  shown = colours;
-}
+void FrmTrack::ShowRow(int row, const std::string& text, RowColours colours) { table_->ShowRow(row, text, colours); }
 
-void FrmTrack::ShowRotorPosition(const std::string& az, const std::string& el) {
-  LblAZ->setText(qt::ToQString(az));
-  LblEL->setText(qt::ToQString(el));
-}
+std::string FrmTrack::RowText(int row) const { return table_->RowText(row); }
 
-void FrmTrack::ShowTitle(const std::string& caption) {
-  caption_ = caption;
-  ShowClockMarks();
-}
+void FrmTrack::ClickOption(int option) { table_->Click(option); }
 
-void FrmTrack::ShowTrackingPicture(bool visible) { ImgAZEL->setVisible(visible); }
+void FrmTrack::ShowRotorPosition(const std::string& az, const std::string& el) { rotor_->ShowPosition(az, el); }
+
+void FrmTrack::ShowTrackingPicture(bool visible) { rotor_->ShowTrackingPicture(visible); }
 
 }  // namespace rdz

@@ -1,6 +1,5 @@
 #pragma once
 #include <QMainWindow>
-#include <QRect>
 #include <QPointer>
 #include <array>
 #include <filesystem>
@@ -11,6 +10,7 @@
 
 #include "core/download/element_commands.h"
 #include "windows/main/frm_track_menus.h"
+#include "windows/main/status_panel.h"
 #include "core/forecast/forecast_session.h"
 #include "windows/forecast/frm_aoslos.h"
 #include "core/load/element_loader.h"
@@ -26,31 +26,31 @@
 #include "core/rotor/tracking_controller.h"
 #include "core/simulation/simulation_controller.h"
 
-class QButtonGroup;
-class QComboBox;
 class QDialog;
-class QFrame;
-class QLabel;
+class QGridLayout;
 class QProgressDialog;
-class QPushButton;
-class QRadioButton;
 
 namespace rdz {
 
 class AlertLink;
+class ClockPanel;
+class LiveTablePanel;
+class RadioPanel;
+class RotorPanel;
+class SimulationPanel;
 class AlertsDialog;
 class FrmConfig;
 class FrmImmagine;
 class FrmPasses;
 class RigLink;
-class PassbandBar;
 class RotorLink;
 class FrmSky;
-class TrackingPicture;
 
-// The main window: clocks, UTC difference, the live table of up to 60
-// satellites with their option buttons, rotor display and buttons, and the
-// time-simulation buttons. Controls keep the names the handlers use.
+// The main window, a composition of panels: clocks and UTC difference,
+// time-simulation buttons, rotor display and buttons in the top band; the
+// radio row; the live table of up to 60 satellites with their option
+// buttons; the status bar. The panels keep their controls to themselves;
+// this window wires their signals to the handlers below.
 class FrmTrack final : public QMainWindow,
                        public LiveTableView,
                        public TrackingView,
@@ -111,6 +111,9 @@ class FrmTrack final : public QMainWindow,
 
   // A length given in twips (1/1440 inch) as pixels of this screen.
   int Twips(int twips) const;
+  // LblSat(row)'s text, and Option1(option) clicked as the user does.
+  std::string RowText(int row) const;
+  void ClickOption(int option);
 
   // The satellite the user chose for tracking, as its entry in the table, or
   // 0 when none is tracked: the one answer for the rotor, the radio, the map,
@@ -168,42 +171,13 @@ class FrmTrack final : public QMainWindow,
   void ShowDownloadEnded() override;
   void TransmittersChanged() override;
 
-  // The radio row: the transponder picked in CboTransponder, and the height
-  // the row adds under the top band.
+  // The radio row: the transponder picked in CboTransponder.
   void CboTransponderClick(int index);
   // "Tracker -> Transponders...": the tracked satellite's own lines edited in a dialog.
   void ChooseTransponders();
-  int RadioRowHeight() const { return radioRowHeight_; }
 
-  // Controls.
-  QLabel* Label1 = nullptr;
-  QLabel* lblData = nullptr;
-  QLabel* lblOrario = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* LblPCData = nullptr;
-  QLabel* LblPCTime = nullptr;
-  std::array<QPushButton*, 6> CmdStop{};
-  QPushButton* Command1 = nullptr;
-  QPushButton* CmdSky = nullptr;
-  QPushButton* CmdRotor = nullptr;
-  TrackingPicture* ImgAZEL = nullptr;
-  QFrame* Frame1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QComboBox* TxtUtc = nullptr;
-  QLabel* Label7 = nullptr;
-  QLabel* LblAZ = nullptr;
-  QLabel* LblEL = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label9 = nullptr;
-  std::array<QLabel*, kTableRows> LblSat{};
-  QLabel* LblSatAge = nullptr;         // the selected satellite's name and element age
-  QLabel* LblElementStatus = nullptr;  // the last load's accounting and the age warning
-  QLabel* LblSettings = nullptr;       // station keys to correct, a tracked satellite gone
-  QLabel* LblLocator = nullptr;        // the station's locator and name
-  std::array<QRadioButton*, kTableRows + 1> Option1{};
-  QButtonGroup* Option1Group = nullptr;
+  // Not widgets: the timers, the menu bar's entries, the device links and the
+  // transponder choice, which the links read.
   qt::QtTimer Timer1{1000, true};
   qt::QtTimer Timer3{1, false};
   FrmTrackMenus Menus;
@@ -214,34 +188,28 @@ class FrmTrack final : public QMainWindow,
   RigLink* Radios = nullptr;
   // The selected satellite's transponders, the one worked, for the Doppler line and the rig.
   TransponderChoice Transponders;
-  QComboBox* CboTransponder = nullptr;
   AlertLink* Alerts = nullptr;  // notifications before and at AOS and LOS
-  QLabel* LblDoppler = nullptr;  // range rate, downlink to tune and uplink to send
-  PassbandBar* BarPassband = nullptr;  // where in the chosen transponder the radio stands
-  QPushButton* CmdRememberOffset = nullptr;
-  QPushButton* CmdResetOffset = nullptr;
+  // Where the device links put their status lines (hides QMainWindow's own bar).
+  StatusPanel* statusBar() const { return status_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void CreateControls();
-  void ConnectRotor();
-  // Both return the bottom edge of what they placed, in pixels.
-  int CreateTopBand(QWidget* area, int right);
-  int CreateTable(QWidget* area, int top);
-  int CreateRadioRow(QWidget* area, int top);
+  void CreatePanels();
+  void ArrangeBand();
+  void ConnectPanels();
   // Transponders: the list read again after a load or a download, the choice
   // refilled when the selection, the list or config.txt changes.
   void ReadTransmitters();
   void FillTransponders(int satellite);
   void ShowDoppler();
   void CreateMenus();
-  void ConnectForecast();
-  void ConnectSimulation();
-  // What the user types in TxtUtc, and the clocks' invalid and simulated marks.
-  void ConnectClockMarks();
-  void ShowClockMarks();
+  // The caption as the table and the rotor set it, marked in simulated time.
+  void ShowCaption();
+  // The map's row: the tracked satellite's row of the table, else satellite 1's.
+  void ShowMapRow();
   void LoadAOSLOS();
   void ShowElementStatus();
   // After a load: the tracked satellite's option button in its new row, or
@@ -260,7 +228,6 @@ class FrmTrack final : public QMainWindow,
   Services services_;
   ElementLoader loader_;
   std::unique_ptr<ElementCommands> elementCommands_;
-  std::array<RowColours, kTableRows> rowColours_{};
   ForecastSession forecast_;
   QPointer<FrmAOSLOS> aoslos_;
   // One instance each; a closed one is deleted, which clears its pointer.
@@ -276,15 +243,19 @@ class FrmTrack final : public QMainWindow,
   std::unique_ptr<qt::QtFileWatch> settingsWatch_;
   bool clockCheckRunning_ = false;
   std::string caption_ = kStandardCaption;  // as the table and the rotor last set it
-  bool utcValid_ = true;
   bool simulated_ = false;
-  std::optional<std::pair<bool, bool>> shownMarks_;  // valid, simulated
   TransmitterList transmitters_;
   bool transpondersStale_ = true;
   int transmitterReads_ = 0;  // only the newest read of transmitters.json is taken
   int transmitterTaken_ = 0;
-  int radioRowHeight_ = 0;
-  QRect boxPlace_, dopplerPlace_, agePlace_;  // of CboTransponder, LblDoppler and LblSatAge with transponders
+  ClockPanel* clocks_ = nullptr;
+  SimulationPanel* simulation_ = nullptr;
+  RotorPanel* rotor_ = nullptr;
+  LiveTablePanel* table_ = nullptr;
+  RadioPanel* radio_ = nullptr;
+  StatusPanel* status_ = nullptr;
+  QGridLayout* band_ = nullptr;
+  std::optional<bool> bandWrapped_;  // the rotor's panel on a line of its own
 };
 
 }  // namespace rdz

@@ -1,17 +1,9 @@
 // The double-click on a row: the element box, then the AOS/LOS forecast in FrmAOSLOS.
-#include <QLabel>
-
 #include "core/forecast/element_box.h"
 #include "windows/forecast/frm_aoslos.h"
 #include "windows/main/frm_track.h"
-#include "windows/main/row_double_click_filter.h"
 
 namespace rdz {
-
-void FrmTrack::ConnectForecast() {
-  std::vector<QObject*> rows(LblSat.begin(), LblSat.end());
-  new RowDoubleClickFilter(std::move(rows), [this](int index) { LblSatDblClick(index); }, this);
-}
 
 void FrmTrack::LblSatDblClick(int index) {
   ShowSatelliteElements(index);

@@ -44,20 +44,20 @@ void FrmTrack::CreateMenus() {
   m.MnuShuttle = item(m.Mnu1, "SHUTTLE Kepler Internet", group(kShuttleDownload));
   m.MnuTransponders = item(m.Mnu1, "Transponders Internet", group(kTransmitterDownload));
 
-  m.mnu3 = bar->addMenu(QStringLiteral("Info"));
+  m.mnu3 = bar->addMenu(QStringLiteral("&Info"));
   m.MnuBloBla = item(m.mnu3, "Check BLON/BLAT", box(kSingleSatText, kAnnouncementTitle));
   m.MnuVelkClock = item(m.mnu3, "VelkAtomicClock", [this] { MnuVelkClockClick(); });
   m.MnuPasses = item(m.mnu3, "Passes", [this] { MnuPassesClick(); });
   m.MnuAlerts = item(m.mnu3, "Alerts...", [this] { MnuAlertsClick(); });
 
-  m.MnuCfg = bar->addMenu(QStringLiteral("Config"));
+  m.MnuCfg = bar->addMenu(QStringLiteral("&Config"));
   m.MnuConfig = item(m.MnuCfg, "Personal Data Configuration", [this] { MnuConfigClick(); });
   m.MnuPersData = item(m.MnuCfg, "Check Personal data", [this] {
     services_.messages.Show(PersonalDataText(state_.Station), kPersonalDataTitle);
   });
   m.MnuStation = item(m.MnuCfg, "Station...", [this] { MnuStationClick(); });
 
-  m.mnuTrk = bar->addMenu(QStringLiteral("Tracker"));
+  m.mnuTrk = bar->addMenu(QStringLiteral("&Tracker"));
   // The check mark shows the rotor in use; the choice is kept in config.txt.
   m.KV250_1 = item(m.mnuTrk, "KV250 LPT1", [this] { Rotors->Use({}, true); });
   m.KV250_2 = item(m.mnuTrk, "KV250 LPT2", [this] { Rotors->Use({RotorChoice{false, 2, {}}, {}}, true); });
@@ -74,7 +74,7 @@ void FrmTrack::CreateMenus() {
   for (QAction* a : {m.TrkSun, m.TrkMoon}) a->setCheckable(true);
 
   // "?" is a command of its own in the bar, without a submenu.
-  m.MnuInfo = bar->addAction(QStringLiteral("?"));
+  m.MnuInfo = bar->addAction(QStringLiteral("&?"));
   QObject::connect(m.MnuInfo, &QAction::triggered, this,
                    [this] { services_.messages.Show(InformationText(services_.programDir), kProgramName); });
 }

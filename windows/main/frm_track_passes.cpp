@@ -1,7 +1,5 @@
 // "Passes" in "Info": the pass list of every satellite, linked to the table's selection.
-#include <QComboBox>
 #include <QFileDialog>
-#include <QRadioButton>
 
 #include "core/settings/keyed_lines.h"
 #include "windows/main/frm_track.h"
@@ -26,12 +24,12 @@ void FrmTrack::MnuPassesClick() {
     return state_.Time.Utc.value_or(services_.clock.Now());
   };
   links.utcDifference = [this] {
-    return qt::ReadUserNumber(TxtUtc->currentText()).value_or(0.0);
+    return UtcDifference().value_or(0.0);
   };
   links.selectedSatellite = [this] { return TrackedSatellite(); };
   links.selectSatellite = [this](int number) {
     // Only the rows of the table can be followed.
-    if (SatelliteOfRow(state_, number - 1) > 0) Option1[static_cast<std::size_t>(number - 1)]->click();
+    if (SatelliteOfRow(state_, number - 1) > 0) ClickOption(number - 1);
   };
   links.chooseFile = [this](const std::string& caption, const std::string& filter) {
     return qt::FromQString(QFileDialog::getSaveFileName(

@@ -1,20 +1,16 @@
 // config.txt taken into use while the program runs, and the tracked satellite
 // followed by its identity through every change of the table.
-#include <QButtonGroup>
-#include <QLabel>
-#include <QRadioButton>
-#include <QStatusBar>
-
 #include "windows/main/frm_track.h"
+#include "windows/main/live_table_panel.h"
+#include "windows/main/status_panel.h"
 #include "windows/main/rig_link.h"
 #include "windows/main/rotor_link.h"
 #include "core/load/settings_in_use.h"
-#include "platform/qt/qt_text.h"
 
 namespace rdz {
 
 int FrmTrack::TrackedSatellite() const {
-  const int k = SatelliteOfRow(state_, Option1Group->checkedId());
+  const int k = SatelliteOfRow(state_, table_->CheckedOption());
   // A row whose satellite is not the one chosen is never followed.
   return k > 0 && tracked_ && SameSatellite(IdentityOf(state_.Elements[k]), *tracked_) ? k : 0;
 }
@@ -22,7 +18,7 @@ int FrmTrack::TrackedSatellite() const {
 int FrmTrack::SelectedOption() const {
   const int k = TrackedSatellite();
   if (k > 0) return k - 1;
-  const int checked = Option1Group->checkedId();
+  const int checked = table_->CheckedOption();
   return checked == kTrackerOffOption ? checked : -1;
 }
 
@@ -35,15 +31,15 @@ void FrmTrack::ChooseSatellite(int option) {
 }
 
 void FrmTrack::FollowTrackedSatellite() {
-  if (!tracked_ || Option1Group->checkedId() == kTrackerOffOption) return;
+  if (!tracked_ || table_->CheckedOption() == kTrackerOffOption) return;
   const int k = RowEntryOf(state_, *tracked_);
   if (k > 0) {
-    if (Transponders.satellite == Option1Group->checkedId() + 1) Transponders.satellite = k;
-    Option1[static_cast<std::size_t>(k - 1)]->setChecked(true);
+    if (Transponders.satellite == table_->CheckedOption() + 1) Transponders.satellite = k;
+    table_->Check(k - 1);
     return;
   }
   const std::string gone = tracked_->name + " is no longer in the element file: tracking stopped";
-  Option1[kTrackerOffOption]->setChecked(true);
+  table_->Check(kTrackerOffOption);
   Option1Click(kTrackerOffOption);
   trackingNote_ = gone;
 }
@@ -68,20 +64,11 @@ void FrmTrack::SettingsChanged() {
 }
 
 void FrmTrack::ShowSettingsStatus() {
-  if (LblSettings == nullptr) {
-    LblSettings = new QLabel(this);
-    LblSettings->setTextFormat(Qt::PlainText);
-    LblSettings->setStyleSheet(QStringLiteral("color: #c00000"));
-    statusBar()->addWidget(LblSettings, 1);
-  }
   std::string text;
   for (const std::string& warning : state_.Config->warnings) text += (text.empty() ? "" : "   ") + warning;
   if (!trackingNote_.empty()) text += (text.empty() ? "" : "   ") + trackingNote_;
   ShowStation();
-  const QString shown = qt::ToQString(text);
-  if (LblSettings->text() == shown) return;
-  LblSettings->setText(shown);
-  LblSettings->setToolTip(shown);
+  status_->ShowSettings(text);
 }
 
 }  // namespace rdz

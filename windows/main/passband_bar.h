@@ -13,6 +13,8 @@ namespace rdz {
 // With the focus, the mouse wheel and the Left/Right keys move the position
 // by 100 Hz, 10 Hz with Ctrl and 1 kHz with Shift.
 class PassbandBar final : public QWidget {
+  Q_OBJECT
+
  public:
   explicit PassbandBar(QWidget* parent = nullptr);
   void Show(const std::optional<PassbandPlace>& place);

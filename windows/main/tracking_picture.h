@@ -7,6 +7,8 @@ namespace rdz {
 // ImgAZEL: a small dish sending waves, animated only while it is shown so a
 // hidden picture costs nothing.
 class TrackingPicture final : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TrackingPicture(QWidget* parent = nullptr);
   QSize sizeHint() const override { return {40, 40}; }

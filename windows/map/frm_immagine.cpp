@@ -7,7 +7,9 @@
 #include <thread>
 #include <QPixmap>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <cmath>
 
 #include "core/load/element_loader.h"
@@ -52,10 +54,11 @@ FrmImmagine::FrmImmagine(TrackerState& state, QWidget* parent)
 
 int FrmImmagine::Twips(int twips) const { return qt::Twips(this, twips); }
 
-QLabel* FrmImmagine::MakeLabel(const char* caption, int left, int top, int width, int height) {
+
+QLabel* FrmImmagine::MakeLabel(const char* name, const char* caption) {
   auto* label = new QLabel(QString::fromLatin1(caption), this);
+  label->setObjectName(QString::fromLatin1(name));
   label->setTextFormat(Qt::PlainText);  // the name comes from the element file
-  label->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
   QFont font = label->font();
   font.setPointSizeF(8.25);
   label->setFont(font);
@@ -63,78 +66,103 @@ QLabel* FrmImmagine::MakeLabel(const char* caption, int left, int top, int width
 }
 
 void FrmImmagine::CreateControls() {
-  Image1 = new QLabel(this);
+  // The map and its marker in an area of their own; the rows under it in layouts.
+  mapArea_ = new QWidget(this);
+  mapArea_->setMinimumSize(240, 120);
+  mapArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  mapArea_->installEventFilter(this);
+  Image1 = new QLabel(mapArea_);
   Image1->setPixmap(QPixmap::fromImage(EarthImage()));
   Image1->setScaledContents(true);
-  Image1->setGeometry(0, 0, Twips(6930), Twips(3945));
+  Image1->setGeometry(0, 0, Twips(kMapWidthTwips), Twips(kMapHeightTwips));
 
-  Picture1 = new QWidget(this);
+  Picture1 = new QWidget(mapArea_);
   Picture1->setAutoFillBackground(true);
   QPalette red = Picture1->palette();
   red.setColor(QPalette::Window, Qt::red);
   Picture1->setPalette(red);
-  Picture1->setGeometry(Twips(30), Twips(4110), Twips(kMarkerSize), Twips(kMarkerSize));
+  Picture1->resize(Twips(kMarkerSize), Twips(kMarkerSize));
 
   // The notice the still picture carried is gone now that the map is live.
-  Label1 = MakeLabel("", 1260, 1755, 5250, 1095);
+  Label1 = MakeLabel("Label1", "");
   Label1->hide();
 
   Command1 = new QPushButton(QStringLiteral("Command1"), this);
-  Command1->setGeometry(Twips(3855), Twips(4710), Twips(1125), Twips(375));
-
-  Label16 = MakeLabel("Sat", 105, 4275, 240, 195);
-  LblSatName = MakeLabel("SAT", 375, 4275, 885, 195);
-  Label17 = MakeLabel("AZ", 1320, 4275, 210, 195);
-  LblAZ = MakeLabel("AZ", 1575, 4275, 435, 195);
-  Label18 = MakeLabel("EL", 2055, 4275, 195, 195);
-  LblEL = MakeLabel("EL", 2295, 4275, 480, 195);
-  Label19 = MakeLabel("MA", 2805, 4275, 240, 195);
-  Label4 = MakeLabel("MA", 3075, 4275, 480, 195);
-  LblLAT = MakeLabel("LA", 3885, 4275, 480, 195);
-  LblLON = MakeLabel("LO", 4410, 4275, 480, 195);
-  const int lefts7[] = {5025, 5520, 6105, 6420};
-  for (std::size_t i = 0; i < Label7to10.size(); ++i)
-    Label7to10[i] = MakeLabel("AZ", lefts7[i], 4275, 480, 195);
-  const int lefts11[] = {525, 1275, 1905, 2490, 3135};
-  for (std::size_t i = 0; i < Label11to15.size(); ++i)
-    Label11to15[i] = MakeLabel("AZ", lefts11[i], 4590, 480, 255);
+  Label16 = MakeLabel("Label16", "Sat");
+  LblSatName = MakeLabel("LblSatName", "SAT");
+  Label17 = MakeLabel("Label17", "AZ");
+  LblAZ = MakeLabel("LblAZ", "AZ");
+  Label18 = MakeLabel("Label18", "EL");
+  LblEL = MakeLabel("LblEL", "EL");
+  Label19 = MakeLabel("Label19", "MA");
+  Label4 = MakeLabel("Label4", "MA");
+  LblLAT = MakeLabel("LblLAT", "LA");
+  LblLON = MakeLabel("LblLON", "LO");
+  for (std::size_t i = 0; i < Label7to10.size(); ++i) Label7to10[i] = MakeLabel("", "AZ");
+  for (std::size_t i = 0; i < Label11to15.size(); ++i) Label11to15[i] = MakeLabel("", "AZ");
+  // The values keep the room of their widest texts, so the row does not jump at each tick.
+  const QFontMetrics fm(LblAZ->font());
+  LblSatName->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("MMMMMMMMM")));
+  for (QLabel* l : {LblAZ, LblEL, LblLAT, LblLON}) l->setMinimumWidth(fm.horizontalAdvance(QStringLiteral(" -000")));
 
   CboSets = new QComboBox(this);
   CboSets->addItems({QStringLiteral("table"), QStringLiteral("whole file")});
-  CboSets->setGeometry(Twips(5100), Twips(4710), Twips(1500), Twips(375));
+
+  auto* row = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{Label16, LblSatName, Label17, LblAZ, Label18, LblEL, Label19,
+                                                    Label4, LblLAT, LblLON})
+    row->addWidget(w);
+  for (QLabel* l : Label7to10) row->addWidget(l);
+  row->addStretch(1);
+  auto* second = new QHBoxLayout;
+  for (QLabel* l : Label11to15) second->addWidget(l);
+  second->addStretch(1);
+  second->addWidget(Command1);
+  second->addWidget(CboSets);
+  auto* layout = new QVBoxLayout(this);
+  // As at load: the window is the map and 100 twips wider.
+  layout->setContentsMargins(Twips(50), 0, Twips(50), Twips(60));
+  layout->addWidget(mapArea_, 1);
+  auto* rows = new QVBoxLayout;
+  rows->setContentsMargins(Twips(55), 0, Twips(55), 0);
+  rows->addLayout(row);
+  rows->addLayout(second);
+  layout->addLayout(rows);
 
   // The marker lies over the map.
   Picture1->raise();
 }
 
 void FrmImmagine::Load() {
-  Image1->resize(Twips(kMapWidthTwips), Twips(kMapHeightTwips));
   resize(Twips(kMapWidthTwips + 100), Twips(kMapHeightTwips + 2000));
-  Picture1->move(Twips(kMarkerAtLoad.left), Twips(kMarkerAtLoad.top));
-  loadMap_ = Image1->size();
-  below_.clear();
-  for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (w != Image1 && w != Picture1) below_.emplace_back(w, w->pos());
+  // The marker at the map's centre.
+  marker_ = {static_cast<double>(kMarkerAtLoad.left) / kMapWidthTwips,
+             static_cast<double>(kMarkerAtLoad.top) / kMapHeightTwips};
   loaded_ = true;
+  FitMap();
 }
 
-void FrmImmagine::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
+bool FrmImmagine::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mapArea_ && event->type() == QEvent::Resize) FitMap();
+  return QWidget::eventFilter(watched, event);
+}
+
+void FrmImmagine::FitMap() {
   if (!loaded_) return;
-  // The map takes the room the load margins leave, at its own proportions.
-  const int extraW = Twips(kMapWidthTwips + 100) - loadMap_.width();
-  const int extraH = Twips(kMapHeightTwips + 2000) - loadMap_.height();
-  const int w = std::max(64, std::min(width() - extraW, 2 * (height() - extraH)));
+  // The map takes the room its area has, at its own proportions.
+  const int w = std::max(64, std::min(mapArea_->width(), 2 * mapArea_->height()));
   const QSize map(w, w / 2);
-  if (map == Image1->size()) return;
-  const double fx = static_cast<double>(map.width()) / Image1->width();
-  const double fy = static_cast<double>(map.height()) / Image1->height();
-  const QPoint marker = Picture1->geometry().center();
-  Picture1->move(static_cast<int>(std::lround(marker.x() * fx)) - Picture1->width() / 2,
-                 static_cast<int>(std::lround(marker.y() * fy)) - Picture1->height() / 2);
-  Image1->resize(map);
-  for (auto& [widget, at] : below_) widget->move(at.x(), at.y() + map.height() - loadMap_.height());
-  ShowPicture();
+  if (map != Image1->size()) {
+    Image1->resize(map);
+    ShowPicture();
+  }
+  PlaceMarker();
+}
+
+void FrmImmagine::PlaceMarker() {
+  // marker_ is the marker's top left corner as a share of the map.
+  Picture1->move(static_cast<int>(std::lround(marker_.x() * Image1->width())),
+                 static_cast<int>(std::lround(marker_.y() * Image1->height())));
 }
 
 void FrmImmagine::SetsChosen(int index) {
@@ -242,11 +270,8 @@ void FrmImmagine::Command1Click() {
   // Before the first live-table pass there is no point to go to.
   const auto at = MarkerOnPoint(state_.SubSatLat, state_.SubSatLon, kMarkerSize, kMarkerSize);
   if (!at) return;
-  // The marker's design mapping is for the map at its load size.
-  const double f = loadMap_.isEmpty() ? 1.0 : static_cast<double>(Image1->width()) / loadMap_.width();
-  const QPoint centre(Twips(at->left + kMarkerSize / 2), Twips(at->top + kMarkerSize / 2));
-  Picture1->move(static_cast<int>(std::lround(centre.x() * f)) - Picture1->width() / 2,
-                 static_cast<int>(std::lround(centre.y() * f)) - Picture1->height() / 2);
+  marker_ = {static_cast<double>(at->left) / kMapWidthTwips, static_cast<double>(at->top) / kMapHeightTwips};
+  PlaceMarker();
 }
 
 }  // namespace rdz

@@ -18,9 +18,9 @@ class QPushButton;
 
 namespace rdz {
 
-// The live world map and, below it, satellite 1 of the element table as the
-// live table last computed it. The map scales with the window, keeping its
-// proportions.
+// The live world map and, below it, the tracked satellite (satellite 1 when
+// none is) as the live table last computed it. The map scales with the
+// window, keeping its proportions; the rows under it keep their place.
 class FrmImmagine final : public QWidget {
   Q_OBJECT
 
@@ -33,7 +33,7 @@ class FrmImmagine final : public QWidget {
 
   // Load: the map at its scale, the window around it, the marker at the centre.
   void Load();
-  // The live table's pass for satellite 1 (only called while the window is shown).
+  // The live table's pass for the tracked satellite (only called while the window is shown).
   void LiveUpdate(const MapFields& fields);
   // Puts the marker's centre on SubSatLat, SubSatLon.
   void Command1Click();
@@ -67,7 +67,9 @@ class FrmImmagine final : public QWidget {
 
  private:
   void CreateControls();
-  QLabel* MakeLabel(const char* caption, int left, int top, int width, int height);
+  QLabel* MakeLabel(const char* name, const char* caption);
+  void FitMap();
+  void PlaceMarker();
   int Twips(int twips) const;
   void ShowPicture();
 
@@ -89,11 +91,11 @@ class FrmImmagine final : public QWidget {
   MapScene scene_;
   bool hasScene_ = false;
   bool loaded_ = false;
-  QSize loadMap_;                                    // the map's size at load
-  std::vector<std::pair<QWidget*, QPoint>> below_;  // controls under the map, at load
+  QWidget* mapArea_ = nullptr;
+  QPointF marker_;  // the marker's top left corner as a share of the map's width and height
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace rdz

@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -108,11 +111,24 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   CmdAddToTable->setEnabled(false);
   PrgSearch = new QProgressBar(this);
   PrgSearch->setVisible(false);
-  auto* top = new QHBoxLayout;
+  // The controls in a strip of their own that scrolls sideways in a narrow window, never cut.
+  auto* strip = new QWidget;
+  auto* top = new QHBoxLayout(strip);
+  top->setContentsMargins(0, 0, 0, 0);
   for (QWidget* w : std::initializer_list<QWidget*>{CboSource, TxtDays, TxtMinEl, ChkVisible, CmdCompute, CmdCancel,
                                                     CmdCsv, CmdIcs, CmdAddToTable})
     top->addWidget(w);
   top->addStretch();
+  auto* controls = new QScrollArea(this);
+  controls->setObjectName(QStringLiteral("Controls"));
+  controls->setFrameShape(QFrame::NoFrame);
+  controls->setWidgetResizable(true);
+  controls->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  controls->setWidget(strip);
+  controls->setFixedHeight(strip->sizeHint().height() + controls->horizontalScrollBar()->sizeHint().height());
+  // Escape closes the window, as its close button does.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
   progressTimer_ = new QTimer(this);
   progressTimer_->setInterval(100);
   connect(progressTimer_, &QTimer::timeout, this, [this] { ShowProgress(); });
@@ -125,12 +141,14 @@ FrmPasses::FrmPasses(const TrackerState& state, std::filesystem::path programDir
   GrdPasses->setEditTriggers(QAbstractItemView::NoEditTriggers);
   GrdPasses->setSortingEnabled(true);
   GrdPasses->sortByColumn(PassTableModel::kAosUtc, Qt::AscendingOrder);
+  // A wider window widens the last column rather than leaving a blank at the right.
+  GrdPasses->horizontalHeader()->setStretchLastSection(true);
   LblStatus = new QLabel(this);
   LblStatus->setTextFormat(Qt::PlainText);
   LblStatus->setWordWrap(true);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
+  layout->addWidget(controls);
   layout->addWidget(GrdPasses, 1);
   layout->addWidget(PrgSearch);
   layout->addWidget(LblStatus);
