@@ -27,6 +27,9 @@ struct OrbitLimits {
   double maxAngularRate = 0;  // radians per second about the Earth's centre,
                               // the station's own turning included
   std::array<double, 3> station{};  // km, on the axes of LookAngles::position
+  // The unit vector whose dot product with the line of sight has the sign of
+  // the elevation; zero where a model's elevation is not defined by one.
+  std::array<double, 3> up{};
 };
 
 }  // namespace rdz

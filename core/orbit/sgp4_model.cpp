@@ -176,6 +176,7 @@ std::optional<OrbitLimits> Sgp4Model::Limits(const EngineContext& station, std::
   l.maxRadius = (maxRadius * (1.0 + kRadiusSlack) + kRadiusSlack) * earth;
   l.maxAngularRate = 1.1 * maxRate + 1.05 * kEarthTurnRate;
   l.station = o;
+  l.up = station.Up;
   for (const double v : {l.minRadius, l.maxRadius, l.maxAngularRate}) {
     if (!std::isfinite(v)) return std::nullopt;
   }

@@ -1,5 +1,7 @@
 #include "core/passes/pass_finder.h"
 
+#include "core/passes/horizon_plane.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -61,6 +63,7 @@ class Scanner {
       cosReachUp_ = std::cos(reachUp_ - kAngleMargin);
       cosReachDown_ = std::cos(reachDown_ + kAngleMargin);
       stationUnit_ = Unit(l.station);
+      if (horizon_.Flat() && horizon_.Lowest() == 0) plane_ = HorizonPlane::For(l);
     }
     const auto& p = horizon_.Points();
     for (std::size_t i = 0; i < p.size() && !horizon_.Flat(); ++i) {
@@ -137,6 +140,32 @@ class Scanner {
     if (seconds > kMaxStep) return kMaxStep;
     return static_cast<std::int64_t>(seconds);
   }
+
+  // From a down sample: as far as it surely stays down, then at most a fine
+  // step more, aimed just past where it is expected to rise.
+  std::int64_t DownStep(const std::optional<LookAngles>& a) const {
+    const std::int64_t step = Step(a, false);
+    if (!plane_ || !a) return step;
+    const double sure = plane_->StaysDown(*a);
+    const double rise = plane_->NextCrossing(*a);
+    const double aim = std::clamp(rise + Overshoot(rise), sure, sure + kFineStep);
+    return std::max(step, static_cast<std::int64_t>(std::min(aim, static_cast<double>(kMaxStep))));
+  }
+
+  // From an up sample: where the height over the horizon is bent down it
+  // cannot set and rise again, so any step within that stretch is safe; it is
+  // aimed at the top while rising, just past the set while falling.
+  std::int64_t UpStep(const LookAngles& a) const {
+    const std::int64_t step = Step(a, true);
+    if (!plane_) return step;
+    const double top = plane_->ToTop(a);
+    const double set = plane_->NextCrossing(a);
+    const double aim = std::min(top > 0 ? top : set + Overshoot(set), plane_->ConcaveFor(a));
+    return std::max(step, static_cast<std::int64_t>(std::min(aim, static_cast<double>(kMaxStep))));
+  }
+
+  // How far past a predicted crossing to aim: the parabola drifts off with time.
+  static double Overshoot(double seconds) { return 2 + 0.02 * seconds; }
 
   // Where the mask is not flat the satellite can dip under it and rise again
   // within a pass: near it, steps in which the height above the mask at the
@@ -430,7 +459,7 @@ class Scanner {
     Sample prev = aos, best = aos, beforeBest = aos;
     std::optional<Sample> afterBest, los;
     while (prev.t < limit) {
-      const std::int64_t t = std::min(prev.t + Step(prev.a, true), limit);
+      const std::int64_t t = std::min(prev.t + UpStep(prev.a), limit);
       const auto a = Look(t);
       if (!Up(a)) {
         los = Edge(t, a, prev);
@@ -477,6 +506,7 @@ class Scanner {
   double reachUp_ = 0, reachDown_ = 0;
   double cosReachUp_ = 1, cosReachDown_ = 1;  // of the reaches with their margins
   Vec stationUnit_{};
+  std::optional<HorizonPlane> plane_;  // a flat horizon at zero and a low orbit
   double maskSlope_ = 0;  // degrees of elevation per degree of azimuth, at most
   struct MaskSlope {
     double from, span, slope;  // the part of the mask from `from` over `span` degrees
@@ -498,7 +528,7 @@ PassSearch Scanner::Run() {
   };
   bool going = t < end_ && (!Up(a) || take(FollowFromStart({t, *a})));
   while (going && t < end_) {
-    const std::int64_t next = std::min(t + Step(a, false), end_);
+    const std::int64_t next = std::min(t + DownStep(a), end_);
     const auto na = Look(next);
     if (Up(na)) {
       going = take(Follow(Edge(t, a, {next, *na}), true));

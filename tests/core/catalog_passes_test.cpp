@@ -70,6 +70,7 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
   const HorizonMask mask({{0, 3}, {90, 12}, {91, 20}, {93, 20}, {94, 2}, {200, 0}, {300, 8}});
   const Catalog catalogs[] = {
       {"own model", test::FileText(RDZ_SAMPLE_DIR "/amateur.txt"), 120, 0.0},
+      {"SGP4", test::FileText(RDZ_PASS_FIXTURES "/amateur-2026-05-11.tle"), 160, 0.0},
       {"SGP4, with a mask", test::FileText(RDZ_PASS_FIXTURES "/amateur-2026-05-11.tle"), 120, mask},
       {"SDP4 and a decaying set, with a mask", kMolniya, 6, mask},
   };

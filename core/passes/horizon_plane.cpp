@@ -1,0 +1,98 @@
+#include "core/passes/horizon_plane.h"
+
+#include <cmath>
+#include <limits>
+
+namespace rdz {
+
+namespace {
+
+constexpr double kMu = 398600.8;  // km^3/s^2
+// With a hundredth of slack: the models' Earth turns at this rate or within it.
+constexpr double kEarthTurn = 1.01 * 7.2921159e-5;
+// Everything but the central pull (the Earth's flattening, drag, the models'
+// own terms) is far below this share of it.
+constexpr double kOtherForces = 0.02;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+double Dot(const std::array<double, 3>& a, const std::array<double, 3>& b) {
+  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+}  // namespace
+
+std::optional<HorizonPlane> HorizonPlane::For(const OrbitLimits& l) {
+  const double upNorm = std::sqrt(Dot(l.up, l.up));
+  if (!(std::fabs(upNorm - 1) < 1e-9) || !(l.minRadius > 0) || !(l.maxRadius >= l.minRadius)) {
+    return std::nullopt;
+  }
+  HorizonPlane p;
+  p.up_ = l.up;
+  p.level_ = Dot(l.station, l.up);
+  const double rMin = l.minRadius, rMax = l.maxRadius;
+  // Fastest on the widest ellipse between the two radii, plus the ground's own turning.
+  const double speed = std::sqrt(1.02 * kMu * (2 / rMin - 1 / rMax)) + kEarthTurn * rMax;
+  const double pull = kMu / (rMin * rMin);
+  // a . up = -mu (r . up) / |r|^3 + Coriolis + centrifugal + the rest.
+  const double others = 2 * kEarthTurn * speed + kEarthTurn * kEarthTurn * rMax + kOtherForces * pull;
+  p.bentBeyond_ = others * rMax * rMax * rMax / kMu;
+  p.maxCurve_ = (1 + kOtherForces) * pull + others;
+  p.maxSpeed_ = speed;
+  if (!(p.bentBeyond_ < rMax) || !std::isfinite(p.maxCurve_)) return std::nullopt;
+  return p;
+}
+
+HorizonPlane::Local HorizonPlane::At(const LookAngles& a) const {
+  const auto& r = a.position;
+  const auto& v = a.velocity;
+  Local out;
+  out.outward = Dot(r, up_);
+  out.height = out.outward - level_;
+  out.rate = Dot(v, up_);
+  const double r2 = Dot(r, r);
+  // Central pull, Coriolis and centrifugal terms along up, the Earth turning about z.
+  constexpr double w = 7.2921159e-5;
+  out.curve = -kMu * out.outward / (r2 * std::sqrt(r2)) - 2 * w * (v[0] * up_[1] - v[1] * up_[0]) +
+              w * w * (r[0] * up_[0] + r[1] * up_[1]);
+  return out;
+}
+
+double HorizonPlane::ConcaveFor(const LookAngles& a) const {
+  const Local f = At(a);
+  const double room = f.outward - bentBeyond_;
+  if (!(room > 0)) return 0;
+  // r . up cannot fall below its value plus rate * t - maxCurve t^2 / 2.
+  return (f.rate + std::sqrt(f.rate * f.rate + 2 * maxCurve_ * room)) / maxCurve_;
+}
+
+double HorizonPlane::StaysDown(const LookAngles& a) const {
+  const Local f = At(a);
+  if (!(f.height < 0)) return 0;
+  const double bent = ConcaveFor(a);
+  // Within the bent stretch f stays under its tangent; beyond it f climbs at most at maxSpeed_.
+  if (f.rate > 0 && -f.height / f.rate <= bent) return -f.height / f.rate;
+  return bent - (f.height + f.rate * bent) / maxSpeed_;
+}
+
+double HorizonPlane::NextCrossing(const LookAngles& a) const {
+  const Local f = At(a);
+  // f + rate t + curve t^2 / 2 = 0: the first root ahead.
+  const double h = f.height, b = f.rate, c2 = 0.5 * f.curve;
+  if (c2 == 0) return b != 0 && -h / b > 0 ? -h / b : kInfinity;
+  const double disc = b * b - 4 * c2 * h;
+  if (!(disc >= 0)) return kInfinity;
+  const double q = -0.5 * (b + std::copysign(std::sqrt(disc), b));
+  double best = kInfinity;
+  for (const double t : {q / c2, q != 0 ? h / q : kInfinity}) {
+    if (t > 0 && t < best) best = t;
+  }
+  return best;
+}
+
+double HorizonPlane::ToTop(const LookAngles& a) const {
+  const Local f = At(a);
+  if (!(f.curve < 0) || !(f.rate > 0)) return 0;
+  return -f.rate / f.curve;
+}
+
+}  // namespace rdz
