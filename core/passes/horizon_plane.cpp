@@ -38,6 +38,8 @@ std::optional<HorizonPlane> HorizonPlane::For(const OrbitLimits& l) {
   p.bentBeyond_ = others * rMax * rMax * rMax / kMu;
   p.maxCurve_ = (1 + kOtherForces) * pull + others;
   p.maxSpeed_ = speed;
+  p.maxRadius_ = rMax;
+  p.others_ = others;
   if (!(p.bentBeyond_ < rMax) || !std::isfinite(p.maxCurve_)) return std::nullopt;
   return p;
 }
@@ -69,9 +71,24 @@ double HorizonPlane::StaysDown(const LookAngles& a) const {
   const Local f = At(a);
   if (!(f.height < 0)) return 0;
   const double bent = ConcaveFor(a);
-  // Within the bent stretch f stays under its tangent; beyond it f climbs at most at maxSpeed_.
-  if (f.rate > 0 && -f.height / f.rate <= bent) return -f.height / f.rate;
-  return bent - (f.height + f.rate * bent) / maxSpeed_;
+  // Beyond a stretch known to stay down f climbs at most at maxSpeed_.
+  const auto thenClimbs = [&](double span, double heightAtEnd) { return span - heightAtEnd / maxSpeed_; };
+  // Within the bent stretch f stays under its tangent.
+  double sure = f.rate > 0 && -f.height / f.rate <= bent ? -f.height / f.rate
+                                                         : thenClimbs(bent, f.height + f.rate * bent);
+  // Over part of it r . up stays higher, and f bends down at least at `bend`:
+  // under the parabola f + rate t - bend t^2 / 2.
+  for (const double share : {0.25, 0.5, 0.75}) {
+    const double span = share * bent;
+    const double low = std::min(f.outward, f.outward + f.rate * span - 0.5 * maxCurve_ * span * span);
+    const double bend = kMu * low / (maxRadius_ * maxRadius_ * maxRadius_) - others_;
+    if (!(bend > 0)) continue;
+    const double disc = f.rate * f.rate + 2 * bend * f.height;
+    const double rise = f.rate > 0 && disc >= 0 ? (f.rate - std::sqrt(disc)) / bend : kInfinity;
+    sure = std::max(sure, rise <= span ? rise
+                                       : thenClimbs(span, f.height + f.rate * span - 0.5 * bend * span * span));
+  }
+  return sure;
 }
 
 double HorizonPlane::NextCrossing(const LookAngles& a) const {

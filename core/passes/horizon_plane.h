@@ -37,6 +37,8 @@ class HorizonPlane {
   double bentBeyond_ = 0;   // r . up above this: f'' < 0
   double maxCurve_ = 0;     // |f''| at most, km/s^2
   double maxSpeed_ = 0;     // |f'| at most, km/s
+  double maxRadius_ = 0;    // km
+  double others_ = 0;       // km/s^2: every pull along up but the centre's, at most
 };
 
 }  // namespace rdz

@@ -114,7 +114,8 @@ class Scanner {
 
   // How far the scan may go from a sample without stepping over a rise (when
   // down) or a set (when up).
-  std::int64_t Step(const std::optional<LookAngles>& a, bool up) const {
+  // `downFor`: seconds over which it is known to stay down.
+  std::int64_t Step(const std::optional<LookAngles>& a, bool up, double downFor = 0) const {
     // A model that keeps failing (a decayed orbit) is asked ever more rarely.
     if (!a) return std::min<std::int64_t>(kFineStep << std::min(failedInARow_ / 4, 7), 3600);
     if (!horizon_.Flat() && a->elevation < horizon_.Highest() + 1 &&
@@ -134,7 +135,7 @@ class Scanner {
     }
     const double room = (up ? reachUp_ - psi : psi - reachDown_) - kAngleMargin;
     double seconds = room / l.maxAngularRate;
-    seconds = std::max(seconds, PlaneStep(*a, up));
+    seconds = std::max(seconds, PlaneStep(*a, up, downFor));
     // Within a fine step of the mask's band: it may reach a steep part of it.
     if (!(seconds > kFineStep)) return horizon_.Flat() ? kFineStep : MaskStep(*a);
     if (seconds > kMaxStep) return kMaxStep;
@@ -144,9 +145,9 @@ class Scanner {
   // From a down sample: as far as it surely stays down, then at most a fine
   // step more, aimed just past where it is expected to rise.
   std::int64_t DownStep(const std::optional<LookAngles>& a) const {
-    const std::int64_t step = Step(a, false);
-    if (!plane_ || !a) return step;
+    if (!plane_ || !a) return Step(a, false);
     const double sure = plane_->StaysDown(*a);
+    const std::int64_t step = Step(a, false, sure);
     const double rise = plane_->NextCrossing(*a);
     const double aim = std::clamp(rise + Overshoot(rise), sure, sure + kFineStep);
     return std::max(step, static_cast<std::int64_t>(std::min(aim, static_cast<double>(kMaxStep))));
@@ -206,7 +207,7 @@ class Scanner {
   // than the slack) plus kEarthTurn / cos(beta) for that point, beta kept
   // below `cap` by cutting the step. When up and ahead, the step ends where
   // the satellite passes nearest, so that the peak is bracketed.
-  double PlaneStep(const LookAngles& a, bool up) const {
+  double PlaneStep(const LookAngles& a, bool up, double downFor) const {
     const OrbitLimits& l = *track_.limits;
     const double reach = up ? reachUp_ - kAngleMargin : reachDown_ + kAngleMargin;
     if (!(reach > 0 && reach < kPlaneAngleCap) || Dot(a.position, a.position) == 0) return 0;
@@ -249,14 +250,15 @@ class Scanner {
       // Ahead: it must first come within along(beta') of that point.
       const double t1 = (d - alongCos(beta, cosBeta)) / rate;
       if (t1 > 0) t = std::max(t, std::min((d - along(std::max(beta - kPlaneTurnRate * t1, 0.0))) / rate, capped));
-    } else {
-      // Behind and moving away: only beta shrinking or the next revolution bring it in.
-      const double around = std::min((2 * kPi + d - reach) / rate, capped);
-      const double away = -d >= reach ? around
-                                       : (beta - std::acos(cosReach / std::cos(d))) / kPlaneTurnRate;
-      t = std::max(t, std::min(away, around));
+      return t;
     }
-    return t;
+    // Behind and moving away: only beta shrinking or the next revolution bring it in.
+    const double around = std::min((2 * kPi + d - reach) / rate, capped);
+    double away = -d >= reach ? around : (beta - std::acos(cosReach / std::cos(d))) / kPlaneTurnRate;
+    // Known to stay down until it has drawn out of reach: then only the next revolution brings it in.
+    const double slow = 0.98 * hNorm / (l.maxRadius * l.maxRadius) - kEarthTurn / cosCap;
+    if (slow > 0 && downFor * slow >= reach + d) away = around;
+    return std::max(t, std::min(away, around));
   }
 
   // Seconds before the station can come within `reach` of the orbit's
