@@ -1,10 +1,8 @@
 #include "windows/map/frm_immagine.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
-#include <thread>
 #include <QPixmap>
 #include <QPushButton>
 #include <QEvent>
@@ -173,18 +171,27 @@ void FrmImmagine::SetsChosen(int index) {
   }
   loading_ = true;
   const std::filesystem::path file = programDir_ / state_.ElementFileName;
-  QPointer<FrmImmagine> window(this);
-  std::thread([window, file] {
-    auto sets = std::make_shared<FileSets>();
+  auto sets = std::make_shared<FileSets>();
+  auto work = [sets, file] {
     if (const auto text = ReadTextFile(file)) sets->sets = CandidatesOfFile(ReadElementSets(*text));
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [window, sets] {
-      if (!window) return;
-      window->loading_ = false;
-      if (window->CboSets->currentIndex() != 1) return;
-      window->fileSets_ = sets;
-      window->Redraw(window->lastSat_);
-    }, Qt::QueuedConnection);
-  }).detach();
+  };
+  auto done = [window = QPointer<FrmImmagine>(this), sets] {
+    if (!window) return;
+    window->loading_ = false;
+    if (window->CboSets->currentIndex() != 1) return;
+    window->fileSets_ = sets;
+    window->Redraw(window->lastSat_);
+  };
+  Away(std::move(work), std::move(done));
+}
+
+void FrmImmagine::Away(std::function<void()> work, std::function<void()> done) {
+  if (background_ == nullptr) {
+    work();
+    done();
+  } else {
+    background_->Start(std::move(work), std::move(done));
+  }
 }
 
 void FrmImmagine::Redraw(int sat) {
@@ -229,12 +236,7 @@ void FrmImmagine::DrawFileSets(int sat) {
     if (window) window->FileSetsDrawn(*job);
   };
   drawing_ = true;
-  if (background_ == nullptr) {
-    work();
-    done();
-  } else {
-    background_->Start(std::move(work), std::move(done));
-  }
+  Away(std::move(work), std::move(done));
 }
 
 void FrmImmagine::FileSetsDrawn(const FileScene& done) {
