@@ -48,43 +48,82 @@ std::string AlertLine(const Alert& alert) {
   return line;
 }
 
+// What a search needs, fixed when the watch is made, so that it can run on another thread.
+struct AlertWatch::Inputs {
+  PassCandidates satellites;
+  std::vector<SatelliteId> ids;
+  Observer station;
+  HorizonMask horizon;
+  std::vector<int> chosen;
+  std::int64_t lead;
+
+  std::vector<Alert> From(std::int64_t from) const {
+    PassOptions options;
+    options.start = from;
+    options.seconds = kAlertSearchSeconds;
+    options.horizon = horizon;
+    options.minElevation = horizon.Lowest();
+    std::vector<SatellitePasses> found;
+    for (const int k : chosen) {
+      for (SatellitePasses& s : FindTablePasses(satellites, station, options, k)) found.push_back(std::move(s));
+    }
+    return AlertsOf(TimeOrdered(found), ids, lead);
+  }
+};
+
 AlertWatch::AlertWatch(PassCandidates satellites, std::vector<SatelliteId> ids, Observer station, HorizonMask horizon,
-                       std::vector<int> chosen, std::int64_t leadSeconds)
-    : satellites_(std::move(satellites)),
-      ids_(std::move(ids)),
-      station_(station),
-      horizon_(std::move(horizon)),
-      chosen_(std::move(chosen)),
-      lead_(leadSeconds) {}
+                       std::vector<int> chosen, std::int64_t leadSeconds, BackgroundWork* background)
+    : inputs_(std::make_shared<const Inputs>(Inputs{std::move(satellites), std::move(ids), station,
+                                                    std::move(horizon), std::move(chosen), leadSeconds})),
+      background_(background),
+      self_(std::make_shared<AlertWatch*>(this)) {}
+
+AlertWatch::~AlertWatch() { *self_ = nullptr; }
 
 void AlertWatch::Search(std::int64_t from) {
-  PassOptions options;
-  options.start = from;
-  options.seconds = kAlertSearchSeconds;
-  options.horizon = horizon_;
-  options.minElevation = horizon_.Lowest();
-  std::vector<SatellitePasses> found;
-  for (const int k : chosen_) {
-    for (SatellitePasses& s : FindTablePasses(satellites_, station_, options, k)) found.push_back(std::move(s));
+  pending_ = round_;
+  auto result = std::make_shared<std::vector<Alert>>();
+  auto work = [inputs = inputs_, from, result] { *result = inputs->From(from); };
+  auto done = [self = self_, from, round = round_, result] {
+    if (*self != nullptr) (*self)->Found(from, round, std::move(*result));
+  };
+  if (background_ == nullptr) {
+    work();
+    done();
+  } else {
+    background_->Start(std::move(work), std::move(done));
   }
-  alerts_ = AlertsOf(TimeOrdered(found), ids_, lead_);
+}
+
+void AlertWatch::Found(std::int64_t from, int round, std::vector<Alert> alerts) {
+  // Time went back while it ran: the search started since is the one that counts.
+  if (round != round_) return;
+  pending_.reset();
+  alerts_ = std::move(alerts);
   searchedUntil_ = from + kAlertSearchSeconds;
 }
 
 std::vector<Alert> AlertWatch::Due(std::int64_t now) {
   // Time that went back (simulation) starts afresh.
   if (!last_ || now < *last_) {
+    ++round_;
+    alerts_.clear();
+    searchedUntil_ = 0;
     last_ = now;
+    checkedUntil_ = now;
     Search(now);
     return {};
   }
+  last_ = now;
   // Half the span left: the next day's passes are found before they are needed.
-  if (now + kAlertSearchSeconds / 2 > searchedUntil_) Search(*last_ + 1);
+  if (!pending_ && now + kAlertSearchSeconds / 2 > searchedUntil_) Search(checkedUntil_ + 1);
+  // Until the first search ends nothing is known, and nothing counts as given.
+  if (searchedUntil_ == 0) return {};
   std::vector<Alert> due;
   for (const Alert& a : alerts_) {
-    if (a.due > *last_ && a.due <= now && now - a.due <= kLatestAlertSeconds) due.push_back(a);
+    if (a.due > checkedUntil_ && a.due <= now && now - a.due <= kLatestAlertSeconds) due.push_back(a);
   }
-  last_ = now;
+  checkedUntil_ = now;
   return due;
 }
 

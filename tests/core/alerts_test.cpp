@@ -4,8 +4,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <functional>
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -14,6 +17,7 @@
 #include "core/settings/alert_config.h"
 #include "core/temp_dir.h"
 #include "core/passes/alert_schedule.h"
+#include "core/ports/background_work.h"
 #include "core/passes/pass_time.h"
 #include "core/base/program_runner.h"
 
@@ -72,6 +76,62 @@ TEST(Alerts, FallDueAtTheTimesOfThePassList) {
   int again = 0;
   for (std::int64_t t = start + 1; t < start + 86400; ++t) again += static_cast<int>(watch.Due(t).size());
   EXPECT_GT(again, 10);
+}
+
+// Work held back until the test lets it end, as a slow thread would.
+struct HeldWork final : BackgroundWork {
+  std::vector<std::pair<std::function<void()>, std::function<void()>>> held;
+  void Start(std::function<void()> work, std::function<void()> done) override {
+    held.emplace_back(std::move(work), std::move(done));
+  }
+  void End(std::size_t i) {
+    held[i].first();
+    held[i].second();
+  }
+};
+
+// Searches away from the caller: what falls due meanwhile comes when they
+// end, a search from before time went back is dropped, and one that ends
+// after its watch is gone touches nothing.
+TEST(Alerts, SearchesInTheBackgroundGiveWhatFellDueMeanwhile) {
+  TrackerState state;
+  std::ostringstream err;
+  test::TempDir dir;
+  dir.Write("amateur.txt", test::SampleElements());
+  dir.Write("config.txt", test::SampleFile("config.txt"));
+  ASSERT_TRUE(LoadForCommand(dir.path(), "amateur.txt", state, err));
+  std::vector<SatelliteId> ids;
+  for (int k = 1; k <= state.SatCount; ++k) ids.push_back(IdentityOf(state.Elements[k]));
+  const auto candidates = CandidatesOf(state.Elements, state.Models, state.SatCount);
+  const std::int64_t start = UnixSeconds(CivilTime{2026, 5, 11, 0, 0, 0});
+  AlertWatch now(candidates, ids, state.Station, 0, {1}, 300);
+  now.Due(start);
+  ASSERT_GE(now.Upcoming().size(), 3u);
+  const Alert first = *std::find_if(now.Upcoming().begin(), now.Upcoming().end(),
+                                    [&](const Alert& a) { return a.due > start; });
+
+  // Already past at the first look, if only just: never given.
+  AlertWatch fresh(candidates, ids, state.Station, 0, {1}, 300);
+  EXPECT_TRUE(fresh.Due(first.due + 5).empty() && fresh.Due(first.due + 6).empty());
+
+  HeldWork background;
+  auto watch = std::make_unique<AlertWatch>(candidates, ids, state.Station, 0, std::vector<int>{1}, 300, &background);
+  // Looked at first a day later, then back at the start; the first search ends last.
+  EXPECT_TRUE(watch->Due(start + 86400).empty());
+  EXPECT_TRUE(watch->Due(start).empty());
+  ASSERT_EQ(background.held.size(), 2u);
+  for (std::int64_t t = start + 1; t <= first.due + 30; ++t) EXPECT_TRUE(watch->Due(t).empty());
+  EXPECT_EQ(background.held.size(), 2u);  // one search at a time
+  background.End(1);
+  background.End(0);
+  EXPECT_FALSE(watch->Searching());
+  const std::vector<Alert> late = watch->Due(first.due + 31);
+  ASSERT_EQ(late.size(), 1u);
+  EXPECT_EQ(AlertLine(late[0]), AlertLine(first));
+  // A watch gone before its search ends.
+  EXPECT_TRUE(watch->Due(start).empty());
+  watch.reset();
+  background.End(2);
 }
 
 TEST(Alerts, ProgramRunsWithItsArgumentsAndItsFailuresAreTold) {

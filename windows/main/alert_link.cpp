@@ -66,7 +66,8 @@ void AlertLink::Tick() {
     for (int k = 1; k <= count; ++k) ids.push_back(IdentityOf(state_.Elements[k]));
     const std::vector<int> chosen = EntriesNamed(config.satellites, ids);
     watch_ = std::make_unique<AlertWatch>(CandidatesOf(state_.Elements, state_.Models, count), ids, state_.Station,
-                                          horizon, chosen, std::llround(config.leadMinutes * 60));
+                                          horizon, chosen, std::llround(config.leadMinutes * 60),
+                                          services_.background);
     models_ = models;
     config_ = config;
     station_ = state_.Station;
