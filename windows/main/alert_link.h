@@ -30,6 +30,8 @@ class AlertLink final : public QObject {
   void Tick();
   // The alerts given so far, as ALERTCOMMAND gets them, one line each.
   const std::vector<std::string>& Given() const { return given_; }
+  // A pass search for the alerts is under way in the background.
+  bool Searching() const { return watch_ && watch_->Searching(); }
   QLabel* Status = nullptr;  // the last failure of ALERTCOMMAND, else empty
   QPointer<QMessageBox> Box;  // the box in place of a notification, while open
 
