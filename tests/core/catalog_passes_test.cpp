@@ -91,6 +91,7 @@ TEST(CatalogPasses, MatchASecondBySecondScanAndDoNotDependOnTheThreads) {
       {"SGP4, a horizon below zero", test::FileText(RDZ_PASS_FIXTURES "/amateur-2026-05-11.tle"), 40, -1.5},
       {"SGP4, with a mask", test::FileText(RDZ_PASS_FIXTURES "/amateur-2026-05-11.tle"), 120, mask},
       {"SDP4 and a decaying set, with a mask", kMolniya, 6, mask},
+      {"SDP4 and a decaying set", kMolniya, 6, 0.0},
   };
   const Observer station{45.6, 9.2, 250};
   const EngineContext engine = SetupEngine(station);
