@@ -110,12 +110,7 @@ void ElementCommands::Download(const ElementDownload& download) {
   auto done = [this, alive = std::weak_ptr<int>(alive_), download, result] {
     if (alive.lock()) Finish(download, *result);
   };
-  if (services_.background != nullptr) {
-    services_.background->Start(std::move(work), std::move(done));
-  } else {
-    work();
-    done();
-  }
+  StartOrRun(services_.background, std::move(work), std::move(done));
 }
 
 void ElementCommands::Cancel() {

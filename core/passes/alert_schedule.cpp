@@ -87,12 +87,7 @@ void AlertWatch::Search(std::int64_t from) {
   auto done = [self = self_, from, round = round_, result] {
     if (*self != nullptr) (*self)->Found(from, round, std::move(*result));
   };
-  if (background_ == nullptr) {
-    work();
-    done();
-  } else {
-    background_->Start(std::move(work), std::move(done));
-  }
+  StartOrRun(background_, std::move(work), std::move(done));
 }
 
 void AlertWatch::Found(std::int64_t from, int round, std::vector<Alert> alerts) {

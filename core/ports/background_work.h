@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <utility>
 
 namespace rdz {
 
@@ -12,5 +13,15 @@ class BackgroundWork {
   // the user-interface thread uses meanwhile.
   virtual void Start(std::function<void()> work, std::function<void()> done) = 0;
 };
+
+// `work` then `done` on `background`; both at once on the calling thread where there is none.
+inline void StartOrRun(BackgroundWork* background, std::function<void()> work, std::function<void()> done) {
+  if (background == nullptr) {
+    work();
+    done();
+  } else {
+    background->Start(std::move(work), std::move(done));
+  }
+}
 
 }  // namespace rdz

@@ -31,12 +31,7 @@ void FrmTrack::MnuVelkClockClick() {
     const ClockCheckBox box = ClockCheckMessage(ServerText(server), *outcome);
     window->services_.messages.Show(box.text, kProgramName, box.icon);
   };
-  if (services_.background != nullptr) {
-    services_.background->Start(query, report);
-  } else {
-    query();
-    report();
-  }
+  StartOrRun(services_.background, query, report);
 }
 
 }  // namespace rdz

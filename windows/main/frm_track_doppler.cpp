@@ -30,12 +30,7 @@ void FrmTrack::ReadTransmitters() {
     window->transpondersStale_ = true;
     window->ShowDoppler();
   };
-  if (services_.background != nullptr) {
-    services_.background->Start(read, take);
-  } else {
-    read();
-    take();
-  }
+  StartOrRun(services_.background, read, take);
 }
 
 void FrmTrack::TransmittersChanged() { ReadTransmitters(); }

@@ -182,16 +182,7 @@ void FrmImmagine::SetsChosen(int index) {
     window->fileSets_ = sets;
     window->Redraw(window->lastSat_);
   };
-  Away(std::move(work), std::move(done));
-}
-
-void FrmImmagine::Away(std::function<void()> work, std::function<void()> done) {
-  if (background_ == nullptr) {
-    work();
-    done();
-  } else {
-    background_->Start(std::move(work), std::move(done));
-  }
+  StartOrRun(background_, std::move(work), std::move(done));
 }
 
 void FrmImmagine::Redraw(int sat) {
@@ -236,7 +227,7 @@ void FrmImmagine::DrawFileSets(int sat) {
     if (window) window->FileSetsDrawn(*job);
   };
   drawing_ = true;
-  Away(std::move(work), std::move(done));
+  StartOrRun(background_, std::move(work), std::move(done));
 }
 
 void FrmImmagine::FileSetsDrawn(const FileScene& done) {

@@ -82,8 +82,6 @@ class FrmImmagine final : public QWidget {
   TrackerState& state_;
   std::shared_ptr<const FileSets> fileSets_;  // the whole file, when chosen
   bool loading_ = false;
-  // Off the window's thread where a background is given, else at once.
-  void Away(std::function<void()> work, std::function<void()> done);
   BackgroundWork* background_ = nullptr;
   bool drawing_ = false;
   bool drawAgain_ = false;  // a newer instant asked for while drawing

@@ -216,12 +216,7 @@ void FrmPasses::Start() {
   auto done = [window = QPointer<FrmPasses>(this)] {
     if (window) window->Finished();
   };
-  if (background_ == nullptr) {
-    work();
-    done();
-  } else {
-    background_->Start(std::move(work), std::move(done));
-  }
+  StartOrRun(background_, std::move(work), std::move(done));
 }
 
 void FrmPasses::Finished() {
