@@ -8,8 +8,9 @@ namespace rdz {
 namespace {
 
 constexpr double kMu = 398600.8;  // km^3/s^2
+constexpr double kEarthRate = 7.2921159e-5;  // radians per second
 // With a hundredth of slack: the models' Earth turns at this rate or within it.
-constexpr double kEarthTurn = 1.01 * 7.2921159e-5;
+constexpr double kEarthTurn = 1.01 * kEarthRate;
 // Everything but the central pull (the Earth's flattening, drag, the models'
 // own terms) is far below this share of it.
 constexpr double kOtherForces = 0.02;
@@ -44,33 +45,31 @@ std::optional<HorizonPlane> HorizonPlane::For(const OrbitLimits& l) {
   return p;
 }
 
-HorizonPlane::Local HorizonPlane::At(const LookAngles& a) const {
+HorizonPlane::Height HorizonPlane::At(const LookAngles& a) const {
   const auto& r = a.position;
   const auto& v = a.velocity;
-  Local out;
+  Height out;
   out.outward = Dot(r, up_);
   out.height = out.outward - level_;
   out.rate = Dot(v, up_);
   const double r2 = Dot(r, r);
   // Central pull, Coriolis and centrifugal terms along up, the Earth turning about z.
-  constexpr double w = 7.2921159e-5;
+  constexpr double w = kEarthRate;
   out.curve = -kMu * out.outward / (r2 * std::sqrt(r2)) - 2 * w * (v[0] * up_[1] - v[1] * up_[0]) +
               w * w * (r[0] * up_[0] + r[1] * up_[1]);
   return out;
 }
 
-double HorizonPlane::ConcaveFor(const LookAngles& a) const {
-  const Local f = At(a);
+double HorizonPlane::ConcaveFor(const Height& f) const {
   const double room = f.outward - bentBeyond_;
   if (!(room > 0)) return 0;
   // r . up cannot fall below its value plus rate * t - maxCurve t^2 / 2.
   return (f.rate + std::sqrt(f.rate * f.rate + 2 * maxCurve_ * room)) / maxCurve_;
 }
 
-double HorizonPlane::StaysDown(const LookAngles& a) const {
-  const Local f = At(a);
+double HorizonPlane::StaysDown(const Height& f) const {
   if (!(f.height < 0)) return 0;
-  const double bent = ConcaveFor(a);
+  const double bent = ConcaveFor(f);
   // Beyond a stretch known to stay down f climbs at most at maxSpeed_.
   const auto thenClimbs = [&](double span, double heightAtEnd) { return span - heightAtEnd / maxSpeed_; };
   // Within the bent stretch f stays under its tangent.
@@ -91,8 +90,7 @@ double HorizonPlane::StaysDown(const LookAngles& a) const {
   return sure;
 }
 
-double HorizonPlane::NextCrossing(const LookAngles& a) const {
-  const Local f = At(a);
+double HorizonPlane::NextCrossing(const Height& f) const {
   // f + rate t + curve t^2 / 2 = 0: the first root ahead.
   const double h = f.height, b = f.rate, c2 = 0.5 * f.curve;
   if (c2 == 0) return b != 0 && -h / b > 0 ? -h / b : kInfinity;
@@ -106,8 +104,7 @@ double HorizonPlane::NextCrossing(const LookAngles& a) const {
   return best;
 }
 
-double HorizonPlane::ToTop(const LookAngles& a) const {
-  const Local f = At(a);
+double HorizonPlane::ToTop(const Height& f) const {
   if (!(f.curve < 0) || !(f.rate > 0)) return 0;
   return -f.rate / f.curve;
 }

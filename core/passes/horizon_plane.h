@@ -17,21 +17,22 @@ class HorizonPlane {
   // Nothing when the limits give no up direction or the orbit is never bent enough.
   static std::optional<HorizonPlane> For(const OrbitLimits& limits);
 
-  // Over how many seconds f is surely concave (0: not even now).
-  double ConcaveFor(const LookAngles& a) const;
-  // For a satellite below the horizon: how many seconds it surely stays below.
-  double StaysDown(const LookAngles& a) const;
-  // Where f's parabola at the sample next crosses zero, and where it tops:
-  // guesses for aiming a step, no bounds. Infinity when there is none ahead.
-  double NextCrossing(const LookAngles& a) const;
-  double ToTop(const LookAngles& a) const;
-
- private:
-  struct Local {
+  // f at one sample, worked out once for the questions below.
+  struct Height {
     double height, rate, curve, outward;  // f, f', f'' from gravity, r . up
   };
-  Local At(const LookAngles& a) const;
+  Height At(const LookAngles& a) const;
 
+  // Over how many seconds f is surely concave (0: not even now).
+  double ConcaveFor(const Height& f) const;
+  // For a satellite below the horizon: how many seconds it surely stays below.
+  double StaysDown(const Height& f) const;
+  // Where f's parabola at the sample next crosses zero, and where it tops:
+  // guesses for aiming a step, no bounds. Infinity when there is none ahead.
+  double NextCrossing(const Height& f) const;
+  double ToTop(const Height& f) const;
+
+ private:
   std::array<double, 3> up_{};
   double level_ = 0;        // the station's own r . up
   double bentBeyond_ = 0;   // r . up above this: f'' < 0

@@ -146,9 +146,10 @@ class Scanner {
   // step more, aimed just past where it is expected to rise.
   std::int64_t DownStep(const std::optional<LookAngles>& a) const {
     if (!plane_ || !a) return Step(a, false);
-    const double sure = plane_->StaysDown(*a);
+    const HorizonPlane::Height f = plane_->At(*a);
+    const double sure = plane_->StaysDown(f);
     const std::int64_t step = Step(a, false, sure);
-    const double rise = plane_->NextCrossing(*a);
+    const double rise = plane_->NextCrossing(f);
     const double aim = std::clamp(rise + Overshoot(rise), sure, sure + kFineStep);
     return std::max(step, static_cast<std::int64_t>(std::min(aim, static_cast<double>(kMaxStep))));
   }
@@ -159,9 +160,10 @@ class Scanner {
   std::int64_t UpStep(const LookAngles& a) const {
     const std::int64_t step = Step(a, true);
     if (!plane_) return step;
-    const double top = plane_->ToTop(a);
-    const double set = plane_->NextCrossing(a);
-    const double aim = std::min(top > 0 ? top : set + Overshoot(set), plane_->ConcaveFor(a));
+    const HorizonPlane::Height f = plane_->At(a);
+    const double top = plane_->ToTop(f);
+    const double set = plane_->NextCrossing(f);
+    const double aim = std::min(top > 0 ? top : set + Overshoot(set), plane_->ConcaveFor(f));
     return std::max(step, static_cast<std::int64_t>(std::min(aim, static_cast<double>(kMaxStep))));
   }
 

@@ -38,7 +38,7 @@ TEST(HorizonPlane, BoundsHoldAlongRealOrbits) {
       EXPECT_EQ(height(*a) >= 0, a->elevation >= 0) << read.sets[i].Name;
       const double rate = a->velocity[0] * limits->up[0] + a->velocity[1] * limits->up[1] +
                           a->velocity[2] * limits->up[2];
-      const double window = plane->ConcaveFor(*a);
+      const double window = plane->ConcaveFor(plane->At(*a));
       for (std::int64_t k = 13; k <= window; k += 29) {
         const auto b = model->LookAt(engine, t + k);
         EXPECT_LE(height(*b), height(*a) + rate * static_cast<double>(k) + 1e-6)
@@ -46,7 +46,7 @@ TEST(HorizonPlane, BoundsHoldAlongRealOrbits) {
         ++bent;
       }
       if (a->elevation >= 0) continue;
-      const auto sure = static_cast<std::int64_t>(plane->StaysDown(*a));
+      const auto sure = static_cast<std::int64_t>(plane->StaysDown(plane->At(*a)));
       for (std::int64_t k = 1; k <= sure; k += k < sure - 20 ? 7 : 1) {
         EXPECT_LT(model->LookAt(engine, t + k)->elevation, 0)
             << read.sets[i].Name << " " << IsoUtc(t) << " +" << k << " of " << sure;
